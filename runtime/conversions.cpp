@@ -1,0 +1,212 @@
+#include "runtime/conversions.hpp"
+
+#include "runtime/errors.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace runtime {
+namespace {
+
+constexpr double infinity = std::numeric_limits<double>::infinity();
+
+// Significant digits kept from a long mantissa. Deciding the rounding of a
+// binary64 needs at most 767; the rest only matters as "nonzero or not".
+constexpr std::size_t keptDigits = 800;
+
+// Beyond these decimal magnitudes the result is an infinity or a zero
+// whatever the digits are.
+constexpr std::int64_t largestMagnitude = 310;
+constexpr std::int64_t smallestMagnitude = -330;
+
+// Keeps integers that grow digit by digit far from std::int64_t's limits.
+constexpr std::int64_t saturation = 1'000'000'000'000;
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int radixDigit(char c, int radix) {
+    int digit = -1;
+    if (c >= '0' && c <= '9') {
+        digit = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+        digit = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+        digit = c - 'A' + 10;
+    }
+    return digit < radix ? digit : -1;
+}
+
+double radixInteger(std::string_view digits, int radix) {
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = radixDigit(c, radix);
+        if (digit < 0) {
+            break;
+        }
+        value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
+        if (value > 0xFFFF'FFFFu) {
+            return infinity;
+        }
+    }
+    if (value <= 0xFFFFu) {
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    }
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+    bool atEnd() const { return position_ >= text_.size(); }
+    char peek(std::size_t ahead = 0) const {
+        return position_ + ahead < text_.size() ? text_[position_ + ahead] : '\0';
+    }
+    void advance(std::size_t count = 1) { position_ += count; }
+    std::size_t position() const { return position_; }
+    void rewind(std::size_t position) { position_ = position; }
+    std::string_view rest() const { return text_.substr(position_); }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+// The decimal number at the cursor, built as a digit string and a power of
+// ten so that the final rounding to binary64 is done once, correctly.
+double decimalNumber(Cursor& cursor) {
+    bool negative = false;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        negative = cursor.peek() == '-';
+        cursor.advance();
+    }
+
+    std::string digits;     // significant digits, no leading zeros
+    std::int64_t scale = 0; // value = digits * 10^scale
+    bool truncatedNonzero = false;
+    bool sawDigit = false;
+
+    auto takeDigit = [&](char c, bool fractional) {
+        sawDigit = true;
+        if (fractional) {
+            --scale;
+        }
+        if (digits.empty() && c == '0') {
+            return;
+        }
+        if (digits.size() < keptDigits) {
+            digits.push_back(c);
+        } else {
+            truncatedNonzero = truncatedNonzero || c != '0';
+            ++scale;
+        }
+    };
+
+    while (isDigit(cursor.peek())) {
+        takeDigit(cursor.peek(), false);
+        cursor.advance();
+    }
+    if (cursor.peek() == '.') {
+        cursor.advance();
+        while (isDigit(cursor.peek())) {
+            takeDigit(cursor.peek(), true);
+            cursor.advance();
+        }
+    }
+    if (!sawDigit) {
+        return 0.0;
+    }
+
+    const char marker = cursor.peek();
+    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
+        const std::size_t beforeExponent = cursor.position();
+        cursor.advance();
+        bool negativeExponent = false;
+        if (cursor.peek() == '+' || cursor.peek() == '-') {
+            negativeExponent = cursor.peek() == '-';
+            cursor.advance();
+        }
+        if (!isDigit(cursor.peek())) {
+            cursor.rewind(beforeExponent); // "3E" or "3E+" is just 3
+        } else {
+            std::int64_t exponent = 0;
+            while (isDigit(cursor.peek())) {
+                if (exponent < saturation) {
+                    exponent = exponent * 10 + (cursor.peek() - '0');
+                }
+                cursor.advance();
+            }
+            scale += negativeExponent ? -exponent : exponent;
+        }
+    }
+
+    const double zero = negative ? -0.0 : 0.0;
+    if (digits.empty()) {
+        return zero;
+    }
+    if (truncatedNonzero) {
+        digits.push_back('1');
+        --scale;
+    }
+    const auto magnitude = scale + static_cast<std::int64_t>(digits.size());
+    if (magnitude > largestMagnitude) {
+        return negative ? -infinity : infinity;
+    }
+    if (magnitude < smallestMagnitude) {
+        return zero;
+    }
+
+    digits.push_back('e');
+    digits += std::to_string(scale);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        value = magnitude > 0 ? infinity : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+double valueOfText(std::string_view text) noexcept {
+    Cursor cursor(text);
+    while (isBlank(cursor.peek())) {
+        cursor.advance();
+    }
+    if (cursor.peek() == '&') {
+        const char radix = cursor.peek(1);
+        if (radix == 'H' || radix == 'h') {
+            cursor.advance(2);
+            return radixInteger(cursor.rest(), 16);
+        }
+        if (radix == 'O' || radix == 'o') {
+            cursor.advance(2);
+            return radixInteger(cursor.rest(), 8);
+        }
+        return 0.0;
+    }
+    return decimalNumber(cursor);
+}
+
+std::int32_t roundToInt32(double value) {
+    const double whole = std::trunc(value);
+    const double fraction = value - whole; // exact for every finite value
+    double rounded = whole;
+    if (std::fabs(fraction) > 0.5 || (std::fabs(fraction) == 0.5 && std::fmod(whole, 2.0) != 0.0)) {
+        rounded += std::copysign(1.0, value);
+    }
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
+        raiseOverflowError();
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+} // namespace runtime

@@ -1,0 +1,34 @@
+#include "runtime/errors.hpp"
+
+namespace runtime {
+
+std::string_view errorDescription(ErrorNumber number) noexcept {
+    switch (number) {
+    case ErrorNumber::InvalidProcedureCall:
+        return "Chiamata di routine o argomento non validi";
+    case ErrorNumber::Overflow:
+        return "Overflow";
+    case ErrorNumber::DivisionByZero:
+        return "Divisione per zero";
+    }
+    return "Errore definito dall'applicazione o dall'oggetto";
+}
+
+RuntimeError::RuntimeError(ErrorNumber number)
+    : number_(number), what_("Errore di run-time '" + std::to_string(static_cast<int>(number)) +
+                             "': " + std::string(errorDescription(number))) {}
+
+void raiseFloatingPointError(FloatingPointFault fault) {
+    throw RuntimeError(fault == FloatingPointFault::DivisionByZero ? ErrorNumber::DivisionByZero
+                                                                   : ErrorNumber::Overflow);
+}
+
+void raiseOverflowError() {
+    throw RuntimeError(ErrorNumber::Overflow);
+}
+
+void raiseInvalidArgumentError() {
+    throw RuntimeError(ErrorNumber::InvalidProcedureCall);
+}
+
+} // namespace runtime

@@ -1,0 +1,48 @@
+#pragma once
+
+// Run-time errors: the one way the calculation and the conversions report a
+// failure. They carry a number and an Italian description from a single table;
+// only the host layer turns them into a message for the user.
+
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+enum class ErrorNumber : int {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    DivisionByZero = 11,
+};
+
+// The Italian description of an error number ("Overflow", "Divisione per zero"...).
+std::string_view errorDescription(ErrorNumber number) noexcept;
+
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(ErrorNumber number);
+
+    ErrorNumber number() const noexcept { return number_; }
+    int code() const noexcept { return static_cast<int>(number_); }
+    std::string_view description() const noexcept { return errorDescription(number_); }
+    const char* what() const noexcept override { return what_.c_str(); }
+
+private:
+    ErrorNumber number_;
+    std::string what_;
+};
+
+// The floating-point exceptions that the arithmetic checks catch. Underflow
+// and inexact results are never faults.
+enum class FloatingPointFault {
+    InvalidOperation, // error 6
+    DivisionByZero,   // error 11
+    Overflow,         // error 6
+};
+
+[[noreturn]] void raiseFloatingPointError(FloatingPointFault fault);
+[[noreturn]] void raiseOverflowError();
+[[noreturn]] void raiseInvalidArgumentError();
+
+} // namespace runtime

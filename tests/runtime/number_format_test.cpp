@@ -1,0 +1,96 @@
+#include "runtime/errors.hpp"
+#include "runtime/number_format.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <string>
+
+namespace {
+
+using runtime::formatNumber;
+
+struct FormatCase {
+    double value;
+    const char* pattern;
+    const char* withPoint; // the same text under a comma locale has ',' instead
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.value << " as " << c.pattern << " -> " << c.withPoint;
+}
+
+std::string withComma(std::string text) {
+    for (char& c : text) {
+        if (c == '.') {
+            c = ',';
+        }
+    }
+    return text;
+}
+
+class FormatNumber : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNumber, WritesTheLocaleSeparator) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(formatNumber(c.value, c.pattern, "."), c.withPoint);
+    EXPECT_EQ(formatNumber(c.value, c.pattern, ","), withComma(c.withPoint));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SidesPattern, FormatNumber,
+    ::testing::Values(
+        FormatCase{6.0, "0.000E+00", "6.000E+00"}, FormatCase{3.0, "0.000E+00", "3.000E+00"},
+        FormatCase{3072.0, "0.000E+00", "3.072E+03"}, FormatCase{12288.0, "0.000E+00", "1.229E+04"},
+        FormatCase{98304.0, "0.000E+00", "9.830E+04"},
+        FormatCase{3.0 * std::ldexp(1.0, 500), "0.000E+00", "9.820E+150"},
+        FormatCase{9999.5, "0.000E+00", "1.000E+04"}, FormatCase{0.0, "0.000E+00", "0.000E+00"},
+        FormatCase{0.00125, "0.000E+00", "1.250E-03"}, FormatCase{-6.0, "0.000E+00", "-6.000E+00"},
+        FormatCase{1e-300, "0.000E+00", "1.000E-300"},
+        FormatCase{0.00125, "0.000E-00", "1.250E-03"}, FormatCase{6.0, "0.000E-00", "6.000E00"},
+        FormatCase{12346.0, "00.00e+00", "12.35e+03"},
+        FormatCase{12345.0, "00.00e+00", "12.34e+03"}, FormatCase{6.0, "0E+0", "6E+0"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    BoundsPattern, FormatNumber,
+    ::testing::Values(FormatCase{3.4641016151377553, "0.00000000", "3.46410162"},
+                      FormatCase{3.0, "0.00000000", "3.00000000"},
+                      FormatCase{0.0, "0.00000000", "0.00000000"},
+                      FormatCase{3.141592653589793, "0.00000000", "3.14159265"},
+                      FormatCase{-3.141592653589793, "0.00000000", "-3.14159265"},
+                      FormatCase{1234567.0, "0.00000000", "1234567.00000000"},
+                      FormatCase{0.125, "0.00", "0.12"}, // exact half: to even
+                      FormatCase{0.375, "0.00", "0.38"}, // exact half: to even
+                      FormatCase{2.675, "0.00", "2.67"}, // binary value is below the half
+                      FormatCase{0.5, ".00", ".50"}, FormatCase{7.0, "000", "007"},
+                      FormatCase{2.5, "0", "2"}, FormatCase{1e20, "0", "100000000000000000000"}));
+
+TEST(FormatNumberSeparator, CanBeLongerThanOneByte) {
+    EXPECT_EQ(formatNumber(3.0, "0.00", "\xD9\xAB"), "3\xD9\xAB"
+                                                     "00");
+}
+
+TEST(FormatNumberPatterns, RefusesWhatItDoesNotSupport) {
+    for (const char* pattern :
+         {"", ".", "#.##", "0.00%", "0,000", "0.0.0", "0.000E+", "0.000E", ".00E+00", "0.00 ",
+          "E+00", "0.000000000000000000000000000000000000000000001"}) {
+        SCOPED_TRACE(pattern);
+        try {
+            formatNumber(1.0, pattern, ".");
+            ADD_FAILURE() << "no error raised";
+        } catch (const runtime::RuntimeError& error) {
+            EXPECT_EQ(error.number(), runtime::ErrorNumber::InvalidProcedureCall);
+        }
+    }
+}
+
+TEST(FormatNumberNonFinite, IsWrittenAsAWord) {
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(formatNumber(infinity, "0.00000000", "."), "Inf");
+    EXPECT_EQ(formatNumber(-infinity, "0.000E+00", "."), "-Inf");
+    EXPECT_EQ(formatNumber(std::numeric_limits<double>::quiet_NaN(), "0.00", "."), "NaN");
+}
+
+} // namespace
