@@ -1,0 +1,47 @@
+#pragma once
+
+// What the "Calcola costante" button does, apart from the widgets: from the
+// text typed as the number of steps to the three texts the window shows, or to
+// the warning it gives instead. Plain C++, so that the window and the command
+// line run the very same code.
+
+#include "calc/module1.hpp"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace form {
+
+inline constexpr std::int32_t minimumSteps = 1;
+inline constexpr std::int32_t maximumSteps = 500;
+
+inline constexpr std::string_view tooManyStepsWarning = "Risultati inattendibili!";
+inline constexpr std::string_view tooFewStepsWarning =
+    "Inserire un numero di iterazioni da 1 a 500.";
+
+inline constexpr std::string_view sidesPattern = "0.000E+00";
+inline constexpr std::string_view boundPattern = "0.00000000";
+
+struct ComputeOutcome {
+    bool computed = false;
+    // When computed: the three result texts, with the given decimal separator.
+    std::string sides;
+    std::string lowerBound;
+    std::string upperBound;
+    // When not computed: the warning to show (also left in module.warningText).
+    std::string warning;
+};
+
+// Resets the start polygon, converts text to a count, refuses a count above
+// 500 or below 1 with a warning, and otherwise runs DoublePolygons and formats
+// the results. A count outside the 32-bit range or a floating-point fault
+// raises runtime::RuntimeError, leaving the outcome unproduced.
+ComputeOutcome runComputeCommand(calc::Module1& module, std::string_view text,
+                                 std::string_view decimalSeparator);
+
+// The three result texts for the polygon module holds now.
+std::string formatSides(const calc::Module1& module, std::string_view decimalSeparator);
+std::string formatBound(double bound, std::string_view decimalSeparator);
+
+} // namespace form
