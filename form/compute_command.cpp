@@ -2,18 +2,17 @@
 
 #include "runtime/arithmetic.hpp"
 #include "runtime/conversions.hpp"
-#include "runtime/number_format.hpp"
 
 namespace form {
 
 std::string formatSides(const calc::Module1& module, std::string_view decimalSeparator) {
     // The bounds belong to the polygon with half the current sides.
-    return runtime::formatNumber(runtime::checked(module.sideCount / 2.0), sidesPattern,
+    return runtime::formatNumber(runtime::checked(module.sideCount / 2.0), sidesFormat,
                                  decimalSeparator);
 }
 
 std::string formatBound(double bound, std::string_view decimalSeparator) {
-    return runtime::formatNumber(bound, boundPattern, decimalSeparator);
+    return runtime::formatNumber(bound, boundFormat, decimalSeparator);
 }
 
 ComputeOutcome runComputeCommand(calc::Module1& module, std::string_view text,

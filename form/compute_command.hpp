@@ -6,6 +6,7 @@
 // line run the very same code.
 
 #include "calc/module1.hpp"
+#include "runtime/number_format.hpp"
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,9 @@ inline constexpr std::string_view tooFewStepsWarning =
 
 inline constexpr std::string_view sidesPattern = "0.000E+00";
 inline constexpr std::string_view boundPattern = "0.00000000";
+// The same patterns, parsed and checked by the compiler.
+inline constexpr runtime::NumberPattern sidesFormat = runtime::parseNumberPattern(sidesPattern);
+inline constexpr runtime::NumberPattern boundFormat = runtime::parseNumberPattern(boundPattern);
 
 struct ComputeOutcome {
     bool computed = false;

@@ -2,80 +2,37 @@
 
 #include "runtime/errors.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <utility>
 
 namespace runtime {
 namespace {
 
-struct NumberPattern {
-    int integerDigits = 0;
-    int fractionDigits = 0;
-    bool hasPoint = false;
-    bool scientific = false;
-    char exponentLetter = 'E';
-    bool alwaysSignExponent = false;
-    int exponentDigits = 0;
-};
-
-// Placeholders beyond these limits would only ask for digits binary64 cannot
-// hold; refusing them keeps every buffer below a fixed size.
-constexpr int maxPlaceholders = 40;
-
-NumberPattern parsePattern(std::string_view pattern) {
-    NumberPattern parsed;
-    std::size_t i = 0;
-    const auto countZeros = [&] {
-        int zeros = 0;
-        while (i < pattern.size() && pattern[i] == '0') {
-            ++zeros;
-            ++i;
-        }
-        return zeros;
-    };
-    parsed.integerDigits = countZeros();
-    if (i < pattern.size() && pattern[i] == '.') {
-        parsed.hasPoint = true;
-        ++i;
-        parsed.fractionDigits = countZeros();
-    }
-    if (i + 1 < pattern.size() && (pattern[i] == 'E' || pattern[i] == 'e') &&
-        (pattern[i + 1] == '+' || pattern[i + 1] == '-')) {
-        parsed.scientific = true;
-        parsed.exponentLetter = pattern[i];
-        parsed.alwaysSignExponent = pattern[i + 1] == '+';
-        i += 2;
-        parsed.exponentDigits = countZeros();
-    }
-    const bool complete = i == pattern.size();
-    const bool hasDigits = parsed.integerDigits + parsed.fractionDigits > 0;
-    const bool exponentComplete = !parsed.scientific || parsed.exponentDigits > 0;
-    const bool mantissaFits = !parsed.scientific || parsed.integerDigits > 0;
-    const bool withinLimits = parsed.integerDigits <= maxPlaceholders &&
-                              parsed.fractionDigits <= maxPlaceholders &&
-                              parsed.exponentDigits <= maxPlaceholders;
-    if (!complete || !hasDigits || !exponentComplete || !mantissaFits || !withinLimits) {
-        raiseInvalidArgumentError();
-    }
-    return parsed;
-}
-
-class TextBuilder {
+// Writes the text of one number into a fixed buffer: the longest text is
+// 309 integer digits with their zero padding, a sign, the separator and the
+// decimals, well inside the size below.
+class TextBuffer {
 public:
-    void append(char c) { text_.push_back(c); }
-    void append(std::string_view s) { text_.append(s); }
+    void append(char c) { *end_++ = c; }
+    void append(std::string_view s) {
+        const std::size_t room = static_cast<std::size_t>(text_.data() + text_.size() - end_);
+        const std::size_t count = s.size() < room ? s.size() : room;
+        end_ = std::copy_n(s.data(), count, end_);
+    }
     void appendZeros(int count) {
-        if (count > 0) {
-            text_.append(static_cast<std::size_t>(count), '0');
+        for (; count > 0; --count) {
+            append('0');
         }
     }
-    std::string take() { return std::move(text_); }
+    std::string str() const {
+        return std::string(text_.data(), static_cast<std::size_t>(end_ - text_.data()));
+    }
 
 private:
-    std::string text_;
+    std::array<char, 512> text_;
+    char* end_ = text_.data();
 };
 
 std::string nonFinite(double value) {
@@ -85,24 +42,24 @@ std::string nonFinite(double value) {
     return value < 0 ? "-Inf" : "Inf";
 }
 
+// to_chars writes the shortest form of the value rounded to nearest (ties to
+// even) from its exact binary value; the pattern only rearranges its digits.
 std::string formatFixed(double value, const NumberPattern& pattern,
                         std::string_view decimalSeparator) {
-    // Up to 309 integer digits, a sign, a point and the decimals.
-    std::array<char, 320 + maxPlaceholders> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, pattern.fractionDigits);
-    std::string_view written(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    std::array<char, 320 + NumberPattern::maxPlaceholders> digits;
+    const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), value,
+                                          std::chars_format::fixed, pattern.fractionDigits)
+                                .ptr;
+    const char* integerBegin = digits.data();
 
-    TextBuilder text;
-    if (!written.empty() && written.front() == '-') {
+    TextBuffer text;
+    if (*integerBegin == '-') {
         text.append('-');
-        written.remove_prefix(1);
+        ++integerBegin;
     }
-    const std::size_t point = written.find('.');
-    std::string_view integerPart = written.substr(0, point);
-    const std::string_view fractionPart =
-        point == std::string_view::npos ? std::string_view{} : written.substr(point + 1);
-
+    const char* const integerEnd =
+        pattern.fractionDigits > 0 ? end - pattern.fractionDigits - 1 : end;
+    std::string_view integerPart(integerBegin, static_cast<std::size_t>(integerEnd - integerBegin));
     if (integerPart == "0" && pattern.integerDigits == 0) {
         integerPart = {};
     }
@@ -110,79 +67,89 @@ std::string formatFixed(double value, const NumberPattern& pattern,
     text.append(integerPart);
     if (pattern.hasPoint) {
         text.append(decimalSeparator);
-        text.append(fractionPart);
+        text.append(std::string_view(end - pattern.fractionDigits,
+                                     static_cast<std::size_t>(pattern.fractionDigits)));
     }
-    return text.take();
+    return text.str();
 }
 
 std::string formatScientific(double value, const NumberPattern& pattern,
                              std::string_view decimalSeparator) {
     const int significantDigits = pattern.integerDigits + pattern.fractionDigits;
-    std::array<char, 16 + 2 * maxPlaceholders> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, significantDigits - 1);
-    std::string_view written(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    std::array<char, 16 + 2 * NumberPattern::maxPlaceholders> written;
+    const char* const end = std::to_chars(written.data(), written.data() + written.size(), value,
+                                          std::chars_format::scientific, significantDigits - 1)
+                                .ptr;
+    const char* mantissa = written.data();
 
-    TextBuilder text;
-    if (!written.empty() && written.front() == '-') {
+    TextBuffer text;
+    if (*mantissa == '-') {
         text.append('-');
-        written.remove_prefix(1);
+        ++mantissa;
     }
-    // written is "d.ddde+XX" (or "de+XX"): collect the digits and the exponent.
-    const std::size_t exponentMark = written.find('e');
-    std::array<char, 2 * maxPlaceholders> digits{};
-    std::size_t digitCount = 0;
-    for (char c : written.substr(0, exponentMark)) {
-        if (c != '.') {
-            digits[digitCount++] = c;
-        }
+    // written is "d.ddde+XX" ("de+XX" for a single digit), with 2 or 3
+    // exponent digits after the sign.
+    const char* exponentMark = end - 3;
+    while (*exponentMark != 'e') {
+        --exponentMark;
     }
-    std::string_view exponentText = written.substr(exponentMark + 1);
-    const bool negativeExponent = exponentText.front() == '-';
-    exponentText.remove_prefix(1); // the sign is always written
     int exponent = 0;
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    if (negativeExponent) {
+    for (const char* c = exponentMark + 2; c != end; ++c) {
+        exponent = exponent * 10 + (*c - '0');
+    }
+    if (exponentMark[1] == '-') {
         exponent = -exponent;
     }
     if (value != 0.0) {
         exponent -= pattern.integerDigits - 1;
     }
 
-    const std::string_view allDigits(digits.data(), digitCount);
-    text.append(allDigits.substr(0, static_cast<std::size_t>(pattern.integerDigits)));
-    if (pattern.hasPoint) {
-        text.append(decimalSeparator);
-        text.append(allDigits.substr(static_cast<std::size_t>(pattern.integerDigits)));
+    // The digits without the point, split where the pattern puts the separator.
+    text.append(*mantissa);
+    int integerDigitsLeft = pattern.integerDigits - 1;
+    bool separatorWritten = false;
+    for (const char* c = mantissa + 2; c < exponentMark; ++c) {
+        if (integerDigitsLeft == 0 && !separatorWritten) {
+            text.append(decimalSeparator);
+            separatorWritten = true;
+        }
+        if (integerDigitsLeft > 0) {
+            --integerDigitsLeft;
+        }
+        text.append(*c);
     }
+    if (pattern.hasPoint && !separatorWritten) {
+        text.append(decimalSeparator);
+    }
+
     text.append(pattern.exponentLetter);
     if (exponent < 0) {
         text.append('-');
     } else if (pattern.alwaysSignExponent) {
         text.append('+');
     }
-    std::array<char, 8> exponentDigits{};
-    const auto end =
-        std::to_chars(exponentDigits.data(), exponentDigits.data() + exponentDigits.size(),
-                      std::abs(exponent))
-            .ptr;
-    const std::string_view magnitude(exponentDigits.data(),
-                                     static_cast<std::size_t>(end - exponentDigits.data()));
-    text.appendZeros(pattern.exponentDigits - static_cast<int>(magnitude.size()));
-    text.append(magnitude);
-    return text.take();
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    const int magnitudeDigits = magnitude >= 100 ? 3 : magnitude >= 10 ? 2 : 1;
+    text.appendZeros(pattern.exponentDigits - magnitudeDigits);
+    if (magnitude >= 100) {
+        text.append(static_cast<char>('0' + magnitude / 100));
+    }
+    if (magnitude >= 10) {
+        text.append(static_cast<char>('0' + magnitude / 10 % 10));
+    }
+    text.append(static_cast<char>('0' + magnitude % 10));
+    return text.str();
 }
 
 } // namespace
 
-std::string formatNumber(double value, std::string_view pattern,
+std::string formatNumber(double value, const NumberPattern& pattern,
                          std::string_view decimalSeparator) {
-    const NumberPattern parsed = parsePattern(pattern);
     if (!std::isfinite(value)) {
         return nonFinite(value);
     }
-    return parsed.scientific ? formatScientific(value, parsed, decimalSeparator)
-                             : formatFixed(value, parsed, decimalSeparator);
+    return pattern.scientific ? formatScientific(value, pattern, decimalSeparator)
+                              : formatFixed(value, pattern, decimalSeparator);
 }
 
 } // namespace runtime
