@@ -1,0 +1,33 @@
+#pragma once
+
+// archimede from its arguments to its output and exit status, with the
+// process left outside: streams, the decimal separator, whether standard
+// error is a terminal and the interrupt flag are all passed in.
+
+#include <csignal>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace archimede {
+
+inline constexpr int exitSuccess = 0;
+inline constexpr int exitRefused = 2;      // a count the window refuses, or a bad command line
+inline constexpr int exitRuntimeError = 3; // a run-time error of the calculation
+inline constexpr int exitInterrupted = 130;
+
+struct Environment {
+    std::string decimalSeparator = ".";
+    // Standard error is a terminal: a long --cifre run shows its progress there.
+    bool progressOnTerminal = false;
+    // Set from a signal handler to stop a --cifre run; checked at every step.
+    const volatile std::sig_atomic_t* interrupted = nullptr;
+};
+
+// arguments without the program name. Results go to out; warnings, errors
+// and progress to err. Returns the exit status.
+int run(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+        const Environment& environment);
+
+} // namespace archimede

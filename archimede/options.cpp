@@ -1,0 +1,128 @@
+#include "archimede/options.hpp"
+
+#include "archimede/certified_pi.hpp"
+
+#include <charconv>
+#include <optional>
+
+namespace archimede {
+namespace {
+
+[[noreturn]] void refuse(std::string message) {
+    throw UsageError(message);
+}
+
+bool looksLikeNumber(std::string_view argument) {
+    return argument.size() >= 2 && argument[0] == '-' &&
+           ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
+}
+
+OutputFormat formatNamed(std::string_view name) {
+    if (name == "testo") {
+        return OutputFormat::Text;
+    }
+    if (name == "csv") {
+        return OutputFormat::Csv;
+    }
+    if (name == "json") {
+        return OutputFormat::Json;
+    }
+    refuse("formato sconosciuto '" + std::string(name) + "': usare testo, csv o json");
+}
+
+int digitsNamed(std::string_view text) {
+    int digits = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        digits < minimumDigits || digits > maximumDigits) {
+        refuse("--cifre vuole un numero intero da 1 a 10000, non '" + std::string(text) + "'");
+    }
+    return digits;
+}
+
+} // namespace
+
+Options parseOptions(std::span<const std::string_view> arguments) {
+    for (const std::string_view argument : arguments) {
+        if (argument == "--") {
+            break;
+        }
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            Options options;
+            options.mode = argument == "--version" ? Mode::Version : Mode::Help;
+            return options;
+        }
+    }
+
+    Options options;
+    std::optional<std::string> steps;
+    bool digitsGiven = false;
+    bool formatGiven = false;
+    bool optionsEnded = false;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string_view argument = arguments[index];
+        if (optionsEnded || !argument.starts_with('-') || argument == "-" ||
+            looksLikeNumber(argument)) {
+            if (steps) {
+                refuse("troppi argomenti: '" + *steps + "' e '" + std::string(argument) + "'");
+            }
+            steps = std::string(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const auto value = [&]() -> std::string_view {
+            if (equals != std::string_view::npos) {
+                return argument.substr(equals + 1);
+            }
+            if (index + 1 == arguments.size()) {
+                refuse("manca il valore di " + std::string(name));
+            }
+            return arguments[++index];
+        };
+        const auto noValue = [&] {
+            if (equals != std::string_view::npos) {
+                refuse(std::string(name) + " non vuole un valore");
+            }
+        };
+
+        if (name == "--tabella") {
+            noValue();
+            options.table = true;
+        } else if (name == "--esatto") {
+            noValue();
+            options.exact = true;
+        } else if (name == "--formato") {
+            options.format = formatNamed(value());
+            formatGiven = true;
+        } else if (name == "--cifre") {
+            options.digits = digitsNamed(value());
+            digitsGiven = true;
+        } else {
+            refuse("opzione sconosciuta: " + std::string(name));
+        }
+    }
+
+    if (digitsGiven) {
+        if (steps) {
+            refuse("--cifre sceglie da sé i passi: togliere '" + *steps + "'");
+        }
+        if (options.table || options.exact || formatGiven) {
+            refuse("--cifre non si combina con --tabella, --esatto o --formato");
+        }
+        options.mode = Mode::Digits;
+        return options;
+    }
+    if (!steps) {
+        refuse("manca PASSI, il numero di passi da 1 a 500");
+    }
+    options.stepsText = *steps;
+    return options;
+}
+
+} // namespace archimede

@@ -1,0 +1,41 @@
+#pragma once
+
+// The command line of archimede, read into a plain description of the run.
+
+#include "archimede/table.hpp"
+
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace archimede {
+
+enum class Mode {
+    Steps,   // PASSI: the window's calculation, one result or a table
+    Digits,  // --cifre N: certified bounds
+    Help,    // --help
+    Version, // --version
+};
+
+struct Options {
+    Mode mode = Mode::Steps;
+    std::string stepsText; // PASSI as typed: converted as the window converts its text box
+    bool table = false;
+    bool exact = false;
+    OutputFormat format = OutputFormat::Text;
+    int digits = 0; // for Mode::Digits, from minimumDigits to maximumDigits
+};
+
+// A command line that names no valid run; what() is one line of Italian.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// arguments without the program name. "--help" or "--version" anywhere wins
+// over the rest. Options take their value as the next argument or after '=';
+// "--" ends the options, and an argument such as "-3" or "-.5" is PASSI.
+Options parseOptions(std::span<const std::string_view> arguments);
+
+} // namespace archimede
