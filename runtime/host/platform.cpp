@@ -1,0 +1,36 @@
+#include "runtime/host/platform.hpp"
+
+#include <QFontDatabase>
+
+namespace runtime::host {
+
+QLocale userLocale() {
+    return QLocale::system();
+}
+
+std::string decimalSeparator(const QLocale& locale) {
+    return locale.decimalPoint().toStdString();
+}
+
+QColor activeTitleBarTextColour() {
+    return QColor(Qt::white);
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitution(QString::fromLatin1(designFontFamily),
+                              QString::fromLatin1(designFontSubstitute));
+}
+
+QFont designFont(qreal pointSize, QFont::Weight weight) {
+    const QString family = QString::fromLatin1(designFontFamily);
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    if (!QFontDatabase::hasFamily(family)) {
+        font.setStyleName(weight >= QFont::Bold ? QStringLiteral("Bold") : QStringLiteral("Book"));
+        font.setStretch(substituteStretch);
+    }
+    return font;
+}
+
+} // namespace runtime::host

@@ -1,0 +1,43 @@
+#pragma once
+
+// What the application takes from the desktop it runs on: the user's number
+// format and the system colours and fonts it asks for by name.
+
+#include <QColor>
+#include <QFont>
+#include <QLocale>
+
+#include <string>
+
+namespace runtime::host {
+
+// The user's locale as Qt reads it from LC_ALL, LC_NUMERIC and LANG, in that
+// order of precedence.
+QLocale userLocale();
+
+// The decimal separator numbers are written with under locale, in UTF-8.
+std::string decimalSeparator(const QLocale& locale);
+
+// The text colour of an active title bar. Qt exposes no title-bar colours on
+// any platform, so this is white, the colour used where a platform has none.
+QColor activeTitleBarTextColour();
+
+// Font families asked for by name, with the family drawn where the named one
+// is not installed. DejaVu Sans is on every Debian desktop (fonts-dejavu-core).
+inline constexpr const char* designFontFamily = "MS Sans Serif";
+inline constexpr const char* designFontSubstitute = "DejaVu Sans";
+
+// Registers the substitutions above with Qt's font matching.
+void installFontSubstitutions();
+
+// The design font at pointSize and weight. Where it is not installed the
+// substitute sets the same text about a tenth wider than the layout allows
+// for, so it is drawn narrowed by that much, always from its regular face
+// file (never from a condensed face that only some machines have): captions
+// fit their controls, and alike on every machine.
+QFont designFont(qreal pointSize, QFont::Weight weight);
+
+// Horizontal scale of the substitute, in percent.
+inline constexpr int substituteStretch = 90;
+
+} // namespace runtime::host
