@@ -1,0 +1,162 @@
+#include "form/form1.hpp"
+
+#include "form/compute_command.hpp"
+#include "runtime/host/dialogs.hpp"
+#include "runtime/host/platform.hpp"
+
+#include <QAccessible>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace form {
+
+namespace {
+
+// The layout is measured in twips, 15 to a logical pixel; every figure of the
+// layout is a whole number of pixels.
+constexpr int twipsPerPixel = 15;
+
+consteval int pixels(int twips) {
+    if (twips % twipsPerPixel != 0) {
+        throw "layout figure is not a whole number of pixels";
+    }
+    return twips / twipsPerPixel;
+}
+
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+consteval QRect toPixels(Twips twips) {
+    return QRect(pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height));
+}
+
+constexpr QSize clientSize(pixels(14985), pixels(3405));
+constexpr double fontPointSize = 13.5;
+
+// Every control is drawn in this one font.
+QFont controlFont() {
+    return runtime::host::designFont(fontPointSize, QFont::Bold);
+}
+
+template <class Control> Control* addControl(QWidget* form, const char* name, QRect geometry) {
+    auto* control = new Control(form);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    control->setFont(controlFont());
+    return control;
+}
+
+QLabel* addStaticLabel(QWidget* form, const char* name, const QString& caption, QRect geometry) {
+    auto* label = addControl<QLabel>(form, name, geometry);
+    label->setText(caption);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A result field: framed, right-aligned, on the title-bar text colour, its
+// text selectable with the mouse for copying but never taking the focus.
+QLabel* addResultLabel(QWidget* form, const char* name, const QString& accessibleName,
+                       QRect geometry) {
+    auto* label = addControl<QLabel>(form, name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setMargin(1);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, runtime::host::activeTitleBarTextColour());
+    label->setPalette(palette);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+} // namespace
+
+Form1::Form1(calc::Module1& module, const QLocale& locale, QWidget* parent)
+    : QWidget(parent), module_(module), decimalSeparator_(runtime::host::decimalSeparator(locale)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Form1"));
+    resize(clientSize);
+    createControls();
+    createConnections();
+}
+
+void Form1::createControls() {
+    Text1 = addControl<QLineEdit>(this, "Text1", toPixels({3480, 600, 2055, 375}));
+    Text1->setText(QStringLiteral("1"));
+    Text1->setAlignment(Qt::AlignRight);
+
+    Command1 = addControl<QPushButton>(this, "Command1", toPixels({3000, 2520, 2895, 615}));
+    Command1->setText(QStringLiteral("Calcola costante"));
+    // A focused button is pressed by Enter as well as by Space.
+    Command1->setAutoDefault(true);
+
+    Label9 = addStaticLabel(this, "Label9", QStringLiteral("  [da 1 a 500]"),
+                            toPixels({5640, 600, 2055, 495}));
+    Label9->setAccessibleName(QStringLiteral("da 1 a 500"));
+    Label8 = addStaticLabel(this, "Label8",
+                            QStringLiteral("Numero lati poligono inscritto e circoscritto"),
+                            toPixels({120, 1560, 4455, 735}));
+    Label7 = addResultLabel(this, "Label7", QStringLiteral("Numero lati"),
+                            toPixels({4800, 1800, 2055, 375}));
+    Label6 = addResultLabel(this, "Label6", QStringLiteral("Limite superiore"),
+                            toPixels({12720, 1800, 2055, 375}));
+    Label5 = addStaticLabel(this, "Label5", QStringLiteral("<"), toPixels({12120, 1800, 375, 375}));
+    Label5->setAccessibleName(QStringLiteral("minore di"));
+    Label4 = addStaticLabel(this, "Label4", QStringLiteral("costante"),
+                            toPixels({10800, 1800, 1215, 375}));
+    Label3 = addStaticLabel(this, "Label3", QStringLiteral("<"), toPixels({10440, 1800, 255, 375}));
+    Label3->setAccessibleName(QStringLiteral("minore di"));
+    Label2 = addResultLabel(this, "Label2", QStringLiteral("Limite inferiore"),
+                            toPixels({8280, 1800, 2055, 375}));
+    Label1 = addStaticLabel(this, "Label1", QStringLiteral("Numero iterazioni"),
+                            toPixels({360, 600, 2895, 495}));
+    Label1->setBuddy(Text1);
+    Text1->setAccessibleName(Label1->text());
+
+    // The button comes before the text box in the tab order and has the
+    // focus when the window opens.
+    setTabOrder(Command1, Text1);
+    Command1->setFocus();
+}
+
+void Form1::createConnections() {
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { runtime::host::dispatchEvent(*this, &Form1::Command1_Click); });
+}
+
+void Form1::Command1_Click() {
+    const ComputeOutcome outcome =
+        runComputeCommand(module_, Text1->text().toStdString(), decimalSeparator_);
+    if (!outcome.computed) {
+        runtime::host::messageBox(this, QString::fromStdString(outcome.warning));
+        return;
+    }
+    showResult(Label7, outcome.sides);
+    showResult(Label2, outcome.lowerBound);
+    showResult(Label6, outcome.upperBound);
+}
+
+// Qt's labels offer no text to assistive technology over AT-SPI, so the shown
+// text is also the label's description, and each new value is announced.
+void Form1::showResult(QLabel* label, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    label->setText(shown);
+    label->setAccessibleDescription(shown);
+    QAccessibleValueChangeEvent event(label, shown);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace form
