@@ -11,6 +11,10 @@ packages=(
     libgtest-dev
     libbenchmark-dev
     qt6-base-dev
+    libflint-arb-dev
+    libmpfr-dev
+    libgmp-dev
+    nlohmann-json3-dev
     fonts-dejavu-core
 )
 

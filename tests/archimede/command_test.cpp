@@ -1,0 +1,168 @@
+#include "archimede/command.hpp"
+#include "calc/module1.hpp"
+#include "form/compute_command.hpp"
+#include "tests/archimede/run_archimede.hpp"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <csignal>
+#include <cstring>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using archimede::testing::linesOf;
+using archimede::testing::runArchimede;
+
+struct OneResultCase {
+    const char* steps;
+    const char* separator;
+    int status;
+    const char* out;
+    const char* err;
+};
+
+void PrintTo(const OneResultCase& c, std::ostream* os) {
+    *os << "archimede " << c.steps << " with '" << c.separator << "'";
+}
+
+class OneResult : public ::testing::TestWithParam<OneResultCase> {};
+
+TEST_P(OneResult, PrintsWhatTheWindowShowsOrRefusesAsItDoes) {
+    const OneResultCase& c = GetParam();
+    const auto outcome = runArchimede({c.steps}, c.separator);
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.err, c.err);
+}
+
+constexpr const char* tooMany = "Risultati inattendibili!\n";
+constexpr const char* tooFew = "Inserire un numero di iterazioni da 1 a 500.\n";
+constexpr const char* overflow = "Errore di run-time '6': Overflow\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    BothSeparators, OneResult,
+    ::testing::Values(
+        OneResultCase{"1", ",", 0,
+                      "Numero lati poligono inscritto e circoscritto: 6,000E+00\n"
+                      "3,00000000 < costante < 3,46410162\n",
+                      ""},
+        OneResultCase{"1", ".", 0,
+                      "Numero lati poligono inscritto e circoscritto: 6.000E+00\n"
+                      "3.00000000 < costante < 3.46410162\n",
+                      ""},
+        OneResultCase{"5", ",", 0,
+                      "Numero lati poligono inscritto e circoscritto: 9,600E+01\n"
+                      "3,14103195 < costante < 3,14271460\n",
+                      ""},
+        OneResultCase{"5", ".", 0,
+                      "Numero lati poligono inscritto e circoscritto: 9.600E+01\n"
+                      "3.14103195 < costante < 3.14271460\n",
+                      ""},
+        OneResultCase{"500", ",", 0,
+                      "Numero lati poligono inscritto e circoscritto: 9,820E+150\n"
+                      "3,14159265 < costante < 3,14159265\n",
+                      ""},
+        OneResultCase{"500", ".", 0,
+                      "Numero lati poligono inscritto e circoscritto: 9.820E+150\n"
+                      "3.14159265 < costante < 3.14159265\n",
+                      ""},
+        OneResultCase{"500.5", ",", 0,
+                      "Numero lati poligono inscritto e circoscritto: 9,820E+150\n"
+                      "3,14159265 < costante < 3,14159265\n",
+                      ""},
+        OneResultCase{"500.5", ".", 0,
+                      "Numero lati poligono inscritto e circoscritto: 9.820E+150\n"
+                      "3.14159265 < costante < 3.14159265\n",
+                      ""},
+        OneResultCase{"501", ",", 2, "", tooMany}, OneResultCase{"501", ".", 2, "", tooMany},
+        OneResultCase{"abc", ",", 2, "", tooFew}, OneResultCase{"abc", ".", 2, "", tooFew},
+        OneResultCase{"-3", ".", 2, "", tooFew}, OneResultCase{"3000000000", ",", 3, "", overflow},
+        OneResultCase{"3000000000", ".", 3, "", overflow}));
+
+double readBack(std::string text, char separator) {
+    if (const auto at = text.find(separator); at != std::string::npos) {
+        text[at] = '.';
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(error, std::errc()) << text;
+    EXPECT_EQ(end, text.data() + text.size()) << text;
+    return value;
+}
+
+bool sameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(ExactOneResult, ReadsBackAsTheWindowsDoublesWithEitherSeparator) {
+    for (const char* separator : {",", "."}) {
+        for (const char* steps : {"1", "5", "24", "500"}) {
+            SCOPED_TRACE(std::string(steps) + " with '" + separator + "'");
+            calc::Module1 module;
+            ASSERT_TRUE(form::runComputeCommand(module, steps, separator).computed);
+
+            const auto outcome = runArchimede({steps, "--esatto"}, separator);
+            ASSERT_EQ(outcome.status, 0);
+            const auto lines = linesOf(outcome.out);
+            ASSERT_EQ(lines.size(), 2u);
+            const std::string caption = "Numero lati poligono inscritto e circoscritto: ";
+            ASSERT_TRUE(lines[0].starts_with(caption));
+            EXPECT_TRUE(sameBits(readBack(lines[0].substr(caption.size()), *separator),
+                                 module.sideCount / 2.0));
+
+            const auto lessThan = lines[1].find(" < costante < ");
+            ASSERT_NE(lessThan, std::string::npos);
+            EXPECT_TRUE(
+                sameBits(readBack(lines[1].substr(0, lessThan), *separator), module.lowerBound));
+            EXPECT_TRUE(
+                sameBits(readBack(lines[1].substr(lessThan + 14), *separator), module.upperBound));
+            if (std::string(separator) == ",") {
+                EXPECT_EQ(lines[1].find('.'), std::string::npos) << "a point in " << lines[1];
+            }
+        }
+    }
+}
+
+TEST(HelpAndVersion, GoToStandardOutputWithStatusZero) {
+    const auto version = runArchimede({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "archimede 1.00\n");
+    EXPECT_EQ(version.err, "");
+
+    // --help wins over whatever else is on the line, even a bad option.
+    const auto help = runArchimede({"5", "--bogus", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Uso: archimede PASSI")) << help.out;
+    EXPECT_NE(help.out.find("Esempi:"), std::string::npos);
+    EXPECT_NE(help.out.find("archimede --cifre 1000"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+}
+
+TEST(CertifiedDigits, WritesStepsSidesAndTheBracketWithTheLocalesSeparator) {
+    const auto outcome = runArchimede({"--cifre", "10"}, ",");
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    const auto lines = linesOf(outcome.out);
+    ASSERT_EQ(lines.size(), 3u) << outcome.out;
+    EXPECT_EQ(lines[0], "Numero iterazioni: 19");
+    EXPECT_EQ(lines[1], "Numero lati poligono inscritto e circoscritto: 6*2^18 = 1572864");
+    EXPECT_EQ(lines[2], "3,1415926535 < costante < 3,1415926536");
+}
+
+TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {
+    const volatile std::sig_atomic_t interrupted = 1;
+    archimede::Environment environment;
+    environment.interrupted = &interrupted;
+    const std::string_view arguments[] = {"--cifre", "10000"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(archimede::run(arguments, out, err, environment), 130);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "archimede: interrotto\n");
+}
+
+} // namespace

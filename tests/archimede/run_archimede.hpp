@@ -1,0 +1,42 @@
+#pragma once
+
+#include "archimede/command.hpp"
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace archimede::testing {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline Outcome runArchimede(std::initializer_list<std::string_view> arguments,
+                            std::string decimalSeparator = ".") {
+    const std::vector<std::string_view> list(arguments);
+    Environment environment;
+    environment.decimalSeparator = std::move(decimalSeparator);
+    std::ostringstream out;
+    std::ostringstream err;
+    Outcome outcome;
+    outcome.status = run(list, out, err, environment);
+    outcome.out = out.str();
+    outcome.err = err.str();
+    return outcome;
+}
+
+inline std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace archimede::testing
