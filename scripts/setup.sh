@@ -11,11 +11,14 @@ packages=(
     libgtest-dev
     libbenchmark-dev
     qt6-base-dev
+    qt6-base-private-dev
     libflint-arb-dev
     libmpfr-dev
     libgmp-dev
     nlohmann-json3-dev
     fonts-dejavu-core
+    desktop-file-utils
+    appstream
 )
 
 missing=()
