@@ -6,6 +6,7 @@
 #include "form/compute_command.hpp"
 #include "runtime/errors.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -33,7 +34,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
   --cifre N      limiti certificati con N decimali, N da 1 a 10000
-  --help         questo aiuto
+  --help, -h     questo aiuto
   --version      la versione
 
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
