@@ -1,0 +1,149 @@
+#include "runtime/errors.hpp"
+#include "runtime/host/application.hpp"
+#include "runtime/host/dialogs.hpp"
+#include "tests/gui_support/modal_watchdog.hpp"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using runtime::host::displayAvailable;
+
+struct DisplayCase {
+    const char* platform;
+    const char* display;
+    const char* wayland;
+    bool available;
+};
+
+TEST(DisplayAvailable, OnlyWindowingPlatformsNeedADisplay) {
+    const DisplayCase cases[] = {
+        {"", "", "", false},          {"", ":0", "", true},           {"", "", "wayland-0", true},
+        {"xcb", "", "", false},       {"xcb", ":1", "", true},        {"wayland", "", "", false},
+        {"wayland", "", "w-1", true}, {"wayland-egl", "", "", false}, {"offscreen", "", "", true},
+        {"vnc", "", "", true},
+    };
+    for (const DisplayCase& c : cases) {
+        SCOPED_TRACE(std::string("QT_QPA_PLATFORM=") + c.platform + " DISPLAY=" + c.display +
+                     " WAYLAND_DISPLAY=" + c.wayland);
+        EXPECT_EQ(displayAvailable(c.platform, c.display, c.wayland), c.available);
+    }
+}
+
+// A window whose one event handler runs whatever the test gives it.
+struct ThrowingForm : QWidget {
+    std::function<void()> action;
+    void Click() { action(); }
+};
+
+class HostDialogs : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousName_ = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("Lavoro1"));
+    }
+    void TearDown() override { QCoreApplication::setApplicationName(previousName_); }
+
+    // Dispatches a click that runs action; returns the text of the box shown.
+    QString reportOf(std::function<void()> action) {
+        ThrowingForm form;
+        form.action = std::move(action);
+        const std::size_t shownBefore = watchdog.answered().size();
+        watchdog.expectMessageBox();
+        runtime::host::dispatchEvent(form, &ThrowingForm::Click);
+        if (watchdog.answered().size() != shownBefore + 1) {
+            ADD_FAILURE() << "no message box shown";
+            return {};
+        }
+        const testing_support::ShownBox& box = watchdog.answered().back();
+        EXPECT_EQ(box.title, "Lavoro1");
+        EXPECT_EQ(box.buttonCount, 1);
+        EXPECT_TRUE(box.okButton);
+        EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+        EXPECT_TRUE(box.modal);
+        return box.text;
+    }
+
+    testing_support::ModalWatchdog watchdog;
+
+private:
+    QString previousName_;
+};
+
+TEST_F(HostDialogs, ReportsAnEscapingErrorWithItsNumberAndDescription) {
+    using runtime::ErrorNumber;
+    using runtime::RuntimeError;
+    const struct {
+        const char* name;
+        std::function<void()> action;
+        const char* report;
+    } cases[] = {
+        {"overflow", [] { throw RuntimeError(ErrorNumber::Overflow); },
+         "Errore di run-time '6':\n\nOverflow"},
+        {"division by zero", [] { throw RuntimeError(ErrorNumber::DivisionByZero); },
+         "Errore di run-time '11':\n\nDivisione per zero"},
+        {"out of memory", [] { throw std::bad_alloc(); },
+         "Errore di run-time '7':\n\nMemoria esaurita"},
+        {"anything else", [] { throw 42; }, "Errore di run-time '51':\n\nErrore interno"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(reportOf(c.action), c.report);
+    }
+}
+
+TEST_F(HostDialogs, LetsAHandlerThatRaisesNothingRunWithoutABox) {
+    ThrowingForm form;
+    int runs = 0;
+    form.action = [&runs] { ++runs; };
+    runtime::host::dispatchEvent(form, &ThrowingForm::Click);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(watchdog.answered().empty());
+}
+
+struct LocaleCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> variables;
+    const char* separator;
+};
+
+// The host reads the user's locale as Qt does: LC_ALL, then LC_NUMERIC, then LANG.
+TEST(UserLocale, GivesTheDecimalSeparatorOfTheEnvironmentsLocale) {
+    const LocaleCase cases[] = {
+        {"Italian LANG", {{"LANG", "it_IT.UTF-8"}}, ","},
+        {"English LANG", {{"LANG", "en_US.UTF-8"}}, "."},
+        {"German LANG", {{"LANG", "de_DE.UTF-8"}}, ","},
+        {"LC_NUMERIC over LANG", {{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "it_IT.UTF-8"}}, ","},
+        {"LC_ALL over both",
+         {{"LANG", "it_IT.UTF-8"}, {"LC_NUMERIC", "it_IT.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}},
+         "."},
+    };
+    for (const LocaleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LANG", "LANGUAGE", "LC_ALL", "LC_NUMERIC", "LC_MESSAGES"}) {
+            environment.remove(QString::fromLatin1(variable));
+        }
+        for (const auto& [variable, value] : c.variables) {
+            environment.insert(QString::fromLatin1(variable), QString::fromLatin1(value));
+        }
+        QProcess probe;
+        probe.setProcessEnvironment(environment);
+        probe.start(QStringLiteral(LAVORO1_DECIMAL_SEPARATOR_PROBE), {});
+        ASSERT_TRUE(probe.waitForFinished(10000));
+        EXPECT_EQ(probe.exitCode(), 0);
+        EXPECT_EQ(probe.readAllStandardOutput().trimmed().toStdString(), c.separator);
+    }
+}
+
+} // namespace
