@@ -87,7 +87,9 @@ TEST_P(CertifiedBracket, ContainsPiAndIsAtMostTwoUnitsOfTheLastDecimalWide) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Digits, CertifiedBracket, ::testing::Values(1, 10, 100, 1000),
-                         [](const auto& digits) { return "Digits" + std::to_string(digits.param); });
+                         [](const auto& digits) {
+                             return "Digits" + std::to_string(digits.param);
+                         });
 
 TEST(CertifiedPlan, NeedsNoSecondAttemptForAnyDigitsUpToTwoHundred) {
     for (int digits = archimede::minimumDigits; digits <= 200; ++digits) {

@@ -130,15 +130,6 @@ TEST(MachineFormats, GiveTheOneResultFormAsASingleRow) {
                         "3.4641016151377553,\"differenza\":0.46410161513775527}\n]\n");
 }
 
-TEST(ExactTextTable, UsesSeventeenDigitsAndTheLocalesSeparator) {
-    const auto outcome = runArchimede({"2", "--tabella", "--esatto"}, ",");
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.out,
-              "Passo  Lati    Limite inferiore    Limite superiore           Differenza\n"
-              "    1     6                   3  3,4641016151377553  0,46410161513775527\n"
-              "    2    12  3,1058285412302489  3,2153903091734723  0,10956176794322348\n");
-}
-
 TEST(ExactNumber, KeepsSeventeenSignificantDigitsAndDropsTrailingZeros) {
     struct Case {
         double value;
