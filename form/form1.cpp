@@ -40,47 +40,45 @@ consteval QRect toPixels(Twips twips) {
 constexpr QSize clientSize(pixels(14985), pixels(3405));
 constexpr double fontPointSize = 13.5;
 
-// Every control is drawn in this one font.
-QFont controlFont() {
-    return runtime::host::designFont(fontPointSize, QFont::Bold);
-}
+// Makes the controls of one window.
+struct ControlMaker {
+    QWidget* form;
 
-template <class Control> Control* addControl(QWidget* form, const char* name, QRect geometry) {
-    auto* control = new Control(form);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    control->setFont(controlFont());
-    return control;
-}
+    template <class Control> Control* control(const char* name, QRect geometry) const {
+        auto* made = new Control(form);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setGeometry(geometry);
+        return made;
+    }
 
-QLabel* addStaticLabel(QWidget* form, const char* name, const QString& caption, QRect geometry) {
-    auto* label = addControl<QLabel>(form, name, geometry);
-    label->setText(caption);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
+    QLabel* staticLabel(const char* name, const QString& caption, QRect geometry) const {
+        auto* label = control<QLabel>(name, geometry);
+        label->setText(caption);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        return label;
+    }
 
-// A result field: framed, right-aligned, on the title-bar text colour, its
-// text selectable with the mouse for copying but never taking the focus.
-QLabel* addResultLabel(QWidget* form, const char* name, const QString& accessibleName,
-                       QRect geometry) {
-    auto* label = addControl<QLabel>(form, name, geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
-    label->setMargin(1);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, runtime::host::activeTitleBarTextColour());
-    label->setPalette(palette);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setFocusPolicy(Qt::NoFocus);
-    label->setAccessibleName(accessibleName);
-    return label;
-}
+    // A result field: framed, right-aligned, on the title-bar text colour, its
+    // text selectable with the mouse for copying but never taking the focus.
+    QLabel* resultLabel(const char* name, const QString& accessibleName, QRect geometry) const {
+        auto* label = control<QLabel>(name, geometry);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setLineWidth(1);
+        label->setMargin(1);
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, runtime::host::activeTitleBarTextColour());
+        label->setPalette(palette);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setFocusPolicy(Qt::NoFocus);
+        label->setAccessibleName(accessibleName);
+        return label;
+    }
+};
 
 } // namespace
 
@@ -94,35 +92,39 @@ Form1::Form1(calc::Module1& module, const QLocale& locale, QWidget* parent)
 }
 
 void Form1::createControls() {
-    Text1 = addControl<QLineEdit>(this, "Text1", toPixels({3480, 600, 2055, 375}));
+    // Every control has the window's font: set once, inherited by all.
+    setFont(runtime::host::designFont(fontPointSize, QFont::Bold));
+    const ControlMaker make{this};
+
+    Text1 = make.control<QLineEdit>("Text1", toPixels({3480, 600, 2055, 375}));
     Text1->setText(QStringLiteral("1"));
     Text1->setAlignment(Qt::AlignRight);
 
-    Command1 = addControl<QPushButton>(this, "Command1", toPixels({3000, 2520, 2895, 615}));
+    Command1 = make.control<QPushButton>("Command1", toPixels({3000, 2520, 2895, 615}));
     Command1->setText(QStringLiteral("Calcola costante"));
     // A focused button is pressed by Enter as well as by Space.
     Command1->setAutoDefault(true);
 
-    Label9 = addStaticLabel(this, "Label9", QStringLiteral("  [da 1 a 500]"),
-                            toPixels({5640, 600, 2055, 495}));
+    Label9 = make.staticLabel("Label9", QStringLiteral("  [da 1 a 500]"),
+                              toPixels({5640, 600, 2055, 495}));
     Label9->setAccessibleName(QStringLiteral("da 1 a 500"));
-    Label8 = addStaticLabel(this, "Label8",
-                            QStringLiteral("Numero lati poligono inscritto e circoscritto"),
-                            toPixels({120, 1560, 4455, 735}));
-    Label7 = addResultLabel(this, "Label7", QStringLiteral("Numero lati"),
-                            toPixels({4800, 1800, 2055, 375}));
-    Label6 = addResultLabel(this, "Label6", QStringLiteral("Limite superiore"),
-                            toPixels({12720, 1800, 2055, 375}));
-    Label5 = addStaticLabel(this, "Label5", QStringLiteral("<"), toPixels({12120, 1800, 375, 375}));
+    Label8 =
+        make.staticLabel("Label8", QStringLiteral("Numero lati poligono inscritto e circoscritto"),
+                         toPixels({120, 1560, 4455, 735}));
+    Label7 = make.resultLabel("Label7", QStringLiteral("Numero lati"),
+                              toPixels({4800, 1800, 2055, 375}));
+    Label6 = make.resultLabel("Label6", QStringLiteral("Limite superiore"),
+                              toPixels({12720, 1800, 2055, 375}));
+    Label5 = make.staticLabel("Label5", QStringLiteral("<"), toPixels({12120, 1800, 375, 375}));
     Label5->setAccessibleName(QStringLiteral("minore di"));
-    Label4 = addStaticLabel(this, "Label4", QStringLiteral("costante"),
-                            toPixels({10800, 1800, 1215, 375}));
-    Label3 = addStaticLabel(this, "Label3", QStringLiteral("<"), toPixels({10440, 1800, 255, 375}));
+    Label4 =
+        make.staticLabel("Label4", QStringLiteral("costante"), toPixels({10800, 1800, 1215, 375}));
+    Label3 = make.staticLabel("Label3", QStringLiteral("<"), toPixels({10440, 1800, 255, 375}));
     Label3->setAccessibleName(QStringLiteral("minore di"));
-    Label2 = addResultLabel(this, "Label2", QStringLiteral("Limite inferiore"),
-                            toPixels({8280, 1800, 2055, 375}));
-    Label1 = addStaticLabel(this, "Label1", QStringLiteral("Numero iterazioni"),
-                            toPixels({360, 600, 2895, 495}));
+    Label2 = make.resultLabel("Label2", QStringLiteral("Limite inferiore"),
+                              toPixels({8280, 1800, 2055, 375}));
+    Label1 = make.staticLabel("Label1", QStringLiteral("Numero iterazioni"),
+                              toPixels({360, 600, 2895, 495}));
     Label1->setBuddy(Text1);
     Text1->setAccessibleName(Label1->text());
 
