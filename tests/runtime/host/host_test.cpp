@@ -102,15 +102,6 @@ TEST_F(HostDialogs, ReportsAnEscapingErrorWithItsNumberAndDescription) {
     }
 }
 
-TEST_F(HostDialogs, LetsAHandlerThatRaisesNothingRunWithoutABox) {
-    ThrowingForm form;
-    int runs = 0;
-    form.action = [&runs] { ++runs; };
-    runtime::host::dispatchEvent(form, &ThrowingForm::Click);
-    EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(watchdog.answered().empty());
-}
-
 struct LocaleCase {
     const char* name;
     std::vector<std::pair<const char*, const char*>> variables;
