@@ -133,16 +133,18 @@ CertifiedBounds bracketAfter(const CertifiedPlan& plan, int decimals,
 
     // The recurrence of DoublePolygons, step for step. The bounds are needed
     // only from the last step's polygon, so the earlier steps make just the
-    // new side.
-    // Negations are exact, so x - 1 followed by one stands for 1 - x.
+    // new side. Negations are exact: x - 1 negated stands for 1 - x.
     Ball sideLength, halfSideSquared, apothem, sagitta;
-    arb_one(sideLength);
-    for (std::int64_t step = 1; step < plan.steps; ++step) {
+    const auto makeApothem = [&] {
         arb_mul_2exp_si(halfSideSquared, sideLength, -1);
         arb_sqr(halfSideSquared, halfSideSquared, precision);
         arb_sub_ui(apothem, halfSideSquared, 1, precision);
         arb_neg(apothem, apothem);
         arb_sqrt(apothem, apothem, precision);
+    };
+    arb_one(sideLength);
+    for (std::int64_t step = 1; step < plan.steps; ++step) {
+        makeApothem();
         arb_sub_ui(sagitta, apothem, 1, precision);
         arb_neg(sagitta, sagitta);
         arb_sqr(sagitta, sagitta, precision);
@@ -154,14 +156,10 @@ CertifiedBounds bracketAfter(const CertifiedPlan& plan, int decimals,
     }
 
     Ball sideCount, outerSide, lowerBound, upperBound;
+    makeApothem();
+    arb_div(outerSide, sideLength, apothem, precision);
     arb_set_ui(sideCount, 6);
     arb_mul_2exp_si(sideCount, sideCount, static_cast<slong>(plan.steps - 1));
-    arb_mul_2exp_si(halfSideSquared, sideLength, -1);
-    arb_sqr(halfSideSquared, halfSideSquared, precision);
-    arb_sub_ui(apothem, halfSideSquared, 1, precision);
-    arb_neg(apothem, apothem);
-    arb_sqrt(apothem, apothem, precision);
-    arb_div(outerSide, sideLength, apothem, precision);
     arb_mul(lowerBound, sideCount, sideLength, precision);
     arb_mul_2exp_si(lowerBound, lowerBound, -1);
     arb_mul(upperBound, sideCount, outerSide, precision);
