@@ -1,5 +1,7 @@
 #include "archimede/certified_pi.hpp"
 
+#include "archimede/arb_values.hpp"
+
 #include <algorithm>
 #include <arb.h>
 #include <cmath>
@@ -8,46 +10,6 @@
 
 namespace archimede {
 namespace {
-
-// Owners of the library's values, so that an observer may throw mid-loop.
-class Ball {
-public:
-    Ball() { arb_init(value_); }
-    ~Ball() { arb_clear(value_); }
-    Ball(const Ball&) = delete;
-    Ball& operator=(const Ball&) = delete;
-    operator arb_ptr() { return value_; }
-    operator arb_srcptr() const { return value_; }
-
-private:
-    arb_t value_;
-};
-
-class Integer {
-public:
-    Integer() { fmpz_init(value_); }
-    ~Integer() { fmpz_clear(value_); }
-    Integer(const Integer&) = delete;
-    Integer& operator=(const Integer&) = delete;
-    operator fmpz*() { return value_; }
-    operator const fmpz*() const { return value_; }
-
-private:
-    fmpz_t value_;
-};
-
-class Float {
-public:
-    Float() { arf_init(value_); }
-    ~Float() { arf_clear(value_); }
-    Float(const Float&) = delete;
-    Float& operator=(const Float&) = delete;
-    operator arf_ptr() { return value_; }
-    operator arf_srcptr() const { return value_; }
-
-private:
-    arf_t value_;
-};
 
 enum class Direction { Down, Up };
 

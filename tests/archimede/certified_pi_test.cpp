@@ -1,3 +1,4 @@
+#include "archimede/arb_values.hpp"
 #include "archimede/certified_pi.hpp"
 #include "archimede/table.hpp"
 #include "tests/archimede/run_archimede.hpp"
@@ -13,32 +14,13 @@ namespace {
 using archimede::testing::linesOf;
 using archimede::testing::runArchimede;
 
-class Ball {
-public:
-    Ball() { arb_init(value_); }
-    ~Ball() { arb_clear(value_); }
-    Ball(const Ball&) = delete;
-    Ball& operator=(const Ball&) = delete;
-    operator arb_ptr() { return value_; }
+using archimede::Ball;
+using archimede::Integer;
 
-private:
-    arb_t value_;
-};
-
-class Integer {
-public:
-    Integer() { fmpz_init(value_); }
-    explicit Integer(const std::string& digits) : Integer() {
-        EXPECT_EQ(fmpz_set_str(value_, digits.c_str(), 10), 0) << digits;
-    }
-    ~Integer() { fmpz_clear(value_); }
-    Integer(const Integer&) = delete;
-    Integer& operator=(const Integer&) = delete;
-    operator fmpz*() { return value_; }
-
-private:
-    fmpz_t value_;
-};
+// The integer written in decimal digits.
+void setDigits(fmpz* integer, const std::string& digits) {
+    EXPECT_EQ(fmpz_set_str(integer, digits.c_str(), 10), 0) << digits;
+}
 
 // "3,1415" with decimals 4 -> 31415: the bound in units of its last decimal.
 std::string unitsOf(std::string bound, char separator, int decimals) {
@@ -55,7 +37,8 @@ bool certainlyOnSideOfPi(const std::string& units, int decimals, int sign) {
     const slong precision = static_cast<slong>(decimals) * 4 + 64;
     Ball pi, bound, scale;
     arb_const_pi(pi, precision);
-    Integer exact(units);
+    Integer exact;
+    setDigits(exact, units);
     arb_set_fmpz(bound, exact);
     arb_set_ui(scale, 10);
     arb_pow_ui(scale, scale, static_cast<ulong>(decimals), precision);
@@ -80,7 +63,9 @@ TEST_P(CertifiedBracket, ContainsPiAndIsAtMostTwoUnitsOfTheLastDecimalWide) {
 
     EXPECT_TRUE(certainlyOnSideOfPi(lower, digits, -1)) << "lower bound not below pi";
     EXPECT_TRUE(certainlyOnSideOfPi(upper, digits, +1)) << "upper bound not above pi";
-    Integer low(lower), high(upper), width;
+    Integer low, high, width;
+    setDigits(low, lower);
+    setDigits(high, upper);
     fmpz_sub(width, high, low);
     EXPECT_LE(fmpz_get_si(width), 2);
     EXPECT_GE(fmpz_get_si(width), 1);
@@ -103,7 +88,9 @@ TEST(CertifiedPlan, NeedsNoSecondAttemptForAnyDigitsUpToTwoHundred) {
 TEST(CertifiedPolygons, TheNinetySixGonLiesInsideArchimedesOwnBracket) {
     // 223/71 < lower and upper < 22/7, compared in integers.
     const auto bounds = archimede::bracketAfter({5, 64}, 12);
-    Integer lower(unitsOf(bounds.lower, '.', 12)), upper(unitsOf(bounds.upper, '.', 12));
+    Integer lower, upper;
+    setDigits(lower, unitsOf(bounds.lower, '.', 12));
+    setDigits(upper, unitsOf(bounds.upper, '.', 12));
     Integer left, right;
     fmpz_mul_ui(left, lower, 71);
     fmpz_set_ui(right, 223);
