@@ -19,6 +19,11 @@ packages=(
     fonts-dejavu-core
     desktop-file-utils
     appstream
+    man-db
+    groff-base
+    dpkg-dev
+    file
+    lintian
 )
 
 missing=()
