@@ -12,6 +12,7 @@ packages=(
     libbenchmark-dev
     qt6-base-dev
     qt6-base-private-dev
+    libqt6svg6
     libflint-arb-dev
     libmpfr-dev
     libgmp-dev
