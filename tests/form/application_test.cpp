@@ -1,5 +1,6 @@
 #include "calc/module1.hpp"
 #include "form/project.hpp"
+#include "lavoro1/project_info.hpp"
 #include "runtime/host/application.hpp"
 
 #include <QApplication>
@@ -8,14 +9,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(Lavoro1Application, ReportsItsNameVersionDesktopIdAndIcon) {
     calc::Module1 module;
     runtime::host::configureApplication(form::projectDescription(module));
-    EXPECT_EQ(QCoreApplication::applicationName(), "Lavoro1");
-    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.00");
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.lavoro1.Lavoro1");
+    EXPECT_EQ(QCoreApplication::applicationName(), lavoro1::applicationName);
+    EXPECT_EQ(QCoreApplication::applicationVersion(), lavoro1::applicationVersion);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), lavoro1::applicationId);
     // Drawn from the SVG: sharp at any size, not a small image scaled up.
     for (const int side : {16, 32, 256}) {
         SCOPED_TRACE(side);
@@ -49,13 +52,16 @@ TEST(Lavoro1Executable, WithoutADisplaySaysSoInOneLineAndFails) {
 struct ArgumentsCase {
     QStringList arguments;
     int status;
-    const char* output; // what standard output starts with
+    std::string output; // what standard output starts with
     const char* error;  // the one line on standard error, or "" for none
 };
 
 TEST(Lavoro1Executable, AnswersHelpVersionAndWrongOptionsWithoutADisplay) {
     const ArgumentsCase cases[] = {
-        {{"--version"}, 0, "Lavoro1 1.00\n", ""},
+        {{"--version"},
+         0,
+         std::string(lavoro1::applicationName) + ' ' + lavoro1::applicationVersion + '\n',
+         ""},
         {{"--help"}, 0, "Uso: lavoro1 [opzioni]\n", ""},
         {{"--nessuna"},
          2,
@@ -70,7 +76,7 @@ TEST(Lavoro1Executable, AnswersHelpVersionAndWrongOptionsWithoutADisplay) {
         lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE), c.arguments);
         ASSERT_TRUE(lavoro1.waitForFinished(10000));
         EXPECT_EQ(lavoro1.exitCode(), c.status);
-        EXPECT_TRUE(lavoro1.readAllStandardOutput().startsWith(c.output));
+        EXPECT_TRUE(lavoro1.readAllStandardOutput().startsWith(c.output.c_str()));
         const QByteArray error = lavoro1.readAllStandardError();
         EXPECT_EQ(error.toStdString(), *c.error == '\0' ? "" : std::string(c.error) + '\n');
     }
