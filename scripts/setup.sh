@@ -12,6 +12,7 @@ packages=(
     libbenchmark-dev
     qt6-base-dev
     qt6-base-private-dev
+    libqt6svg6
     libmpfr-dev
     libgmp-dev
     nlohmann-json3-dev
