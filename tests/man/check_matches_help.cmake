@@ -1,7 +1,7 @@
-# Every option of `PROGRAM --help` (--name or -x at the start of a line of
-# the option list) and every exit status of its "Stato d'uscita:" paragraph
-# must appear in the page source PAGE: the options as \-\-name, the
-# statuses as a ".B N" tag in the section STATO D'USCITA.
+# Every option of `PROGRAM --help` (the names, --name or -x, that open a
+# line of its option list) and every exit status of its "Stato d'uscita:"
+# paragraph, when it has one, must appear in the page source PAGE: the
+# options as \-\-name, the statuses as a ".B N" tag in STATO D'USCITA.
 execute_process(
     COMMAND "${PROGRAM}" --help
     RESULT_VARIABLE result
@@ -11,7 +11,7 @@ if(NOT result EQUAL 0)
 endif()
 file(READ "${PAGE}" page)
 
-string(REGEX MATCHALL "\n  -[-a-z]+(, -[a-z])?" option_lines "${help}")
+string(REGEX MATCHALL "\n  -[-a-z]+(, -[-a-z]+)*" option_lines "${help}")
 string(REGEX MATCHALL "-[-a-z]+" options "${option_lines}")
 if(NOT options)
     message(FATAL_ERROR "no option found in the help:\n${help}")
@@ -27,6 +27,10 @@ foreach(option IN LISTS options)
 endforeach()
 
 string(REGEX MATCH "Stato d'uscita:[^\n]*(\n[^\n]+)*" statuses_paragraph "${help}")
+if(NOT statuses_paragraph)
+    message(STATUS "options: ${options}; no exit status in the help")
+    return()
+endif()
 string(REGEX MATCHALL "[:;] [0-9]+ " status_items "${statuses_paragraph}")
 set(statuses)
 foreach(item IN LISTS status_items)
