@@ -90,4 +90,7 @@ pi50=3.14159265358979323846264338327950288419716939937510
 expect "archimede --cifre 50" "Numero iterazioni: 85
 Numero lati poligono inscritto e circoscritto: 6*2^84
 $pi50 < costante < ${pi50%0}1" "$(run /usr/bin/archimede --cifre 50)"
+# The installed manual pages, found by name and formatted without a warning.
+expect "man lavoro1 archimede" "" \
+    "$(run env MANROFFSEQ= MANWIDTH=80 man --warnings=w lavoro1 archimede 2>&1 >/dev/null)"
 echo "Pacchetto installato e provato: $deb"
