@@ -83,7 +83,9 @@ done
 run() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 timeout 60 "$@"
 }
-expect "lavoro1 --version" "Lavoro1 1.00" "$(run /usr/bin/lavoro1 --version)"
+version=$(dpkg-deb --field "$deb" Version)
+version=${version%-*} # the project's version, without the package's release
+expect "lavoro1 --version" "Lavoro1 $version" "$(run /usr/bin/lavoro1 --version)"
 expect "archimede 5" "Numero lati poligono inscritto e circoscritto: 9.600E+01
 3.14103195 < costante < 3.14271460" "$(run /usr/bin/archimede 5)"
 pi50=3.14159265358979323846264338327950288419716939937510
