@@ -1,8 +1,8 @@
 #include "archimede/command.hpp"
 
-#include "archimede/certified_pi.hpp"
 #include "archimede/options.hpp"
 #include "archimede/table.hpp"
+#include "certified/certified_pi.hpp"
 #include "form/compute_command.hpp"
 #include "runtime/errors.hpp"
 
@@ -122,8 +122,8 @@ std::string sidesAfter(std::int64_t steps) {
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
               const Environment& environment) {
     ProgressLine progress(err, environment.progressOnTerminal);
-    const CertifiedBounds bounds =
-        certifyPi(options.digits, [&](std::int64_t done, std::int64_t total) {
+    const certified::CertifiedBounds bounds =
+        certified::certifyPi(options.digits, [&](std::int64_t done, std::int64_t total) {
             if (environment.interrupted != nullptr && *environment.interrupted != 0) {
                 throw Interrupted{};
             }

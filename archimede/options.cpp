@@ -1,6 +1,6 @@
 #include "archimede/options.hpp"
 
-#include "archimede/certified_pi.hpp"
+#include "certified/certified_pi.hpp"
 
 #include <charconv>
 #include <optional>
@@ -34,7 +34,7 @@ int digitsNamed(std::string_view text) {
     int digits = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        digits < minimumDigits || digits > maximumDigits) {
+        digits < certified::minimumDigits || digits > certified::maximumDigits) {
         refuse("--cifre vuole un numero intero da 1 a 10000, non '" + std::string(text) + "'");
     }
     return digits;

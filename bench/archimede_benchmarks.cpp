@@ -3,7 +3,7 @@
 // the radii and of the outward decimal rounding shows as one ratio.
 // Run: build/release/bench/archimede_benchmarks --benchmark_repetitions=3
 
-#include "archimede/certified_pi.hpp"
+#include "certified/certified_pi.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,7 @@ namespace {
 
 // The doubling of bracketAfter with plain MPFR numbers and no error bounds,
 // the final bounds included: the floor certification is measured against.
-double bareMpfrBounds(const archimede::CertifiedPlan& plan) {
+double bareMpfrBounds(const certified::CertifiedPlan& plan) {
     const auto precision = static_cast<mpfr_prec_t>(plan.precisionBits);
     mpfr_t sideLength, halfSideSquared, apothem, sagitta, outerSide, lowerBound, upperBound;
     mpfr_inits2(precision, sideLength, halfSideSquared, apothem, sagitta, outerSide, lowerBound,
@@ -54,13 +54,13 @@ double bareMpfrBounds(const archimede::CertifiedPlan& plan) {
 void CertifiedPi(benchmark::State& state) {
     const int digits = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(archimede::certifyPi(digits));
+        benchmark::DoNotOptimize(certified::certifyPi(digits));
     }
 }
 BENCHMARK(CertifiedPi)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 void BareMpfrLoop(benchmark::State& state) {
-    const auto plan = archimede::planFor(static_cast<int>(state.range(0)));
+    const auto plan = certified::planFor(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         benchmark::DoNotOptimize(bareMpfrBounds(plan));
     }

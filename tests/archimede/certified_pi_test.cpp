@@ -1,6 +1,6 @@
-#include "archimede/arb_values.hpp"
-#include "archimede/certified_pi.hpp"
 #include "archimede/table.hpp"
+#include "certified/arb_values.hpp"
+#include "certified/certified_pi.hpp"
 #include "tests/archimede/run_archimede.hpp"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,8 @@ namespace {
 using archimede::testing::linesOf;
 using archimede::testing::runArchimede;
 
-using archimede::Ball;
-using archimede::Integer;
+using certified::Ball;
+using certified::Integer;
 
 // The integer written in decimal digits.
 void setDigits(fmpz* integer, const std::string& digits) {
@@ -77,17 +77,17 @@ INSTANTIATE_TEST_SUITE_P(Digits, CertifiedBracket, ::testing::Values(1, 10, 100,
                          });
 
 TEST(CertifiedPlan, NeedsNoSecondAttemptForAnyDigitsUpToTwoHundred) {
-    for (int digits = archimede::minimumDigits; digits <= 200; ++digits) {
+    for (int digits = certified::minimumDigits; digits <= 200; ++digits) {
         SCOPED_TRACE(digits);
-        const auto plan = archimede::planFor(digits);
-        const auto bounds = archimede::bracketAfter(plan, digits);
+        const auto plan = certified::planFor(digits);
+        const auto bounds = certified::bracketAfter(plan, digits);
         EXPECT_TRUE(bounds.narrowerThanLastDecimal);
     }
 }
 
 TEST(CertifiedPolygons, TheNinetySixGonLiesInsideArchimedesOwnBracket) {
     // 223/71 < lower and upper < 22/7, compared in integers.
-    const auto bounds = archimede::bracketAfter({5, 64}, 12);
+    const auto bounds = certified::bracketAfter({5, 64}, 12);
     Integer lower, upper;
     setDigits(lower, unitsOf(bounds.lower, '.', 12));
     setDigits(upper, unitsOf(bounds.upper, '.', 12));
@@ -118,7 +118,7 @@ TEST(CertifiedPolygons, StillBracketPiWhereTheBinary64BoundsNoLongerDo) {
     // At 40 steps and 64 bits the rounding errors (about 1e-18) dwarf the
     // gap between the polygons and pi (about 1e-25): only the enclosures'
     // outer ends, rounded outward, still bracket it.
-    const auto bounds = archimede::bracketAfter({40, 64}, 30);
+    const auto bounds = certified::bracketAfter({40, 64}, 30);
     EXPECT_TRUE(certainlyOnSideOfPi(unitsOf(bounds.lower, '.', 30), 30, -1)) << bounds.lower;
     EXPECT_TRUE(certainlyOnSideOfPi(unitsOf(bounds.upper, '.', 30), 30, +1)) << bounds.upper;
     EXPECT_FALSE(bounds.narrowerThanLastDecimal);

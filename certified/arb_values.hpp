@@ -6,7 +6,7 @@
 
 #include <arb.h>
 
-namespace archimede {
+namespace certified {
 
 template <class Struct, void (*initialise)(Struct*), void (*clear)(Struct*)> class Owned {
 public:
@@ -25,4 +25,4 @@ using Ball = Owned<arb_struct, arb_init, arb_clear>; // midpoint and radius
 using Float = Owned<arf_struct, arf_init, arf_clear>;
 using Integer = Owned<fmpz, fmpz_init, fmpz_clear>;
 
-} // namespace archimede
+} // namespace certified

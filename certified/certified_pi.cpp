@@ -1,6 +1,6 @@
-#include "archimede/certified_pi.hpp"
+#include "certified/certified_pi.hpp"
 
-#include "archimede/arb_values.hpp"
+#include "certified/arb_values.hpp"
 
 #include <algorithm>
 #include <arb.h>
@@ -8,7 +8,7 @@
 #include <numbers>
 #include <stdexcept>
 
-namespace archimede {
+namespace certified {
 namespace {
 
 enum class Direction { Down, Up };
@@ -170,4 +170,4 @@ CertifiedBounds certifyPi(int digits, const StepObserver& observer) {
     throw std::logic_error("certifyPi: the bracket does not narrow as planned");
 }
 
-} // namespace archimede
+} // namespace certified

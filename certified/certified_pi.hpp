@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-namespace archimede {
+namespace certified {
 
 inline constexpr int minimumDigits = 1;
 inline constexpr int maximumDigits = 10000;
@@ -50,4 +50,4 @@ CertifiedBounds bracketAfter(const CertifiedPlan& plan, int decimals,
 // wider than planned.
 CertifiedBounds certifyPi(int digits, const StepObserver& observer = {});
 
-} // namespace archimede
+} // namespace certified
