@@ -21,8 +21,37 @@ private:
     Struct value_[1];
 };
 
-using Ball = Owned<arb_struct, arb_init, arb_clear>; // midpoint and radius
-using Float = Owned<arf_struct, arf_init, arf_clear>;
-using Integer = Owned<fmpz, fmpz_init, fmpz_clear>;
+// Some of the library's init and clear functions are static inline, which
+// would give the owners internal linkage and forbid them as members of the
+// classes in headers: these forward to them with external linkage.
+inline void initialiseBall(arb_struct* x) {
+    arb_init(x);
+}
+inline void clearBall(arb_struct* x) {
+    arb_clear(x);
+}
+inline void initialiseFloat(arf_struct* x) {
+    arf_init(x);
+}
+inline void clearFloat(arf_struct* x) {
+    arf_clear(x);
+}
+inline void initialiseInteger(fmpz* x) {
+    fmpz_init(x);
+}
+inline void clearInteger(fmpz* x) {
+    fmpz_clear(x);
+}
+inline void initialiseMag(mag_struct* x) {
+    mag_init(x);
+}
+inline void clearMag(mag_struct* x) {
+    mag_clear(x);
+}
+
+using Ball = Owned<arb_struct, initialiseBall, clearBall>; // midpoint and radius
+using Float = Owned<arf_struct, initialiseFloat, clearFloat>;
+using Integer = Owned<fmpz, initialiseInteger, clearInteger>;
+using Mag = Owned<mag_struct, initialiseMag, clearMag>; // an upper bound, rounded up
 
 } // namespace certified
