@@ -85,6 +85,9 @@ bool narrowerThan(arf_srcptr width, int decimals) {
 
 // The largest d >= 0 with width < 10^-d.
 int provenDigitsOf(arf_srcptr width) {
+    if (arf_sgn(width) <= 0) {
+        throw std::logic_error("provenDigitsOf: pi's bracket has no width");
+    }
     if (!narrowerThan(width, 0)) {
         return 0;
     }
