@@ -196,8 +196,8 @@ std::optional<Method> methodNamed(std::string_view name) {
 }
 
 Plan planFor(Method method, int digits, double remainderFactor) {
-    if (digits < minimumDigits || digits > maximumDigits) {
-        throw std::invalid_argument("digits out of range");
+    if (digits < minimumDigits || digits > maximumDigits || !(remainderFactor > 0.0)) {
+        throw std::invalid_argument("planFor: digits or remainder factor out of range");
     }
     const double pi = std::numbers::pi;
     // For the polygons' own bounds, a bracket a quarter of 10^-digits wide
