@@ -5,6 +5,7 @@
 
 #include <arb.h>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 
@@ -127,6 +128,16 @@ TEST(Plans, NeedNoSecondAttemptForAnyDigitsUpToTwoHundred) {
             EXPECT_TRUE(certified::bracketAfter(plan, digits).narrowerThanLastDecimal);
         }
     }
+}
+
+TEST(Plans, RefuseDigitsOutOfRangeAndARemainderFactorThatIsNotPositive) {
+    for (const Method method : allMethods) {
+        EXPECT_THROW(certified::planFor(method, 0), std::invalid_argument);
+        EXPECT_THROW(certified::planFor(method, 100001), std::invalid_argument);
+        EXPECT_NO_THROW(certified::planFor(method, 100000));
+    }
+    EXPECT_THROW(certified::planFor(Method::Richardson, 10, 0.0), std::invalid_argument);
+    EXPECT_THROW(certified::planFor(Method::Richardson, 10, -1.0), std::invalid_argument);
 }
 
 TEST(Polygons, TheNinetySixGonGivesArchimedesAndHuygensBounds) {
