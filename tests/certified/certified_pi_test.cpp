@@ -216,12 +216,4 @@ TEST(Race, EachMethodBuysDigitsAtItsOwnPace) {
     }
 }
 
-TEST(MethodNames, ReadBackAsTheirMethod) {
-    for (const Method method : allMethods) {
-        EXPECT_EQ(certified::methodNamed(certified::nameOf(method)), method);
-    }
-    EXPECT_EQ(certified::methodNamed("Richardson"), std::nullopt);
-    EXPECT_EQ(certified::methodNamed(""), std::nullopt);
-}
-
 } // namespace

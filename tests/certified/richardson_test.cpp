@@ -149,13 +149,4 @@ TEST(RemainderPlanning, TheBinary64EstimateFollowsTheProvenBound) {
     }
 }
 
-TEST(PiAbove, IsThreePointFifteen) {
-    Ball piAbove, pi;
-    certified::richardson::provenPiAbove(piAbove);
-    arb_const_pi(pi, 64);
-    EXPECT_TRUE(arb_gt(piAbove, pi));
-    arb_mul_ui(piAbove, piAbove, 20, 64);
-    EXPECT_TRUE(arb_contains_si(piAbove, 63));
-}
-
 } // namespace
