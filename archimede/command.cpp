@@ -28,7 +28,10 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   PASSI          numero di passi da 1 a 500, letto come nella finestra: il
                  punto separa i decimali e si arrotonda al pari (500.5 vale 500)
   --tabella      una riga per ogni passo da 1 a PASSI: passo, lati dei
-                 poligoni, limite inferiore, limite superiore, differenza
+                 poligoni, limite inferiore, limite superiore, differenza.
+                 Con --cifre, una riga per poligono: passo, lati, cifre
+                 dimostrate dall'ampiezza dell'intervallo e guadagno sul
+                 passo prima
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell'utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -45,8 +48,6 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                             semiperimetri inscritti, allargata di un limite
                             dimostrato per i termini che trascura (circa
                             0,3 k^2 cifre dopo k raddoppi)
-  --tabella      con --cifre, una riga per poligono: passo, lati e cifre
-                 dimostrate dall'ampiezza dell'intervallo
   --help, -h     questo aiuto
   --version      la versione
 
