@@ -27,12 +27,12 @@ void provenPiAbove(arb_ptr result) {
     }
     Ball circumscribed;
     polygons.circumscribedHalfPerimeter(circumscribed);
+    // 63/20 is not a binary fraction: a ball that contains it.
     arb_set_ui(result, piAboveNumerator);
     arb_div_ui(result, result, piAboveDenominator, boundPrecision);
     if (!arb_lt(circumscribed, result)) {
         throw std::logic_error("provenPiAbove: the 48-gon does not prove pi < 3.15");
     }
-    // The bound itself as a ball: 63/20 is not a binary fraction.
 }
 
 void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove) {
