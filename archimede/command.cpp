@@ -1,23 +1,25 @@
 #include "archimede/command.hpp"
 
-#include "archimede/certified_pi.hpp"
 #include "archimede/options.hpp"
 #include "archimede/table.hpp"
+#include "certified/certified_pi.hpp"
 #include "form/compute_command.hpp"
 #include "lavoro1/project_info.hpp"
 #include "runtime/errors.hpp"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace archimede {
 namespace {
 
 constexpr std::string_view helpText =
     R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
-     archimede --cifre N
+     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
      archimede --help | --version
 
 Limiti per pi greco con il metodo di Archimede. Dall'esagono inscritto nel
@@ -27,14 +29,26 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   PASSI          numero di passi da 1 a 500, letto come nella finestra: il
                  punto separa i decimali e si arrotonda al pari (500.5 vale 500)
   --tabella      una riga per ogni passo da 1 a PASSI: passo, lati dei
-                 poligoni, limite inferiore, limite superiore, differenza
+                 poligoni, limite inferiore, limite superiore, differenza.
+                 Con --cifre, una riga per poligono: passo, lati, cifre
+                 dimostrate dall'ampiezza dell'intervallo e guadagno sul
+                 passo prima
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell'utente;
                  csv e json usano il punto e 17 cifre significative, che si
                  rileggono nello stesso numero binary64
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
-  --cifre N      limiti certificati con N decimali, N da 1 a 10000
+  --cifre N      limiti certificati con N decimali, N da 1 a 100000
+  --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
+                 raddoppi   i semiperimetri inscritto L e circoscritto U
+                            (circa 0,6 cifre per raddoppio);
+                 huygens    3L/(2+a) < pi greco < (2L+U)/3, dove a è
+                            l'apotema (circa 1,2 cifre per raddoppio);
+                 richardson (predefinito) la tabella di Romberg sui
+                            semiperimetri inscritti, allargata di un limite
+                            dimostrato per i termini che trascura (circa
+                            0,3 k^2 cifre dopo k raddoppi)
   --help, -h     questo aiuto
   --version      la versione
 
@@ -44,13 +58,15 @@ inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
 --cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
 precisione e i passi che bastano a stringere l'intervallo sotto 10^-N, e
 arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate.
+disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
   archimede 30 --tabella --esatto
   archimede 500 --tabella --formato csv > passi.csv
   archimede --cifre 1000
+  archimede --cifre 100000 > pi.txt
+  archimede --cifre 300 --metodo huygens --tabella
 
 Stato d'uscita: 0 riuscito; 2 numero di passi rifiutato o riga di comando
 errata; 3 errore di run-time; 130 interrotto con Ctrl+C.
@@ -120,20 +136,67 @@ std::string sidesAfter(std::int64_t steps) {
     return text;
 }
 
+// Passo, lati, cifre dimostrate and the digits gained over the step before,
+// in aligned columns.
+void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
+    constexpr std::array<std::string_view, 4> header = {"Passo", "Lati", "Cifre dimostrate",
+                                                        "Guadagno"};
+    std::vector<std::array<std::string, 4>> cells;
+    cells.reserve(rows.size());
+    int previous = 0;
+    for (const certified::RaceRow& row : rows) {
+        const std::int64_t doublings = row.step - 1;
+        cells.push_back({std::to_string(row.step),
+                         doublings <= 60 ? std::to_string(std::uint64_t{6} << doublings)
+                                         : "6*2^" + std::to_string(doublings),
+                         std::to_string(row.provenDigits),
+                         std::to_string(row.provenDigits - previous)});
+        previous = row.provenDigits;
+    }
+    std::array<std::size_t, 4> widths{};
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        widths[column] = header[column].size();
+        for (const auto& line : cells) {
+            widths[column] = std::max(widths[column], line[column].size());
+        }
+    }
+    const auto writeLine = [&](const auto& line) {
+        for (std::size_t column = 0; column < widths.size(); ++column) {
+            const std::string_view cell = line[column];
+            out << (column == 0 ? "" : "  ") << std::string(widths[column] - cell.size(), ' ')
+                << cell;
+        }
+        out << '\n';
+    };
+    writeLine(header);
+    for (const auto& line : cells) {
+        writeLine(line);
+    }
+}
+
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
               const Environment& environment) {
     ProgressLine progress(err, environment.progressOnTerminal);
-    const CertifiedBounds bounds =
-        certifyPi(options.digits, [&](std::int64_t done, std::int64_t total) {
-            if (environment.interrupted != nullptr && *environment.interrupted != 0) {
-                throw Interrupted{};
-            }
-            progress.show(done, total);
-        });
+    const auto observer = [&](std::int64_t done, std::int64_t total) {
+        if (environment.interrupted != nullptr && *environment.interrupted != 0) {
+            throw Interrupted{};
+        }
+        progress.show(done, total);
+    };
+    if (options.table) {
+        const auto rows = certified::race(options.method, options.digits, observer);
+        progress.clear();
+        writeRace(out, rows);
+        return exitSuccess;
+    }
+    const certified::Bounds bounds = certified::certifyPi(options.method, options.digits, observer);
     progress.clear();
     out << "Numero iterazioni: " << bounds.plan.steps << '\n'
-        << sidesCaption << sidesAfter(bounds.plan.steps) << '\n'
-        << withSeparator(bounds.lower, environment.decimalSeparator) << " < costante < "
+        << sidesCaption << sidesAfter(bounds.plan.steps) << '\n';
+    if (bounds.plan.method == certified::Method::Richardson) {
+        out << "Profondità dell'estrapolazione: " << bounds.plan.depth << '\n';
+    }
+    out << withSeparator(bounds.lower, environment.decimalSeparator) << " < costante < "
         << withSeparator(bounds.upper, environment.decimalSeparator) << '\n';
     return exitSuccess;
 }

@@ -1,7 +1,5 @@
 #include "archimede/options.hpp"
 
-#include "archimede/certified_pi.hpp"
-
 #include <charconv>
 #include <optional>
 
@@ -34,10 +32,17 @@ int digitsNamed(std::string_view text) {
     int digits = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        digits < minimumDigits || digits > maximumDigits) {
-        refuse("--cifre vuole un numero intero da 1 a 10000, non '" + std::string(text) + "'");
+        digits < certified::minimumDigits || digits > certified::maximumDigits) {
+        refuse("--cifre vuole un numero intero da 1 a 100000, non '" + std::string(text) + "'");
     }
     return digits;
+}
+
+certified::Method methodNamed(std::string_view name) {
+    if (const auto method = certified::methodNamed(name)) {
+        return *method;
+    }
+    refuse("metodo sconosciuto '" + std::string(name) + "': usare raddoppi, huygens o richardson");
 }
 
 } // namespace
@@ -58,6 +63,7 @@ Options parseOptions(std::span<const std::string_view> arguments) {
     std::optional<std::string> steps;
     bool digitsGiven = false;
     bool formatGiven = false;
+    bool methodGiven = false;
     bool optionsEnded = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view argument = arguments[index];
@@ -103,6 +109,9 @@ Options parseOptions(std::span<const std::string_view> arguments) {
         } else if (name == "--cifre") {
             options.digits = digitsNamed(value());
             digitsGiven = true;
+        } else if (name == "--metodo") {
+            options.method = methodNamed(value());
+            methodGiven = true;
         } else {
             refuse("opzione sconosciuta: " + std::string(name));
         }
@@ -112,11 +121,14 @@ Options parseOptions(std::span<const std::string_view> arguments) {
         if (steps) {
             refuse("--cifre sceglie da sé i passi: togliere '" + *steps + "'");
         }
-        if (options.table || options.exact || formatGiven) {
-            refuse("--cifre non si combina con --tabella, --esatto o --formato");
+        if (options.exact || formatGiven) {
+            refuse("--cifre non si combina con --esatto o --formato");
         }
         options.mode = Mode::Digits;
         return options;
+    }
+    if (methodGiven) {
+        refuse("--metodo vale solo con --cifre");
     }
     if (!steps) {
         refuse("manca PASSI, il numero di passi da 1 a 500");

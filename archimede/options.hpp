@@ -3,6 +3,7 @@
 // The command line of archimede, read into a plain description of the run.
 
 #include "archimede/table.hpp"
+#include "certified/certified_pi.hpp"
 
 #include <span>
 #include <stdexcept>
@@ -13,7 +14,7 @@ namespace archimede {
 
 enum class Mode {
     Steps,   // PASSI: the window's calculation, one result or a table
-    Digits,  // --cifre N: certified bounds
+    Digits,  // --cifre N: certified bounds, or with --tabella what each step proves
     Help,    // --help
     Version, // --version
 };
@@ -25,6 +26,7 @@ struct Options {
     bool exact = false;
     OutputFormat format = OutputFormat::Text;
     int digits = 0; // for Mode::Digits, from minimumDigits to maximumDigits
+    certified::Method method = certified::Method::Richardson; // --metodo, for Mode::Digits
 };
 
 // A command line that names no valid run; what() is one line of Italian.

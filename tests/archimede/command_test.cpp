@@ -13,6 +13,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -129,15 +130,52 @@ TEST(HelpAndVersion, GoToStandardOutputWithStatusZero) {
     EXPECT_EQ(help.err, "");
 }
 
+struct DigitsCase {
+    const char* method; // nullptr: the default
+    std::vector<std::string> lines;
+};
+
 TEST(CertifiedDigits, WritesStepsSidesAndTheBracketWithTheLocalesSeparator) {
-    const auto outcome = runArchimede({"--cifre", "10"}, ",");
+    const std::string bracket = "3,1415926535 < costante < 3,1415926536";
+    const std::string sides = "Numero lati poligono inscritto e circoscritto: ";
+    const std::vector<DigitsCase> cases = {
+        {"raddoppi", {"Numero iterazioni: 19", sides + "6*2^18 = 1572864", bracket}},
+        {"huygens", {"Numero iterazioni: 9", sides + "6*2^8 = 1536", bracket}},
+        {"richardson",
+         {"Numero iterazioni: 4", sides + "6*2^3 = 48", "Profondità dell'estrapolazione: 3",
+          bracket}},
+        {nullptr,
+         {"Numero iterazioni: 4", sides + "6*2^3 = 48", "Profondità dell'estrapolazione: 3",
+          bracket}},
+    };
+    for (const DigitsCase& c : cases) {
+        SCOPED_TRACE(c.method == nullptr ? "default" : c.method);
+        const auto outcome = c.method == nullptr
+                                 ? runArchimede({"--cifre", "10"}, ",")
+                                 : runArchimede({"--cifre", "10", "--metodo", c.method}, ",");
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, "");
+        EXPECT_EQ(linesOf(outcome.out), c.lines);
+    }
+}
+
+TEST(CertifiedDigits, TabellaWritesWhatEachStepProves) {
+    const auto outcome = runArchimede({"--cifre", "100", "--metodo", "richardson", "--tabella"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    EXPECT_EQ(outcome.err, "");
     const auto lines = linesOf(outcome.out);
-    ASSERT_EQ(lines.size(), 3u) << outcome.out;
-    EXPECT_EQ(lines[0], "Numero iterazioni: 19");
-    EXPECT_EQ(lines[1], "Numero lati poligono inscritto e circoscritto: 6*2^18 = 1572864");
-    EXPECT_EQ(lines[2], "3,1415926535 < costante < 3,1415926536");
+    ASSERT_EQ(lines.size(), 16u) << outcome.out;
+    EXPECT_EQ(lines[0], "Passo   Lati  Cifre dimostrate  Guadagno");
+    EXPECT_EQ(lines[1], "    1      6                 0         0");
+    EXPECT_EQ(lines[5], "    5     96                15         5");
+    EXPECT_EQ(lines[15], "   15  98304               104        12");
+
+    // Past 2^60 sides the count is written as a power.
+    const auto doubling = runArchimede({"--cifre", "40", "--metodo", "raddoppi", "--tabella"});
+    ASSERT_EQ(doubling.status, 0) << doubling.err;
+    const auto rows = linesOf(doubling.out);
+    ASSERT_GE(rows.size(), 64u);
+    EXPECT_NE(rows[61].find(" 6917529027641081856 "), std::string::npos) << rows[61];
+    EXPECT_NE(rows[62].find(" 6*2^61 "), std::string::npos) << rows[62];
 }
 
 TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {

@@ -33,7 +33,13 @@ TEST(ParseOptions, ReadsEachFormOfTheCommandLine) {
     const auto digits = parsed({"--cifre=250"});
     EXPECT_EQ(digits.mode, Mode::Digits);
     EXPECT_EQ(digits.digits, 250);
-    EXPECT_EQ(parsed({"--cifre", "10000"}).digits, 10000);
+    EXPECT_EQ(digits.method, certified::Method::Richardson);
+    EXPECT_EQ(parsed({"--cifre", "100000"}).digits, 100000);
+    const auto race = parsed({"--metodo=huygens", "--cifre", "300", "--tabella"});
+    EXPECT_EQ(race.mode, Mode::Digits);
+    EXPECT_EQ(race.method, certified::Method::Huygens);
+    EXPECT_TRUE(race.table);
+    EXPECT_EQ(parsed({"--cifre", "5", "--metodo", "raddoppi"}).method, certified::Method::Doubling);
 
     // Counts are passed through as typed, for the window's conversion.
     EXPECT_EQ(parsed({"-3"}).stepsText, "-3");
@@ -60,15 +66,18 @@ TEST(BadCommandLines, GiveOneItalianLineAndStatusTwo) {
         {{"5", "--formato", "xml"}, "formato sconosciuto 'xml': usare testo, csv o json"},
         {{"--tabella=si", "5"}, "--tabella non vuole un valore"},
         {{"--cifre"}, "manca il valore di --cifre"},
-        {{"--cifre", "0"}, "--cifre vuole un numero intero da 1 a 10000, non '0'"},
-        {{"--cifre", "10001"}, "--cifre vuole un numero intero da 1 a 10000, non '10001'"},
-        {{"--cifre", "12x"}, "--cifre vuole un numero intero da 1 a 10000, non '12x'"},
-        {{"--cifre="}, "--cifre vuole un numero intero da 1 a 10000, non ''"},
+        {{"--cifre", "0"}, "--cifre vuole un numero intero da 1 a 100000, non '0'"},
+        {{"--cifre", "100001"}, "--cifre vuole un numero intero da 1 a 100000, non '100001'"},
+        {{"--cifre", "12x"}, "--cifre vuole un numero intero da 1 a 100000, non '12x'"},
+        {{"--cifre="}, "--cifre vuole un numero intero da 1 a 100000, non ''"},
         {{"--cifre", "10", "5"}, "--cifre sceglie da sé i passi: togliere '5'"},
-        {{"--cifre", "10", "--tabella"},
-         "--cifre non si combina con --tabella, --esatto o --formato"},
+        {{"--cifre", "10", "--esatto"}, "--cifre non si combina con --esatto o --formato"},
         {{"--cifre", "10", "--formato", "testo"},
-         "--cifre non si combina con --tabella, --esatto o --formato"},
+         "--cifre non si combina con --esatto o --formato"},
+        {{"--cifre", "10", "--metodo", "archimede"},
+         "metodo sconosciuto 'archimede': usare raddoppi, huygens o richardson"},
+        {{"--cifre", "10", "--metodo"}, "manca il valore di --metodo"},
+        {{"5", "--metodo", "huygens"}, "--metodo vale solo con --cifre"},
     };
     for (const BadLine& line : lines) {
         std::string shown;

@@ -35,3 +35,5 @@ string(REPLACE "." "\\." version_pattern "${VERSION}")
 expect_run(ENV LC_ALL=C ARGS --version STATUS 0 OUT "^archimede ${version_pattern}\n$")
 expect_run(ENV LC_ALL=C ARGS --cifre 30 STATUS 0 ERR "^$"
            OUT "\n3\\.141592653589793238462643383279 < costante < 3\\.141592653589793238462643383280\n$")
+expect_run(ENV LC_ALL=it_IT.UTF-8 ARGS --cifre 5 --metodo huygens STATUS 0 ERR "^$"
+           OUT "\n3,14159 < costante < 3,14160\n$")

@@ -1,10 +1,12 @@
 #include "archimede/table.hpp"
 #include "calc/module1.hpp"
+#include "certified/arb_values.hpp"
 #include "form/compute_command.hpp"
 #include "tests/archimede/run_archimede.hpp"
 
 #include <gtest/gtest.h>
 
+#include <arb.h>
 #include <charconv>
 #include <cstring>
 #include <nlohmann/json.hpp>
@@ -143,6 +145,20 @@ TEST(ExactNumber, KeepsSeventeenSignificantDigitsAndDropsTrailingZeros) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(archimede::exactNumber(c.value, c.separator), c.text);
     }
+}
+
+TEST(StepRows, TheLowerBoundPassesPiAtStepTwentySix) {
+    // What --cifre exists for: from step 26 the binary64 rounding errors
+    // push the inscribed half perimeter above pi.
+    const auto rows = archimede::stepRows(26);
+    const auto belowPi = [](double value) {
+        certified::Ball pi, bound;
+        arb_const_pi(pi, 128);
+        arb_set_d(bound, value); // exact
+        return arb_lt(bound, pi) != 0;
+    };
+    EXPECT_TRUE(belowPi(rows[24].lowerBound)) << "step 25";
+    EXPECT_FALSE(belowPi(rows[25].lowerBound)) << "step 26";
 }
 
 } // namespace

@@ -1,0 +1,89 @@
+#pragma once
+
+// Bounds for pi that are proven, not rounded guesses: the polygons of the
+// window's recurrence redone in ball arithmetic, where every value carries a
+// radius that encloses all rounding errors, and printed with outward rounding.
+// Three ways to read pi off the same polygons:
+//   Doubling    the inscribed and circumscribed half perimeters themselves;
+//   Huygens     Snell's lower and Huygens' upper bound from one polygon;
+//   Richardson  the Romberg table over the inscribed half perimeters, widened
+//               by a proven bound on the terms it leaves out
+//               (docs/richardson-remainder.md).
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace certified {
+
+inline constexpr int minimumDigits = 1;
+inline constexpr int maximumDigits = 100000;
+
+enum class Method { Doubling, Huygens, Richardson };
+
+// The names of the command line: raddoppi, huygens, richardson.
+std::string_view nameOf(Method method);
+std::optional<Method> methodNamed(std::string_view name);
+
+struct Plan {
+    Method method = Method::Richardson;
+    // Polygons computed, counted as DoublePolygons counts them: step s is the
+    // polygon of 6 * 2^(s - 1) sides, so steps - 1 doublings of the hexagon.
+    std::int64_t steps = 0;
+    // Richardson only: columns of the Romberg table beyond the first, at most
+    // steps - 1.
+    std::int64_t depth = 0;
+    std::int64_t precisionBits = 0; // working precision of every ball operation
+    // Richardson only: the proven remainder bound is multiplied by this before
+    // it widens the result. 1 for a proof; below 1 the bounds are no longer
+    // proven, which is how the tests show that their containment check bites.
+    double remainderFactor = 1.0;
+};
+
+// lower < pi < upper, both with the same number of decimals and a point as the
+// decimal separator; lower is rounded down and upper up from the enclosures,
+// so the inequality holds exactly as written.
+struct Bounds {
+    Plan plan;
+    int decimals = 0;
+    std::string lower;
+    std::string upper;
+    // upper - lower < 10^-decimals before the decimal rounding, so that the
+    // printed bounds differ by at most 2 units of the last decimal.
+    bool narrowerThanLastDecimal = false;
+};
+
+// Called after every polygon with the steps done and the steps planned. It
+// may throw to stop the calculation at once; nothing is left allocated.
+using StepObserver = std::function<void(std::int64_t done, std::int64_t total)>;
+
+// The fewest steps (and for Richardson the shallowest table) that bring the
+// bracket under 10^-digits / 2, and a precision whose rounding errors over
+// them stay far below that. digits from minimumDigits to maximumDigits.
+Plan planFor(Method method, int digits, double remainderFactor = 1.0);
+
+// The bracket after plan.steps polygons (at least 1), rounded outward to
+// decimals places.
+Bounds bracketAfter(const Plan& plan, int decimals, const StepObserver& observer = {});
+
+// A bracket narrower than 10^-digits: the plan of planFor, extended if the
+// enclosures turn out wider than planned.
+Bounds certifyPi(Method method, int digits, const StepObserver& observer = {});
+
+// What each polygon proves: the largest d with upper - lower < 10^-d for the
+// bracket the method reads off the polygons up to this one (0 when the
+// bracket is a unit or wider). Richardson uses the deepest table they allow.
+struct RaceRow {
+    std::int64_t step = 0; // 6 * 2^(step - 1) sides
+    int provenDigits = 0;
+};
+
+// One row per step of planFor(method, digits), computed at its precision:
+// the last row proves at least digits digits. A few hundred digits take
+// milliseconds for every method.
+std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer = {});
+
+} // namespace certified

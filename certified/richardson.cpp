@@ -1,0 +1,155 @@
+#include "certified/richardson.hpp"
+
+#include "certified/polygons.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <stdexcept>
+
+namespace certified::richardson {
+namespace {
+
+constexpr ulong piAboveNumerator = 63;
+constexpr ulong piAboveDenominator = 20;
+
+// Ample for a bound that only has to be an upper bound: its own rounding
+// goes into the ball and out through arb_get_mag.
+constexpr slong boundPrecision = 64;
+
+} // namespace
+
+void provenPiAbove(arb_ptr result) {
+    // U = 3.2153... for 12 sides, 3.1596... for 24, 3.1460... for 48.
+    Polygons polygons(boundPrecision);
+    for (int doubling = 0; doubling < 3; ++doubling) {
+        polygons.doubleSides();
+    }
+    Ball circumscribed;
+    polygons.circumscribedHalfPerimeter(circumscribed);
+    // 63/20 is not a binary fraction: a ball that contains it.
+    arb_set_ui(result, piAboveNumerator);
+    arb_div_ui(result, result, piAboveDenominator, boundPrecision);
+    if (!arb_lt(circumscribed, result)) {
+        throw std::logic_error("provenPiAbove: the 48-gon does not prove pi < 3.15");
+    }
+}
+
+void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove) {
+    if (depth < 0 || depth > row) {
+        throw std::invalid_argument("remainderBound: depth out of range");
+    }
+    const auto m = static_cast<ulong>(depth);
+    const auto k = static_cast<slong>(row);
+    const slong prec = boundPrecision;
+
+    // First term left out, i = m + 1:
+    //   t = P^(2m+3) / (2m+3)! * n_k^(-2(m+1)) * c,
+    //   c = prod_{l=1..m} (4^(m+1) - 4^l) / (4^l - 1),
+    // with n_k^(-2(m+1)) = 36^(-(m+1)) * 2^(-2k(m+1)).
+    Ball term, scratch, product, factor;
+    arb_pow_ui(term, piAbove, 2 * m + 3, prec);
+    arb_fac_ui(scratch, 2 * m + 3, prec);
+    arb_div(term, term, scratch, prec);
+    arb_set_ui(scratch, 36);
+    arb_pow_ui(scratch, scratch, m + 1, prec);
+    arb_div(term, term, scratch, prec);
+    arb_mul_2exp_si(term, term, -2 * k * static_cast<slong>(m + 1));
+
+    arb_one(product);
+    for (ulong l = 1; l <= m; ++l) {
+        // (4^(m+1-l) - 1) * 4^l / (4^l - 1)
+        arb_one(factor);
+        arb_mul_2exp_si(factor, factor, static_cast<slong>(2 * (m + 1 - l)));
+        arb_sub_ui(factor, factor, 1, prec);
+        arb_mul(product, product, factor, prec);
+        arb_one(scratch);
+        arb_mul_2exp_si(scratch, scratch, static_cast<slong>(2 * l));
+        arb_sub_ui(factor, scratch, 1, prec);
+        arb_div(scratch, scratch, factor, prec);
+        arb_mul(product, product, scratch, prec);
+    }
+    arb_mul(term, term, product, prec);
+
+    // Every later term is at most ratio times the one before it, with
+    //   ratio = P^2 (4^(m+1) - 1) / (3 (2m+4) (2m+5) n_k^2),
+    // so the terms from i = m + 1 on sum to at most t / (1 - ratio).
+    Ball ratio;
+    arb_sqr(ratio, piAbove, prec);
+    arb_one(scratch);
+    arb_mul_2exp_si(scratch, scratch, static_cast<slong>(2 * (m + 1)));
+    arb_sub_ui(scratch, scratch, 1, prec);
+    arb_mul(ratio, ratio, scratch, prec);
+    arb_div_ui(ratio, ratio, 3 * 36 * (2 * m + 4), prec);
+    arb_div_ui(ratio, ratio, 2 * m + 5, prec);
+    arb_mul_2exp_si(ratio, ratio, -2 * k);
+    arb_sub_ui(scratch, ratio, 1, prec);
+    arb_neg(scratch, scratch);
+    if (!arb_is_positive(scratch)) {
+        throw std::logic_error("remainderBound: the tail does not shrink geometrically");
+    }
+    arb_div(term, term, scratch, prec);
+    arb_get_mag(bound, term);
+}
+
+double log10RemainderBound(std::int64_t row, std::int64_t depth) {
+    const double m = static_cast<double>(depth);
+    const double k = static_cast<double>(row);
+    const double log10Four = std::log10(4.0);
+    const double piAbove =
+        static_cast<double>(piAboveNumerator) / static_cast<double>(piAboveDenominator);
+    double result = (2 * m + 3) * std::log10(piAbove) -
+                    std::lgamma(2 * m + 4) / std::numbers::ln10 -
+                    2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0));
+    for (std::int64_t l = 1; l <= depth; ++l) {
+        const double ld = static_cast<double>(l);
+        result += (m + 1 - ld) * log10Four + std::log10(1 - std::pow(4.0, ld - m - 1)) -
+                  std::log10(1 - std::pow(4.0, -ld));
+    }
+    const double ratio = piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
+                         std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 4) * (2 * m + 5));
+    return result - std::log10(1 - ratio);
+}
+
+void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {
+    const std::int64_t depth = std::min(rows_, std::max<std::int64_t>(depthLimit, 0));
+    if (depth > lastDepth_ + 1) {
+        throw std::invalid_argument("Table::addRow: deeper than the row before allows");
+    }
+    while (static_cast<std::int64_t>(columns_.size()) <= depth) {
+        const auto j = static_cast<ulong>(columns_.size());
+        columns_.emplace_back();
+        Integer& divisor = divisors_.emplace_back();
+        if (j == 0) {
+            fmpz_one(divisor);
+        } else {
+            fmpz_one(divisor);
+            fmpz_mul_2exp(divisor, divisor, 2 * j);
+            fmpz_sub_ui(divisor, divisor, 1);
+            fmpz_mul(divisor, divisor, divisors_[j - 1]);
+        }
+    }
+    // carried holds S(k, j - 1), columns_[j - 1] still S(k - 1, j - 1).
+    arb_set(carried_, halfPerimeter);
+    for (std::int64_t j = 1; j <= depth; ++j) {
+        Ball& previous = columns_[static_cast<std::size_t>(j - 1)];
+        arb_mul_2exp_si(carried_, carried_, static_cast<slong>(2 * j));
+        arb_sub(scratch_, carried_, previous, precision_);
+        arb_mul_2exp_si(carried_, carried_, -static_cast<slong>(2 * j));
+        arb_swap(previous, carried_);
+        arb_swap(carried_, scratch_);
+    }
+    arb_swap(columns_[static_cast<std::size_t>(depth)], carried_);
+    lastDepth_ = depth;
+    ++rows_;
+}
+
+void Table::entry(arb_ptr result, std::int64_t depth) const {
+    if (depth < 0 || depth > lastDepth_) {
+        throw std::invalid_argument("Table::entry: depth not computed");
+    }
+    const auto column = static_cast<std::size_t>(depth);
+    arb_div_fmpz(result, columns_[column], divisors_[column], precision_);
+}
+
+} // namespace certified::richardson
