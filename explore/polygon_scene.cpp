@@ -1,0 +1,268 @@
+#include "explore/polygon_scene.hpp"
+
+#include "explore/convergence.hpp"
+#include "form/compute_command.hpp"
+#include "runtime/number_format.hpp"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace explore {
+namespace {
+
+constexpr double margin = 10.0;
+constexpr double twoPi = 2.0 * piHigh;
+// Circumradius over inradius of the hexagon: the widest circumscribed polygon.
+const double hexagonSecant = 1.0 / std::cos(piHigh / 6.0);
+constexpr int fontPixels = 13;
+constexpr double lineHeight = 18.0;
+// The inset shows one and a half sides either way of the followed side's
+// middle, and its sagitta takes this share of the inset's height.
+constexpr double insetHalfWidthInSides = 1.5;
+constexpr double sagittaShare = 0.3;
+constexpr double insetTangentLevel = 0.2; // share of the height above the tangent
+constexpr int insetCirclePoints = 96;
+
+QString withSeparator(std::string text) {
+    return QString::fromStdString(text);
+}
+
+QString sidesText(int step, std::string_view separator) {
+    if (step <= 50) {
+        const auto sides = static_cast<long long>(sidesAt(step));
+        return QString::number(sides);
+    }
+    return withSeparator(runtime::formatNumber(sidesAt(step), form::sidesFormat, separator));
+}
+
+// Magnification written as "x 2,5E+12" beyond a thousand, "x 12,5" below.
+QString zoomText(double zoom, std::string_view separator) {
+    if (zoom >= 1000.0) {
+        return withSeparator(runtime::formatNumber(zoom, "0.0E+00", separator));
+    }
+    return withSeparator(runtime::formatNumber(zoom, "0.0", separator));
+}
+
+// 1 - cos(x) without cancellation: 2 sin^2(x / 2).
+double versine(double x) {
+    const double s = std::sin(x / 2.0);
+    return 2.0 * s * s;
+}
+
+// The main view: the two polygons through every drawnEvery-th vertex.
+void addPolygons(PolygonScene& scene, int step) {
+    int drawnStep = step;
+    while (drawnStep > 0 &&
+           2.0 * scene.radius * std::sin(halfSideAngle(drawnStep)) < minimumSidePixels) {
+        --drawnStep;
+    }
+    scene.drawnEvery = std::ldexp(1.0, step - drawnStep);
+    const auto drawn = static_cast<int>(sidesAt(drawnStep));
+    const double outerRadius = scene.radius / std::cos(halfSideAngle(step));
+    scene.inscribed.reserve(drawn);
+    scene.circumscribed.reserve(drawn);
+    for (int k = 0; k < drawn; ++k) {
+        // The k-th drawn vertex is the (k * drawnEvery)-th of the polygon, at
+        // the same angle; k / drawn is exact, being a fraction of a power of two.
+        const double angle = twoPi * (static_cast<double>(k) / static_cast<double>(drawn));
+        const double c = std::cos(angle);
+        const double s = std::sin(angle);
+        scene.inscribed.append(scene.centre + QPointF(scene.radius * c, -scene.radius * s));
+        scene.circumscribed.append(scene.centre + QPointF(outerRadius * c, -outerRadius * s));
+    }
+}
+
+// The inset follows the side from vertex 0 to vertex 1, drawn in the frame
+// of the tangent at its middle: u along the tangent, v outwards, in radii,
+// with u stretched by alongScale and v by acrossScale pixels per radius.
+void addInset(PolygonScene& scene, std::string_view separator) {
+    const double alpha = halfSideAngle(scene.step);
+    const QRectF& frame = scene.insetFrame;
+    const double sagitta = versine(alpha);
+    const double alongScale = frame.width() / (2.0 * insetHalfWidthInSides * std::tan(alpha));
+    const double acrossScale = sagittaShare * frame.height() / sagitta;
+    scene.alongZoom = alongScale / scene.radius;
+    scene.acrossZoom = acrossScale / scene.radius;
+    const QPointF origin(frame.center().x(), frame.top() + insetTangentLevel * frame.height());
+    // The side lies level, the centre of the circle below.
+    const auto toPixels = [&](double u, double v) {
+        return QPointF(origin.x() + u * alongScale, origin.y() - v * acrossScale);
+    };
+
+    // A point at polar angle alpha + phi and radius r (in radii): u = r sin phi,
+    // v = r cos phi - 1, the latter written without cancellation.
+    const auto onCircle = [&](double phi) { return toPixels(std::sin(phi), -versine(phi)); };
+    const double outer = 1.0 / std::cos(alpha);
+    const auto onOuter = [&](double phi) {
+        const double v =
+            -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) * outer;
+        return toPixels(outer * std::sin(phi), v);
+    };
+
+    const double uLimit = insetHalfWidthInSides * std::tan(alpha);
+    for (int i = 0; i <= insetCirclePoints; ++i) {
+        const double u = -uLimit + 2.0 * uLimit * i / insetCirclePoints;
+        scene.insetCircle.append(onCircle(std::asin(std::min(u, 1.0))));
+    }
+    // Vertices at phi = -3 alpha, -alpha, alpha, 3 alpha: the followed side and
+    // its two neighbours, the only ones in view.
+    for (const double k : {-3.0, -1.0, 1.0, 3.0}) {
+        scene.insetInscribed.append(onCircle(k * alpha));
+        scene.insetCircumscribed.append(onOuter(k * alpha));
+    }
+    scene.insetCaption[0] = QStringLiteral("Ingrandimento: x %1 lungo il lato,")
+                                .arg(zoomText(scene.alongZoom, separator));
+    scene.insetCaption[1] =
+        QStringLiteral("x %1 verso il centro").arg(zoomText(scene.acrossZoom, separator));
+}
+
+} // namespace
+
+double sidesAt(int step) {
+    return std::ldexp(6.0, step);
+}
+
+double halfSideAngle(int step) {
+    return std::ldexp(piHigh / 6.0 + piLow / 6.0, -step);
+}
+
+int deepestInsetStep() {
+    int step = 0;
+    while (std::cos(halfSideAngle(step + 1)) < 1.0) {
+        ++step;
+    }
+    return step;
+}
+
+PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator) {
+    PolygonScene scene;
+    scene.step = std::clamp(step, minimumStep, maximumStep);
+    scene.sides = sidesAt(scene.step);
+    scene.size = size;
+
+    // The circle on the left, as large as the height allows; the texts and
+    // the inset in a column on the right.
+    const double columnWidth = std::max(160.0, 0.36 * (size.width() - 3.0 * margin));
+    const double diameter = std::max(
+        40.0, std::min(size.height() - 2.0 * margin, size.width() - 3.0 * margin - columnWidth));
+    scene.centre = QPointF(margin + diameter / 2.0, size.height() / 2.0);
+    scene.radius = diameter / 2.0 / hexagonSecant;
+    addPolygons(scene, scene.step);
+    const double alpha = halfSideAngle(scene.step);
+    scene.marker =
+        scene.centre + QPointF(scene.radius * std::cos(alpha), -scene.radius * std::sin(alpha));
+
+    scene.title = QStringLiteral("Passo %1: poligoni di %2 lati")
+                      .arg(scene.step)
+                      .arg(sidesText(scene.step, decimalSeparator));
+    scene.legend[0] = QStringLiteral("Cerchio di raggio 1");
+    scene.legend[1] = QStringLiteral("Poligono inscritto");
+    scene.legend[2] = QStringLiteral("Poligono circoscritto");
+
+    const double columnLeft = 2.0 * margin + diameter;
+    const double textTop = margin + 4.0 * lineHeight + margin;
+    const double side =
+        std::max(40.0, std::min(size.width() - margin - columnLeft,
+                                size.height() - textTop - 2.0 * lineHeight - 2.0 * margin));
+    scene.insetFrame = QRectF(columnLeft, textTop, side, side);
+    scene.insetDrawn = scene.step <= deepestInsetStep();
+    if (scene.insetDrawn) {
+        addInset(scene, decimalSeparator);
+    } else {
+        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio:")
+                                    .arg(withSeparator(runtime::formatNumber(
+                                        versine(alpha), "0.0E+00", decimalSeparator)));
+        scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 e il disegno distinguono");
+    }
+    return scene;
+}
+
+SceneColours lightColours() {
+    return {.background = QColor(255, 255, 255),
+            .text = QColor(32, 32, 32),
+            .frame = QColor(128, 128, 128),
+            .circle = QColor(32, 32, 32),
+            .inscribed = QColor(31, 111, 208),
+            .circumscribed = QColor(208, 69, 47)};
+}
+
+SceneColours darkColours() {
+    return {.background = QColor(30, 30, 30),
+            .text = QColor(232, 232, 232),
+            .frame = QColor(140, 140, 140),
+            .circle = QColor(232, 232, 232),
+            .inscribed = QColor(95, 168, 255),
+            .circumscribed = QColor(255, 122, 92)};
+}
+
+QFont sceneFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(fontPixels);
+    return font;
+}
+
+void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours& colours) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(sceneFont());
+    painter.fillRect(QRectF(QPointF(0, 0), scene.size), colours.background);
+
+    const auto pen = [](const QColor& colour, double width) {
+        QPen made(colour, width);
+        made.setJoinStyle(Qt::MiterJoin);
+        return made;
+    };
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pen(colours.circle, 1.5));
+    painter.drawEllipse(scene.centre, scene.radius, scene.radius);
+    painter.setPen(pen(colours.inscribed, 1.5));
+    painter.drawPolygon(scene.inscribed);
+    painter.setPen(pen(colours.circumscribed, 1.5));
+    painter.drawPolygon(scene.circumscribed);
+
+    // The marker of the followed side, and its leader to the inset.
+    const QRectF& frame = scene.insetFrame;
+    painter.setPen(pen(colours.frame, 1.0));
+    painter.drawRect(QRectF(scene.marker - QPointF(6, 6), QSizeF(12, 12)));
+    painter.drawLine(scene.marker + QPointF(6, 0), QPointF(frame.left(), frame.center().y()));
+
+    // Title and legend.
+    const double left = frame.left();
+    double baseline = 10.0 + lineHeight - 4.0;
+    painter.setPen(colours.text);
+    painter.drawText(QPointF(left, baseline), scene.title);
+    const QColor swatches[3] = {colours.circle, colours.inscribed, colours.circumscribed};
+    for (int i = 0; i < 3; ++i) {
+        baseline += lineHeight;
+        painter.setPen(pen(swatches[i], 3.0));
+        painter.drawLine(QPointF(left, baseline - 4.0), QPointF(left + 24.0, baseline - 4.0));
+        painter.setPen(colours.text);
+        painter.drawText(QPointF(left + 32.0, baseline), scene.legend[i]);
+    }
+
+    painter.setPen(pen(colours.frame, 1.0));
+    painter.drawRect(frame);
+    if (scene.insetDrawn) {
+        painter.save();
+        painter.setClipRect(frame);
+        painter.setPen(pen(colours.circle, 1.5));
+        painter.drawPolyline(scene.insetCircle);
+        painter.setPen(pen(colours.inscribed, 1.5));
+        painter.drawPolyline(scene.insetInscribed);
+        painter.setPen(pen(colours.circumscribed, 1.5));
+        painter.drawPolyline(scene.insetCircumscribed);
+        painter.restore();
+    }
+    painter.setPen(colours.text);
+    baseline = frame.bottom() + lineHeight;
+    for (const QString& line : scene.insetCaption) {
+        painter.drawText(QPointF(left, baseline), line);
+        baseline += lineHeight;
+    }
+    painter.restore();
+}
+
+} // namespace explore
