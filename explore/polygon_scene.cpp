@@ -201,6 +201,9 @@ SceneColours darkColours() {
 QFont sceneFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(fontPixels);
+    // Hinting follows the platform's settings; without it the glyphs are
+    // the same on a desktop and offscreen.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

@@ -11,10 +11,12 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineSeries>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -261,6 +263,48 @@ TEST_F(ExploreWindowTest, RendersToAPicture) {
     const QImage picture = window->grab().toImage();
     EXPECT_EQ(picture.size(), QSize(1280, 800) * window->devicePixelRatio());
     EXPECT_TRUE(picture.save(QStringLiteral(LAVORO1_SCREENSHOT_PATH)));
+}
+
+// --- The same pictures from archimede ----------------------------------------
+
+TEST_F(ExploreWindowTest, SavesThePicturesArchimedeDrawsWithoutADisplay) {
+    open(4);
+    QTemporaryDir directory;
+    const auto path = [&](const char* name) {
+        return directory.filePath(QString::fromLatin1(name));
+    };
+    ASSERT_EQ(window->saveDrawing(path("finestra.png")), "");
+    ASSERT_EQ(window->saveChart(path("finestra-grafico.png")), "");
+    ASSERT_EQ(window->saveDrawing(path("finestra.svg")), "");
+
+    QProcess archimede;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG"}) {
+        environment.remove(QString::fromLatin1(variable));
+    }
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    archimede.setProcessEnvironment(environment);
+    archimede.start(QStringLiteral(LAVORO1_ARCHIMEDE),
+                    {QStringLiteral("4"), QStringLiteral("--disegno"), path("archimede.png"),
+                     QStringLiteral("--grafico"), path("archimede-grafico.png")});
+    ASSERT_TRUE(archimede.waitForFinished(30000));
+    EXPECT_EQ(archimede.exitCode(), 0);
+    EXPECT_EQ(archimede.readAllStandardError().toStdString(), "");
+    EXPECT_EQ(archimede.readAllStandardOutput().toStdString(), "");
+    archimede.start(QStringLiteral(LAVORO1_ARCHIMEDE),
+                    {QStringLiteral("4"), QStringLiteral("--disegno"), path("archimede.svg")});
+    ASSERT_TRUE(archimede.waitForFinished(30000));
+    EXPECT_EQ(archimede.exitCode(), 0);
+
+    const QImage fromWindow(path("finestra.png"));
+    ASSERT_EQ(fromWindow.size(), QSize(900, 600));
+    EXPECT_TRUE(fromWindow == QImage(path("archimede.png"))) << "the drawing, pixel for pixel";
+    EXPECT_TRUE(QImage(path("finestra-grafico.png")) == QImage(path("archimede-grafico.png")))
+        << "the chart, pixel for pixel";
+    QFile windowSvg(path("finestra.svg"));
+    QFile archimedeSvg(path("archimede.svg"));
+    ASSERT_TRUE(windowSvg.open(QIODevice::ReadOnly) && archimedeSvg.open(QIODevice::ReadOnly));
+    EXPECT_EQ(windowSvg.readAll(), archimedeSvg.readAll());
 }
 
 } // namespace
