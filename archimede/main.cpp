@@ -1,7 +1,7 @@
 // archimede: bounds for pi by Archimedes' method from the command line.
 
 #include "archimede/command.hpp"
-#include "archimede/decimal_separator.hpp"
+#include "runtime/host/locale.hpp"
 #ifdef LAVORO1_ARCHIMEDE_PICTURES
 #include "archimede/pictures.hpp"
 #endif
@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
         sigaction(SIGINT, &action, nullptr);
 
         archimede::Environment environment;
-        environment.decimalSeparator = archimede::userDecimalSeparator();
+        // Read as the window reads it, so that both write the same numbers.
+        environment.decimalSeparator = runtime::host::userDecimalSeparator();
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
         environment.interrupted = &interruptRequested;
 #ifdef LAVORO1_ARCHIMEDE_PICTURES

@@ -5,7 +5,7 @@
 #include "explore/polygon_scene.hpp"
 #include "explore/step_table_model.hpp"
 #include "runtime/host/dialogs.hpp"
-#include "runtime/host/platform.hpp"
+#include "runtime/host/locale.hpp"
 
 #include <QAccessible>
 #include <QChartView>

@@ -2,8 +2,10 @@
 
 #include "runtime/errors.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -177,10 +179,15 @@ double decimalNumber(Cursor& cursor) {
 } // namespace
 
 double valueOfText(std::string_view text) noexcept {
-    Cursor cursor(text);
-    while (isBlank(cursor.peek())) {
-        cursor.advance();
+    // Blanks count nowhere in a number: "1 0 0" is 100 and "&H 1F4" is 500.
+    std::string withoutBlanks;
+    if (std::ranges::any_of(text, isBlank)) {
+        withoutBlanks.reserve(text.size());
+        std::ranges::copy_if(text, std::back_inserter(withoutBlanks),
+                             [](char c) { return !isBlank(c); });
+        text = withoutBlanks;
     }
+    Cursor cursor(text);
     if (cursor.peek() == '&') {
         const char radix = cursor.peek(1);
         if (radix == 'H' || radix == 'h') {

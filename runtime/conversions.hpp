@@ -9,7 +9,8 @@
 namespace runtime {
 
 // The number written at the start of text, or 0 when the text does not start
-// with one. Leading blanks, tabs and line breaks are skipped; then either
+// with one. Blanks, tabs and line breaks are skipped wherever they stand
+// ("1 0 0" is 100, "- 4" is -4); what is left is read as either
 //   [+|-] digits [. digits] [(E|e|D|d) [+|-] digits]
 // where the point is the only decimal separator whatever the locale, or
 //   &H hexdigits | &O octaldigits
