@@ -37,6 +37,8 @@ double tickInterval(double span) {
     return interval;
 }
 
+constexpr int markedPointsUpTo = 60;
+
 } // namespace
 
 ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
@@ -77,12 +79,7 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
 void ConvergenceChart::addDigitSeries(const DigitSeries& series) {
     auto* line = new QLineSeries(this);
     line->setName(QString::fromStdString(series.name));
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(series.points.size()));
-    for (const DigitPoint& point : series.points) {
-        points.append(QPointF(point.step, point.digits));
-    }
-    line->replace(points);
+    line->setMarkerSize(4.0);
     if (runOutStep_) {
         // The legend lists series in the order they were added: the marker last.
         removeSeries(runOutLine_);
@@ -119,18 +116,26 @@ void ConvergenceChart::addMarkerSeries() {
 void ConvergenceChart::setShownSteps(int count) {
     shown_ = std::clamp(count, 0, maximumStep);
     double highest = 1.0;
-    for (const DigitSeries& series : series_) {
-        for (const DigitPoint& point : series.points) {
+    for (std::size_t i = 0; i < series_.size(); ++i) {
+        QList<QPointF> points;
+        points.reserve(shown_);
+        for (const DigitPoint& point : series_[i].points) {
             if (point.step <= shown_) {
+                points.append(QPointF(point.step, point.digits));
                 highest = std::max(highest, point.digits);
             }
         }
+        lines_[i]->replace(points);
+        // Points are marked while they stand apart, and a lone point (one
+        // step shown) has no line to draw without its mark.
+        lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
     }
     const double top = std::ceil(highest + 0.5);
     const double lastStep = std::max(shown_, 2);
     stepAxis_->setRange(1.0, lastStep);
     stepAxis_->setTickInterval(tickInterval(lastStep - 1.0));
     digitAxis_->setRange(0.0, top);
+    digitAxis_->setTickInterval(top <= 6.0 ? 1.0 : 2.0);
 
     if (runOutStep_) {
         const bool marked = *runOutStep_ <= shown_;

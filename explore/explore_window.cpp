@@ -153,6 +153,7 @@ void ExploreWindow::createControls() {
     views->addWidget(right);
     views->setStretchFactor(0, 1);
     views->setStretchFactor(1, 1);
+    views->setSizes({680, 600});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);

@@ -119,6 +119,43 @@ void addInset(PolygonScene& scene, std::string_view separator) {
         QStringLiteral("x %1 verso il centro").arg(zoomText(scene.acrossZoom, separator));
 }
 
+// The circle as large as the size allows, with the texts and the inset in a
+// column at its right or in a row below it, whichever leaves it larger.
+void layOut(PolygonScene& scene, QSizeF size) {
+    const double width = size.width();
+    const double height = size.height();
+    const double textHeight = 4.0 * lineHeight;
+    const double columnWidth = std::clamp(0.34 * width, 220.0, 320.0);
+    const double besideDiameter =
+        std::min(height - 2.0 * margin, width - 3.0 * margin - columnWidth);
+    const double rowHeight = std::clamp(0.34 * height, 200.0, 300.0);
+    const double belowDiameter = std::min(width - 2.0 * margin, height - 3.0 * margin - rowHeight);
+
+    if (besideDiameter >= belowDiameter) {
+        const double diameter = std::max(40.0, besideDiameter);
+        scene.centre = QPointF(margin + diameter / 2.0, height / 2.0);
+        scene.radius = diameter / 2.0 / hexagonSecant;
+        const double left = 2.0 * margin + diameter;
+        const double top = 2.0 * margin + textHeight;
+        const double side = std::max(
+            40.0, std::min(width - margin - left, height - top - 2.0 * lineHeight - 2.0 * margin));
+        scene.textOrigin = QPointF(left, margin);
+        scene.insetFrame = QRectF(left, top, side, side);
+        scene.captionOrigin = QPointF(left, scene.insetFrame.bottom());
+        scene.leaderEnd = QPointF(left, scene.insetFrame.center().y());
+    } else {
+        const double diameter = std::max(40.0, belowDiameter);
+        scene.centre = QPointF(width / 2.0, margin + diameter / 2.0);
+        scene.radius = diameter / 2.0 / hexagonSecant;
+        const double top = 2.0 * margin + diameter;
+        const double side = std::max(40.0, std::min(height - margin - top, width / 2.0 - margin));
+        scene.textOrigin = QPointF(margin, top);
+        scene.insetFrame = QRectF(width - margin - side, top, side, side);
+        scene.captionOrigin = QPointF(margin, top + textHeight + margin);
+        scene.leaderEnd = QPointF(scene.insetFrame.center().x(), top);
+    }
+}
+
 } // namespace
 
 double sidesAt(int step) {
@@ -143,13 +180,7 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     scene.sides = sidesAt(scene.step);
     scene.size = size;
 
-    // The circle on the left, as large as the height allows; the texts and
-    // the inset in a column on the right.
-    const double columnWidth = std::max(160.0, 0.36 * (size.width() - 3.0 * margin));
-    const double diameter = std::max(
-        40.0, std::min(size.height() - 2.0 * margin, size.width() - 3.0 * margin - columnWidth));
-    scene.centre = QPointF(margin + diameter / 2.0, size.height() / 2.0);
-    scene.radius = diameter / 2.0 / hexagonSecant;
+    layOut(scene, size);
     addPolygons(scene, scene.step);
     const double alpha = halfSideAngle(scene.step);
     scene.marker =
@@ -162,20 +193,14 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     scene.legend[1] = QStringLiteral("Poligono inscritto");
     scene.legend[2] = QStringLiteral("Poligono circoscritto");
 
-    const double columnLeft = 2.0 * margin + diameter;
-    const double textTop = margin + 4.0 * lineHeight + margin;
-    const double side =
-        std::max(40.0, std::min(size.width() - margin - columnLeft,
-                                size.height() - textTop - 2.0 * lineHeight - 2.0 * margin));
-    scene.insetFrame = QRectF(columnLeft, textTop, side, side);
     scene.insetDrawn = scene.step <= deepestInsetStep();
     if (scene.insetDrawn) {
         addInset(scene, decimalSeparator);
     } else {
-        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio:")
+        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio,")
                                     .arg(withSeparator(runtime::formatNumber(
                                         versine(alpha), "0.0E+00", decimalSeparator)));
-        scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 e il disegno distinguono");
+        scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 distingue");
     }
     return scene;
 }
@@ -230,11 +255,11 @@ void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours
     const QRectF& frame = scene.insetFrame;
     painter.setPen(pen(colours.frame, 1.0));
     painter.drawRect(QRectF(scene.marker - QPointF(6, 6), QSizeF(12, 12)));
-    painter.drawLine(scene.marker + QPointF(6, 0), QPointF(frame.left(), frame.center().y()));
+    painter.drawLine(scene.marker, scene.leaderEnd);
 
     // Title and legend.
-    const double left = frame.left();
-    double baseline = 10.0 + lineHeight - 4.0;
+    const double left = scene.textOrigin.x();
+    double baseline = scene.textOrigin.y() + lineHeight - 4.0;
     painter.setPen(colours.text);
     painter.drawText(QPointF(left, baseline), scene.title);
     const QColor swatches[3] = {colours.circle, colours.inscribed, colours.circumscribed};
@@ -260,9 +285,9 @@ void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours
         painter.restore();
     }
     painter.setPen(colours.text);
-    baseline = frame.bottom() + lineHeight;
+    baseline = scene.captionOrigin.y() + lineHeight;
     for (const QString& line : scene.insetCaption) {
-        painter.drawText(QPointF(left, baseline), line);
+        painter.drawText(QPointF(scene.captionOrigin.x(), baseline), line);
         baseline += lineHeight;
     }
     painter.restore();

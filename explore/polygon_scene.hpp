@@ -51,9 +51,12 @@ struct PolygonScene {
     QPolygonF inscribed;     // vertex k at centre + radius * (cos, -sin)(2 pi k drawnEvery / n)
     QPolygonF circumscribed; // same angles, radius / cos(pi / n)
 
-    QString title;     // "Passo n: m lati"
-    QString legend[3]; // circle, inscribed, circumscribed
-    QPointF marker;    // where the inset's side lies in the main view
+    QString title;         // "Passo n: m lati"
+    QString legend[3];     // circle, inscribed, circumscribed
+    QPointF marker;        // where the inset's side lies in the main view
+    QPointF leaderEnd;     // where the line from the marker meets the inset
+    QPointF textOrigin;    // top left of the title and legend
+    QPointF captionOrigin; // top left of the inset's two lines
 
     QRectF insetFrame;
     bool insetDrawn = false; // false beyond deepestInsetStep()

@@ -198,6 +198,11 @@ TEST_F(ExploreWindowTest, ChartShowsTheBinary64DigitsOfEachBound) {
     }
     EXPECT_NEAR(lower->at(0).y(), 0.849, 0.001);
     EXPECT_NEAR(lower->at(25).y(), 15.5, 0.1) << "step 26: 3.2e-16 from pi";
+    EXPECT_EQ(lower->count(), 30);
+    window->setStep(0);
+    EXPECT_EQ(lower->count(), 0) << "no step, no point";
+    window->setStep(500);
+    EXPECT_EQ(upper->count(), 500);
 }
 
 TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
