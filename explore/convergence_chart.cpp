@@ -39,6 +39,18 @@ double tickInterval(double span) {
 
 constexpr int markedPointsUpTo = 60;
 
+// Each change lays the axis out again: never ask for a wide range with a
+// narrow interval in between, which would lay out hundreds of ticks.
+void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval) {
+    if (interval > axis.tickInterval()) {
+        axis.setTickInterval(interval);
+        axis.setRange(low, high);
+    } else {
+        axis.setRange(low, high);
+        axis.setTickInterval(interval);
+    }
+}
+
 } // namespace
 
 ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
@@ -132,10 +144,8 @@ void ConvergenceChart::setShownSteps(int count) {
     }
     const double top = std::ceil(highest + 0.5);
     const double lastStep = std::max(shown_, 2);
-    stepAxis_->setRange(1.0, lastStep);
-    stepAxis_->setTickInterval(tickInterval(lastStep - 1.0));
-    digitAxis_->setRange(0.0, top);
-    digitAxis_->setTickInterval(top <= 6.0 ? 1.0 : 2.0);
+    setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0));
+    setRangeAndTicks(*digitAxis_, 0.0, top, top <= 6.0 ? 1.0 : 2.0);
 
     if (runOutStep_) {
         const bool marked = *runOutStep_ <= shown_;

@@ -112,7 +112,10 @@ void ExploreWindow::createControls() {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->verticalHeader()->setVisible(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns as wide as the widest of all 500 rows, measured once: sizing
+    // them to their contents at every step would format every cell again.
+    model_->setShownRows(maximumStep);
+    table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setAccessibleName(QStringLiteral("Tabella dei passi"));
     table_->setAccessibleDescription(
