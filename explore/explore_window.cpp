@@ -122,9 +122,8 @@ void ExploreWindow::createControls() {
         QStringLiteral("Passo, lati, limite inferiore, limite superiore e differenza; "
                        "Ctrl+C copia le righe scelte"));
 
-    ownedChart_ = makeConvergenceChart(*rows_);
-    chart_ = ownedChart_.get();
-    chartView_ = new QChartView(ownedChart_.release(), this);
+    chart_ = makeConvergenceChart(*rows_).release();
+    chartView_ = new QChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setAccessibleName(QStringLiteral("Grafico della convergenza"));

@@ -82,8 +82,7 @@ private:
 
     std::string decimalSeparator_;
     std::shared_ptr<const std::vector<archimede::StepRow>> rows_;
-    std::unique_ptr<ConvergenceChart> ownedChart_; // until the chart view takes it
-    ConvergenceChart* chart_ = nullptr;
+    ConvergenceChart* chart_ = nullptr; // owned by chartView_
     StepTableModel* model_ = nullptr;
 
     QLabel* stepLabel_ = nullptr;

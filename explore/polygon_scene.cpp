@@ -5,7 +5,6 @@
 #include "runtime/number_format.hpp"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -26,7 +25,7 @@ constexpr double sagittaShare = 0.3;
 constexpr double insetTangentLevel = 0.2; // share of the height above the tangent
 constexpr int insetCirclePoints = 96;
 
-QString withSeparator(std::string text) {
+QString qString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
@@ -35,15 +34,15 @@ QString sidesText(int step, std::string_view separator) {
         const auto sides = static_cast<long long>(sidesAt(step));
         return QString::number(sides);
     }
-    return withSeparator(runtime::formatNumber(sidesAt(step), form::sidesFormat, separator));
+    return qString(runtime::formatNumber(sidesAt(step), form::sidesFormat, separator));
 }
 
 // Magnification written as "x 2,5E+12" beyond a thousand, "x 12,5" below.
 QString zoomText(double zoom, std::string_view separator) {
     if (zoom >= 1000.0) {
-        return withSeparator(runtime::formatNumber(zoom, "0.0E+00", separator));
+        return qString(runtime::formatNumber(zoom, "0.0E+00", separator));
     }
-    return withSeparator(runtime::formatNumber(zoom, "0.0", separator));
+    return qString(runtime::formatNumber(zoom, "0.0", separator));
 }
 
 // 1 - cos(x) without cancellation: 2 sin^2(x / 2).
@@ -66,7 +65,8 @@ void addPolygons(PolygonScene& scene, int step) {
     scene.circumscribed.reserve(drawn);
     for (int k = 0; k < drawn; ++k) {
         // The k-th drawn vertex is the (k * drawnEvery)-th of the polygon, at
-        // the same angle; k / drawn is exact, being a fraction of a power of two.
+        // the same angle, which two roundings put within 1e-15 radians of
+        // 2 pi k / drawn: a billionth of a pixel.
         const double angle = twoPi * (static_cast<double>(k) / static_cast<double>(drawn));
         const double c = std::cos(angle);
         const double s = std::sin(angle);
@@ -197,9 +197,9 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     if (scene.insetDrawn) {
         addInset(scene, decimalSeparator);
     } else {
-        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio,")
-                                    .arg(withSeparator(runtime::formatNumber(
-                                        versine(alpha), "0.0E+00", decimalSeparator)));
+        scene.insetCaption[0] =
+            QStringLiteral("Lato e arco distano %1 del raggio,")
+                .arg(qString(runtime::formatNumber(versine(alpha), "0.0E+00", decimalSeparator)));
         scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 distingue");
     }
     return scene;
