@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,6 +28,11 @@
 
 namespace explore {
 namespace {
+
+// A name typed without an extension is saved as SVG.
+QString withDefaultSuffix(const QString& path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".svg") : path;
+}
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
@@ -215,7 +221,7 @@ void ExploreWindow::saveDrawingClicked() {
     if (path.isEmpty()) {
         return;
     }
-    if (const QString error = saveDrawing(path); !error.isEmpty()) {
+    if (const QString error = saveDrawing(withDefaultSuffix(path)); !error.isEmpty()) {
         runtime::host::messageBox(this, error);
     }
 }
@@ -228,7 +234,7 @@ void ExploreWindow::saveChartClicked() {
     if (path.isEmpty()) {
         return;
     }
-    if (const QString error = saveChart(path); !error.isEmpty()) {
+    if (const QString error = saveChart(withDefaultSuffix(path)); !error.isEmpty()) {
         runtime::host::messageBox(this, error);
     }
 }

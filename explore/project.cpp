@@ -44,8 +44,7 @@ std::optional<int> requestedStep(const QCommandLineParser& arguments) {
 
 runtime::host::ProjectDescription withExplore(runtime::host::ProjectDescription project) {
     project.commandLine.options.append(QCommandLineOption(
-        exploreOption, QStringLiteral("Apre la finestra Esplora: i poligoni che stringono il "
-                                      "cerchio, la tabella dei passi e la convergenza.")));
+        exploreOption, QStringLiteral("Apre Esplora: poligoni, tabella dei passi e convergenza.")));
     project.commandLine.positionalName = QStringLiteral("PASSI");
     project.commandLine.positionalDescription =
         QStringLiteral("Con --esplora, il passo da 0 a 500 a cui si apre (predefinito %1).")
