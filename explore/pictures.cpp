@@ -34,6 +34,8 @@ QString writePicture(const QString& path, QSize size, const QString& title,
         svg.setFileName(path);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
+        // At 96 dots per inch a pixel of the picture is a pixel (CSS) of the SVG.
+        svg.setResolution(96);
         svg.setTitle(title);
         svg.setDescription(QStringLiteral("Lavoro1"));
         QPainter painter;

@@ -51,6 +51,56 @@ double versine(double x) {
     return 2.0 * s * s;
 }
 
+// The parts of polyline inside frame. Clipped here rather than by the
+// painter, because not every paint engine clips (SVG output does not).
+QList<QPolygonF> clipped(const QPolygonF& polyline, const QRectF& frame) {
+    QList<QPolygonF> pieces;
+    QPolygonF piece;
+    for (qsizetype i = 1; i < polyline.size(); ++i) {
+        // Liang-Barsky: the part of segment a + t (b - a), 0 <= t <= 1, in frame.
+        const QPointF a = polyline[i - 1];
+        const QPointF d = polyline[i] - a;
+        double enter = 0.0;
+        double leave = 1.0;
+        const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
+        const double q[4] = {a.x() - frame.left(), frame.right() - a.x(), a.y() - frame.top(),
+                             frame.bottom() - a.y()};
+        for (int edge = 0; edge < 4 && enter <= leave; ++edge) {
+            if (p[edge] == 0.0) {
+                if (q[edge] < 0.0) {
+                    leave = -1.0;
+                }
+            } else if (const double t = q[edge] / p[edge]; p[edge] < 0.0) {
+                enter = std::max(enter, t);
+            } else {
+                leave = std::min(leave, t);
+            }
+        }
+        if (enter > leave) {
+            if (!piece.isEmpty()) {
+                pieces.append(piece);
+                piece.clear();
+            }
+            continue;
+        }
+        if (piece.isEmpty() || enter > 0.0) {
+            if (!piece.isEmpty()) {
+                pieces.append(piece);
+            }
+            piece = QPolygonF{a + enter * d};
+        }
+        piece.append(a + leave * d);
+        if (leave < 1.0) {
+            pieces.append(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.isEmpty()) {
+        pieces.append(piece);
+    }
+    return pieces;
+}
+
 // The main view: the two polygons through every drawnEvery-th vertex.
 void addPolygons(PolygonScene& scene, int step) {
     int drawnStep = step;
@@ -274,15 +324,17 @@ void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours
     painter.setPen(pen(colours.frame, 1.0));
     painter.drawRect(frame);
     if (scene.insetDrawn) {
-        painter.save();
-        painter.setClipRect(frame);
-        painter.setPen(pen(colours.circle, 1.5));
-        painter.drawPolyline(scene.insetCircle);
-        painter.setPen(pen(colours.inscribed, 1.5));
-        painter.drawPolyline(scene.insetInscribed);
-        painter.setPen(pen(colours.circumscribed, 1.5));
-        painter.drawPolyline(scene.insetCircumscribed);
-        painter.restore();
+        const std::pair<const QPolygonF*, QColor> lines[] = {
+            {&scene.insetCircle, colours.circle},
+            {&scene.insetInscribed, colours.inscribed},
+            {&scene.insetCircumscribed, colours.circumscribed},
+        };
+        for (const auto& [line, colour] : lines) {
+            painter.setPen(pen(colour, 1.5));
+            for (const QPolygonF& piece : clipped(*line, frame)) {
+                painter.drawPolyline(piece);
+            }
+        }
     }
     painter.setPen(colours.text);
     baseline = scene.captionOrigin.y() + lineHeight;

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSvgGenerator>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -275,6 +276,40 @@ TEST_F(PictureFiles, ChartSvgNamesItsSeriesAndTheRunOutStep) {
     for (const char* expected : {"Limite inferiore", "Limite superiore", "Ampiezza",
                                  "binary64 esaurito (passo 26)", "Dal passo 26"}) {
         EXPECT_TRUE(all.contains(QString::fromUtf8(expected))) << expected;
+    }
+}
+
+// The inset's lines end at its frame in every format: below the frame and
+// its two lines of text nothing is drawn. (SVG output ignores a painter's
+// clipping, so the lines must be cut before they are drawn.)
+TEST_F(PictureFiles, InsetLinesStayInsideTheirFrameInSvgAndPng) {
+    ASSERT_EQ(explore::writeDrawing(path("poligoni.svg"), 4, pictureSize, ","), "");
+    ASSERT_EQ(explore::writeDrawing(path("poligoni.png"), 4, pictureSize, ","), "");
+    QSvgRenderer renderer(path("poligoni.svg"));
+    ASSERT_TRUE(renderer.isValid());
+    QImage fromSvg(pictureSize, QImage::Format_ARGB32);
+    fromSvg.fill(Qt::white);
+    QPainter painter(&fromSvg);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pictureSize)));
+    painter.end();
+
+    // From the right of the main view's polygons to the edge, under the texts.
+    const explore::PolygonScene scene = explore::makeScene(4, QSizeF(pictureSize), ",");
+    const int left = static_cast<int>(scene.centre.x() + 1.01 * scene.radius) + 3;
+    const int top = static_cast<int>(scene.insetFrame.bottom()) + 44;
+    const QRect below(left, top, pictureSize.width() - left, pictureSize.height() - top);
+    ASSERT_LT(left, scene.insetFrame.left());
+    ASSERT_GT(below.height(), 20);
+    for (const auto& [format, image] :
+         {std::pair{"svg", fromSvg}, std::pair{"png", QImage(path("poligoni.png"))}}) {
+        SCOPED_TRACE(format);
+        int drawn = 0;
+        for (int y = below.top(); y <= below.bottom(); ++y) {
+            for (int x = below.left(); x <= below.right(); ++x) {
+                drawn += qGray(image.pixel(x, y)) < 240 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(drawn, 0) << "pixels drawn below the inset";
     }
 }
 
