@@ -5,6 +5,7 @@
 #include "certified/certified_pi.hpp"
 #include "form/compute_command.hpp"
 #include "lavoro1/project_info.hpp"
+#include "runtime/conversions.hpp"
 #include "runtime/errors.hpp"
 
 #include <algorithm>
@@ -19,6 +20,7 @@ namespace {
 
 constexpr std::string_view helpText =
     R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
+     archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
      archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
      archimede --help | --version
 
@@ -39,6 +41,13 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  rileggono nello stesso numero binary64
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
+  --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
+                 PASSI (da 0, l'esagono, a 500; 6*2^PASSI lati), come nella
+                 finestra Esplora; il formato dall'estensione: svg, png o pdf
+  --grafico FILE le cifre corrette di pi greco dei due limiti, passo per
+                 passo da 1 a PASSI, come nella finestra Esplora
+  --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
+                 pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 100000
   --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
                  raddoppi   i semiperimetri inscritto L e circoscritto U
@@ -64,12 +73,15 @@ Esempi:
   archimede 5
   archimede 30 --tabella --esatto
   archimede 500 --tabella --formato csv > passi.csv
+  archimede 4 --disegno poligoni.svg
+  archimede 40 --grafico convergenza.png --dimensioni 1200x800
   archimede --cifre 1000
   archimede --cifre 100000 > pi.txt
   archimede --cifre 300 --metodo huygens --tabella
 
-Stato d'uscita: 0 riuscito; 2 numero di passi rifiutato o riga di comando
-errata; 3 errore di run-time; 130 interrotto con Ctrl+C.
+Stato d'uscita: 0 riuscito; 1 immagine non scritta; 2 numero di passi
+rifiutato o riga di comando errata; 3 errore di run-time; 130 interrotto con
+Ctrl+C.
 )";
 
 constexpr std::string_view sidesCaption = "Numero lati poligono inscritto e circoscritto: ";
@@ -201,8 +213,38 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     return exitSuccess;
 }
 
+// PASSI for pictures: the window's conversion, and 0 (the hexagons) to 500.
+int runPictures(const Options& options, std::ostream& err, const Environment& environment) {
+    const std::int32_t step = runtime::roundToInt32(runtime::valueOfText(options.stepsText));
+    if (step < 0 || step > form::maximumSteps) {
+        err << "archimede: --disegno e --grafico vogliono PASSI da 0 a 500\n";
+        return exitRefused;
+    }
+    if (!environment.writePictures) {
+        err << "archimede: questa versione è stata compilata senza Qt: non disegna\n";
+        return exitRefused;
+    }
+    std::vector<PictureRequest> requests;
+    const auto request = [&](PictureRequest::Kind kind, const std::string& path) {
+        if (!path.empty()) {
+            requests.push_back({kind, step, path, options.pictureWidth, options.pictureHeight,
+                                environment.decimalSeparator});
+        }
+    };
+    request(PictureRequest::Kind::Drawing, options.drawingPath);
+    request(PictureRequest::Kind::Chart, options.chartPath);
+    if (const std::string error = environment.writePictures(requests); !error.empty()) {
+        err << "archimede: " << error << '\n';
+        return exitFailed;
+    }
+    return exitSuccess;
+}
+
 int runSteps(const Options& options, std::ostream& out, std::ostream& err,
              const Environment& environment) {
+    if (!options.drawingPath.empty() || !options.chartPath.empty()) {
+        return runPictures(options, err, environment);
+    }
     const std::string_view separator = environment.decimalSeparator;
     calc::Module1 module;
     const form::ComputeOutcome outcome =

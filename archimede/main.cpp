@@ -2,6 +2,9 @@
 
 #include "archimede/command.hpp"
 #include "runtime/host/locale.hpp"
+#ifdef LAVORO1_ARCHIMEDE_PICTURES
+#include "archimede/pictures.hpp"
+#endif
 
 #include <csignal>
 #include <exception>
@@ -37,6 +40,9 @@ int main(int argc, char** argv) {
         environment.decimalSeparator = runtime::host::userDecimalSeparator();
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
         environment.interrupted = &interruptRequested;
+#ifdef LAVORO1_ARCHIMEDE_PICTURES
+        environment.writePictures = archimede::writePicturesOffscreen;
+#endif
 
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = archimede::run(arguments, std::cout, std::cerr, environment);

@@ -45,6 +45,21 @@ certified::Method methodNamed(std::string_view name) {
     refuse("metodo sconosciuto '" + std::string(name) + "': usare raddoppi, huygens o richardson");
 }
 
+// "LxA", each from 16 to 10000 pixels.
+void readSize(std::string_view text, Options& options) {
+    const auto by = text.find('x');
+    const auto number = [&](std::string_view part, int& value) {
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        return !part.empty() && error == std::errc() && end == part.data() + part.size() &&
+               value >= 16 && value <= 10000;
+    };
+    if (by == std::string_view::npos || !number(text.substr(0, by), options.pictureWidth) ||
+        !number(text.substr(by + 1), options.pictureHeight)) {
+        refuse("--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '" +
+               std::string(text) + "'");
+    }
+}
+
 } // namespace
 
 Options parseOptions(std::span<const std::string_view> arguments) {
@@ -64,6 +79,7 @@ Options parseOptions(std::span<const std::string_view> arguments) {
     bool digitsGiven = false;
     bool formatGiven = false;
     bool methodGiven = false;
+    bool sizeGiven = false;
     bool optionsEnded = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view argument = arguments[index];
@@ -106,6 +122,13 @@ Options parseOptions(std::span<const std::string_view> arguments) {
         } else if (name == "--formato") {
             options.format = formatNamed(value());
             formatGiven = true;
+        } else if (name == "--disegno") {
+            options.drawingPath = std::string(value());
+        } else if (name == "--grafico") {
+            options.chartPath = std::string(value());
+        } else if (name == "--dimensioni") {
+            readSize(value(), options);
+            sizeGiven = true;
         } else if (name == "--cifre") {
             options.digits = digitsNamed(value());
             digitsGiven = true;
@@ -117,6 +140,14 @@ Options parseOptions(std::span<const std::string_view> arguments) {
         }
     }
 
+    const bool pictures = !options.drawingPath.empty() || !options.chartPath.empty();
+    if (pictures && (options.table || options.exact || formatGiven || digitsGiven)) {
+        refuse("--disegno e --grafico non si combinano con --tabella, --esatto, --formato o "
+               "--cifre");
+    }
+    if (sizeGiven && !pictures) {
+        refuse("--dimensioni vale solo con --disegno o --grafico");
+    }
     if (digitsGiven) {
         if (steps) {
             refuse("--cifre sceglie da sé i passi: togliere '" + *steps + "'");

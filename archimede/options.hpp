@@ -27,6 +27,11 @@ struct Options {
     OutputFormat format = OutputFormat::Text;
     int digits = 0; // for Mode::Digits, from minimumDigits to maximumDigits
     certified::Method method = certified::Method::Richardson; // --metodo, for Mode::Digits
+    // --disegno FILE, --grafico FILE: the pictures of PASSI instead of text.
+    std::string drawingPath;
+    std::string chartPath;
+    int pictureWidth = 900; // --dimensioni LxA, in pixels
+    int pictureHeight = 600;
 };
 
 // A command line that names no valid run; what() is one line of Italian.

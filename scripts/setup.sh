@@ -13,6 +13,9 @@ packages=(
     qt6-base-dev
     qt6-base-private-dev
     libqt6svg6
+    qt6-charts-dev
+    libqt6opengl6-dev # Qt Charts' CMake package needs it and does not depend on it
+    qt6-svg-dev
     libmpfr-dev
     libgmp-dev
     nlohmann-json3-dev

@@ -154,6 +154,13 @@ CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& 
             refusal(syntax, QStringLiteral("argomento inatteso '%1'").arg(positional.at(accepted)));
         return commandLine;
     }
+    if (syntax.checkArguments) {
+        if (const QString reason = syntax.checkArguments(*parser); !reason.isEmpty()) {
+            commandLine.action = CommandLine::Action::Refuse;
+            commandLine.text = refusal(syntax, reason);
+            return commandLine;
+        }
+    }
     commandLine.platform = parser->value(QStringLiteral("platform"));
     commandLine.x11Display = parser->value(QStringLiteral("display"));
     commandLine.parser = std::move(parser);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace runtime::host {
@@ -26,6 +27,9 @@ struct CommandLineSyntax {
     // description; empty: none is accepted.
     QString positionalName;
     QString positionalDescription;
+    // Checks the application's own options and argument once read: returns
+    // the reason for refusing them, or an empty string. None: all accepted.
+    std::function<QString(const QCommandLineParser&)> checkArguments = {};
 };
 
 struct CommandLine {

@@ -62,7 +62,7 @@ TEST(Lavoro1Executable, AnswersHelpVersionAndWrongOptionsWithoutADisplay) {
          0,
          std::string(lavoro1::applicationName) + ' ' + lavoro1::applicationVersion + '\n',
          ""},
-        {{"--help"}, 0, "Uso: lavoro1 [opzioni]\n", ""},
+        {{"--help"}, 0, "Uso: lavoro1 [opzioni] [PASSI]\n", ""},
         {{"--nessuna"},
          2,
          "",

@@ -1,0 +1,134 @@
+// Esplora's costs, offscreen: redrawing the drawing at a new step, at every
+// step up to 500; filling the table and the chart from 0 to 500 steps; and
+// the memory of the open window. Run: build/release/bench/explore_benchmarks
+
+#include "explore/explore_window.hpp"
+#include "explore/polygon_scene.hpp"
+
+#include <QApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const QLocale italian(QLocale::Italian, QLocale::Italy);
+
+// One window for all the benchmarks, shown at the size it opens with.
+explore::ExploreWindow& shownWindow() {
+    static const std::unique_ptr<explore::ExploreWindow> window = [] {
+        auto made = std::make_unique<explore::ExploreWindow>(italian, 0);
+        made->show();
+        QApplication::processEvents();
+        return made;
+    }();
+    return *window;
+}
+
+explore::PolygonView& drawing() {
+    return *shownWindow().findChild<explore::PolygonView*>(QStringLiteral("drawing"));
+}
+
+// Moves the drawing from a neighbouring step to step and paints it at once.
+void RedrawAtStep(benchmark::State& state) {
+    const auto step = static_cast<int>(state.range(0));
+    const int neighbour = step == explore::maximumStep ? step - 1 : step + 1;
+    explore::PolygonView& view = drawing();
+    int turn = 0;
+    for (auto _ : state) {
+        view.setStep(turn == 0 ? step : neighbour);
+        view.repaint();
+        turn = 1 - turn;
+    }
+    state.counters["width"] = view.width();
+    state.counters["height"] = view.height();
+}
+BENCHMARK(RedrawAtStep)
+    ->Arg(0)
+    ->Arg(3)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(25)
+    ->Arg(26)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMillisecond);
+
+// Every step from 0 to 500 in turn: the slowest redraw is the one a user
+// would feel.
+void RedrawEveryStep(benchmark::State& state) {
+    explore::PolygonView& view = drawing();
+    double slowest = 0.0;
+    for (auto _ : state) {
+        for (int step = explore::minimumStep; step <= explore::maximumStep; ++step) {
+            const Clock::time_point start = Clock::now();
+            view.setStep(step);
+            view.repaint();
+            slowest = std::max(
+                slowest, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        }
+    }
+    state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(RedrawEveryStep)->Unit(benchmark::kMillisecond);
+
+// From no step to 500 steps: the table's 500 rows and the chart's 1500
+// points set, laid out and painted, with the drawing, as the event loop
+// delivers them.
+void FillTableAndChartTo500(benchmark::State& state) {
+    explore::ExploreWindow& window = shownWindow();
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.setStep(0);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window.setStep(explore::maximumStep);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(FillTableAndChartTo500)->Unit(benchmark::kMillisecond);
+
+// Resident memory of the process with the window open at step 500, in MB.
+double residentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0.0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+        }
+    }
+    return 0.0;
+}
+
+void OpenWindowMemory(benchmark::State& state) {
+    explore::ExploreWindow& window = shownWindow();
+    window.setStep(explore::maximumStep);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(window.step());
+    }
+    state.counters["rss_MB"] = residentMegabytes();
+}
+BENCHMARK(OpenWindowMemory)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

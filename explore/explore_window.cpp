@@ -1,0 +1,253 @@
+#include "explore/explore_window.hpp"
+
+#include "explore/convergence_chart.hpp"
+#include "explore/pictures.hpp"
+#include "explore/polygon_scene.hpp"
+#include "explore/step_table_model.hpp"
+#include "runtime/host/dialogs.hpp"
+#include "runtime/host/locale.hpp"
+
+#include <QAccessible>
+#include <QChartView>
+#include <QClipboard>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace explore {
+namespace {
+
+// A name typed without an extension is saved as SVG.
+QString withDefaultSuffix(const QString& path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".svg") : path;
+}
+
+bool isDark(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+} // namespace
+
+PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
+    setAccessibleName(QStringLiteral("Disegno dei poligoni"));
+    setMinimumSize(360, 260);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PolygonView::setStep(int step) {
+    step_ = step;
+    const PolygonScene scene = makeScene(step_, QSizeF(size()), decimalSeparator_);
+    setAccessibleDescription(scene.title + QLatin1Char(' ') + scene.insetCaption[0] +
+                             QLatin1Char(' ') + scene.insetCaption[1]);
+    update();
+}
+
+void PolygonView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintScene(painter, makeScene(step_, QSizeF(size()), decimalSeparator_),
+               isDark(palette()) ? darkColours() : lightColours());
+}
+
+void StepTableView::keyPressEvent(QKeyEvent* event) {
+    const auto* steps = qobject_cast<const StepTableModel*>(model());
+    if (event->matches(QKeySequence::Copy) && steps != nullptr) {
+        QGuiApplication::clipboard()->setText(
+            steps->tabSeparated(selectionModel()->selectedIndexes()));
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+ExploreWindow::ExploreWindow(const QLocale& locale, int step, QWidget* parent)
+    : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
+      rows_(std::make_shared<const std::vector<archimede::StepRow>>(
+          archimede::stepRows(maximumStep))) {
+    setObjectName(QStringLiteral("Esplora"));
+    setWindowTitle(QStringLiteral("Esplora poligoni e convergenza"));
+    createControls();
+    createConnections();
+    applyPalette();
+    setStep(step);
+    resize(1280, 800);
+}
+
+ExploreWindow::~ExploreWindow() = default;
+
+void ExploreWindow::createControls() {
+    stepLabel_ = new QLabel(QStringLiteral("&Passo:"), this);
+    stepBox_ = new QSpinBox(this);
+    stepBox_->setObjectName(QStringLiteral("stepBox"));
+    stepBox_->setRange(minimumStep, maximumStep);
+    stepBox_->setAccessibleName(QStringLiteral("Passo"));
+    stepBox_->setAccessibleDescription(
+        QStringLiteral("Passo da 0 a 500: al passo n i poligoni hanno 6 per 2 alla n lati"));
+    stepLabel_->setBuddy(stepBox_);
+    stepSlider_ = new QSlider(Qt::Horizontal, this);
+    stepSlider_->setObjectName(QStringLiteral("stepSlider"));
+    stepSlider_->setRange(minimumStep, maximumStep);
+    stepSlider_->setPageStep(10);
+    stepSlider_->setAccessibleName(QStringLiteral("Passo, cursore"));
+    saveDrawingButton_ = new QPushButton(QStringLiteral("Salva &disegno..."), this);
+    saveDrawingButton_->setObjectName(QStringLiteral("saveDrawing"));
+    saveDrawingButton_->setAccessibleName(QStringLiteral("Salva il disegno"));
+    saveChartButton_ = new QPushButton(QStringLiteral("Salva &grafico..."), this);
+    saveChartButton_->setObjectName(QStringLiteral("saveChart"));
+    saveChartButton_->setAccessibleName(QStringLiteral("Salva il grafico"));
+
+    drawing_ = new PolygonView(decimalSeparator_, this);
+    drawing_->setObjectName(QStringLiteral("drawing"));
+
+    model_ = new StepTableModel(rows_, decimalSeparator_, this);
+    table_ = new StepTableView(this);
+    table_->setObjectName(QStringLiteral("table"));
+    table_->setModel(model_);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->verticalHeader()->setVisible(false);
+    // Columns as wide as the widest of all 500 rows, measured once: sizing
+    // them to their contents at every step would format every cell again.
+    model_->setShownRows(maximumStep);
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setAccessibleName(QStringLiteral("Tabella dei passi"));
+    table_->setAccessibleDescription(
+        QStringLiteral("Passo, lati, limite inferiore, limite superiore e differenza; "
+                       "Ctrl+C copia le righe scelte"));
+
+    chart_ = makeConvergenceChart(*rows_).release();
+    chartView_ = new QChartView(chart_, this);
+    chartView_->setObjectName(QStringLiteral("chart"));
+    chartView_->setRenderHint(QPainter::Antialiasing);
+    chartView_->setAccessibleName(QStringLiteral("Grafico della convergenza"));
+    chartView_->setMinimumSize(360, 260);
+    chartView_->setFocusPolicy(Qt::NoFocus);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("note"));
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(stepLabel_);
+    controls->addWidget(stepBox_);
+    controls->addWidget(stepSlider_, 1);
+    controls->addWidget(saveDrawingButton_);
+    controls->addWidget(saveChartButton_);
+
+    auto* chartColumn = new QWidget(this);
+    auto* chartLayout = new QVBoxLayout(chartColumn);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(chartView_, 1);
+    chartLayout->addWidget(note_);
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(table_);
+    right->addWidget(chartColumn);
+    right->setStretchFactor(1, 1);
+    auto* views = new QSplitter(Qt::Horizontal, this);
+    views->addWidget(drawing_);
+    views->addWidget(right);
+    views->setStretchFactor(0, 1);
+    views->setStretchFactor(1, 1);
+    views->setSizes({680, 600});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(views, 1);
+
+    setTabOrder(stepBox_, stepSlider_);
+    setTabOrder(stepSlider_, saveDrawingButton_);
+    setTabOrder(saveDrawingButton_, saveChartButton_);
+    setTabOrder(saveChartButton_, table_);
+    stepBox_->setFocus();
+}
+
+void ExploreWindow::createConnections() {
+    connect(stepBox_, &QSpinBox::valueChanged, this, &ExploreWindow::stepChanged);
+    connect(stepSlider_, &QSlider::valueChanged, this, &ExploreWindow::stepChanged);
+    connect(saveDrawingButton_, &QPushButton::clicked, this,
+            [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveDrawingClicked); });
+    connect(saveChartButton_, &QPushButton::clicked, this,
+            [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveChartClicked); });
+}
+
+void ExploreWindow::setStep(int step) {
+    stepChanged(std::clamp(step, minimumStep, maximumStep));
+}
+
+int ExploreWindow::step() const {
+    return stepBox_->value();
+}
+
+void ExploreWindow::stepChanged(int step) {
+    {
+        const QSignalBlocker boxBlocker(stepBox_);
+        const QSignalBlocker sliderBlocker(stepSlider_);
+        stepBox_->setValue(step);
+        stepSlider_->setValue(step);
+    }
+    drawing_->setStep(step);
+    model_->setShownRows(step);
+    chart_->setShownSteps(step);
+    note_->setText(chart_->note());
+    stepSlider_->setAccessibleDescription(QStringLiteral("Passo %1").arg(step));
+}
+
+QString ExploreWindow::saveDrawing(const QString& path, QSize size) const {
+    return writeDrawing(path, step(), size, decimalSeparator_);
+}
+
+QString ExploreWindow::saveChart(const QString& path, QSize size) const {
+    return writeChart(path, *chart_, size);
+}
+
+void ExploreWindow::saveDrawingClicked() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Salva il disegno"),
+                                     QStringLiteral("poligoni-passo-%1.svg").arg(step()),
+                                     QStringLiteral("Immagini (*.svg *.png *.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString error = saveDrawing(withDefaultSuffix(path)); !error.isEmpty()) {
+        runtime::host::messageBox(this, error);
+    }
+}
+
+void ExploreWindow::saveChartClicked() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Salva il grafico"),
+                                     QStringLiteral("convergenza-%1-passi.svg").arg(step()),
+                                     QStringLiteral("Immagini (*.svg *.png *.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString error = saveChart(withDefaultSuffix(path)); !error.isEmpty()) {
+        runtime::host::messageBox(this, error);
+    }
+}
+
+void ExploreWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        applyPalette();
+    }
+    QWidget::changeEvent(event);
+}
+
+void ExploreWindow::applyPalette() {
+    chart_->setDark(isDark(palette()));
+}
+
+} // namespace explore

@@ -1,0 +1,99 @@
+#pragma once
+
+// Esplora: the polygons of a step closing in on the circle, the table of the
+// steps and the convergence of the digits, driven by one step control.
+
+#include "archimede/table.hpp"
+
+#include <QLocale>
+#include <QSize>
+#include <QString>
+#include <QTableView>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QSpinBox;
+
+namespace explore {
+
+class ConvergenceChart;
+class StepTableModel;
+
+inline constexpr int defaultStep = 3;
+
+// The drawing of one step, scaled to the widget, following the palette.
+class PolygonView : public QWidget {
+public:
+    PolygonView(std::string decimalSeparator, QWidget* parent = nullptr);
+    void setStep(int step);
+    int step() const { return step_; }
+    QSize sizeHint() const override { return {640, 420}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::string decimalSeparator_;
+    int step_ = 0;
+};
+
+// A table view whose Ctrl+C copies the selected cells as tab-separated lines.
+class StepTableView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class ExploreWindow : public QWidget {
+public:
+    explicit ExploreWindow(const QLocale& locale, int step = defaultStep,
+                           QWidget* parent = nullptr);
+    ~ExploreWindow() override;
+
+    // Moves the step control, and with it the drawing, table and chart.
+    void setStep(int step);
+    int step() const;
+
+    // The pictures as the save buttons write them; empty, or the error.
+    QString saveDrawing(const QString& path, QSize size = {900, 600}) const;
+    QString saveChart(const QString& path, QSize size = {900, 600}) const;
+
+    const ConvergenceChart& chart() const { return *chart_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void createControls();
+    void createConnections();
+    void applyPalette();
+    void saveDrawingClicked();
+    void saveChartClicked();
+    void stepChanged(int step);
+
+    std::string decimalSeparator_;
+    std::shared_ptr<const std::vector<archimede::StepRow>> rows_;
+    ConvergenceChart* chart_ = nullptr; // owned by chartView_
+    StepTableModel* model_ = nullptr;
+
+    QLabel* stepLabel_ = nullptr;
+    QSpinBox* stepBox_ = nullptr;
+    QSlider* stepSlider_ = nullptr;
+    QPushButton* saveDrawingButton_ = nullptr;
+    QPushButton* saveChartButton_ = nullptr;
+    PolygonView* drawing_ = nullptr;
+    StepTableView* table_ = nullptr;
+    QChartView* chartView_ = nullptr;
+    QLabel* note_ = nullptr;
+};
+
+} // namespace explore

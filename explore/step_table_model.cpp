@@ -1,0 +1,112 @@
+#include "explore/step_table_model.hpp"
+
+#include "form/compute_command.hpp"
+#include "runtime/number_format.hpp"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+namespace explore {
+namespace {
+
+enum Column { StepColumn, SidesColumn, LowerColumn, UpperColumn, DifferenceColumn, ColumnCount };
+
+const std::array<QString, ColumnCount> headers = {
+    QStringLiteral("Passo"), QStringLiteral("Lati"), QStringLiteral("Limite inferiore"),
+    QStringLiteral("Limite superiore"), QStringLiteral("Differenza")};
+
+} // namespace
+
+StepTableModel::StepTableModel(std::shared_ptr<const std::vector<archimede::StepRow>> rows,
+                               std::string decimalSeparator, QObject* parent)
+    : QAbstractTableModel(parent), rows_(std::move(rows)),
+      decimalSeparator_(std::move(decimalSeparator)) {}
+
+void StepTableModel::setShownRows(int count) {
+    count = std::clamp(count, 0, static_cast<int>(rows_->size()));
+    if (count == shown_) {
+        return;
+    }
+    // Rows are added or removed at the end only, so the view keeps its
+    // selection and scroll position on the rows that stay.
+    if (count > shown_) {
+        beginInsertRows({}, shown_, count - 1);
+        shown_ = count;
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, count, shown_ - 1);
+        shown_ = count;
+        endRemoveRows();
+    }
+}
+
+int StepTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shown_;
+}
+
+int StepTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString StepTableModel::cellText(int row, int column) const {
+    const archimede::StepRow& step = (*rows_)[static_cast<std::size_t>(row)];
+    // The table's formats are the window's and archimede --tabella's.
+    switch (column) {
+    case StepColumn:
+        return QString::number(step.step);
+    case SidesColumn:
+        return QString::fromStdString(
+            runtime::formatNumber(step.sides, form::sidesFormat, decimalSeparator_));
+    case LowerColumn:
+        return QString::fromStdString(form::formatBound(step.lowerBound, decimalSeparator_));
+    case UpperColumn:
+        return QString::fromStdString(form::formatBound(step.upperBound, decimalSeparator_));
+    case DifferenceColumn:
+        return QString::fromStdString(
+            runtime::formatNumber(step.difference, form::sidesFormat, decimalSeparator_));
+    default:
+        return {};
+    }
+}
+
+QVariant StepTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= shown_) {
+        return {};
+    }
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        return cellText(index.row(), index.column());
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount) {
+        return headers[static_cast<std::size_t>(section)];
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+QString StepTableModel::tabSeparated(const QModelIndexList& indexes) const {
+    std::map<int, std::map<int, QString>> cells;
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid() && index.row() < shown_) {
+            cells[index.row()][index.column()] = cellText(index.row(), index.column());
+        }
+    }
+    QString text;
+    for (const auto& [row, columns] : cells) {
+        QStringList line;
+        for (const auto& [column, cell] : columns) {
+            line.append(cell);
+        }
+        text += line.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace explore

@@ -1,0 +1,315 @@
+#include "archimede/table.hpp"
+#include "explore/convergence.hpp"
+#include "explore/convergence_chart.hpp"
+#include "explore/explore_window.hpp"
+#include "explore/polygon_scene.hpp"
+#include "tests/gui_support/modal_watchdog.hpp"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QChartView>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineSeries>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const QLocale italian(QLocale::Italian, QLocale::Italy);
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+// A shown Esplora window driven with real key and mouse events.
+class ExploreWindowTest : public ::testing::Test {
+protected:
+    void open(int step = explore::defaultStep, const QLocale& locale = italian) {
+        window = std::make_unique<explore::ExploreWindow>(locale, step);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override {
+        QApplication::processEvents();
+        EXPECT_TRUE(watchdog.allExpectedShown());
+    }
+
+    template <class Control> Control* control(const char* name) const {
+        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QSpinBox* stepBox() const { return control<QSpinBox>("stepBox"); }
+    QSlider* stepSlider() const { return control<QSlider>("stepSlider"); }
+    QTableView* table() const { return control<QTableView>("table"); }
+
+    QString cell(int row, int column) const {
+        return table()->model()->index(row, column).data().toString();
+    }
+
+    // Replaces the spin box's text by typing, then Enter.
+    void typeStep(const QString& text) {
+        stepBox()->setFocus();
+        QTest::keyClick(stepBox(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(stepBox(), text);
+        QTest::keyClick(stepBox(), Qt::Key_Return);
+    }
+
+    // What every view shows for the step, checked together.
+    void expectAllAt(int step) const {
+        EXPECT_EQ(stepBox()->value(), step);
+        EXPECT_EQ(stepSlider()->value(), step);
+        EXPECT_EQ(window->step(), step);
+        EXPECT_EQ(table()->model()->rowCount(), step) << "a row for each step from 1";
+        EXPECT_EQ(window->chart().shownSteps(), step);
+        EXPECT_EQ(control<explore::PolygonView>("drawing")->step(), step);
+    }
+
+    testing_support::ModalWatchdog watchdog;
+    std::unique_ptr<explore::ExploreWindow> window;
+};
+
+// --- One step control --------------------------------------------------------
+
+TEST_F(ExploreWindowTest, OpensAtTheAskedStepWithEveryViewThere) {
+    open(5);
+    expectAllAt(5);
+    EXPECT_EQ(window->windowTitle(), "Esplora poligoni e convergenza");
+    EXPECT_TRUE(control<explore::PolygonView>("drawing")->accessibleDescription().startsWith(
+        QLatin1String("Passo 5: poligoni di 192 lati")));
+    EXPECT_EQ(QApplication::focusWidget(), stepBox());
+}
+
+TEST_F(ExploreWindowTest, SpinBoxAndSliderStayInSyncAndDriveTheViews) {
+    open(3);
+    typeStep(QStringLiteral("30"));
+    expectAllAt(30);
+
+    stepSlider()->setFocus();
+    QTest::keyClick(stepSlider(), Qt::Key_PageUp);
+    expectAllAt(40);
+    QTest::keyClick(stepSlider(), Qt::Key_Left);
+    expectAllAt(39);
+    QTest::keyClick(stepSlider(), Qt::Key_End);
+    expectAllAt(500);
+    QTest::keyClick(stepSlider(), Qt::Key_Home);
+    expectAllAt(0);
+
+    stepBox()->setFocus();
+    QTest::keyClick(stepBox(), Qt::Key_Up);
+    expectAllAt(1);
+    typeStep(QStringLiteral("900"));
+    EXPECT_LE(stepBox()->value(), 500) << "the spin box never goes past 500";
+    expectAllAt(stepBox()->value());
+}
+
+// --- The table ---------------------------------------------------------------
+
+// archimede --tabella's text: its cells, a row per line.
+std::vector<std::vector<std::string>> archimedeCells(int steps, std::string_view separator) {
+    std::ostringstream out;
+    const std::vector<archimede::StepRow> rows = archimede::stepRows(steps);
+    archimede::writeRows(out, rows, archimede::OutputFormat::Text, false, separator);
+    std::istringstream lines(out.str());
+    std::string line;
+    std::getline(lines, line); // the header
+    std::vector<std::vector<std::string>> cells;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        cells.emplace_back(std::istream_iterator<std::string>(words),
+                           std::istream_iterator<std::string>());
+    }
+    return cells;
+}
+
+TEST_F(ExploreWindowTest, TableRowsAreArchimedesRowsInTheLocalesFormat) {
+    for (const QLocale* locale : {&italian, &english}) {
+        SCOPED_TRACE(locale->name().toStdString());
+        open(30, *locale);
+        const auto expected =
+            archimedeCells(30, locale == &italian ? std::string_view(",") : std::string_view("."));
+        ASSERT_EQ(table()->model()->columnCount(), 5);
+        for (const int step : {1, 5, 30}) {
+            SCOPED_TRACE(step);
+            const auto& row = expected[static_cast<std::size_t>(step - 1)];
+            ASSERT_EQ(row.size(), 5u);
+            for (int column = 0; column < 5; ++column) {
+                EXPECT_EQ(cell(step - 1, column).toStdString(),
+                          row[static_cast<std::size_t>(column)])
+                    << "column " << column;
+            }
+        }
+    }
+    EXPECT_EQ(table()->model()->headerData(2, Qt::Horizontal).toString(), "Limite inferiore");
+}
+
+TEST_F(ExploreWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
+    open(5);
+    QGuiApplication::clipboard()->clear();
+    table()->setFocus();
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+                      table()->visualRect(table()->model()->index(0, 1)).center());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      table()->visualRect(table()->model()->index(1, 1)).center());
+    QTest::keyClick(table(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "1\t6,000E+00\t3,00000000\t3,46410162\t4,641E-01\n"
+              "2\t1,200E+01\t3,10582854\t3,21539031\t1,096E-01\n");
+}
+
+// --- The chart ---------------------------------------------------------------
+
+QLineSeries* lineNamed(const explore::ConvergenceChart& chart, const QString& name) {
+    for (QAbstractSeries* series : chart.series()) {
+        if (series->name() == name) {
+            return qobject_cast<QLineSeries*>(series);
+        }
+    }
+    ADD_FAILURE() << "no series " << name.toStdString();
+    return nullptr;
+}
+
+TEST_F(ExploreWindowTest, ChartShowsTheBinary64DigitsOfEachBound) {
+    open(30);
+    const std::vector<archimede::StepRow> rows = archimede::stepRows(30);
+    const explore::ConvergenceChart& chart = window->chart();
+    QLineSeries* lower = lineNamed(chart, QStringLiteral("Limite inferiore"));
+    QLineSeries* upper = lineNamed(chart, QStringLiteral("Limite superiore"));
+    ASSERT_TRUE(lower != nullptr && upper != nullptr);
+    for (const int step : {1, 10, 26}) {
+        SCOPED_TRACE(step);
+        const archimede::StepRow& row = rows[static_cast<std::size_t>(step - 1)];
+        const QPointF lowerPoint = lower->at(step - 1);
+        EXPECT_EQ(lowerPoint.x(), step);
+        EXPECT_DOUBLE_EQ(lowerPoint.y(), explore::correctDigits(row.lowerBound));
+        EXPECT_DOUBLE_EQ(upper->at(step - 1).y(), explore::correctDigits(row.upperBound));
+    }
+    EXPECT_NEAR(lower->at(0).y(), 0.849, 0.001);
+    EXPECT_NEAR(lower->at(25).y(), 15.5, 0.1) << "step 26: 3.2e-16 from pi";
+    EXPECT_EQ(lower->count(), 30);
+    window->setStep(0);
+    EXPECT_EQ(lower->count(), 0) << "no step, no point";
+    window->setStep(500);
+    EXPECT_EQ(upper->count(), 500);
+}
+
+TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
+    open(25);
+    auto* note = control<QLabel>("note");
+    QAbstractSeries* marker = nullptr;
+    for (QAbstractSeries* series : window->chart().series()) {
+        if (series->name().startsWith(QLatin1String("binary64 esaurito"))) {
+            marker = series;
+        }
+    }
+    ASSERT_NE(marker, nullptr);
+    EXPECT_EQ(marker->name(), "binary64 esaurito (passo 26)");
+    EXPECT_FALSE(marker->isVisible());
+    EXPECT_TRUE(note->text().startsWith(QLatin1String("Con 26 passi")))
+        << note->text().toStdString();
+    window->setStep(26);
+    EXPECT_TRUE(marker->isVisible());
+    EXPECT_TRUE(note->text().startsWith(QLatin1String("Dal passo 26 il limite inferiore")));
+}
+
+// --- Keyboard, names, palette ------------------------------------------------
+
+TEST_F(ExploreWindowTest, TabVisitsTheControlsInOrderAndAltPFindsTheStep) {
+    open();
+    const char* order[] = {"stepSlider", "saveDrawing", "saveChart", "table"};
+    for (const char* name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(name)) << name;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), stepBox());
+}
+
+TEST_F(ExploreWindowTest, NamesEveryControlForAssistiveTechnology) {
+    open();
+    for (const char* name :
+         {"stepBox", "stepSlider", "saveDrawing", "saveChart", "drawing", "table", "chart"}) {
+        SCOPED_TRACE(name);
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(control<QWidget>(name));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty());
+    }
+}
+
+TEST_F(ExploreWindowTest, FollowsADarkPalette) {
+    open(2);
+    QPalette dark = window->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    window->setPalette(dark);
+    QApplication::processEvents();
+    EXPECT_EQ(window->chart().theme(), QChart::ChartThemeDark);
+    const QImage drawn = control<QWidget>("drawing")->grab().toImage();
+    EXPECT_LT(qGray(drawn.pixel(2, 2)), 64) << "dark background";
+}
+
+TEST_F(ExploreWindowTest, RendersToAPicture) {
+    open(3);
+    window->resize(1280, 800);
+    QApplication::processEvents();
+    const QImage picture = window->grab().toImage();
+    EXPECT_EQ(picture.size(), QSize(1280, 800) * window->devicePixelRatio());
+    EXPECT_TRUE(picture.save(QStringLiteral(LAVORO1_SCREENSHOT_PATH)));
+}
+
+// --- The same pictures from archimede ----------------------------------------
+
+TEST_F(ExploreWindowTest, SavesThePicturesArchimedeDrawsWithoutADisplay) {
+    open(4);
+    QTemporaryDir directory;
+    const auto path = [&](const char* name) {
+        return directory.filePath(QString::fromLatin1(name));
+    };
+    ASSERT_EQ(window->saveDrawing(path("finestra.png")), "");
+    ASSERT_EQ(window->saveChart(path("finestra-grafico.png")), "");
+    ASSERT_EQ(window->saveDrawing(path("finestra.svg")), "");
+
+    QProcess archimede;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG"}) {
+        environment.remove(QString::fromLatin1(variable));
+    }
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+    archimede.setProcessEnvironment(environment);
+    archimede.start(QStringLiteral(LAVORO1_ARCHIMEDE),
+                    {QStringLiteral("4"), QStringLiteral("--disegno"), path("archimede.png"),
+                     QStringLiteral("--grafico"), path("archimede-grafico.png")});
+    ASSERT_TRUE(archimede.waitForFinished(30000));
+    EXPECT_EQ(archimede.exitCode(), 0);
+    EXPECT_EQ(archimede.readAllStandardError().toStdString(), "");
+    EXPECT_EQ(archimede.readAllStandardOutput().toStdString(), "");
+    archimede.start(QStringLiteral(LAVORO1_ARCHIMEDE),
+                    {QStringLiteral("4"), QStringLiteral("--disegno"), path("archimede.svg")});
+    ASSERT_TRUE(archimede.waitForFinished(30000));
+    EXPECT_EQ(archimede.exitCode(), 0);
+
+    const QImage fromWindow(path("finestra.png"));
+    ASSERT_EQ(fromWindow.size(), QSize(900, 600));
+    EXPECT_TRUE(fromWindow == QImage(path("archimede.png"))) << "the drawing, pixel for pixel";
+    EXPECT_TRUE(QImage(path("finestra-grafico.png")) == QImage(path("archimede-grafico.png")))
+        << "the chart, pixel for pixel";
+    QFile windowSvg(path("finestra.svg"));
+    QFile archimedeSvg(path("archimede.svg"));
+    ASSERT_TRUE(windowSvg.open(QIODevice::ReadOnly) && archimedeSvg.open(QIODevice::ReadOnly));
+    EXPECT_EQ(windowSvg.readAll(), archimedeSvg.readAll());
+}
+
+} // namespace
