@@ -28,7 +28,9 @@ for seeds in fuzz/corpus/*/; do
     corpus="$build/corpus/$fuzzer"
     artifacts="$build/artifacts/$fuzzer"
     mkdir -p "$corpus" "$artifacts"
-    cp -n "$seeds"* "$corpus/"
+    for seed in "$seeds"*; do
+        [ -e "$corpus/$(basename "$seed")" ] || cp "$seed" "$corpus/"
+    done
     echo "== $fuzzer: $seconds s"
     # -timeout: every input here takes well under a millisecond; a second
     # means a loop that no longer ends.
