@@ -4,6 +4,7 @@
 #include "archimede/options.hpp"
 #include "archimede/table.hpp"
 #include "form/compute_command.hpp"
+#include "lavoro1/project_info.hpp"
 #include "runtime/errors.hpp"
 
 #include <algorithm>
@@ -177,7 +178,7 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
             out << helpText;
             return exitSuccess;
         case Mode::Version:
-            out << "archimede " << LAVORO1_VERSION << '\n';
+            out << "archimede " << lavoro1::applicationVersion << '\n';
             return exitSuccess;
         case Mode::Digits:
             return runDigits(options, out, err, environment);

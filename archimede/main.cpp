@@ -1,7 +1,7 @@
 // archimede: bounds for pi by Archimedes' method from the command line.
 
 #include "archimede/command.hpp"
-#include "archimede/decimal_separator.hpp"
+#include "runtime/host/locale.hpp"
 
 #include <csignal>
 #include <exception>
@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         sigaction(SIGINT, &action, nullptr);
 
         archimede::Environment environment;
-        environment.decimalSeparator = archimede::userDecimalSeparator();
+        // Read as the window reads it, so that both write the same numbers.
+        environment.decimalSeparator = runtime::host::userDecimalSeparator();
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
         environment.interrupted = &interruptRequested;
 

@@ -6,6 +6,7 @@
 #include "form/form1.hpp"
 #include "form/project.hpp"
 #include "runtime/host/application.hpp"
+#include "runtime/host/locale.hpp"
 #include "runtime/host/platform.hpp"
 
 #include <QApplication>

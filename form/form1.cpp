@@ -2,6 +2,7 @@
 
 #include "form/compute_command.hpp"
 #include "runtime/host/dialogs.hpp"
+#include "runtime/host/locale.hpp"
 #include "runtime/host/platform.hpp"
 
 #include <QAccessible>
@@ -60,8 +61,10 @@ struct ControlMaker {
         return label;
     }
 
-    // A result field: framed, right-aligned, on the title-bar text colour, its
-    // text selectable with the mouse for copying but never taking the focus.
+    // A result field: framed, right-aligned, drawn like the text box in the
+    // palette's matching pair of field colours (light text on a dark field
+    // under a dark theme), its text selectable with the mouse for copying
+    // but never taking the focus.
     QLabel* resultLabel(const char* name, const QString& accessibleName, QRect geometry) const {
         auto* label = control<QLabel>(name, geometry);
         label->setTextFormat(Qt::PlainText);
@@ -70,9 +73,8 @@ struct ControlMaker {
         label->setLineWidth(1);
         label->setMargin(1);
         label->setAutoFillBackground(true);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, runtime::host::activeTitleBarTextColour());
-        label->setPalette(palette);
+        label->setBackgroundRole(QPalette::Base);
+        label->setForegroundRole(QPalette::Text);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setFocusPolicy(Qt::NoFocus);
         label->setAccessibleName(accessibleName);
@@ -87,6 +89,8 @@ Form1::Form1(calc::Module1& module, const QLocale& locale, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Form1"));
     resize(clientSize);
+    // The controls keep their places: a smaller window would clip them.
+    setMinimumSize(clientSize);
     createControls();
     createConnections();
 }

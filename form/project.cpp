@@ -1,20 +1,33 @@
 #include "form/project.hpp"
 
 #include "form/form1.hpp"
+#include "lavoro1/project_info.hpp"
 
 namespace form {
 
 runtime::host::ProjectDescription projectDescription(calc::Module1& module) {
-    const QString id = QString::fromLatin1(applicationId);
+    const QString title = QString::fromLatin1(lavoro1::applicationName);
+    const QString version = QString::fromLatin1(lavoro1::applicationVersion);
+    const QString id = QString::fromLatin1(lavoro1::applicationId);
     return {
-        .title = QString::fromLatin1(applicationTitle),
-        .version = QString::fromLatin1(applicationVersion),
+        .title = title,
+        .version = version,
         .applicationId = id,
-        .iconFiles = {QStringLiteral(":/icons/16x16/%1.png").arg(id),
+        .iconFiles = {QStringLiteral(":/icons/scalable/%1.svg").arg(id),
+                      QStringLiteral(":/icons/16x16/%1.png").arg(id),
                       QStringLiteral(":/icons/32x32/%1.png").arg(id)},
-        .createStartupForm = [&module](const QLocale& userLocale) -> std::unique_ptr<QWidget> {
-            return std::make_unique<Form1>(module, userLocale);
-        },
+        .commandLine =
+            {
+                .executableName = QStringLiteral("lavoro1"),
+                .versionLine = title + QLatin1Char(' ') + version,
+                .summary = QStringLiteral("Limiti per pi greco con il metodo di Archimede: apre "
+                                          "la finestra di calcolo."),
+                .options = {},
+                .positionalName = {},
+                .positionalDescription = {},
+            },
+        .createStartupForm = [&module](const QLocale& userLocale, const QCommandLineParser&)
+            -> std::unique_ptr<QWidget> { return std::make_unique<Form1>(module, userLocale); },
     };
 }
 

@@ -14,23 +14,42 @@ packages=(
     libbenchmark-dev
     qt6-base-dev
     qt6-base-private-dev
-    libflint-arb-dev
+    libqt6svg6
     libmpfr-dev
     libgmp-dev
     nlohmann-json3-dev
     fonts-dejavu-core
     desktop-file-utils
     appstream
+    man-db
+    groff-base
+    dpkg-dev
+    file
+    lintian
 )
+
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    if ! installed "$package"; then
         missing+=("$package")
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
+# Arb, the ball arithmetic: a package of its own beside FLINT 2 (Debian 12),
+# part of libflint-dev from FLINT 3 on (Debian 13), where libflint-arb-dev
+# is gone. Which of the two this release has is asked once the package
+# lists are up to date.
+arb_missing=true
+if installed libflint-arb-dev || { installed libflint-dev &&
+    dpkg --compare-versions "$(dpkg-query -W -f='${Version}' libflint-dev)" ge 3; }; then
+    arb_missing=false
+fi
+
+if [ ${#missing[@]} -eq 0 ] && [ "$arb_missing" = false ]; then
     exit 0
 fi
 
@@ -39,7 +58,14 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo_if_needed=(sudo)
 fi
 
-echo "Installo: ${missing[*]}"
 "${sudo_if_needed[@]}" apt-get update -qq
+if [ "$arb_missing" = true ]; then
+    if apt-cache show libflint-arb-dev >/dev/null 2>&1; then
+        missing+=(libflint-arb-dev)
+    else
+        missing+=(libflint-dev)
+    fi
+fi
+echo "Installo: ${missing[*]}"
 DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null

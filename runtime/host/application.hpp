@@ -4,6 +4,9 @@
 // hands over, and the routine that sets up the application, shows its
 // start-up window and runs the event loop until that window is closed.
 
+#include "runtime/host/command_line.hpp"
+
+#include <QCommandLineParser>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -19,29 +22,48 @@ struct ProjectDescription {
     QString title;         // application title: names the application and titles its message boxes
     QString version;       // "major.minor"
     QString applicationId; // reverse-DNS id; also the base name of the desktop entry
-    QStringList iconFiles; // window icon images, one per size (Qt resource paths)
-    // Builds the start-up window; the host owns it and shows it.
-    std::function<std::unique_ptr<QWidget>(const QLocale& userLocale)> createStartupForm;
+    // Window icon images: a scalable one first, then fixed sizes for where
+    // no SVG icon engine is installed (Qt resource paths).
+    QStringList iconFiles;
+    CommandLineSyntax commandLine; // --help and --version are always there
+    // Builds the start-up window from the user's locale and the parsed
+    // command line; the host owns it and shows it.
+    std::function<std::unique_ptr<QWidget>(const QLocale& userLocale,
+                                           const QCommandLineParser& arguments)>
+        createStartupForm;
 };
 
 // Names, version, desktop id, icon and font substitutions, on the running
 // QApplication. Tests call it on their own application object.
 void configureApplication(const ProjectDescription& project);
 
+// Where a window could be shown: the platform asked for (-platform, or else
+// QT_QPA_PLATFORM), the X display (-display, or else DISPLAY), the Wayland
+// display (WAYLAND_DISPLAY or WAYLAND_SOCKET) and whether the Wayland
+// compositor's default socket exists. Empty strings stand for unset values.
+struct DisplaySetting {
+    std::string_view platform;
+    std::string_view x11Display;
+    std::string_view waylandDisplay;
+    bool defaultWaylandSocket = false;
+};
+
 // Whether a Qt platform can show a window here. Only the windowing platforms
 // (xcb, wayland, and the default that picks one of them) need a display; the
-// others (offscreen, vnc...) never do. Empty strings stand for unset variables.
-bool displayAvailable(std::string_view qpaPlatform, std::string_view x11Display,
-                      std::string_view waylandDisplay) noexcept;
+// others (offscreen, vnc...) never do.
+bool displayAvailable(const DisplaySetting& setting) noexcept;
 
 // The line written to standard error when there is no display.
 inline constexpr std::string_view noDisplayMessage =
     "Impossibile aprire la finestra: nessuno schermo grafico disponibile "
     "(DISPLAY e WAYLAND_DISPLAY non sono impostati).";
 
-// Sets up the application, shows the start-up window, runs the event loop and
-// returns its exit code once the window is closed. Reads no command line.
-// Without a display it writes noDisplayMessage and returns 1 at once.
-int runApplication(const ProjectDescription& project);
+// Reads the command line (argc and argv as main has them): --help and
+// --version print and return 0, a wrong option writes one line and returns 2.
+// Otherwise sets up the application, with Qt's own options, shows the
+// start-up window, runs the event loop and returns its exit code once the
+// window is closed. Without a display it writes noDisplayMessage and returns 1
+// at once.
+int runApplication(const ProjectDescription& project, int argc, char** argv);
 
 } // namespace runtime::host

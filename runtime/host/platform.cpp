@@ -4,18 +4,6 @@
 
 namespace runtime::host {
 
-QLocale userLocale() {
-    return QLocale::system();
-}
-
-std::string decimalSeparator(const QLocale& locale) {
-    return locale.decimalPoint().toStdString();
-}
-
-QColor activeTitleBarTextColour() {
-    return QColor(Qt::white);
-}
-
 void installFontSubstitutions() {
     QFont::insertSubstitution(QString::fromLatin1(designFontFamily),
                               QString::fromLatin1(designFontSubstitute));

@@ -1,26 +1,11 @@
 #pragma once
 
-// What the application takes from the desktop it runs on: the user's number
-// format and the system colours and fonts it asks for by name.
+// What the application takes from the desktop it runs on besides the locale:
+// the fonts it asks for by name.
 
-#include <QColor>
 #include <QFont>
-#include <QLocale>
-
-#include <string>
 
 namespace runtime::host {
-
-// The user's locale as Qt reads it from LC_ALL, LC_NUMERIC and LANG, in that
-// order of precedence.
-QLocale userLocale();
-
-// The decimal separator numbers are written with under locale, in UTF-8.
-std::string decimalSeparator(const QLocale& locale);
-
-// The text colour of an active title bar. Qt exposes no title-bar colours on
-// any platform, so this is white, the colour used where a platform has none.
-QColor activeTitleBarTextColour();
 
 // Font families asked for by name, with the family drawn where the named one
 // is not installed. DejaVu Sans is on every Debian desktop (fonts-dejavu-core).

@@ -1,6 +1,7 @@
 #include "archimede/command.hpp"
 #include "calc/module1.hpp"
 #include "form/compute_command.hpp"
+#include "lavoro1/project_info.hpp"
 #include "tests/archimede/run_archimede.hpp"
 
 #include <gtest/gtest.h>
@@ -116,7 +117,7 @@ TEST(ExactOneResult, ReadsBackAsTheWindowsDoublesWithEitherSeparator) {
 TEST(HelpAndVersion, GoToStandardOutputWithStatusZero) {
     const auto version = runArchimede({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "archimede 1.00\n");
+    EXPECT_EQ(version.out, std::string("archimede ") + lavoro1::applicationVersion + '\n');
     EXPECT_EQ(version.err, "");
 
     // --help wins over whatever else is on the line, even a bad option.

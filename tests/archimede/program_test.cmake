@@ -1,6 +1,6 @@
 # Runs the built archimede: exit statuses, the streams they use, and the
 # decimal separator taken from the environment. Called by ctest with
-# -DARCHIMEDE=<path of the program>.
+# -DARCHIMEDE=<path of the program> -DVERSION=<the project's version>.
 
 function(expect_run)
     cmake_parse_arguments(RUN "" "STATUS;OUT;ERR" "ENV;ARGS" ${ARGN})
@@ -31,6 +31,7 @@ expect_run(ENV LC_ALL=C ARGS 501 STATUS 2 OUT "^$" ERR "^Risultati inattendibili
 expect_run(ENV LC_ALL=C ARGS 3000000000 STATUS 3 OUT "^$"
            ERR "^Errore di run-time '6': Overflow\n$")
 expect_run(ENV LC_ALL=C ARGS --nessuna STATUS 2 OUT "^$" ERR "^archimede: [^\n]*\n$")
-expect_run(ENV LC_ALL=C ARGS --version STATUS 0 OUT "^archimede 1\\.00\n$")
+string(REPLACE "." "\\." version_pattern "${VERSION}")
+expect_run(ENV LC_ALL=C ARGS --version STATUS 0 OUT "^archimede ${version_pattern}\n$")
 expect_run(ENV LC_ALL=C ARGS --cifre 30 STATUS 0 ERR "^$"
            OUT "\n3\\.141592653589793238462643383279 < costante < 3\\.141592653589793238462643383280\n$")

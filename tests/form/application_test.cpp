@@ -1,5 +1,6 @@
 #include "calc/module1.hpp"
 #include "form/project.hpp"
+#include "lavoro1/project_info.hpp"
 #include "runtime/host/application.hpp"
 
 #include <QApplication>
@@ -8,22 +9,27 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 TEST(Lavoro1Application, ReportsItsNameVersionDesktopIdAndIcon) {
     calc::Module1 module;
     runtime::host::configureApplication(form::projectDescription(module));
-    EXPECT_EQ(QCoreApplication::applicationName(), "Lavoro1");
-    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.00");
-    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.lavoro1.Lavoro1");
-    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
-    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
-    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    EXPECT_EQ(QCoreApplication::applicationName(), lavoro1::applicationName);
+    EXPECT_EQ(QCoreApplication::applicationVersion(), lavoro1::applicationVersion);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), lavoro1::applicationId);
+    // Drawn from the SVG: sharp at any size, not a small image scaled up.
+    for (const int side : {16, 32, 256}) {
+        SCOPED_TRACE(side);
+        EXPECT_EQ(QApplication::windowIcon().pixmap(QSize(side, side)).size(), QSize(side, side));
+    }
 }
 
 QProcessEnvironment withoutDisplay() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "XDG_RUNTIME_DIR", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(variable));
     }
     return environment;
@@ -43,17 +49,58 @@ TEST(Lavoro1Executable, WithoutADisplaySaysSoInOneLineAndFails) {
         << lines.join('\n').toStdString();
 }
 
+struct ArgumentsCase {
+    QStringList arguments;
+    int status;
+    std::string output; // what standard output starts with
+    const char* error;  // the one line on standard error, or "" for none
+};
+
+TEST(Lavoro1Executable, AnswersHelpVersionAndWrongOptionsWithoutADisplay) {
+    const ArgumentsCase cases[] = {
+        {{"--version"},
+         0,
+         std::string(lavoro1::applicationName) + ' ' + lavoro1::applicationVersion + '\n',
+         ""},
+        {{"--help"}, 0, "Uso: lavoro1 [opzioni]\n", ""},
+        {{"--nessuna"},
+         2,
+         "",
+         "lavoro1: opzione sconosciuta '--nessuna'. Vedere 'lavoro1 --help'."},
+        {{"7"}, 2, "", "lavoro1: argomento inatteso '7'. Vedere 'lavoro1 --help'."},
+    };
+    for (const ArgumentsCase& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess lavoro1;
+        lavoro1.setProcessEnvironment(withoutDisplay());
+        lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE), c.arguments);
+        ASSERT_TRUE(lavoro1.waitForFinished(10000));
+        EXPECT_EQ(lavoro1.exitCode(), c.status);
+        EXPECT_TRUE(lavoro1.readAllStandardOutput().startsWith(c.output.c_str()));
+        const QByteArray error = lavoro1.readAllStandardError();
+        EXPECT_EQ(error.toStdString(), *c.error == '\0' ? "" : std::string(c.error) + '\n');
+    }
+}
+
+// With the platform given by the environment or on the command line, which
+// only Qt itself reads, the window opens and stays open.
 TEST(Lavoro1Executable, RunsItsWindowUntilStopped) {
-    QProcess lavoro1;
-    QProcessEnvironment environment = withoutDisplay();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    lavoro1.setProcessEnvironment(environment);
-    lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE), {});
-    ASSERT_TRUE(lavoro1.waitForStarted(10000));
-    EXPECT_FALSE(lavoro1.waitForFinished(1000))
-        << "ended on its own: " << lavoro1.readAllStandardError().toStdString();
-    lavoro1.kill();
-    lavoro1.waitForFinished(10000);
+    for (const bool onCommandLine : {false, true}) {
+        SCOPED_TRACE(onCommandLine ? "-platform offscreen" : "QT_QPA_PLATFORM=offscreen");
+        QProcess lavoro1;
+        QProcessEnvironment environment = withoutDisplay();
+        if (!onCommandLine) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        }
+        lavoro1.setProcessEnvironment(environment);
+        lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
+                      onCommandLine ? QStringList{"-platform", "offscreen"} : QStringList{});
+        ASSERT_TRUE(lavoro1.waitForStarted(10000));
+        EXPECT_FALSE(lavoro1.waitForFinished(1000))
+            << "ended on its own: " << lavoro1.readAllStandardError().toStdString();
+        lavoro1.kill();
+        lavoro1.waitForFinished(10000);
+    }
 }
 
 } // namespace

@@ -10,12 +10,16 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -118,6 +122,8 @@ TEST_F(Form1Test, CreatesTheElevenControlsInOrderWhereTheLayoutPutsThem) {
     }
 
     form->resize(400, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), QSize(999, 227)) << "never smaller than its controls need";
     form->resize(1400, 500);
     QApplication::processEvents();
     for (const ControlLayout& expected : layout) {
@@ -384,6 +390,81 @@ TEST_F(Form1Test, AnnouncesEveryNewResultAndKeepsItInTheDescription) {
 }
 
 // --- Picture -----------------------------------------------------------------
+
+// WCAG's relative luminance of an sRGB colour, and the contrast of two.
+double luminance(QColor colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+double contrast(QColor a, QColor b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The field's colour is the commonest pixel inside its frame; the text's, the
+// pixel that stands out most from it (antialiased edges stand out less).
+struct RenderedColours {
+    QColor field, text;
+};
+RenderedColours renderedColours(const QImage& image, QRect inside) {
+    std::map<QRgb, int> counts;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    const QColor field(
+        std::ranges::max_element(counts, {}, &std::pair<const QRgb, int>::second)->first);
+    QColor text = field;
+    for (const auto& [pixel, count] : counts) {
+        if (contrast(QColor(pixel), field) > contrast(text, field)) {
+            text = QColor(pixel);
+        }
+    }
+    return {field, text};
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::AlternateBase, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+    return dark;
+}
+
+TEST_F(Form1Test, ResultsAndTheTextBoxAreReadableUnderALightAndADarkPalette) {
+    open();
+    type("5");
+    click();
+    const struct {
+        const char* name;
+        QPalette palette;
+        bool darkField;
+    } palettes[] = {{"light", QApplication::style()->standardPalette(), false},
+                    {"dark", darkPalette(), true}};
+    for (const auto& p : palettes) {
+        SCOPED_TRACE(p.name);
+        form->setPalette(p.palette);
+        const QImage image = form->grab().toImage();
+        for (const char* name : {"Label7", "Label2", "Label6", "Text1"}) {
+            SCOPED_TRACE(name);
+            const QWidget* field = control<QWidget>(name);
+            const RenderedColours colours =
+                renderedColours(image, field->geometry().adjusted(3, 3, -3, -3));
+            EXPECT_GE(contrast(colours.text, colours.field), 4.5)
+                << str(colours.text.name()) << " on " << str(colours.field.name());
+            EXPECT_EQ(luminance(colours.field) < 0.2, p.darkField) << str(colours.field.name());
+        }
+    }
+}
 
 TEST_F(Form1Test, RendersToAPicture) {
     open();

@@ -1,14 +1,11 @@
-// Prints the decimal separator of the user's locale as the host reads it from
-// the environment; host_tests runs it under different locale variables.
+// Prints the decimal separator of the user's locale as the window reads it
+// from the environment; locale_tests runs it under different locale variables.
 
-#include "runtime/host/platform.hpp"
-
-#include <QCoreApplication>
+#include "runtime/host/locale.hpp"
 
 #include <iostream>
 
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    std::cout << runtime::host::decimalSeparator(runtime::host::userLocale()) << '\n';
+int main() {
+    std::cout << runtime::host::userDecimalSeparator() << '\n';
     return 0;
 }

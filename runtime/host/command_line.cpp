@@ -1,0 +1,163 @@
+#include "runtime/host/command_line.hpp"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+
+namespace runtime::host {
+namespace {
+
+// Qt's standard options for Gui and Widgets applications, with or without a
+// value. Qt reads them from argv when the application object is made.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+
+constexpr std::array qtOptions = {
+    QtOption{"platform", true},      QtOption{"platformpluginpath", true},
+    QtOption{"platformtheme", true}, QtOption{"plugin", true},
+    QtOption{"qmljsdebugger", true}, QtOption{"qwindowgeometry", true},
+    QtOption{"qwindowicon", true},   QtOption{"qwindowtitle", true},
+    QtOption{"session", true},       QtOption{"display", true},
+    QtOption{"geometry", true},      QtOption{"style", true},
+    QtOption{"stylesheet", true},    QtOption{"reverse", false},
+    QtOption{"widgetcount", false},  QtOption{"nograb", false},
+    QtOption{"dograb", false},       QtOption{"sync", false},
+};
+
+const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                    QStringLiteral("Mostra questo aiuto ed esce."));
+const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                       QStringLiteral("Mostra la versione ed esce."));
+
+QCommandLineOption qtOption(const QtOption& option) {
+    QCommandLineOption made(QString::fromLatin1(option.name));
+    if (option.takesValue) {
+        made.setValueName(QStringLiteral("valore"));
+    }
+    made.setFlags(QCommandLineOption::HiddenFromHelp);
+    return made;
+}
+
+// The option a parser error names: its messages quote it as 'name'.
+QString quotedName(const QString& errorText) {
+    static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
+    const QRegularExpressionMatch match = quoted.match(errorText);
+    return match.hasMatch() ? match.captured(1) : errorText;
+}
+
+QString refusal(const CommandLineSyntax& syntax, const QString& reason) {
+    return QStringLiteral("%1: %2. Vedere '%1 --help'.").arg(syntax.executableName, reason);
+}
+
+QString refusalOf(const CommandLineSyntax& syntax, const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString& name = unknown.first();
+        return refusal(
+            syntax, QStringLiteral("opzione sconosciuta '%1%2'")
+                        .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+    }
+    const QString error = parser.errorText();
+    if (error.startsWith(QLatin1String("Missing value"))) {
+        return refusal(syntax, QStringLiteral("manca il valore dopo '%1'").arg(quotedName(error)));
+    }
+    if (error.startsWith(QLatin1String("Unexpected value"))) {
+        return refusal(syntax,
+                       QStringLiteral("l'opzione '%1' non vuole un valore").arg(quotedName(error)));
+    }
+    return refusal(syntax, error);
+}
+
+QString optionNames(const QCommandLineOption& option) {
+    QStringList names;
+    for (const QString& name : option.names()) {
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    QString joined = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty()) {
+        joined += QLatin1Char(' ') + option.valueName();
+    }
+    return joined;
+}
+
+} // namespace
+
+QString helpText(const CommandLineSyntax& syntax) {
+    QList<QCommandLineOption> listed = {helpOption, versionOption};
+    listed += syntax.options;
+
+    QString usage = QStringLiteral("Uso: %1 [opzioni]").arg(syntax.executableName);
+    if (!syntax.positionalName.isEmpty()) {
+        usage += QStringLiteral(" [%1]").arg(syntax.positionalName);
+    }
+    QString text = usage + QLatin1Char('\n') + syntax.summary + QStringLiteral("\n\nOpzioni:\n");
+
+    qsizetype width = syntax.positionalName.size();
+    for (const QCommandLineOption& option : listed) {
+        width = std::max(width, optionNames(option).size());
+    }
+    const auto row = [&](const QString& names, const QString& description) {
+        return QStringLiteral("  %1  %2\n").arg(names.leftJustified(width), description);
+    };
+    for (const QCommandLineOption& option : listed) {
+        text += row(optionNames(option), option.description());
+    }
+    if (!syntax.positionalName.isEmpty()) {
+        text += QStringLiteral("\nArgomenti:\n") +
+                row(syntax.positionalName, syntax.positionalDescription);
+    }
+    text += QStringLiteral("\nSono accettate anche le opzioni standard di Qt, tra cui -platform "
+                           "NOME,\n-style NOME, -reverse e -session ID.\n");
+    return text;
+}
+
+CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& arguments) {
+    auto parser = std::make_shared<QCommandLineParser>();
+    // Qt's options are written with one dash, "-platform xcb": every option
+    // is read as a long one, so "-h" and "--help" are the same.
+    parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser->addOption(helpOption);
+    parser->addOption(versionOption);
+    parser->addOptions(syntax.options);
+    for (const QtOption& option : qtOptions) {
+        parser->addOption(qtOption(option));
+    }
+    if (!syntax.positionalName.isEmpty()) {
+        parser->addPositionalArgument(syntax.positionalName, syntax.positionalDescription,
+                                      QStringLiteral("[%1]").arg(syntax.positionalName));
+    }
+
+    CommandLine commandLine;
+    if (!parser->parse(arguments)) {
+        commandLine.action = CommandLine::Action::Refuse;
+        commandLine.text = refusalOf(syntax, *parser);
+        return commandLine;
+    }
+    if (parser->isSet(helpOption)) {
+        commandLine.action = CommandLine::Action::ShowHelp;
+        commandLine.text = helpText(syntax);
+        return commandLine;
+    }
+    if (parser->isSet(versionOption)) {
+        commandLine.action = CommandLine::Action::ShowVersion;
+        commandLine.text = syntax.versionLine + QLatin1Char('\n');
+        return commandLine;
+    }
+    const QStringList positional = parser->positionalArguments();
+    const qsizetype accepted = syntax.positionalName.isEmpty() ? 0 : 1;
+    if (positional.size() > accepted) {
+        commandLine.action = CommandLine::Action::Refuse;
+        commandLine.text =
+            refusal(syntax, QStringLiteral("argomento inatteso '%1'").arg(positional.at(accepted)));
+        return commandLine;
+    }
+    commandLine.platform = parser->value(QStringLiteral("platform"));
+    commandLine.x11Display = parser->value(QStringLiteral("display"));
+    commandLine.parser = std::move(parser);
+    return commandLine;
+}
+
+} // namespace runtime::host

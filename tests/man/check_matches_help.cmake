@@ -1,0 +1,51 @@
+# Every option of `PROGRAM --help` (the names, --name or -x, that open a
+# line of its option list) and every exit status of its "Stato d'uscita:"
+# paragraph, when it has one, must appear in the page source PAGE: the
+# options as \-\-name, the statuses as a ".B N" tag in STATO D'USCITA.
+execute_process(
+    COMMAND "${PROGRAM}" --help
+    RESULT_VARIABLE result
+    OUTPUT_VARIABLE help)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${PROGRAM} --help: status ${result}")
+endif()
+file(READ "${PAGE}" page)
+
+string(REGEX MATCHALL "\n  -[-a-z]+(, -[-a-z]+)*" option_lines "${help}")
+string(REGEX MATCHALL "-[-a-z]+" options "${option_lines}")
+if(NOT options)
+    message(FATAL_ERROR "no option found in the help:\n${help}")
+endif()
+list(APPEND options --version --help)
+list(REMOVE_DUPLICATES options)
+foreach(option IN LISTS options)
+    # groff's \- for each hyphen, and the whole name: -h is not \-\-help.
+    string(REPLACE "-" "\\\\-" pattern "${option}")
+    if(NOT page MATCHES "${pattern}([^-a-z]|$)")
+        message(FATAL_ERROR "${PAGE} does not describe ${option}")
+    endif()
+endforeach()
+
+string(REGEX MATCH "Stato d'uscita:[^\n]*(\n[^\n]+)*" statuses_paragraph "${help}")
+if(NOT statuses_paragraph)
+    message(STATUS "options: ${options}; no exit status in the help")
+    return()
+endif()
+string(REGEX MATCHALL "[:;] [0-9]+ " status_items "${statuses_paragraph}")
+set(statuses)
+foreach(item IN LISTS status_items)
+    string(REGEX REPLACE "[^0-9]" "" status "${item}")
+    list(APPEND statuses ${status})
+endforeach()
+if(NOT statuses)
+    message(FATAL_ERROR "no exit status found in the help:\n${help}")
+endif()
+string(FIND "${page}" ".SH \"STATO D'USCITA\"" section_start)
+string(SUBSTRING "${page}" ${section_start} -1 section)
+string(REGEX REPLACE "\n\\.SH [^\n]*\n.*" "" section "${section}")
+foreach(status IN LISTS statuses)
+    if(NOT section MATCHES "\n\\.B ${status}\n")
+        message(FATAL_ERROR "${PAGE} does not describe the exit status ${status}")
+    endif()
+endforeach()
+message(STATUS "options: ${options}; exit statuses: ${statuses}")
