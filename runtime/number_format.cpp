@@ -10,30 +10,11 @@
 namespace runtime {
 namespace {
 
-// Writes the text of one number into a fixed buffer: the longest text is
-// 309 integer digits with their zero padding, a sign, the separator and the
-// decimals, well inside the size below.
-class TextBuffer {
-public:
-    void append(char c) { *end_++ = c; }
-    void append(std::string_view s) {
-        const std::size_t room = static_cast<std::size_t>(text_.data() + text_.size() - end_);
-        const std::size_t count = s.size() < room ? s.size() : room;
-        end_ = std::copy_n(s.data(), count, end_);
+void appendZeros(std::string& text, int count) {
+    if (count > 0) {
+        text.append(static_cast<std::size_t>(count), '0');
     }
-    void appendZeros(int count) {
-        for (; count > 0; --count) {
-            append('0');
-        }
-    }
-    std::string str() const {
-        return std::string(text_.data(), static_cast<std::size_t>(end_ - text_.data()));
-    }
-
-private:
-    std::array<char, 512> text_;
-    char* end_ = text_.data();
-};
+}
 
 std::string nonFinite(double value) {
     if (std::isnan(value)) {
@@ -52,9 +33,8 @@ std::string formatFixed(double value, const NumberPattern& pattern,
                                 .ptr;
     const char* integerBegin = digits.data();
 
-    TextBuffer text;
-    if (*integerBegin == '-') {
-        text.append('-');
+    const bool negative = *integerBegin == '-';
+    if (negative) {
         ++integerBegin;
     }
     const char* const integerEnd =
@@ -63,14 +43,23 @@ std::string formatFixed(double value, const NumberPattern& pattern,
     if (integerPart == "0" && pattern.integerDigits == 0) {
         integerPart = {};
     }
-    text.appendZeros(pattern.integerDigits - static_cast<int>(integerPart.size()));
+    const int paddingZeros = pattern.integerDigits - static_cast<int>(integerPart.size());
+
+    // Sized once: the separator is the locale's and can be of any length.
+    std::string text;
+    text.reserve((negative ? 1 : 0) + static_cast<std::size_t>(std::max(paddingZeros, 0)) +
+                 integerPart.size() + decimalSeparator.size() +
+                 static_cast<std::size_t>(pattern.fractionDigits));
+    if (negative) {
+        text.push_back('-');
+    }
+    appendZeros(text, paddingZeros);
     text.append(integerPart);
     if (pattern.hasPoint) {
         text.append(decimalSeparator);
-        text.append(std::string_view(end - pattern.fractionDigits,
-                                     static_cast<std::size_t>(pattern.fractionDigits)));
+        text.append(end - pattern.fractionDigits, static_cast<std::size_t>(pattern.fractionDigits));
     }
-    return text.str();
+    return text;
 }
 
 std::string formatScientific(double value, const NumberPattern& pattern,
@@ -82,9 +71,13 @@ std::string formatScientific(double value, const NumberPattern& pattern,
                                 .ptr;
     const char* mantissa = written.data();
 
-    TextBuffer text;
+    // Sized once: the separator is the locale's and can be of any length; the
+    // exponent has at most 3 digits unless the pattern asks for more.
+    std::string text;
+    text.reserve(1 + static_cast<std::size_t>(significantDigits) + decimalSeparator.size() + 2 +
+                 static_cast<std::size_t>(std::max(pattern.exponentDigits, 3)));
     if (*mantissa == '-') {
-        text.append('-');
+        text.push_back('-');
         ++mantissa;
     }
     // written is "d.ddde+XX" ("de+XX" for a single digit), with 2 or 3
@@ -104,41 +97,35 @@ std::string formatScientific(double value, const NumberPattern& pattern,
         exponent -= pattern.integerDigits - 1;
     }
 
-    // The digits without the point, split where the pattern puts the separator.
-    text.append(*mantissa);
-    int integerDigitsLeft = pattern.integerDigits - 1;
-    bool separatorWritten = false;
-    for (const char* c = mantissa + 2; c < exponentMark; ++c) {
-        if (integerDigitsLeft == 0 && !separatorWritten) {
-            text.append(decimalSeparator);
-            separatorWritten = true;
-        }
-        if (integerDigitsLeft > 0) {
-            --integerDigitsLeft;
-        }
-        text.append(*c);
-    }
-    if (pattern.hasPoint && !separatorWritten) {
+    // The significantDigits digits without the point, split where the pattern
+    // puts the separator: after the lead digit come the rest of the integer
+    // digits, then the decimals.
+    const char* const laterDigits = mantissa + 2;
+    const auto integerRest = static_cast<std::size_t>(pattern.integerDigits - 1);
+    text.push_back(*mantissa);
+    text.append(laterDigits, integerRest);
+    if (pattern.hasPoint) {
         text.append(decimalSeparator);
     }
+    text.append(laterDigits + integerRest, static_cast<std::size_t>(pattern.fractionDigits));
 
-    text.append(pattern.exponentLetter);
+    text.push_back(pattern.exponentLetter);
     if (exponent < 0) {
-        text.append('-');
+        text.push_back('-');
     } else if (pattern.alwaysSignExponent) {
-        text.append('+');
+        text.push_back('+');
     }
     const int magnitude = exponent < 0 ? -exponent : exponent;
     const int magnitudeDigits = magnitude >= 100 ? 3 : magnitude >= 10 ? 2 : 1;
-    text.appendZeros(pattern.exponentDigits - magnitudeDigits);
+    appendZeros(text, pattern.exponentDigits - magnitudeDigits);
     if (magnitude >= 100) {
-        text.append(static_cast<char>('0' + magnitude / 100));
+        text.push_back(static_cast<char>('0' + magnitude / 100));
     }
     if (magnitude >= 10) {
-        text.append(static_cast<char>('0' + magnitude / 10 % 10));
+        text.push_back(static_cast<char>('0' + magnitude / 10 % 10));
     }
-    text.append(static_cast<char>('0' + magnitude % 10));
-    return text.str();
+    text.push_back(static_cast<char>('0' + magnitude % 10));
+    return text;
 }
 
 } // namespace

@@ -7,6 +7,8 @@ packages=(
     cmake
     ninja-build
     g++
+    clang
+    libclang-rt-14-dev
     pkg-config
     libgtest-dev
     libbenchmark-dev

@@ -72,6 +72,21 @@ TEST(FormatNumberSeparator, CanBeLongerThanOneByte) {
                                                      "00");
 }
 
+TEST(FormatNumberSeparator, OfAnyLengthGivesTheWholeText) {
+    // The longest texts: 309 integer digits, a sign, and the exponent's 3 digits.
+    constexpr double lowest = std::numeric_limits<double>::lowest();
+    const std::string boundWithPoint = formatNumber(lowest, "0.00000000", ".");
+    ASSERT_EQ(boundWithPoint.size(), 1 + 309 + 1 + 8);
+    for (const std::size_t length : {1, 2, 160, 161, 200, 504, 505, 512, 4096}) {
+        SCOPED_TRACE(length);
+        const std::string separator(length, ',');
+        std::string bound = boundWithPoint;
+        bound.replace(bound.find('.'), 1, separator);
+        EXPECT_EQ(formatNumber(lowest, "0.00000000", separator), bound);
+        EXPECT_EQ(formatNumber(lowest, "0.000E+00", separator), "-1" + separator + "798E+308");
+    }
+}
+
 TEST(FormatNumberPatterns, RefusesWhatItDoesNotSupport) {
     for (const char* pattern :
          {"", ".", "#.##", "0.00%", "0,000", "0.0.0", "0.000E+", "0.000E", ".00E+00", "0.00 ",
