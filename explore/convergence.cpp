@@ -1,6 +1,7 @@
 #include "explore/convergence.hpp"
 
 #include <cmath>
+#include <utility>
 
 namespace explore {
 
@@ -29,6 +30,23 @@ std::vector<DigitSeries> binary64Series(std::span<const archimede::StepRow> rows
         if (widthShown) {
             series[2].points.push_back({row.step, -std::log10(row.difference)});
         }
+    }
+    return series;
+}
+
+std::vector<DigitSeries> certifiedSeries(int digits, int lastStep) {
+    std::vector<DigitSeries> series;
+    for (const certified::Method method :
+         {certified::Method::Doubling, certified::Method::Huygens, certified::Method::Richardson}) {
+        DigitSeries line{"Dimostrate: " + std::string(certified::nameOf(method)), {}};
+        for (const certified::RaceRow& row : certified::race(method, digits)) {
+            if (row.step > lastStep) {
+                break;
+            }
+            line.points.push_back(
+                {static_cast<int>(row.step), static_cast<double>(row.provenDigits)});
+        }
+        series.push_back(std::move(line));
     }
     return series;
 }

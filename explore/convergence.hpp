@@ -2,9 +2,11 @@
 
 // How many decimal digits of pi each step's binary64 results get right:
 // the points of the convergence chart, measured against pi to 32 digits.
+// The proven digits of the certified methods come from certified::race.
 // Plain C++, no Qt.
 
 #include "archimede/table.hpp"
+#include "certified/certified_pi.hpp"
 
 #include <optional>
 #include <span>
@@ -45,6 +47,18 @@ struct DigitSeries {
 // upper bound and the width upper - lower (as -log10 of the width). A width
 // of zero or less has no digits to show and ends the width series there.
 std::vector<DigitSeries> binary64Series(std::span<const archimede::StepRow> rows);
+
+// The digits the certified series aim at: certified::race stops at the first
+// step proving them, so each method's line ends there. At 300 digits
+// doubling needs about 500 steps, the chart's last, and the three races
+// take a few milliseconds together.
+inline constexpr int certifiedDigits = 300;
+
+// The digits each step proves (certified::RaceRow::provenDigits, 0 included)
+// for the doubling, Huygens and Richardson methods, in this order, named
+// "Dimostrate: " and the method's command-line name; steps 1 to lastStep,
+// or fewer where the race reaches digits sooner.
+std::vector<DigitSeries> certifiedSeries(int digits, int lastStep);
 
 // The first step whose binary64 lower bound exceeds pi: where the rounding
 // errors have used up the format's digits. None if no row does.

@@ -4,6 +4,7 @@
 
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QPen>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -39,6 +40,13 @@ double tickInterval(double span) {
 
 constexpr int markedPointsUpTo = 60;
 
+// The digit axis runs from lowestDigits, under every binary64 point (the
+// width's first has 0.33 digits), to a little over the highest point shown,
+// and at least one decade above 1: labels only come at powers of ten.
+constexpr double lowestDigits = 0.2;
+constexpr double fewestTopDigits = 10.0;
+constexpr double headroom = 1.5;
+
 // Each change lays the axis out again: never ask for a wide range with a
 // narrow interval in between, which would lay out hundreds of ticks.
 void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval) {
@@ -57,7 +65,7 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     setTitle(QStringLiteral("Cifre corrette di pi greco"));
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
-    legend()->setAlignment(Qt::AlignBottom);
+    legend()->setAlignment(Qt::AlignRight);
     setMargins(QMargins(4, 4, 4, 4));
 
     stepAxis_ = new QValueAxis(this);
@@ -65,13 +73,12 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     stepAxis_->setLabelFormat(QStringLiteral("%d"));
     stepAxis_->setTickType(QValueAxis::TicksDynamic);
     stepAxis_->setTickAnchor(0.0);
-    digitAxis_ = new QValueAxis(this);
-    digitAxis_->setTitleText(QStringLiteral("Cifre corrette"));
-    digitAxis_->setLabelFormat(QStringLiteral("%d"));
-    digitAxis_->setTickType(QValueAxis::TicksDynamic);
-    digitAxis_->setTickAnchor(0.0);
-    digitAxis_->setTickInterval(2.0);
-    for (QValueAxis* axis : {stepAxis_, digitAxis_}) {
+    digitAxis_ = new QLogValueAxis(this);
+    digitAxis_->setTitleText(QStringLiteral("Cifre corrette (scala logaritmica)"));
+    digitAxis_->setLabelFormat(QStringLiteral("%g"));
+    digitAxis_->setBase(10.0);
+    digitAxis_->setMinorTickCount(8);
+    for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{stepAxis_, digitAxis_}) {
         axis->setLabelsFont(chartFont(11));
         axis->setTitleFont(chartFont(12));
     }
@@ -132,7 +139,7 @@ void ConvergenceChart::setShownSteps(int count) {
         QList<QPointF> points;
         points.reserve(shown_);
         for (const DigitPoint& point : series_[i].points) {
-            if (point.step <= shown_) {
+            if (point.step <= shown_ && point.digits > 0.0) {
                 points.append(QPointF(point.step, point.digits));
                 highest = std::max(highest, point.digits);
             }
@@ -142,10 +149,10 @@ void ConvergenceChart::setShownSteps(int count) {
         // step shown) has no line to draw without its mark.
         lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
     }
-    const double top = std::ceil(highest + 0.5);
+    const double top = std::max(fewestTopDigits, highest * headroom);
     const double lastStep = std::max(shown_, 2);
     setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0));
-    setRangeAndTicks(*digitAxis_, 0.0, top, top <= 6.0 ? 1.0 : 2.0);
+    digitAxis_->setRange(lowestDigits, top);
 
     if (runOutStep_) {
         const bool marked = *runOutStep_ <= shown_;
@@ -154,7 +161,7 @@ void ConvergenceChart::setShownSteps(int count) {
         legend()->markers(runOutPoint_).front()->setVisible(marked);
         legend()->markers(runOutLine_).front()->setVisible(false);
         runOutLine_->replace(
-            QList<QPointF>{QPointF(*runOutStep_, 0.0), QPointF(*runOutStep_, top)});
+            QList<QPointF>{QPointF(*runOutStep_, lowestDigits), QPointF(*runOutStep_, top)});
         runOutPoint_->replace(QList<QPointF>{QPointF(*runOutStep_, runOutDigits_)});
     }
 }
@@ -179,7 +186,7 @@ void ConvergenceChart::setDark(bool dark) {
     // A theme resets fonts and colours: set them again.
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
-    for (QValueAxis* axis : {stepAxis_, digitAxis_}) {
+    for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{stepAxis_, digitAxis_}) {
         axis->setLabelsFont(chartFont(11));
         axis->setTitleFont(chartFont(12));
     }
@@ -188,8 +195,15 @@ void ConvergenceChart::setDark(bool dark) {
 
 void ConvergenceChart::applyColours() {
     const SceneColours colours = dark_ ? darkColours() : lightColours();
-    // The bounds take the drawing's colours of the polygons they come from.
-    const QColor fixed[] = {colours.inscribed, colours.circumscribed, QColor(46, 160, 67)};
+    // The bounds take the drawing's colours of the polygons they come from;
+    // the width is green and the proven digits (doubling, Huygens,
+    // Richardson) purple, amber and magenta, lighter on a dark background.
+    const QColor fixed[] = {colours.inscribed,
+                            colours.circumscribed,
+                            QColor(46, 160, 67),
+                            dark_ ? QColor(190, 150, 255) : QColor(120, 70, 180),
+                            dark_ ? QColor(245, 190, 60) : QColor(190, 125, 0),
+                            dark_ ? QColor(255, 120, 200) : QColor(200, 40, 130)};
     for (std::size_t i = 0; i < lines_.size() && i < std::size(fixed); ++i) {
         lines_[i]->setPen(QPen(fixed[i], 2.0));
     }
@@ -204,6 +218,9 @@ void ConvergenceChart::applyColours() {
 std::unique_ptr<ConvergenceChart> makeConvergenceChart(std::span<const archimede::StepRow> rows) {
     auto chart = std::make_unique<ConvergenceChart>(firstStepPastPi(rows));
     for (const DigitSeries& series : binary64Series(rows)) {
+        chart->addDigitSeries(series);
+    }
+    for (const DigitSeries& series : certifiedSeries(certifiedDigits, maximumStep)) {
         chart->addDigitSeries(series);
     }
     return chart;

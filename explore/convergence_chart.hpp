@@ -1,8 +1,10 @@
 #pragma once
 
 // The convergence chart: for each step, the correct decimal digits of each
-// named series, on a digit axis, with the step where binary64 runs out
-// marked. Qt Charts; the window shows it and the exports render a copy.
+// named series, on a logarithmic digit axis (binary64's 16 digits and the
+// hundreds proven stay readable together), with the step where binary64
+// runs out marked. Qt Charts; the window shows it and the exports render a
+// copy.
 
 #include "explore/convergence.hpp"
 
@@ -14,6 +16,7 @@
 #include <vector>
 
 class QLineSeries;
+class QLogValueAxis;
 class QScatterSeries;
 class QValueAxis;
 
@@ -27,7 +30,8 @@ public:
 
     // Adds a line of (step, digits) points under its name, in the legend.
     // Each series may hold steps 1 to 500; the chart shows those up to
-    // shownSteps(). Further methods add their series the same way.
+    // shownSteps(), except points of 0 digits or fewer, which a logarithmic
+    // axis has no place for. Further methods add their series the same way.
     void addDigitSeries(const DigitSeries& series);
 
     // Shows steps 1 to count (0 to 500): the axes fit the points shown.
@@ -54,13 +58,14 @@ private:
     QScatterSeries* runOutPoint_ = nullptr;
     QLineSeries* runOutLine_ = nullptr;
     QValueAxis* stepAxis_ = nullptr;
-    QValueAxis* digitAxis_ = nullptr;
+    QLogValueAxis* digitAxis_ = nullptr;
     int shown_ = 0;
     bool dark_ = false;
 };
 
-// The chart's series for rows (steps 1 to 500): what the window and
-// archimede --grafico both show.
+// The chart's series for rows (steps 1 to 500): the three binary64 ones,
+// then the three certified ones to certifiedDigits, computed here once.
+// What the window and archimede --grafico both show.
 std::unique_ptr<ConvergenceChart> makeConvergenceChart(std::span<const archimede::StepRow> rows);
 
 // A new chart with the same series, marker and steps as chart, in light colours.

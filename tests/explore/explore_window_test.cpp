@@ -1,4 +1,5 @@
 #include "archimede/table.hpp"
+#include "certified/certified_pi.hpp"
 #include "explore/convergence.hpp"
 #include "explore/convergence_chart.hpp"
 #include "explore/explore_window.hpp"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -203,6 +205,47 @@ TEST_F(ExploreWindowTest, ChartShowsTheBinary64DigitsOfEachBound) {
     EXPECT_EQ(lower->count(), 0) << "no step, no point";
     window->setStep(500);
     EXPECT_EQ(upper->count(), 500);
+}
+
+// y at step x of a line, or nothing: points of 0 digits are left out.
+std::optional<double> digitsAt(const QLineSeries& line, int step) {
+    for (const QPointF& point : line.points()) {
+        if (point.x() == step) {
+            return point.y();
+        }
+    }
+    return std::nullopt;
+}
+
+TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
+    open(30);
+    const struct {
+        certified::Method method;
+        const char* name;
+        int step;
+    } cases[] = {
+        {certified::Method::Doubling, "Dimostrate: raddoppi", 5},
+        {certified::Method::Huygens, "Dimostrate: huygens", 20},
+        {certified::Method::Richardson, "Dimostrate: richardson", 10},
+    };
+    const std::unique_ptr<explore::ConvergenceChart> copy = explore::copyForExport(window->chart());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto rows = certified::race(c.method, explore::certifiedDigits);
+        const int proven = rows.at(static_cast<std::size_t>(c.step - 1)).provenDigits;
+        ASSERT_GT(proven, 0);
+        for (const explore::ConvergenceChart* chart :
+             std::initializer_list<const explore::ConvergenceChart*>{&window->chart(),
+                                                                     copy.get()}) {
+            QLineSeries* line = lineNamed(*chart, QString::fromUtf8(c.name));
+            ASSERT_NE(line, nullptr);
+            EXPECT_EQ(digitsAt(*line, c.step), static_cast<double>(proven));
+            EXPECT_FALSE(digitsAt(*line, 31)) << "step 31 is not shown";
+        }
+    }
+    EXPECT_GE(digitsAt(*lineNamed(window->chart(), QStringLiteral("Dimostrate: richardson")), 28),
+              explore::certifiedDigits)
+        << "the target reached, on a digit axis that binary64's 16 digits share";
 }
 
 TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
