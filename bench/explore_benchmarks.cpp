@@ -1,7 +1,9 @@
 // Esplora's costs, offscreen: redrawing the drawing at a new step, at every
-// step up to 500; filling the table and the chart from 0 to 500 steps; and
-// the memory of the open window. Run: build/release/bench/explore_benchmarks
+// step up to 500; filling the table and the chart from 0 to 500 steps;
+// making the chart; and the memory of the open window. Run: build/release/bench/explore_benchmarks
 
+#include "archimede/table.hpp"
+#include "explore/convergence_chart.hpp"
 #include "explore/explore_window.hpp"
 #include "explore/polygon_scene.hpp"
 
@@ -13,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -93,6 +96,16 @@ void FillTableAndChartTo500(benchmark::State& state) {
     }
 }
 BENCHMARK(FillTableAndChartTo500)->Unit(benchmark::kMillisecond);
+
+// Making the chart, as the window does once when it opens: the binary64
+// series of 500 rows and the three certified races to certifiedDigits.
+void MakeConvergenceChart(benchmark::State& state) {
+    const std::vector<archimede::StepRow> rows = archimede::stepRows(explore::maximumStep);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(explore::makeConvergenceChart(rows));
+    }
+}
+BENCHMARK(MakeConvergenceChart)->Unit(benchmark::kMillisecond);
 
 // Resident memory of the process with the window open at step 500, in MB.
 double residentMegabytes() {
