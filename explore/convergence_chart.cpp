@@ -207,6 +207,10 @@ void ConvergenceChart::applyColours() {
     for (std::size_t i = 0; i < lines_.size() && i < std::size(fixed); ++i) {
         lines_[i]->setPen(QPen(fixed[i], 2.0));
     }
+    // The dark theme draws the eight minor lines of each decade as bright as
+    // the major ones: keep them faint, as the light theme does.
+    digitAxis_->setMinorGridLinePen(
+        QPen(dark_ ? QColor(70, 70, 70) : QColor(225, 225, 225), 1.0, Qt::DashLine));
     if (runOutStep_) {
         QPen dashed(colours.frame, 1.0, Qt::DashLine);
         runOutLine_->setPen(dashed);
