@@ -44,8 +44,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
                  PASSI (da 0, l'esagono, a 500; 6*2^PASSI lati), come nella
                  finestra Esplora; il formato dall'estensione: svg, png o pdf
-  --grafico FILE le cifre corrette di pi greco dei due limiti, passo per
-                 passo da 1 a PASSI, come nella finestra Esplora
+  --grafico FILE le cifre corrette di pi greco dei due limiti binary64 e
+                 quelle dimostrate dai tre metodi di --cifre, passo per passo
+                 da 1 a PASSI, come nella finestra Esplora
   --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 100000
