@@ -153,7 +153,7 @@ std::string sidesAfter(std::int64_t steps) {
 void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
     constexpr std::array<std::string_view, 4> header = {"Passo", "Lati", "Cifre dimostrate",
                                                         "Guadagno"};
-    std::vector<std::array<std::string, 4>> cells;
+    std::vector<std::vector<std::string>> cells;
     cells.reserve(rows.size());
     int previous = 0;
     for (const certified::RaceRow& row : rows) {
@@ -165,25 +165,7 @@ void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
                          std::to_string(row.provenDigits - previous)});
         previous = row.provenDigits;
     }
-    std::array<std::size_t, 4> widths{};
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        widths[column] = header[column].size();
-        for (const auto& line : cells) {
-            widths[column] = std::max(widths[column], line[column].size());
-        }
-    }
-    const auto writeLine = [&](const auto& line) {
-        for (std::size_t column = 0; column < widths.size(); ++column) {
-            const std::string_view cell = line[column];
-            out << (column == 0 ? "" : "  ") << std::string(widths[column] - cell.size(), ' ')
-                << cell;
-        }
-        out << '\n';
-    };
-    writeLine(header);
-    for (const auto& line : cells) {
-        writeLine(line);
-    }
+    writeColumns(out, header, cells);
 }
 
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
