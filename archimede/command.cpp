@@ -42,8 +42,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
   --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
-                 PASSI (da 0, l'esagono, a 500; 6*2^PASSI lati), come nella
-                 finestra Esplora; il formato dall'estensione: svg, png o pdf
+                 PASSI (da 1, l'esagono, a 500; 6*2^(PASSI-1) lati), come
+                 nella finestra Esplora; il formato dall'estensione: svg, png
+                 o pdf
   --grafico FILE le cifre corrette di pi greco dei due limiti, passo per
                  passo da 1 a PASSI, come nella finestra Esplora
   --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
@@ -195,11 +196,11 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     return exitSuccess;
 }
 
-// PASSI for pictures: the window's conversion, and 0 (the hexagons) to 500.
+// PASSI for pictures: the window's conversion and range, step 1 the hexagons.
 int runPictures(const Options& options, std::ostream& err, const Environment& environment) {
     const std::int32_t step = runtime::roundToInt32(runtime::valueOfText(options.stepsText));
-    if (step < 0 || step > form::maximumSteps) {
-        err << "archimede: --disegno e --grafico vogliono PASSI da 0 a 500\n";
+    if (step < form::minimumSteps || step > form::maximumSteps) {
+        err << "archimede: --disegno e --grafico vogliono PASSI da 1 a 500\n";
         return exitRefused;
     }
     if (!environment.writePictures) {
