@@ -42,8 +42,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
   --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
-                 PASSI (da 0, l'esagono, a 500; 6*2^PASSI lati), come nella
-                 finestra Esplora; il formato dall'estensione: svg, png o pdf
+                 PASSI (da 1, l'esagono, a 500; 6*2^(PASSI-1) lati), come
+                 nella finestra Esplora; il formato dall'estensione: svg, png
+                 o pdf
   --grafico FILE le cifre corrette di pi greco dei due limiti binary64 e
                  quelle dimostrate dai tre metodi di --cifre, passo per passo
                  da 1 a PASSI, come nella finestra Esplora
@@ -154,7 +155,7 @@ std::string sidesAfter(std::int64_t steps) {
 void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
     constexpr std::array<std::string_view, 4> header = {"Passo", "Lati", "Cifre dimostrate",
                                                         "Guadagno"};
-    std::vector<std::array<std::string, 4>> cells;
+    std::vector<std::vector<std::string>> cells;
     cells.reserve(rows.size());
     int previous = 0;
     for (const certified::RaceRow& row : rows) {
@@ -166,25 +167,7 @@ void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
                          std::to_string(row.provenDigits - previous)});
         previous = row.provenDigits;
     }
-    std::array<std::size_t, 4> widths{};
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        widths[column] = header[column].size();
-        for (const auto& line : cells) {
-            widths[column] = std::max(widths[column], line[column].size());
-        }
-    }
-    const auto writeLine = [&](const auto& line) {
-        for (std::size_t column = 0; column < widths.size(); ++column) {
-            const std::string_view cell = line[column];
-            out << (column == 0 ? "" : "  ") << std::string(widths[column] - cell.size(), ' ')
-                << cell;
-        }
-        out << '\n';
-    };
-    writeLine(header);
-    for (const auto& line : cells) {
-        writeLine(line);
-    }
+    writeColumns(out, header, cells);
 }
 
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
@@ -214,11 +197,11 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     return exitSuccess;
 }
 
-// PASSI for pictures: the window's conversion, and 0 (the hexagons) to 500.
+// PASSI for pictures: the window's conversion and range, step 1 the hexagons.
 int runPictures(const Options& options, std::ostream& err, const Environment& environment) {
     const std::int32_t step = runtime::roundToInt32(runtime::valueOfText(options.stepsText));
-    if (step < 0 || step > form::maximumSteps) {
-        err << "archimede: --disegno e --grafico vogliono PASSI da 0 a 500\n";
+    if (step < form::minimumSteps || step > form::maximumSteps) {
+        err << "archimede: --disegno e --grafico vogliono PASSI da 1 a 500\n";
         return exitRefused;
     }
     if (!environment.writePictures) {

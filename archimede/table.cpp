@@ -30,31 +30,13 @@ void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
                      : form::formatBound(value, decimalSeparator);
     };
 
-    std::vector<std::array<std::string, 5>> cells;
+    std::vector<std::vector<std::string>> cells;
     cells.reserve(rows.size());
     for (const StepRow& row : rows) {
         cells.push_back({std::to_string(row.step), sides(row.sides), bound(row.lowerBound),
                          bound(row.upperBound), sides(row.difference)});
     }
-    std::array<std::size_t, 5> widths{};
-    for (std::size_t column = 0; column < widths.size(); ++column) {
-        widths[column] = textHeader[column].size();
-        for (const auto& line : cells) {
-            widths[column] = std::max(widths[column], line[column].size());
-        }
-    }
-    const auto writeLine = [&](const auto& line) {
-        for (std::size_t column = 0; column < widths.size(); ++column) {
-            const std::string_view cell = line[column];
-            out << (column == 0 ? "" : "  ") << std::string(widths[column] - cell.size(), ' ')
-                << cell;
-        }
-        out << '\n';
-    };
-    writeLine(textHeader);
-    for (const auto& line : cells) {
-        writeLine(line);
-    }
+    writeColumns(out, textHeader, cells);
 }
 
 void writeCsv(std::ostream& out, std::span<const StepRow> rows) {
@@ -140,6 +122,29 @@ void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat fo
     case OutputFormat::Json:
         writeJson(out, rows);
         return;
+    }
+}
+
+void writeColumns(std::ostream& out, std::span<const std::string_view> header,
+                  std::span<const std::vector<std::string>> lines) {
+    std::vector<std::size_t> widths(header.size());
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        widths[column] = header[column].size();
+        for (const auto& line : lines) {
+            widths[column] = std::max(widths[column], line.at(column).size());
+        }
+    }
+    const auto writeLine = [&](const auto& line) {
+        for (std::size_t column = 0; column < widths.size(); ++column) {
+            const std::string_view cell = line[column];
+            out << (column == 0 ? "" : "  ") << std::string(widths[column] - cell.size(), ' ')
+                << cell;
+        }
+        out << '\n';
+    };
+    writeLine(header);
+    for (const auto& line : lines) {
+        writeLine(line);
     }
 }
 

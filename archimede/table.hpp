@@ -6,6 +6,8 @@
 
 #include "calc/module1.hpp"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <ostream>
 #include <span>
@@ -41,5 +43,10 @@ std::string exactNumber(double value, std::string_view decimalSeparator);
 // with exactNumber; the decimal separator applies to text only.
 void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat format, bool exact,
                std::string_view decimalSeparator);
+
+// header and lines as right-aligned columns, two spaces apart, each as wide
+// as its widest cell: the text tables of every kind of run.
+void writeColumns(std::ostream& out, std::span<const std::string_view> header,
+                  std::span<const std::vector<std::string>> lines);
 
 } // namespace archimede

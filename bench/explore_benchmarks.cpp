@@ -1,6 +1,7 @@
 // Esplora's costs, offscreen: redrawing the drawing at a new step, at every
-// step up to 500; filling the table and the chart from 0 to 500 steps;
-// making the chart; and the memory of the open window. Run: build/release/bench/explore_benchmarks
+// step up to 500; filling the table and the chart from 1 to 500 steps;
+// making the chart; and the memory of the open window. Run:
+// build/release/bench/explore_benchmarks
 
 #include "archimede/table.hpp"
 #include "explore/convergence_chart.hpp"
@@ -63,7 +64,7 @@ BENCHMARK(RedrawAtStep)
     ->Arg(500)
     ->Unit(benchmark::kMillisecond);
 
-// Every step from 0 to 500 in turn: the slowest redraw is the one a user
+// Every step from 1 to 500 in turn: the slowest redraw is the one a user
 // would feel.
 void RedrawEveryStep(benchmark::State& state) {
     explore::PolygonView& view = drawing();

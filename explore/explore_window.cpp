@@ -94,7 +94,8 @@ void ExploreWindow::createControls() {
     stepBox_->setRange(minimumStep, maximumStep);
     stepBox_->setAccessibleName(QStringLiteral("Passo"));
     stepBox_->setAccessibleDescription(
-        QStringLiteral("Passo da 0 a 500: al passo n i poligoni hanno 6 per 2 alla n lati"));
+        QStringLiteral("Passo da 1 a 500, contato come nella tabella: al passo 1 gli esagoni, "
+                       "a ogni passo il doppio dei lati"));
     stepLabel_->setBuddy(stepBox_);
     stepSlider_ = new QSlider(Qt::Horizontal, this);
     stepSlider_->setObjectName(QStringLiteral("stepSlider"));

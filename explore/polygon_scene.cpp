@@ -104,7 +104,7 @@ QList<QPolygonF> clipped(const QPolygonF& polyline, const QRectF& frame) {
 // The main view: the two polygons through every drawnEvery-th vertex.
 void addPolygons(PolygonScene& scene, int step) {
     int drawnStep = step;
-    while (drawnStep > 0 &&
+    while (drawnStep > minimumStep &&
            2.0 * scene.radius * std::sin(halfSideAngle(drawnStep)) < minimumSidePixels) {
         --drawnStep;
     }
@@ -209,15 +209,15 @@ void layOut(PolygonScene& scene, QSizeF size) {
 } // namespace
 
 double sidesAt(int step) {
-    return std::ldexp(6.0, step);
+    return std::ldexp(6.0, step - 1);
 }
 
 double halfSideAngle(int step) {
-    return std::ldexp(piHigh / 6.0 + piLow / 6.0, -step);
+    return std::ldexp(piHigh / 6.0 + piLow / 6.0, 1 - step);
 }
 
 int deepestInsetStep() {
-    int step = 0;
+    int step = minimumStep;
     while (std::cos(halfSideAngle(step + 1)) < 1.0) {
         ++step;
     }

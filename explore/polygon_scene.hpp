@@ -1,7 +1,7 @@
 #pragma once
 
 // The drawing of one step: the unit circle, the inscribed and circumscribed
-// polygons of 6 * 2^step sides, and an inset that follows one side's arc,
+// polygons of 6 * 2^(step - 1) sides, and an inset that follows one side's arc,
 // magnified until circle and polygons are pixels apart. Built as plain
 // geometry in device pixels, then painted: the window, the exports and the
 // tests all use the same scene.
@@ -20,7 +20,9 @@ class QPainter;
 
 namespace explore {
 
-inline constexpr int minimumStep = 0;
+// Steps are counted as the window and the step table count them: step 1 is
+// the hexagon, and step n the polygons whose bounds the window shows for n.
+inline constexpr int minimumStep = 1;
 inline constexpr int maximumStep = 500;
 
 // Drawn sides are never shorter than this, in pixels: a polygon whose sides
@@ -29,7 +31,7 @@ inline constexpr int maximumStep = 500;
 // the polygon by at most side^2 / (8 radius): 0.02 px at a radius of 250 px.
 inline constexpr double minimumSidePixels = 3.0;
 
-// Sides of the polygons at step: 6 * 2^step (exact in binary64 up to 500).
+// Sides of the polygons at step: 6 * 2^(step - 1) (exact in binary64 up to 500).
 double sidesAt(int step);
 
 // Angle subtended by half a side, pi / sides, from the two-term pi so that it
@@ -70,7 +72,7 @@ struct PolygonScene {
     QString insetCaption[2];
 };
 
-// The scene of step (0 to 500) in a drawing of size pixels; numbers are
+// The scene of step (1 to 500) in a drawing of size pixels; numbers are
 // written with decimalSeparator.
 PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator);
 

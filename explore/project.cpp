@@ -26,7 +26,7 @@ QString checkArguments(const QCommandLineParser& arguments) {
         return QStringLiteral("argomento inatteso '%1'").arg(positional.front());
     }
     if (!stepOf(positional.front())) {
-        return QStringLiteral("PASSI vuole un numero intero da 0 a 500, non '%1'")
+        return QStringLiteral("PASSI vuole un numero intero da 1 a 500, non '%1'")
             .arg(positional.front());
     }
     return {};
@@ -47,7 +47,7 @@ runtime::host::ProjectDescription withExplore(runtime::host::ProjectDescription 
         exploreOption, QStringLiteral("Apre Esplora: poligoni, tabella dei passi e convergenza.")));
     project.commandLine.positionalName = QStringLiteral("PASSI");
     project.commandLine.positionalDescription =
-        QStringLiteral("Con --esplora, il passo da 0 a 500 a cui si apre (predefinito %1).")
+        QStringLiteral("Con --esplora, il passo da 1 a 500 a cui si apre (predefinito %1).")
             .arg(defaultStep);
     project.commandLine.checkArguments = checkArguments;
     project.createStartupForm =

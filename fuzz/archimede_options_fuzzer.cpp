@@ -2,8 +2,8 @@
 // NUL byte. Only a UsageError may leave parseOptions, and what it returns must
 // describe a run the program can make.
 
-#include "archimede/certified_pi.hpp"
 #include "archimede/options.hpp"
+#include "certified/certified_pi.hpp"
 
 #include <algorithm>
 #include <cstddef>
@@ -67,6 +67,9 @@ void checkOptions(const archimede::Options& options,
     check(options.format == OutputFormat::Text || options.format == OutputFormat::Csv ||
               options.format == OutputFormat::Json,
           "format out of its enumeration");
+    check(options.pictureWidth >= 16 && options.pictureWidth <= 10000 &&
+              options.pictureHeight >= 16 && options.pictureHeight <= 10000,
+          "--dimensioni out of 16..10000");
     const std::optional<Mode> information = requestedInformation(arguments);
     switch (options.mode) {
     case Mode::Help:
@@ -74,10 +77,16 @@ void checkOptions(const archimede::Options& options,
         check(information == options.mode, "help or version without being asked first");
         return;
     case Mode::Digits:
-        check(options.digits >= archimede::minimumDigits &&
-                  options.digits <= archimede::maximumDigits,
-              "--cifre out of 1..10000");
+        check(options.digits >= certified::minimumDigits &&
+                  options.digits <= certified::maximumDigits,
+              "--cifre out of its range");
+        check(options.method == certified::Method::Doubling ||
+                  options.method == certified::Method::Huygens ||
+                  options.method == certified::Method::Richardson,
+              "--metodo out of its enumeration");
         check(options.stepsText.empty(), "PASSI given with --cifre");
+        check(options.drawingPath.empty() && options.chartPath.empty(),
+              "a picture asked with --cifre");
         break;
     case Mode::Steps:
         check(std::find(arguments.begin(), arguments.end(), options.stepsText) != arguments.end(),

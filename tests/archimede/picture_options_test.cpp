@@ -60,7 +60,7 @@ TEST(PictureOptions, ReadTheStepAsTheWindowDoesFromTheHexagonTo500) {
     const struct {
         std::string_view steps;
         int step;
-    } accepted[] = {{"0", 0}, {"500", 500}, {"2.5", 2}, {"3.5", 4}};
+    } accepted[] = {{"1", 1}, {"500", 500}, {"2.5", 2}, {"3.5", 4}};
     for (const auto& c : accepted) {
         SCOPED_TRACE(c.steps);
         const PictureRun run = runWithWriter({c.steps, "--disegno", "d.svg"});
@@ -75,7 +75,7 @@ TEST(PictureOptions, ReadTheStepAsTheWindowDoesFromTheHexagonTo500) {
         const PictureRun run = runWithWriter({steps, "--grafico", "c.svg"});
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.asked.empty());
-        EXPECT_EQ(run.err, "archimede: --disegno e --grafico vogliono PASSI da 0 a 500\n");
+        EXPECT_EQ(run.err, "archimede: --disegno e --grafico vogliono PASSI da 1 a 500\n");
     }
 }
 

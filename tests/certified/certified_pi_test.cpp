@@ -5,9 +5,17 @@
 
 #include <arb.h>
 #include <cstdint>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <tuple>
+
+namespace certified {
+// Parameters and failures show the method by its name.
+void PrintTo(Method method, std::ostream* out) {
+    *out << nameOf(method);
+}
+} // namespace certified
 
 namespace {
 

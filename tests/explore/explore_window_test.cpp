@@ -90,7 +90,7 @@ TEST_F(ExploreWindowTest, OpensAtTheAskedStepWithEveryViewThere) {
     expectAllAt(5);
     EXPECT_EQ(window->windowTitle(), "Esplora poligoni e convergenza");
     EXPECT_TRUE(control<explore::PolygonView>("drawing")->accessibleDescription().startsWith(
-        QLatin1String("Passo 5: poligoni di 192 lati")));
+        QLatin1String("Passo 5: poligoni di 96 lati")));
     EXPECT_EQ(QApplication::focusWidget(), stepBox());
 }
 
@@ -107,11 +107,11 @@ TEST_F(ExploreWindowTest, SpinBoxAndSliderStayInSyncAndDriveTheViews) {
     QTest::keyClick(stepSlider(), Qt::Key_End);
     expectAllAt(500);
     QTest::keyClick(stepSlider(), Qt::Key_Home);
-    expectAllAt(0);
+    expectAllAt(1);
 
     stepBox()->setFocus();
     QTest::keyClick(stepBox(), Qt::Key_Up);
-    expectAllAt(1);
+    expectAllAt(2);
     typeStep(QStringLiteral("900"));
     EXPECT_LE(stepBox()->value(), 500) << "the spin box never goes past 500";
     expectAllAt(stepBox()->value());
@@ -201,8 +201,8 @@ TEST_F(ExploreWindowTest, ChartShowsTheBinary64DigitsOfEachBound) {
     EXPECT_NEAR(lower->at(0).y(), 0.849, 0.001);
     EXPECT_NEAR(lower->at(25).y(), 15.5, 0.1) << "step 26: 3.2e-16 from pi";
     EXPECT_EQ(lower->count(), 30);
-    window->setStep(0);
-    EXPECT_EQ(lower->count(), 0) << "no step, no point";
+    window->setStep(1);
+    EXPECT_EQ(lower->count(), 1) << "the hexagon's point only";
     window->setStep(500);
     EXPECT_EQ(upper->count(), 500);
 }

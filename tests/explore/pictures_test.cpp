@@ -81,7 +81,7 @@ TEST_P(PaintedVertices, LieWhereTheUnitCircleFormulaPutsThem) {
     const explore::PolygonScene scene = explore::makeScene(step, QSizeF(pictureSize), ",");
     const std::vector<Polygon> polygons = closedPaths(paintedSvg(step));
     ASSERT_EQ(polygons.size(), 2u) << "the inscribed and the circumscribed polygon";
-    const std::size_t n = std::size_t{6} << step;
+    const std::size_t n = std::size_t{6} << (step - 1);
     const long double pi = std::numbers::pi_v<long double>;
     const long double radii[] = {1.0L, 1.0L / std::cos(pi / static_cast<long double>(n))};
     for (std::size_t which = 0; which < 2; ++which) {
@@ -99,10 +99,10 @@ TEST_P(PaintedVertices, LieWhereTheUnitCircleFormulaPutsThem) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, PaintedVertices, ::testing::Values(0, 1, 3),
+INSTANTIATE_TEST_SUITE_P(Steps, PaintedVertices, ::testing::Values(1, 2, 4),
                          [](const auto& test) { return "step" + std::to_string(test.param); });
 
-// At step 500 the polygons have 2e151 vertices: only a few hundred are
+// At step 500 the polygons have 1e151 vertices: only a few hundred are
 // drawn, each a true vertex, and the drawn sides are not shorter than the
 // smallest the view shows.
 TEST(DrawnVertices, AreFewAndExactAtEveryStep) {
@@ -158,34 +158,34 @@ TEST(Inset, KeepsCircleAndPolygonsPixelsApartUpToStep20) {
         EXPECT_GT(scene.acrossZoom, scene.alongZoom);
         EXPECT_TRUE(scene.insetCaption[1].contains(QLatin1String("verso il centro")));
     }
-    const explore::PolygonScene step20 = explore::makeScene(20, QSizeF(pictureSize), ",");
-    EXPECT_GT(step20.acrossZoom, 1e12) << "the sagitta is 1.2e-13 of the radius";
+    const explore::PolygonScene step20 = explore::makeScene(21, QSizeF(pictureSize), ",");
+    EXPECT_GT(step20.acrossZoom, 1e12) << "at step 21 the sagitta is 1.2e-13 of the radius";
     EXPECT_TRUE(step20.insetCaption[1].contains(QLatin1String("E+12")))
         << step20.insetCaption[1].toStdString();
 }
 
 TEST(Inset, SaysTheGapCannotBeDrawnOnceItIsBelowBinary64) {
-    EXPECT_EQ(explore::deepestInsetStep(), 25);
-    EXPECT_TRUE(explore::makeScene(25, QSizeF(pictureSize), ",").insetDrawn);
-    for (const int step : {26, 500}) {
+    EXPECT_EQ(explore::deepestInsetStep(), 26);
+    EXPECT_TRUE(explore::makeScene(26, QSizeF(pictureSize), ",").insetDrawn);
+    for (const int step : {27, 500}) {
         SCOPED_TRACE(step);
         const explore::PolygonScene scene = explore::makeScene(step, QSizeF(pictureSize), ",");
         EXPECT_FALSE(scene.insetDrawn);
         EXPECT_TRUE(scene.insetCircle.isEmpty());
         EXPECT_TRUE(scene.insetCaption[1].contains(QLatin1String("binary64")));
     }
-    EXPECT_TRUE(explore::makeScene(26, QSizeF(pictureSize), ",")
+    EXPECT_TRUE(explore::makeScene(27, QSizeF(pictureSize), ",")
                     .insetCaption[0]
                     .contains(QLatin1String("3,0E-17")));
 }
 
 TEST(Scene, NamesTheSidesWithTheLocalesSeparator) {
     EXPECT_EQ(explore::makeScene(2, QSizeF(pictureSize), ",").title,
-              "Passo 2: poligoni di 24 lati");
+              "Passo 2: poligoni di 12 lati");
     EXPECT_EQ(explore::makeScene(500, QSizeF(pictureSize), ",").title,
-              "Passo 500: poligoni di 1,964E+151 lati");
+              "Passo 500: poligoni di 9,820E+150 lati");
     EXPECT_EQ(explore::makeScene(500, QSizeF(pictureSize), ".").title,
-              "Passo 500: poligoni di 1.964E+151 lati");
+              "Passo 500: poligoni di 9.820E+150 lati");
 }
 
 // --- Files -------------------------------------------------------------------
@@ -210,12 +210,12 @@ protected:
 };
 std::vector<archimede::StepRow> PictureFiles::rows;
 
-TEST_F(PictureFiles, SvgOfStep2ParsesAndHoldsTwoPolygonsOf24Vertices) {
+TEST_F(PictureFiles, SvgOfStep2ParsesAndHoldsTwoPolygonsOf12Vertices) {
     ASSERT_EQ(explore::writeDrawing(path("poligoni.svg"), 2, pictureSize, ","), "");
     const std::vector<Polygon> polygons = closedPaths(contents(path("poligoni.svg")));
     ASSERT_EQ(polygons.size(), 2u);
-    EXPECT_EQ(polygons[0].size(), 24u);
-    EXPECT_EQ(polygons[1].size(), 24u);
+    EXPECT_EQ(polygons[0].size(), 12u);
+    EXPECT_EQ(polygons[1].size(), 12u);
     QXmlStreamReader reader(contents(path("poligoni.svg")));
     reader.readNextStartElement();
     EXPECT_EQ(reader.name(), QLatin1String("svg"));
