@@ -89,9 +89,9 @@ expect "lavoro1 --version" "Lavoro1 $version" "$(run /usr/bin/lavoro1 --version)
 expect "archimede 5" "Numero lati poligono inscritto e circoscritto: 9.600E+01
 3.14103195 < costante < 3.14271460" "$(run /usr/bin/archimede 5)"
 pi50=3.14159265358979323846264338327950288419716939937510
-expect "archimede --cifre 50" "Numero iterazioni: 85
-Numero lati poligono inscritto e circoscritto: 6*2^84
-$pi50 < costante < ${pi50%0}1" "$(run /usr/bin/archimede --cifre 50)"
+# The proven bracket, whichever method and polygons prove it.
+expect "archimede --cifre 50" "$pi50 < costante < ${pi50%0}1" \
+    "$(run /usr/bin/archimede --cifre 50 | tail -n 1)"
 # The installed manual pages, found by name and formatted without a warning.
 expect "man lavoro1 archimede" "" \
     "$(run env MANROFFSEQ= MANWIDTH=80 man --warnings=w lavoro1 archimede 2>&1 >/dev/null)"
