@@ -7,6 +7,7 @@
 #include "lavoro1/project_info.hpp"
 #include "runtime/conversions.hpp"
 #include "runtime/errors.hpp"
+#include "runtime/printable.hpp"
 
 #include <algorithm>
 #include <array>
@@ -276,7 +277,9 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
         }
         return exitSuccess;
     } catch (const UsageError& error) {
-        err << "archimede: " << error.what() << " (archimede --help per l'aiuto)\n";
+        // The message quotes the arguments: kept on one line whatever they hold.
+        err << "archimede: " << runtime::printable(error.what())
+            << " (archimede --help per l'aiuto)\n";
         return exitRefused;
     } catch (const runtime::RuntimeError& error) {
         err << "Errore di run-time '" << error.code() << "': " << error.description() << '\n';

@@ -1,5 +1,7 @@
 #include "runtime/host/command_line.hpp"
 
+#include "runtime/printable.hpp"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -48,8 +50,11 @@ QString quotedName(const QString& errorText) {
     return match.hasMatch() ? match.captured(1) : errorText;
 }
 
+// reason quotes what the user typed: shown on one line whatever it holds.
 QString refusal(const CommandLineSyntax& syntax, const QString& reason) {
-    return QStringLiteral("%1: %2. Vedere '%1 --help'.").arg(syntax.executableName, reason);
+    return QStringLiteral("%1: %2. Vedere '%1 --help'.")
+        .arg(syntax.executableName,
+             QString::fromStdString(runtime::printable(reason.toStdString())));
 }
 
 QString refusalOf(const CommandLineSyntax& syntax, const QCommandLineParser& parser) {

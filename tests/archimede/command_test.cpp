@@ -130,6 +130,15 @@ TEST(HelpAndVersion, GoToStandardOutputWithStatusZero) {
     EXPECT_EQ(help.err, "");
 }
 
+// An argument is quoted back on one line, whatever control characters it holds.
+TEST(UsageErrors, QuoteTheArgumentOnOneLine) {
+    const auto refused = runArchimede({"--cifre", "5\n\x1b[2J"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("'5\\n\\x1B[2J'"), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << refused.err;
+}
+
 struct DigitsCase {
     const char* method; // nullptr: the default
     std::vector<std::string> lines;

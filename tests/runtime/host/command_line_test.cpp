@@ -49,6 +49,7 @@ TEST(ReadCommandLine, AnswersHelpVersionAndWrongOptionsAndPassesQtsOwnOn) {
         {{"-platform"}, Action::Refuse, "manca il valore dopo '-platform'", ""},
         {{"--version=2"}, Action::Refuse, "l'opzione '--version' non vuole un valore", ""},
         {{"5"}, Action::Refuse, "argomento inatteso '5'", ""},
+        {{"--a\nb"}, Action::Refuse, "opzione sconosciuta '--a\\nb'", ""},
     };
     for (const CommandLineCase& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
