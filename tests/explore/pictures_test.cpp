@@ -140,8 +140,8 @@ double heightAt(const QPolygonF& line, double x) {
 
 // The inscribed side sags below the arc at its middle, and the circumscribed
 // polygon's vertex stands above the arc: both gaps at least 3 pixels.
-TEST(Inset, KeepsCircleAndPolygonsPixelsApartUpToStep20) {
-    for (int step = 0; step <= 20; ++step) {
+TEST(Inset, KeepsCircleAndPolygonsPixelsApartUpToStep21) {
+    for (int step = explore::minimumStep; step <= 21; ++step) {
         SCOPED_TRACE(step);
         const explore::PolygonScene scene = explore::makeScene(step, QSizeF(pictureSize), ",");
         ASSERT_TRUE(scene.insetDrawn);
@@ -158,10 +158,10 @@ TEST(Inset, KeepsCircleAndPolygonsPixelsApartUpToStep20) {
         EXPECT_GT(scene.acrossZoom, scene.alongZoom);
         EXPECT_TRUE(scene.insetCaption[1].contains(QLatin1String("verso il centro")));
     }
-    const explore::PolygonScene step20 = explore::makeScene(21, QSizeF(pictureSize), ",");
-    EXPECT_GT(step20.acrossZoom, 1e12) << "at step 21 the sagitta is 1.2e-13 of the radius";
-    EXPECT_TRUE(step20.insetCaption[1].contains(QLatin1String("E+12")))
-        << step20.insetCaption[1].toStdString();
+    const explore::PolygonScene step21 = explore::makeScene(21, QSizeF(pictureSize), ",");
+    EXPECT_GT(step21.acrossZoom, 1e12) << "at step 21 the sagitta is 1.2e-13 of the radius";
+    EXPECT_TRUE(step21.insetCaption[1].contains(QLatin1String("E+12")))
+        << step21.insetCaption[1].toStdString();
 }
 
 TEST(Inset, SaysTheGapCannotBeDrawnOnceItIsBelowBinary64) {
