@@ -373,7 +373,8 @@ std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& 
 // The digits beyond those asked for that the bracket is aimed at, while it
 // still straddles a boundary of the last decimal asked for: 0, 1, 2, 4, ...
 // pi's distance from the boundary is about 10^-(digits + r + 1) after a run
-// of r nines or zeros; runs in its first 10^6 decimals are at most 7 long.
+// of r nines or zeros; in its first 100,128 decimals no run of equal digits
+// is longer than six (the nines from decimal 762), which needs e = 8.
 constexpr int maximumExtraDigits = 64;
 int nextExtraDigits(int extra) {
     return extra == 0 ? 1 : 2 * extra;
