@@ -34,8 +34,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --tabella      una riga per ogni passo da 1 a PASSI: passo, lati dei
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
-                 dimostrate dall'ampiezza dell'intervallo e guadagno sul
-                 passo prima
+                 dimostrate (i decimali su cui i due estremi
+                 dell'intervallo concordano) e guadagno sul passo prima
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell'utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -51,7 +51,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  da 1 a PASSI, come nella finestra Esplora
   --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
                  pdf), predefinite 900x600
-  --cifre N      limiti certificati con N decimali, N da 1 a 100000
+  --cifre N      limiti certificati con N decimali, N da 1 a 100000: il
+                 limite inferiore è pi greco troncato a N decimali, il
+                 superiore una unità dell'ultimo decimale più su
   --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
                  raddoppi   i semiperimetri inscritto L e circoscritto U
                             (circa 0,6 cifre per raddoppio);
@@ -68,7 +70,8 @@ I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
 --cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l'intervallo sotto 10^-N, e
+precisione e i passi che bastano a stringere l'intervallo sotto 10^-N (o
+qualche decimale oltre, finché i due estremi non concordano sui primi N), e
 arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
 disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 

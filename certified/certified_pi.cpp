@@ -54,24 +54,28 @@ std::string fixedPoint(const fmpz* scaled, int decimals) {
     return sign + digits;
 }
 
-// The enclosure's lower (Down) or upper (Up) end, exactly.
-void endOf(arf_ptr end, fmpz* mantissa, fmpz* exponent, arb_srcptr ball, Direction direction) {
-    Integer other;
-    if (direction == Direction::Down) {
-        arb_get_interval_fmpz_2exp(mantissa, other, exponent, ball);
-    } else {
-        arb_get_interval_fmpz_2exp(other, mantissa, exponent, ball);
+// pi lies strictly between low and high, exact dyadic numbers.
+struct Ends {
+    Float low;
+    Float high;
+};
+
+// The lower end of lower and the upper end of upper, exactly. Balls whose
+// rounding errors have outgrown every bound (a precision too small for the
+// steps) have no finite ends.
+void endsOf(Ends& ends, arb_srcptr lower, arb_srcptr upper) {
+    if (!arb_is_finite(lower) || !arb_is_finite(upper)) {
+        throw std::domain_error("pi's enclosure is not finite: the precision is too small");
     }
-    arf_set_fmpz_2exp(end, mantissa, exponent);
+    arb_get_lbound_arf(ends.low, lower, ARF_PREC_EXACT);
+    arb_get_ubound_arf(ends.high, upper, ARF_PREC_EXACT);
 }
 
-// upper - lower of the enclosures' outer ends, exactly.
-void widthOf(arf_ptr width, arb_srcptr lowerBound, arb_srcptr upperBound) {
-    Integer lowMantissa, lowExponent, highMantissa, highExponent;
-    Float low, high;
-    endOf(low, lowMantissa, lowExponent, lowerBound, Direction::Down);
-    endOf(high, highMantissa, highExponent, upperBound, Direction::Up);
-    arf_sub(width, high, low, ARF_PREC_EXACT, ARF_RND_DOWN);
+// end * 10^decimals rounded to an integer in direction.
+void scaledEnd(fmpz* result, arf_srcptr end, int decimals, Direction direction) {
+    Integer mantissa, exponent;
+    arf_get_fmpz_2exp(mantissa, exponent, end);
+    scaleToDecimals(result, mantissa, exponent, decimals, direction);
 }
 
 bool narrowerThan(arf_srcptr width, int decimals) {
@@ -83,25 +87,35 @@ bool narrowerThan(arf_srcptr width, int decimals) {
     return arf_cmp_si(scaled, 1) < 0;
 }
 
-// The largest d >= 0 with width < 10^-d.
-int provenDigitsOf(arf_srcptr width) {
+// The largest d such that every x with low < x < high has the same first d
+// decimals: floor(x 10^d) runs from floor(low 10^d) to ceil(high 10^d) - 1,
+// so the two must be equal (an end on a boundary of the d-th decimal is not
+// in the open interval and does not spoil it). Agreeing on d decimals implies
+// agreeing on fewer, and needs high - low <= 10^-d.
+int settledDecimalsOf(const Ends& ends) {
+    Float width;
+    arf_sub(width, ends.high, ends.low, ARF_PREC_EXACT, ARF_RND_DOWN);
     if (arf_sgn(width) <= 0) {
-        throw std::logic_error("provenDigitsOf: pi's bracket has no width");
+        throw std::logic_error("settledDecimalsOf: pi's bracket has no width");
     }
-    if (!narrowerThan(width, 0)) {
-        return 0;
+    // width >= 2^(e - 1), so d <= (1 - e) log10(2): start a decimal above.
+    const double exponent =
+        static_cast<double>(fmpz_get_si(ARF_EXPREF(static_cast<arf_srcptr>(width))));
+    int decimals =
+        std::max(0, static_cast<int>(std::floor((1.0 - exponent) * std::log10(2.0))) + 1);
+    Integer low, high, units;
+    scaledEnd(low, ends.low, decimals, Direction::Down);
+    scaledEnd(high, ends.high, decimals, Direction::Up);
+    // floor(floor(y) / 10) = floor(y / 10), and the same for ceilings.
+    for (; decimals > 0; --decimals) {
+        fmpz_sub(units, high, low);
+        if (fmpz_is_one(units)) {
+            break;
+        }
+        fmpz_fdiv_q_ui(low, low, 10);
+        fmpz_cdiv_q_ui(high, high, 10);
     }
-    // width < 2^e, so 10^-d > width for d near -e log10(2): a guess the
-    // exact comparisons then settle in a step or two.
-    const double exponent = static_cast<double>(fmpz_get_si(ARF_EXPREF(width)));
-    int digits = std::max(0, static_cast<int>(std::floor(-exponent * std::log10(2.0))) - 1);
-    while (digits > 0 && !narrowerThan(width, digits)) {
-        --digits;
-    }
-    while (narrowerThan(width, digits + 1)) {
-        ++digits;
-    }
-    return digits;
+    return decimals;
 }
 
 constexpr double log2Ten = std::numbers::ln10 / std::numbers::ln2;
@@ -195,10 +209,11 @@ std::optional<Method> methodNamed(std::string_view name) {
     return std::nullopt;
 }
 
-Plan planFor(Method method, int digits, double remainderFactor) {
-    if (digits < minimumDigits || digits > maximumDigits || !(remainderFactor > 0.0)) {
-        throw std::invalid_argument("planFor: digits or remainder factor out of range");
-    }
+namespace {
+
+// planFor without its upper limit, for the few digits more that pi's digits
+// after the last may ask for.
+Plan planTo(Method method, int digits, double remainderFactor) {
     const double pi = std::numbers::pi;
     // For the polygons' own bounds, a bracket a quarter of 10^-digits wide
     // leaves room for the enclosures' radii.
@@ -246,11 +261,9 @@ Plan planFor(Method method, int digits, double remainderFactor) {
     return plan;
 }
 
-Bounds bracketAfter(const Plan& plan, int decimals, const StepObserver& observer) {
+// pi's enclosure after plan.steps polygons.
+void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
     checkPlan(plan);
-    if (decimals < 0) {
-        throw std::invalid_argument("bracketAfter: decimals out of range");
-    }
     const slong precision = static_cast<slong>(plan.precisionBits);
     const std::int64_t lastRow = plan.steps - 1;
 
@@ -279,14 +292,15 @@ Bounds bracketAfter(const Plan& plan, int decimals, const StepObserver& observer
     } else {
         polygonBracket(plan.method, polygons, precision, bracket);
     }
+    endsOf(ends, bracket.lower, bracket.upper);
+}
 
-    Integer lowMantissa, lowExponent, highMantissa, highExponent, lowScaled, highScaled;
-    Float low, high, width;
-    endOf(low, lowMantissa, lowExponent, bracket.lower, Direction::Down);
-    endOf(high, highMantissa, highExponent, bracket.upper, Direction::Up);
-    scaleToDecimals(lowScaled, lowMantissa, lowExponent, decimals, Direction::Down);
-    scaleToDecimals(highScaled, highMantissa, highExponent, decimals, Direction::Up);
-    widthOf(width, bracket.lower, bracket.upper);
+Bounds boundsOf(const Plan& plan, const Ends& ends, int decimals) {
+    Integer lowScaled, highScaled;
+    scaledEnd(lowScaled, ends.low, decimals, Direction::Down);
+    scaledEnd(highScaled, ends.high, decimals, Direction::Up);
+    Float width;
+    arf_sub(width, ends.high, ends.low, ARF_PREC_EXACT, ARF_RND_DOWN);
 
     Bounds bounds;
     bounds.plan = plan;
@@ -294,17 +308,22 @@ Bounds bracketAfter(const Plan& plan, int decimals, const StepObserver& observer
     bounds.lower = fixedPoint(lowScaled, decimals);
     bounds.upper = fixedPoint(highScaled, decimals);
     bounds.narrowerThanLastDecimal = narrowerThan(width, decimals);
+    bounds.settledDecimals = settledDecimalsOf(ends);
     return bounds;
 }
 
-Bounds certifyPi(Method method, int digits, const StepObserver& observer) {
-    Plan plan = planFor(method, digits);
-    // planFor leaves a factor of two or more, so one attempt is the rule; a
-    // wider enclosure than planned costs a step and some bits more.
+// The planned bracket for width digits, printed with decimals: planTo leaves
+// a factor of two or more, so one attempt is the rule; a wider enclosure than
+// planned costs a step and some bits more.
+Bounds narrowerThanDigits(Method method, int width, int decimals, const StepObserver& observer) {
+    Plan plan = planTo(method, width, 1.0);
     for (int attempt = 0; attempt < 8; ++attempt) {
-        Bounds bounds = bracketAfter(plan, digits, observer);
-        if (bounds.narrowerThanLastDecimal) {
-            return bounds;
+        Ends ends;
+        enclose(plan, observer, ends);
+        Float gap;
+        arf_sub(gap, ends.high, ends.low, ARF_PREC_EXACT, ARF_RND_DOWN);
+        if (narrowerThan(gap, width)) {
+            return boundsOf(plan, ends, decimals);
         }
         plan.steps += 1;
         if (plan.method == Method::Richardson) {
@@ -315,37 +334,90 @@ Bounds certifyPi(Method method, int digits, const StepObserver& observer) {
     throw std::logic_error("certifyPi: the bracket does not narrow as planned");
 }
 
-std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer) {
-    const Plan plan = planFor(method, digits);
+// The rows of plan's steps up to the first that proves digits decimals.
+std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& observer) {
     const slong precision = static_cast<slong>(plan.precisionBits);
     Polygons polygons(precision);
     richardson::Table table(precision);
     Ball piAbove, halfPerimeter;
-    if (method == Method::Richardson) {
+    if (plan.method == Method::Richardson) {
         richardson::provenPiAbove(piAbove);
     }
     Bracket bracket;
-    Float width;
     std::vector<RaceRow> rows;
     rows.reserve(static_cast<std::size_t>(plan.steps));
     for (std::int64_t step = 1; step <= plan.steps; ++step) {
         if (step > 1) {
             polygons.doubleSides();
         }
-        if (method == Method::Richardson) {
+        if (plan.method == Method::Richardson) {
             polygons.inscribedHalfPerimeter(halfPerimeter);
             table.addRow(halfPerimeter, step - 1);
             extrapolatedBracket(table, step - 1, piAbove, 1.0, bracket);
         } else {
-            polygonBracket(method, polygons, precision, bracket);
+            polygonBracket(plan.method, polygons, precision, bracket);
         }
-        widthOf(width, bracket.lower, bracket.upper);
-        rows.push_back({step, provenDigitsOf(width)});
+        Ends ends;
+        endsOf(ends, bracket.lower, bracket.upper);
+        rows.push_back({step, settledDecimalsOf(ends)});
         if (observer) {
             observer(step, plan.steps);
         }
+        if (rows.back().provenDigits >= digits) {
+            break;
+        }
     }
     return rows;
+}
+
+// The digits beyond those asked for that the bracket is aimed at, while it
+// still straddles a boundary of the last decimal asked for: 0, 1, 2, 4, ...
+// pi's distance from the boundary is about 10^-(digits + r + 1) after a run
+// of r nines or zeros; in its first 100,128 decimals no run of equal digits
+// is longer than six (the nines from decimal 762), which needs e = 8.
+constexpr int maximumExtraDigits = 64;
+int nextExtraDigits(int extra) {
+    return extra == 0 ? 1 : 2 * extra;
+}
+
+} // namespace
+
+Plan planFor(Method method, int digits, double remainderFactor) {
+    if (digits < minimumDigits || digits > maximumDigits || !(remainderFactor > 0.0)) {
+        throw std::invalid_argument("planFor: digits or remainder factor out of range");
+    }
+    return planTo(method, digits, remainderFactor);
+}
+
+Bounds bracketAfter(const Plan& plan, int decimals, const StepObserver& observer) {
+    if (decimals < 0) {
+        throw std::invalid_argument("bracketAfter: decimals out of range");
+    }
+    Ends ends;
+    enclose(plan, observer, ends);
+    return boundsOf(plan, ends, decimals);
+}
+
+Bounds certifyPi(Method method, int digits, const StepObserver& observer) {
+    planFor(method, digits);
+    for (int extra = 0; extra <= maximumExtraDigits; extra = nextExtraDigits(extra)) {
+        Bounds bounds = narrowerThanDigits(method, digits + extra, digits, observer);
+        if (bounds.settledDecimals >= digits) {
+            return bounds;
+        }
+    }
+    throw std::logic_error("certifyPi: the bracket does not settle the last decimal");
+}
+
+std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer) {
+    planFor(method, digits);
+    for (int extra = 0; extra <= maximumExtraDigits; extra = nextExtraDigits(extra)) {
+        std::vector<RaceRow> rows = raceRows(planTo(method, digits + extra, 1.0), digits, observer);
+        if (rows.back().provenDigits >= digits) {
+            return rows;
+        }
+    }
+    throw std::logic_error("race: no step settles the digits");
 }
 
 } // namespace certified

@@ -54,6 +54,11 @@ struct Bounds {
     // upper - lower < 10^-decimals before the decimal rounding, so that the
     // printed bounds differ by at most 2 units of the last decimal.
     bool narrowerThanLastDecimal = false;
+    // The decimals that every number strictly between the enclosure's ends
+    // shares, pi's among them: the digits of pi this bracket proves. From
+    // decimals on, lower is pi truncated and upper one unit of the last
+    // decimal above it.
+    int settledDecimals = 0;
 };
 
 // Called after every polygon with the steps done and the steps planned. It
@@ -66,24 +71,30 @@ using StepObserver = std::function<void(std::int64_t done, std::int64_t total)>;
 Plan planFor(Method method, int digits, double remainderFactor = 1.0);
 
 // The bracket after plan.steps polygons (at least 1), rounded outward to
-// decimals places.
+// decimals places. A precision too small for the steps leaves enclosures
+// without finite ends: std::domain_error then, here and in race.
 Bounds bracketAfter(const Plan& plan, int decimals, const StepObserver& observer = {});
 
-// A bracket narrower than 10^-digits: the plan of planFor, extended if the
-// enclosures turn out wider than planned.
+// pi truncated to digits decimals and one unit of the last decimal above it:
+// the plan of planFor, extended if the enclosures turn out wider than
+// planned, and aimed at more digits while the bracket still straddles a
+// boundary of the last decimal, as it may where a run of nines or zeros
+// follows it (pi is irrational, so a narrow enough bracket never does).
 Bounds certifyPi(Method method, int digits, const StepObserver& observer = {});
 
-// What each polygon proves: the largest d with upper - lower < 10^-d for the
-// bracket the method reads off the polygons up to this one (0 when the
-// bracket is a unit or wider). Richardson uses the deepest table they allow.
+// What each polygon proves: the decimals on which both ends of the bracket
+// the method reads off the polygons up to this one agree (Bounds::
+// settledDecimals; 0 when not even the first does). Richardson uses the
+// deepest table they allow.
 struct RaceRow {
     std::int64_t step = 0; // 6 * 2^(step - 1) sides
     int provenDigits = 0;
 };
 
-// One row per step of planFor(method, digits), computed at its precision:
-// the last row proves at least digits digits. A few hundred digits take
-// milliseconds for every method.
+// One row per step, from the hexagon to the first step that proves digits
+// decimals, at the precision planFor gives for digits (or a few more where
+// pi's digits that follow need them). A few hundred digits take milliseconds
+// for every method.
 std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer = {});
 
 } // namespace certified

@@ -110,6 +110,9 @@ TEST_F(Remainder, BoundIsNeverBelowTheTrueRemainderAndAtMostTwiceIt) {
 
             lagrangeEntry(entry, row, depth);
             arb_sub(error, entry, pi, precision);
+            // The remainder's terms alternate and shrink, the first negative
+            // (docs/richardson-remainder.md, section 9): T below pi.
+            EXPECT_TRUE(arb_is_negative(error));
             Mag above, below;
             arb_get_mag(above, error);
             arb_get_mag_lower(below, error);
