@@ -93,7 +93,8 @@ QString outOfMemory(const QString& path, QSize size) {
 }
 
 // Paints the picture on file in format. Returns false when the painter
-// cannot start or the encoder fails, the device's own errors are the file's.
+// cannot start; the file keeps the errors of its own writes. Running out of
+// memory throws std::bad_alloc.
 bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& title,
              const std::function<void(QPainter&)>& paint) {
     switch (format) {
@@ -129,7 +130,7 @@ bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& t
         QBuffer buffer(&encoded);
         buffer.open(QIODevice::WriteOnly);
         if (!QImageWriter(&buffer, "png").write(image)) {
-            throw std::bad_alloc();
+            throw std::bad_alloc(); // a buffer in memory fails only for want of it
         }
         return file.write(encoded) == encoded.size();
     }
