@@ -48,7 +48,10 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  o pdf
   --grafico FILE le cifre corrette di pi greco dei due limiti binary64 e
                  quelle dimostrate dai tre metodi di --cifre, passo per passo
-                 da 1 a PASSI, come nella finestra Esplora
+                 da 1 a PASSI, come nella finestra Esplora. Due FILE
+                 diversi, con nomi in UTF-8; ognuno prende il posto del file
+                 che c'era solo quando è completo, e se la scrittura non
+                 riesce quel file resta com'era
   --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 100000: il
@@ -222,8 +225,12 @@ int runPictures(const Options& options, std::ostream& err, const Environment& en
     request(PictureRequest::Kind::Drawing, options.drawingPath);
     request(PictureRequest::Kind::Chart, options.chartPath);
     if (const std::string error = environment.writePictures(requests); !error.empty()) {
-        err << "archimede: " << error << '\n';
+        // The message quotes the file's name: kept on one line whatever it holds.
+        err << "archimede: " << runtime::printable(error) << '\n';
         return exitFailed;
+    }
+    if (environment.interrupted != nullptr && *environment.interrupted != 0) {
+        throw Interrupted{};
     }
     return exitSuccess;
 }

@@ -18,6 +18,16 @@ namespace {
 volatile std::sig_atomic_t interruptRequested = 0;
 
 extern "C" void requestInterrupt(int) {
+#ifdef LAVORO1_ARCHIMEDE_PICTURES
+    // A picture can take seconds (a 10000x10000 PNG about 15) in code that
+    // looks at no flag: the program ends here, its temporary file removed,
+    // every file as it was or complete.
+    if (archimede::abandonPictures()) {
+        constexpr char message[] = "archimede: interrotto\n";
+        [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
+        _exit(archimede::exitInterrupted);
+    }
+#endif
     interruptRequested = 1;
 }
 
@@ -26,9 +36,10 @@ extern "C" void requestInterrupt(int) {
 int main(int argc, char** argv) {
     try {
         // A --cifre run looks at the flag after every step, a fraction of a
-        // millisecond even at 10000 digits, and ends with status 130. The
-        // other runs take milliseconds; should one be stuck writing to a
-        // pipe, a second Ctrl+C ends it by the default action.
+        // millisecond even at 10000 digits, and ends with status 130; so do
+        // pictures, from the handler. The other runs take milliseconds;
+        // should one be stuck writing to a pipe, a second Ctrl+C ends it by
+        // the default action.
         struct sigaction action {};
         action.sa_handler = requestInterrupt;
         action.sa_flags = SA_RESETHAND;

@@ -1,6 +1,9 @@
 #include "archimede/options.hpp"
 
+#include "runtime/printable.hpp"
+
 #include <charconv>
+#include <filesystem>
 #include <optional>
 
 namespace archimede {
@@ -58,6 +61,35 @@ void readSize(std::string_view text, Options& options) {
         refuse("--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '" +
                std::string(text) + "'");
     }
+}
+
+// FILE of --disegno or --grafico, given once, not empty. Qt holds file names
+// as Unicode: a name that is not UTF-8 could only be written under another.
+void readPicturePath(std::string_view name, std::string_view text, std::string& path) {
+    if (!path.empty()) {
+        refuse(std::string(name) + " ripetuto: un solo FILE per immagine");
+    }
+    if (text.empty()) {
+        refuse(std::string(name) + " vuole il nome di un file");
+    }
+    if (!runtime::isUtf8(text)) {
+        refuse(std::string(name) + ": il nome '" + std::string(text) +
+               "' non è UTF-8 valido; archimede scrive solo nomi in UTF-8");
+    }
+    path = std::string(text);
+}
+
+// The same file for both pictures: the same path once made absolute and
+// normal ("a.svg", "./a.svg" and "$PWD/a.svg"), or two links to one file.
+bool sameFile(const std::string& first, const std::string& second) {
+    const auto normal = [](const std::string& path) {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+        return (error ? std::filesystem::path(path) : absolute).lexically_normal();
+    };
+    std::error_code error;
+    return normal(first) == normal(second) ||
+           (std::filesystem::equivalent(first, second, error) && !error);
 }
 
 } // namespace
@@ -123,9 +155,9 @@ Options parseOptions(std::span<const std::string_view> arguments) {
             options.format = formatNamed(value());
             formatGiven = true;
         } else if (name == "--disegno") {
-            options.drawingPath = std::string(value());
+            readPicturePath(name, value(), options.drawingPath);
         } else if (name == "--grafico") {
-            options.chartPath = std::string(value());
+            readPicturePath(name, value(), options.chartPath);
         } else if (name == "--dimensioni") {
             readSize(value(), options);
             sizeGiven = true;
@@ -141,6 +173,11 @@ Options parseOptions(std::span<const std::string_view> arguments) {
     }
 
     const bool pictures = !options.drawingPath.empty() || !options.chartPath.empty();
+    if (!options.drawingPath.empty() && !options.chartPath.empty() &&
+        sameFile(options.drawingPath, options.chartPath)) {
+        refuse("--disegno e --grafico vogliono due file diversi, non '" + options.chartPath +
+               "' per entrambi");
+    }
     if (pictures && (options.table || options.exact || formatGiven || digitsGiven)) {
         refuse("--disegno e --grafico non si combinano con --tabella, --esatto, --formato o "
                "--cifre");

@@ -6,11 +6,48 @@
 #include "explore/polygon_scene.hpp"
 
 #include <QApplication>
+#include <QFile>
 
+#include <atomic>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <string>
+#include <string_view>
+#include <unistd.h>
 
 namespace archimede {
 namespace {
+
+// What a Ctrl+C must undo, read by abandonPictures() in a signal handler:
+// whether pictures are being written, and the temporary file of the current
+// one. QSaveFile keeps that file's name to itself; the kernel tells it from
+// the descriptor. Where the file system allows, the file has no name
+// (O_TMPFILE) and goes with the process: nothing to remove.
+volatile std::sig_atomic_t writingPictures = 0;
+volatile std::sig_atomic_t temporaryFileKnown = 0;
+char temporaryFile[PATH_MAX];
+
+void rememberTemporaryFile(int descriptor) {
+    temporaryFileKnown = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const std::string link = "/proc/self/fd/" + std::to_string(descriptor);
+    const ssize_t length = readlink(link.c_str(), temporaryFile, sizeof temporaryFile - 1);
+    if (length <= 0) {
+        return;
+    }
+    temporaryFile[length] = '\0';
+    if (std::string_view(temporaryFile, static_cast<std::size_t>(length)).ends_with(" (deleted)")) {
+        return;
+    }
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    temporaryFileKnown = 1;
+}
+
+void forgetTemporaryFile() {
+    temporaryFileKnown = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+}
 
 // Qt's notes about the offscreen platform (no runtime directory, no window
 // manager) are not archimede's to report: its standard error carries only
@@ -23,7 +60,20 @@ void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
+bool abandonPictures() noexcept {
+    if (writingPictures == 0) {
+        return false;
+    }
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    if (temporaryFileKnown != 0) {
+        unlink(temporaryFile);
+    }
+    return true;
+}
+
 std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) {
+    writingPictures = 1;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QtMessageHandler previous = qInstallMessageHandler(dropQtNotes);
     static char programName[] = "archimede";
@@ -33,25 +83,34 @@ std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) 
 
     std::string error;
     for (const PictureRequest& request : requests) {
-        const QString path = QString::fromStdString(request.path);
+        // The name as the file system holds it: archimede's options let
+        // through only valid UTF-8, which Qt turns back into the same bytes.
+        const QString path = QFile::decodeName(request.path.c_str());
+        if (QFile::encodeName(path).toStdString() != request.path) {
+            error = "Impossibile scrivere '" + request.path + "': nome non in UTF-8";
+            break;
+        }
         const QSize size(request.width, request.height);
         QString failed;
         if (request.kind == PictureRequest::Kind::Drawing) {
-            failed = explore::writeDrawing(path, request.step, size, request.decimalSeparator);
+            failed = explore::writeDrawing(path, request.step, size, request.decimalSeparator,
+                                           rememberTemporaryFile);
         } else {
             // The same chart as the window's: all 500 rows, steps 1 to step shown.
             const std::vector<StepRow> rows = stepRows(explore::maximumStep);
             const std::unique_ptr<explore::ConvergenceChart> chart =
                 explore::makeConvergenceChart(rows);
             chart->setShownSteps(request.step);
-            failed = explore::writeChart(path, *chart, size);
+            failed = explore::writeChart(path, *chart, size, rememberTemporaryFile);
         }
+        forgetTemporaryFile();
         if (!failed.isEmpty()) {
             error = failed.toStdString();
             break;
         }
     }
     qInstallMessageHandler(previous);
+    writingPictures = 0;
     return error;
 }
 

@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -28,11 +27,6 @@
 
 namespace explore {
 namespace {
-
-// A name typed without an extension is saved as SVG.
-QString withDefaultSuffix(const QString& path) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".svg") : path;
-}
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
@@ -214,28 +208,47 @@ QString ExploreWindow::saveChart(const QString& path, QSize size) const {
     return writeChart(path, *chart_, size);
 }
 
+std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
+                                        const QString& suggestedName) {
+    auto dialog = std::make_unique<QFileDialog>(parent, title, QString(),
+                                                QStringLiteral("Immagini (*.svg *.png *.pdf)"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    // A name typed without an extension is saved as SVG, and the question
+    // whether to replace an existing file is asked of that name: Qt's own
+    // dialog adds the suffix before asking, a desktop's may add it after.
+    dialog->setDefaultSuffix(QStringLiteral("svg"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->selectFile(suggestedName);
+    return dialog;
+}
+
+QString ExploreWindow::askSavePath(const QString& title, const QString& suggestedName) {
+    const std::unique_ptr<QFileDialog> dialog = saveDialog(this, title, suggestedName);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog->selectedFiles().constFirst();
+}
+
 void ExploreWindow::saveDrawingClicked() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Salva il disegno"),
-                                     QStringLiteral("poligoni-passo-%1.svg").arg(step()),
-                                     QStringLiteral("Immagini (*.svg *.png *.pdf)"));
+    const QString path = askSavePath(QStringLiteral("Salva il disegno"),
+                                     QStringLiteral("poligoni-passo-%1.svg").arg(step()));
     if (path.isEmpty()) {
         return;
     }
-    if (const QString error = saveDrawing(withDefaultSuffix(path)); !error.isEmpty()) {
+    if (const QString error = saveDrawing(path); !error.isEmpty()) {
         runtime::host::messageBox(this, error);
     }
 }
 
 void ExploreWindow::saveChartClicked() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Salva il grafico"),
-                                     QStringLiteral("convergenza-%1-passi.svg").arg(step()),
-                                     QStringLiteral("Immagini (*.svg *.png *.pdf)"));
+    const QString path = askSavePath(QStringLiteral("Salva il grafico"),
+                                     QStringLiteral("convergenza-%1-passi.svg").arg(step()));
     if (path.isEmpty()) {
         return;
     }
-    if (const QString error = saveChart(withDefaultSuffix(path)); !error.isEmpty()) {
+    if (const QString error = saveChart(path); !error.isEmpty()) {
         runtime::host::messageBox(this, error);
     }
 }

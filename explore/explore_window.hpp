@@ -16,6 +16,7 @@
 #include <vector>
 
 class QChartView;
+class QFileDialog;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -27,6 +28,11 @@ class ConvergenceChart;
 class StepTableModel;
 
 inline constexpr int defaultStep = 3;
+
+// The dialog of the save buttons, suggesting suggestedName in the current
+// folder; a name without an extension gets .svg before any question.
+std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
+                                        const QString& suggestedName);
 
 // The drawing of one step, scaled to the widget, following the palette.
 class PolygonView : public QWidget {
@@ -76,6 +82,7 @@ private:
     void createControls();
     void createConnections();
     void applyPalette();
+    QString askSavePath(const QString& title, const QString& suggestedName);
     void saveDrawingClicked();
     void saveChartClicked();
     void stepChanged(int step);

@@ -3,35 +3,104 @@
 #include "explore/convergence_chart.hpp"
 #include "explore/polygon_scene.hpp"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <cerrno>
 #include <functional>
+#include <new>
+#include <system_error>
 
 namespace explore {
 namespace {
 
 constexpr int noteHeight = 30;
 
-QString writePicture(const QString& path, QSize size, const QString& title,
-                     const std::function<void(QPainter&)>& paint) {
-    const std::optional<PictureFormat> format = pictureFormatOf(path);
-    if (!format) {
-        return QStringLiteral("Estensione sconosciuta in '%1': usare .svg, .png o .pdf").arg(path);
+// A QSaveFile that keeps the system's error number of its first failed
+// write: QSvgGenerator and QPdfWriter ignore what their device answers, so
+// the file is asked once they are done. Opened unbuffered, every write reaches
+// the system here, where errno still names the cause.
+class PictureFile : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+    int writeError() const { return writeError_; }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        errno = 0;
+        const qint64 written = QSaveFile::writeData(data, length);
+        if (written != length && writeError_ == 0) {
+            writeError_ = errno != 0 ? errno : EIO;
+        }
+        return written;
     }
-    if (size.width() < 1 || size.height() < 1) {
-        return QStringLiteral("Dimensioni non valide");
+
+private:
+    int writeError_ = 0;
+};
+
+// The cause of a failure in a few Italian words; the system's own text for
+// the rarer ones.
+QString causeOf(int error, const QString& fallback) {
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("disco pieno");
+    case EDQUOT:
+        return QStringLiteral("quota del disco esaurita");
+    case EFBIG:
+        return QStringLiteral("file oltre la dimensione massima consentita");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permesso negato");
+    case ENOENT:
+        return QStringLiteral("la cartella non esiste");
+    case ENOTDIR:
+        return QStringLiteral("una parte del percorso non è una cartella");
+    case EROFS:
+        return QStringLiteral("file system di sola lettura");
+    case EISDIR:
+        return QStringLiteral("è una cartella");
+    case ENAMETOOLONG:
+        return QStringLiteral("nome troppo lungo");
+    case EIO:
+        return QStringLiteral("errore di lettura o scrittura del dispositivo");
+    case ENOMEM:
+        return QStringLiteral("memoria esaurita");
+    case 0:
+        return fallback;
+    default:
+        return QString::fromStdString(std::generic_category().message(error));
     }
-    const QString failed = QStringLiteral("Impossibile scrivere '%1'").arg(path);
-    switch (*format) {
+}
+
+QString cannotWrite(const QString& path, const QString& cause) {
+    return QStringLiteral("Impossibile scrivere '%1': %2").arg(path, cause);
+}
+
+QString outOfMemory(const QString& path, QSize size) {
+    return QStringLiteral("Memoria esaurita per '%1' di %2x%3 pixel")
+        .arg(path)
+        .arg(size.width())
+        .arg(size.height());
+}
+
+// Paints the picture on file in format. Returns false when the painter
+// cannot start; the file keeps the errors of its own writes. Running out of
+// memory throws std::bad_alloc.
+bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& title,
+             const std::function<void(QPainter&)>& paint) {
+    switch (format) {
     case PictureFormat::Svg: {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&file);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         // At 96 dots per inch a pixel of the picture is a pixel (CSS) of the SVG.
@@ -40,39 +109,93 @@ QString writePicture(const QString& path, QSize size, const QString& title,
         svg.setDescription(QStringLiteral("Lavoro1"));
         QPainter painter;
         if (!painter.begin(&svg)) {
-            return failed;
+            return false;
         }
         paint(painter);
-        return painter.end() ? QString() : failed;
+        return painter.end();
     }
     case PictureFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull()) {
+            throw std::bad_alloc();
+        }
         image.fill(Qt::white);
         QPainter painter(&image);
         paint(painter);
         painter.end();
-        return image.save(path, "PNG") ? QString() : failed;
+        // Encoded in memory (a few hundred kilobytes for these pictures), so
+        // that a failed write is reported here and not by libpng on
+        // standard error.
+        QByteArray encoded;
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        if (!QImageWriter(&buffer, "png").write(image)) {
+            throw std::bad_alloc(); // a buffer in memory fails only for want of it
+        }
+        return file.write(encoded) == encoded.size();
     }
     case PictureFormat::Pdf: {
         // A page of exactly the picture, a point to a pixel.
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&file);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Lavoro1"));
         pdf.setResolution(72);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!pdf.setPageSize(
                 QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch))) {
-            return failed;
+            return false;
         }
         QPainter painter;
         if (!painter.begin(&pdf)) {
-            return failed;
+            return false;
         }
         paint(painter);
-        return painter.end() ? QString() : failed;
+        return painter.end();
     }
     }
-    return failed;
+    return false;
+}
+
+QString writePicture(const QString& path, QSize size, const QString& title,
+                     const std::function<void(QPainter&)>& paint,
+                     const TemporaryFileOpened& opened) {
+    const std::optional<PictureFormat> format = pictureFormatOf(path);
+    if (!format) {
+        return QStringLiteral("Estensione sconosciuta in '%1': usare .svg, .png o .pdf").arg(path);
+    }
+    if (size.width() < 1 || size.height() < 1) {
+        return QStringLiteral("Dimensioni non valide");
+    }
+    // A device or a fifo is not replaced by a file, nor written in place.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return cannotWrite(path, target.isDir() ? QStringLiteral("è una cartella")
+                                                : QStringLiteral("non è un file ordinario"));
+    }
+    try {
+        PictureFile file(path);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return cannotWrite(path, causeOf(errno, file.errorString()));
+        }
+        if (opened) {
+            opened(file.handle());
+        }
+        const bool painted = paintTo(file, *format, size, title, paint);
+        if (file.writeError() != 0) {
+            return cannotWrite(path, causeOf(file.writeError(), file.errorString()));
+        }
+        if (!painted) {
+            return cannotWrite(path, file.errorString());
+        }
+        errno = 0;
+        if (!file.commit()) {
+            return cannotWrite(path, causeOf(errno, file.errorString()));
+        }
+        return {};
+    } catch (const std::bad_alloc&) {
+        return outOfMemory(path, size);
+    }
 }
 
 } // namespace
@@ -114,15 +237,18 @@ void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size) {
                      Qt::AlignLeft | Qt::AlignVCenter, copy->note());
 }
 
-QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator) {
+QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
+                     const TemporaryFileOpened& opened) {
     return writePicture(
         path, size, QStringLiteral("Poligoni al passo %1").arg(step),
-        [&](QPainter& painter) { paintDrawing(painter, step, size, decimalSeparator); });
+        [&](QPainter& painter) { paintDrawing(painter, step, size, decimalSeparator); }, opened);
 }
 
-QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size) {
-    return writePicture(path, size, QStringLiteral("Convergenza"),
-                        [&](QPainter& painter) { paintChart(painter, chart, size); });
+QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
+                   const TemporaryFileOpened& opened) {
+    return writePicture(
+        path, size, QStringLiteral("Convergenza"),
+        [&](QPainter& painter) { paintChart(painter, chart, size); }, opened);
 }
 
 } // namespace explore

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -32,9 +33,18 @@ inline constexpr QSize defaultPictureSize(900, 600);
 void paintDrawing(QPainter& painter, int step, QSize size, std::string_view decimalSeparator);
 void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size);
 
-// Writes the picture to path. Returns an empty string, or what went wrong in
-// one line of Italian.
-QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator);
-QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size);
+// Told the descriptor of the temporary file a picture goes to, once it is
+// open and before anything is drawn: a program ended by a signal removes that
+// file, and what was at path stays.
+using TemporaryFileOpened = std::function<void(int descriptor)>;
+
+// Writes the picture to path through a temporary file in its folder, renamed
+// over path only once complete: on any failure what was at path stays byte
+// for byte and nothing else is left. Returns an empty string, or what went
+// wrong in one line of Italian naming the file and the cause.
+QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
+                     const TemporaryFileOpened& opened = {});
+QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
+                   const TemporaryFileOpened& opened = {});
 
 } // namespace explore

@@ -79,11 +79,13 @@ TEST(PictureOptions, ReadTheStepAsTheWindowDoesFromTheHexagonTo500) {
     }
 }
 
-TEST(PictureOptions, ReportAPictureNotWrittenWithStatusOne) {
-    const PictureRun run = runWithWriter({"4", "--disegno", "/nessuna/cartella/d.svg"},
-                                         "Impossibile scrivere '/nessuna/cartella/d.svg'");
+TEST(PictureOptions, ReportAPictureNotWrittenWithStatusOneOnOneLine) {
+    const PictureRun run =
+        runWithWriter({"4", "--disegno", "/nessuna/a\nb.svg"},
+                      "Impossibile scrivere '/nessuna/a\nb.svg': la cartella non esiste");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "archimede: Impossibile scrivere '/nessuna/cartella/d.svg'\n");
+    EXPECT_EQ(run.err,
+              "archimede: Impossibile scrivere '/nessuna/a\\nb.svg': la cartella non esiste\n");
 
     archimede::Environment withoutQt;
     std::ostringstream out;
@@ -93,7 +95,7 @@ TEST(PictureOptions, ReportAPictureNotWrittenWithStatusOne) {
     EXPECT_NE(err.str().find("senza Qt"), std::string::npos) << err.str();
 }
 
-TEST(PictureOptions, RefuseMixingWithTextOptionsAndBadSizes) {
+TEST(PictureOptions, RefuseMixingWithTextOptionsBadSizesAndBadFiles) {
     const struct {
         std::vector<std::string_view> arguments;
         const char* message;
@@ -108,6 +110,17 @@ TEST(PictureOptions, RefuseMixingWithTextOptionsAndBadSizes) {
         {{"4", "--disegno", "d.svg", "--dimensioni", "8x600"},
          "--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '8x600'"},
         {{"4", "--disegno"}, "manca il valore di --disegno"},
+        {{"4", "--disegno", ""}, "--disegno vuole il nome di un file"},
+        {{"4", "--grafico="}, "--grafico vuole il nome di un file"},
+        {{"4", "--disegno", "a.svg", "--grafico", "./a.svg"},
+         "--disegno e --grafico vogliono due file diversi, non './a.svg' per entrambi"},
+        {{"4", "--disegno", "a.svg", "--disegno", "b.svg"},
+         "--disegno ripetuto: un solo FILE per immagine"},
+        {{"4", "--grafico", "a.svg", "--grafico", "b.svg"},
+         "--grafico ripetuto: un solo FILE per immagine"},
+        {{"4", "--disegno", "caf\xE9.svg"},
+         "--disegno: il nome 'caf\\xE9.svg' non è UTF-8 valido; archimede scrive solo nomi in "
+         "UTF-8"},
     };
     for (const auto& line : lines) {
         SCOPED_TRACE(line.message);

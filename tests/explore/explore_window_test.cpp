@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QChartView>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
@@ -311,6 +313,33 @@ TEST_F(ExploreWindowTest, RendersToAPicture) {
     const QImage picture = window->grab().toImage();
     EXPECT_EQ(picture.size(), QSize(1280, 800) * window->devicePixelRatio());
     EXPECT_TRUE(picture.save(QStringLiteral(LAVORO1_SCREENSHOT_PATH)));
+}
+
+// --- Saving -----------------------------------------------------------------
+
+// "disegno" typed where disegno.svg exists: the dialog adds .svg, then asks
+// whether to replace that file (the watchdog answers no).
+TEST_F(ExploreWindowTest, SaveDialogAsksBeforeReplacingTheFileATypedNameMeans) {
+    open(4);
+    QTemporaryDir directory;
+    QFile existing(directory.filePath(QStringLiteral("disegno.svg")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly) && existing.write("OLD") == 3);
+    existing.close();
+    const std::unique_ptr<QFileDialog> dialog = explore::saveDialog(
+        window.get(), QStringLiteral("Salva il disegno"), QStringLiteral("poligoni-passo-4.svg"));
+    dialog->setDirectory(directory.path());
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->clear();
+    QTest::keyClicks(name, QStringLiteral("disegno"));
+    watchdog.expectMessageBox();
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_EQ(watchdog.answered().size(), 1u);
+    EXPECT_TRUE(watchdog.answered()[0].text.contains(QLatin1String("disegno.svg")))
+        << watchdog.answered()[0].text.toStdString();
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
 }
 
 // --- The same pictures from archimede ----------------------------------------
