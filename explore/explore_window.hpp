@@ -4,6 +4,7 @@
 // steps and the convergence of the digits, driven by one step control.
 
 #include "archimede/table.hpp"
+#include "explore/command_line.hpp" // defaultStep
 
 #include <QLocale>
 #include <QSize>
@@ -25,8 +26,6 @@ namespace explore {
 
 class ConvergenceChart;
 class StepTableModel;
-
-inline constexpr int defaultStep = 3;
 
 // The drawing of one step, scaled to the widget, following the palette.
 class PolygonView : public QWidget {
