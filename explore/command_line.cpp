@@ -47,9 +47,9 @@ runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyn
         exploreOption, QStringLiteral("Apre Esplora: poligoni, tabella dei passi e convergenza.")));
     syntax.positionalName = QStringLiteral("PASSI");
     syntax.positionalDescription =
-        QStringLiteral("Con --esplora, il passo da 1 a 500 a cui si apre (predefinito %1), "
-                       "letto come nella finestra: il punto separa i decimali e si arrotonda "
-                       "al pari.")
+        QStringLiteral("Con --esplora, il passo da 1 a 500 a cui si apre (predefinito %1),\n"
+                       "letto come nella finestra: il punto separa i decimali e si\n"
+                       "arrotonda al pari (4.5 vale 4).")
             .arg(defaultStep);
     syntax.checkArguments = checkArguments;
     return syntax;

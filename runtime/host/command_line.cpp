@@ -154,7 +154,9 @@ QString helpText(const CommandLineSyntax& syntax) {
     for (const QCommandLineOption& option : listed) {
         width = std::max(width, optionNames(option).size());
     }
-    const auto row = [&](const QString& names, const QString& description) {
+    // A description's later lines start under its first.
+    const auto row = [&](const QString& names, QString description) {
+        description.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(width + 4, u' '));
         return QStringLiteral("  %1  %2\n").arg(names.leftJustified(width), description);
     };
     for (const QCommandLineOption& option : listed) {
