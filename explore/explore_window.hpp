@@ -4,6 +4,7 @@
 // steps and the convergence of the digits, driven by one step control.
 
 #include "archimede/table.hpp"
+#include "explore/command_line.hpp" // defaultStep
 
 #include <QLocale>
 #include <QSize>
@@ -26,8 +27,6 @@ namespace explore {
 
 class ConvergenceChart;
 class StepTableModel;
-
-inline constexpr int defaultStep = 3;
 
 // The dialog of the save buttons, suggesting suggestedName in the current
 // folder; a name without an extension gets .svg before any question.

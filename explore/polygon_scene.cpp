@@ -1,6 +1,7 @@
 #include "explore/polygon_scene.hpp"
 
 #include "explore/convergence.hpp"
+#include "explore/number_formats.hpp"
 #include "form/compute_command.hpp"
 #include "runtime/number_format.hpp"
 
@@ -40,9 +41,9 @@ QString sidesText(int step, std::string_view separator) {
 // Magnification written as "x 2,5E+12" beyond a thousand, "x 12,5" below.
 QString zoomText(double zoom, std::string_view separator) {
     if (zoom >= 1000.0) {
-        return qString(runtime::formatNumber(zoom, "0.0E+00", separator));
+        return qString(runtime::formatNumber(zoom, largeZoomFormat, separator));
     }
-    return qString(runtime::formatNumber(zoom, "0.0", separator));
+    return qString(runtime::formatNumber(zoom, zoomFormat, separator));
 }
 
 // 1 - cos(x) without cancellation: 2 sin^2(x / 2).
@@ -247,9 +248,9 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     if (scene.insetDrawn) {
         addInset(scene, decimalSeparator);
     } else {
-        scene.insetCaption[0] =
-            QStringLiteral("Lato e arco distano %1 del raggio,")
-                .arg(qString(runtime::formatNumber(versine(alpha), "0.0E+00", decimalSeparator)));
+        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio,")
+                                    .arg(qString(runtime::formatNumber(
+                                        versine(alpha), versineFormat, decimalSeparator)));
         scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 distingue");
     }
     return scene;

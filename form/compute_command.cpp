@@ -15,16 +15,26 @@ std::string formatBound(double bound, std::string_view decimalSeparator) {
     return runtime::formatNumber(bound, boundFormat, decimalSeparator);
 }
 
+StepCount readStepCount(std::string_view text) {
+    StepCount read{.count = runtime::roundToInt32(runtime::valueOfText(text)), .warning = {}};
+    if (read.count > maximumSteps) {
+        read.warning = tooManyStepsWarning;
+    } else if (read.count < minimumSteps) {
+        read.warning = tooFewStepsWarning;
+    }
+    return read;
+}
+
 ComputeOutcome runComputeCommand(calc::Module1& module, std::string_view text,
                                  std::string_view decimalSeparator) {
     module.sideCount = calc::startSideCount;
     module.sideLength = calc::startSideLength;
-    module.iterationCount = runtime::roundToInt32(runtime::valueOfText(text));
+    const StepCount read = readStepCount(text);
+    module.iterationCount = read.count;
 
     ComputeOutcome outcome;
-    if (module.iterationCount > maximumSteps || module.iterationCount < minimumSteps) {
-        module.warningText =
-            module.iterationCount > maximumSteps ? tooManyStepsWarning : tooFewStepsWarning;
+    if (!read.warning.empty()) {
+        module.warningText = read.warning;
         outcome.warning = module.warningText;
         return outcome;
     }

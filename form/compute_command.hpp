@@ -27,6 +27,18 @@ inline constexpr std::string_view boundPattern = "0.00000000";
 inline constexpr runtime::NumberPattern sidesFormat = runtime::parseNumberPattern(sidesPattern);
 inline constexpr runtime::NumberPattern boundFormat = runtime::parseNumberPattern(boundPattern);
 
+// The count a text stands for, and the warning that refuses it when it is
+// outside 1..500 (empty when accepted).
+struct StepCount {
+    std::int32_t count = 0;
+    std::string_view warning;
+};
+
+// text converted and rounded as the window converts its text box. A count
+// outside the 32-bit range raises runtime::RuntimeError (overflow). Every
+// reading of a number of steps typed by the user goes through here.
+StepCount readStepCount(std::string_view text);
+
 struct ComputeOutcome {
     bool computed = false;
     // When computed: the three result texts, with the given decimal separator.
@@ -37,8 +49,8 @@ struct ComputeOutcome {
     std::string warning;
 };
 
-// Resets the start polygon, converts text to a count, refuses a count above
-// 500 or below 1 with a warning, and otherwise runs DoublePolygons and formats
+// Resets the start polygon, reads text with readStepCount, refuses a count
+// above 500 or below 1 with its warning, and otherwise runs DoublePolygons and formats
 // the results. A count outside the 32-bit range or a floating-point fault
 // raises runtime::RuntimeError, leaving the outcome unproduced.
 ComputeOutcome runComputeCommand(calc::Module1& module, std::string_view text,

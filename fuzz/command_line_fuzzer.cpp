@@ -2,14 +2,21 @@
 // byte, after the program's name. Whatever the arguments, the reading ends in
 // one of its four answers, and each answer is well formed: a refusal is one
 // line naming the program, a run has its parsed arguments and at most one
-// positional argument, help and version are the fixed texts.
+// positional argument, help and version are the fixed texts. The first
+// argument is also given as PASSI to --esplora: the step lavoro1 opens at, or
+// the words it refuses it with, must be those of the window's compute command
+// for the same text.
 
+#include "explore/command_line.hpp"
+#include "form/compute_command.hpp"
+#include "runtime/errors.hpp"
 #include "runtime/host/command_line.hpp"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -25,25 +32,66 @@ void check(bool holds, const char* what) {
     }
 }
 
-// The shape of lavoro1's: one option of its own and an optional PASSI that
-// only goes with it.
+// lavoro1's, with the application's own --esplora and PASSI check.
 const runtime::host::CommandLineSyntax& syntax() {
-    static const runtime::host::CommandLineSyntax made{
+    static const runtime::host::CommandLineSyntax made = explore::withExploreOption({
         .executableName = QStringLiteral("lavoro1"),
         .versionLine = QStringLiteral("Lavoro1 1.00"),
         .summary = QStringLiteral("Prova."),
-        .options = {QCommandLineOption(QStringLiteral("esplora"), QStringLiteral("Esplora."))},
-        .positionalName = QStringLiteral("PASSI"),
-        .positionalDescription = QStringLiteral("Il passo."),
-        .checkArguments =
-            [](const QCommandLineParser& parser) {
-                return !parser.positionalArguments().isEmpty() &&
-                               !parser.isSet(QStringLiteral("esplora"))
-                           ? QStringLiteral("argomento inatteso")
-                           : QString();
-            },
-    };
+        .options = {},
+        .positionalName = {},
+        .positionalDescription = {},
+    });
     return made;
+}
+
+const QString refusalEnd = QStringLiteral(" Vedere 'lavoro1 --help'.");
+
+// What the window does with text typed as its count: the step it computes,
+// or the words it refuses the text with.
+struct WindowAnswer {
+    int step = 0;
+    QString refusal;
+};
+
+WindowAnswer windowAnswer(const QString& text) {
+    calc::Module1 module;
+    try {
+        const form::ComputeOutcome outcome =
+            form::runComputeCommand(module, text.toStdString(), ".");
+        if (outcome.computed) {
+            check(module.iterationCount >= form::minimumSteps &&
+                      module.iterationCount <= form::maximumSteps,
+                  "the window computed a step outside 1..500");
+            return {.step = module.iterationCount, .refusal = {}};
+        }
+        return {.step = 0, .refusal = QString::fromStdString(outcome.warning)};
+    } catch (const runtime::RuntimeError& error) {
+        return {.step = 0, .refusal = QString::fromStdString(error.what()) + QLatin1Char('.')};
+    }
+}
+
+// "lavoro1 --esplora PASSI" opens Esplora where the window computes PASSI, or
+// is refused with the window's words.
+void checkPassi(const QStringList& arguments, const QString& passi) {
+    const runtime::host::CommandLine read = runtime::host::readCommandLine(syntax(), arguments);
+    const WindowAnswer window = windowAnswer(passi);
+    if (window.refusal.isEmpty()) {
+        check(read.action == runtime::host::CommandLine::Action::Run,
+              "a PASSI the window computes was refused");
+        check(explore::requestedStep(*read.parser) == window.step,
+              "Esplora opens at another step than the window computes");
+    } else {
+        check(read.action == runtime::host::CommandLine::Action::Refuse,
+              "a PASSI the window refuses was accepted");
+        check(read.text == QStringLiteral("lavoro1: ") + window.refusal + refusalEnd,
+              "PASSI refused with other words than the window's");
+    }
+}
+
+bool looksLikeNumber(const QString& argument) {
+    return argument.size() >= 2 && argument.front() == QLatin1Char('-') &&
+           (argument.at(1).isDigit() || argument.at(1) == QLatin1Char('.'));
 }
 
 QStringList argumentsOf(std::string_view input) {
@@ -67,8 +115,20 @@ QStringList argumentsOf(std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using Action = runtime::host::CommandLine::Action;
-    const runtime::host::CommandLine read = runtime::host::readCommandLine(
-        syntax(), argumentsOf(std::string_view(reinterpret_cast<const char*>(data), size)));
+    const QStringList arguments =
+        argumentsOf(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (arguments.size() > 1) {
+        const QString& passi = arguments.at(1);
+        const QString esplora = QStringLiteral("--esplora");
+        checkPassi({arguments.front(), esplora, QStringLiteral("--"), passi}, passi);
+        // Written plainly, PASSI is an argument unless it names an option.
+        if (!passi.startsWith(QLatin1Char('-')) || passi == QLatin1String("-") ||
+            looksLikeNumber(passi)) {
+            checkPassi({arguments.front(), esplora, passi}, passi);
+            checkPassi({arguments.front(), passi, esplora}, passi);
+        }
+    }
+    const runtime::host::CommandLine read = runtime::host::readCommandLine(syntax(), arguments);
     switch (read.action) {
     case Action::Run:
         check(read.parser != nullptr, "a run without its parsed arguments");
@@ -76,6 +136,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(read.parser->positionalArguments().isEmpty() ||
                   read.parser->isSet(QStringLiteral("esplora")),
               "PASSI accepted without --esplora");
+        if (const std::optional<int> step = explore::requestedStep(*read.parser)) {
+            check(*step >= form::minimumSteps && *step <= form::maximumSteps,
+                  "Esplora asked for at a step outside 1..500");
+        }
         break;
     case Action::ShowHelp:
         check(read.text == runtime::host::helpText(syntax()), "help is not the help text");
@@ -85,8 +149,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case Action::Refuse:
         check(read.text.startsWith(QStringLiteral("lavoro1: ")), "a refusal without the name");
-        check(read.text.endsWith(QStringLiteral(". Vedere 'lavoro1 --help'.")),
-              "a refusal without the pointer to --help");
+        check(read.text.endsWith(refusalEnd), "a refusal without the pointer to --help");
+        for (const QString& argument : arguments) {
+            // The refusal writes a one-letter option with one dash, others with two.
+            if (looksLikeNumber(argument)) {
+                const QString name = argument.mid(1);
+                const QString written =
+                    (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+                check(arguments.contains(written) ||
+                          !read.text.contains(
+                              QStringLiteral("opzione sconosciuta '%1'").arg(written)),
+                      "a negative number taken for an unknown option");
+            }
+        }
         check(!read.text.contains(QLatin1Char('\n')), "a refusal of more than one line");
         check(read.parser == nullptr, "a refusal that would still run");
         break;

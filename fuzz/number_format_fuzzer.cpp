@@ -1,8 +1,10 @@
-// formatNumber with the application's two patterns on any binary64 and any
-// decimal separator. Input: the value's 8 bytes, then the separator. The text
-// must be the exact decimal value of the binary number, rounded to nearest
-// with ties to even by the code below, and have the pattern's shape.
+// formatNumber with every pattern the application writes numbers with, the
+// window's and Esplora's, on any binary64 and any decimal separator. Input:
+// the value's 8 bytes, then the separator. The text must be the exact decimal
+// value of the binary number, rounded to nearest with ties to even by the code
+// below, and have the pattern's shape.
 
+#include "explore/number_formats.hpp"
 #include "form/compute_command.hpp"
 #include "runtime/number_format.hpp"
 
@@ -20,14 +22,27 @@
 
 namespace {
 
-constexpr std::string_view sidesPattern = "0.000E+00";
-constexpr std::string_view boundPattern = "0.00000000";
-// The checks below know these two shapes; a change of the application's
-// patterns must come with a change here.
-static_assert(sidesPattern == form::sidesPattern && boundPattern == form::boundPattern);
+// A pattern with one digit before its point: fixed, "0.00000000", with
+// `digits` decimals, or scientific, "0.000E+00", with `digits` significant
+// digits and an exponent of at least two digits that always has its sign.
+struct Shape {
+    std::string_view pattern;
+    bool scientific;
+    int digits;
+};
 
-constexpr int sidesSignificantDigits = 4;
-constexpr int boundDecimals = 8;
+// The shapes the checks below know; a change of the application's patterns
+// must come with a change here.
+constexpr std::array shapes = {
+    Shape{"0.000E+00", true, 4},   // the window's sides; Esplora's table, differences too
+    Shape{"0.00000000", false, 8}, // the window's bounds; Esplora's table
+    Shape{"0.0", false, 1},        // Esplora's magnification below a thousand
+    Shape{"0.0E+00", true, 2},     // Esplora's magnification above, and a side's distance
+};
+static_assert(form::sidesPattern == shapes[0].pattern && form::boundPattern == shapes[1].pattern &&
+              explore::zoomPattern == shapes[2].pattern &&
+              explore::largeZoomPattern == shapes[3].pattern &&
+              explore::versinePattern == shapes[3].pattern);
 
 // Enough to write any binary64 exactly: it has at most 767 significant
 // digits, at most 309 before the point and 1074 after it.
@@ -94,8 +109,8 @@ std::string nonFiniteText(double value) {
     return value < 0 ? "-Inf" : "Inf";
 }
 
-// [-]integer digits, separator, 8 decimals.
-std::string expectedBound(double value, std::string_view separator) {
+// [-]integer digits, separator, `decimals` decimals.
+std::string expectedFixed(double value, int decimals, std::string_view separator) {
     std::array<char, 2 + 309 + 1 + exactDecimals> buffer;
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                        std::fabs(value), std::chars_format::fixed, exactDecimals);
@@ -105,18 +120,20 @@ std::string expectedBound(double value, std::string_view separator) {
     const std::size_t integerDigits = point;
     std::string digits(exact.substr(0, point));
     digits += exact.substr(point + 1);
-    if (roundDigits(digits, integerDigits + boundDecimals)) {
+    const auto kept = static_cast<std::size_t>(decimals);
+    if (roundDigits(digits, integerDigits + kept)) {
         digits.insert(digits.begin(), '1');
     }
     std::string text = std::signbit(value) ? "-" : "";
-    text.append(digits, 0, digits.size() - boundDecimals);
+    text.append(digits, 0, digits.size() - kept);
     text += separator;
-    text.append(digits, digits.size() - boundDecimals);
+    text.append(digits, digits.size() - kept);
     return text;
 }
 
-// [-]d, separator, 3 digits, E, exponent sign, at least 2 exponent digits.
-std::string expectedSides(double value, std::string_view separator) {
+// [-]d, separator, `significant` - 1 digits, E, exponent sign, at least 2
+// exponent digits.
+std::string expectedScientific(double value, int significant, std::string_view separator) {
     std::array<char, 8 + exactSignificantDigits> buffer;
     const auto written =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
@@ -131,7 +148,7 @@ std::string expectedSides(double value, std::string_view separator) {
     if (exact[marker + 1] == '-') {
         exponent = -exponent;
     }
-    if (roundDigits(digits, sidesSignificantDigits)) {
+    if (roundDigits(digits, static_cast<std::size_t>(significant))) {
         digits.insert(digits.begin(), '1');
         digits.pop_back();
         ++exponent;
@@ -150,38 +167,42 @@ std::string expectedSides(double value, std::string_view separator) {
 }
 
 // The shape alone, read from both ends since the separator may hold anything.
-void checkBoundShape(double value, std::string_view text, std::string_view separator) {
-    check(text.size() > separator.size() + boundDecimals, "bound text too short", text);
-    const std::string_view decimals = text.substr(text.size() - boundDecimals);
-    const std::size_t separatorAt = text.size() - boundDecimals - separator.size();
+void checkFixedShape(double value, int decimals, std::string_view text,
+                     std::string_view separator) {
+    const auto count = static_cast<std::size_t>(decimals);
+    check(text.size() > separator.size() + count, "fixed text too short", text);
+    const std::string_view fraction = text.substr(text.size() - count);
+    const std::size_t separatorAt = text.size() - count - separator.size();
     std::string_view integer = text.substr(0, separatorAt);
-    check(allDigits(decimals), "bound decimals are not 8 digits", text);
+    check(allDigits(fraction), "fixed decimals are not all digits", text);
     check(text.substr(separatorAt, separator.size()) == separator,
-          "separator not before the 8 decimals", text);
+          "separator not before the decimals", text);
     if (std::signbit(value)) {
-        check(integer.starts_with('-'), "negative bound without its sign", text);
+        check(integer.starts_with('-'), "negative fixed text without its sign", text);
         integer.remove_prefix(1);
     }
     check(!integer.empty() && allDigits(integer) && (integer == "0" || integer[0] != '0'),
-          "bound integer part is not one number without leading zeros", text);
+          "integer part is not one number without leading zeros", text);
 }
 
-void checkSidesShape(double value, std::string_view text, std::string_view separator) {
+void checkScientificShape(double value, int significant, std::string_view text,
+                          std::string_view separator) {
+    const auto decimals = static_cast<std::size_t>(significant - 1);
     std::string_view rest = text;
     if (std::signbit(value)) {
-        check(rest.starts_with('-'), "negative sides without its sign", text);
+        check(rest.starts_with('-'), "negative scientific text without its sign", text);
         rest.remove_prefix(1);
     }
-    check(rest.size() >= 1 + separator.size() + 3 + 4, "sides text too short", text);
-    check(isDigit(rest[0]) && (rest[0] != '0' || value == 0.0), "sides lead digit", text);
+    check(rest.size() >= 1 + separator.size() + decimals + 4, "scientific text too short", text);
+    check(isDigit(rest[0]) && (rest[0] != '0' || value == 0.0), "lead digit", text);
     check(rest.substr(1, separator.size()) == separator, "separator not after the lead digit",
           text);
     rest.remove_prefix(1 + separator.size());
-    check(allDigits(rest.substr(0, 3)), "sides has not 3 decimals", text);
-    rest.remove_prefix(3);
-    check(rest[0] == 'E' && (rest[1] == '+' || rest[1] == '-'), "sides exponent mark", text);
+    check(allDigits(rest.substr(0, decimals)), "mantissa decimals are not all digits", text);
+    rest.remove_prefix(decimals);
+    check(rest[0] == 'E' && (rest[1] == '+' || rest[1] == '-'), "exponent mark", text);
     rest.remove_prefix(2);
-    check((rest.size() == 2 || rest.size() == 3) && allDigits(rest), "sides exponent digits", text);
+    check((rest.size() == 2 || rest.size() == 3) && allDigits(rest), "exponent digits", text);
 }
 
 } // namespace
@@ -195,19 +216,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view separator(reinterpret_cast<const char*>(data) + sizeof value,
                                      size - sizeof value);
     try {
-        const std::string bound = runtime::formatNumber(value, boundPattern, separator);
-        const std::string sides = runtime::formatNumber(value, sidesPattern, separator);
-        if (!std::isfinite(value)) {
-            check(bound == nonFiniteText(value), "non-finite bound", bound);
-            check(sides == nonFiniteText(value), "non-finite sides", sides);
-            return 0;
+        for (const Shape& shape : shapes) {
+            const std::string text = runtime::formatNumber(value, shape.pattern, separator);
+            if (!std::isfinite(value)) {
+                check(text == nonFiniteText(value), "non-finite value", text);
+            } else if (shape.scientific) {
+                checkScientificShape(value, shape.digits, text, separator);
+                check(text == expectedScientific(value, shape.digits, separator),
+                      "scientific text is not the rounded exact value", text);
+            } else {
+                checkFixedShape(value, shape.digits, text, separator);
+                check(text == expectedFixed(value, shape.digits, separator),
+                      "fixed text is not the rounded exact value", text);
+            }
         }
-        checkBoundShape(value, bound, separator);
-        checkSidesShape(value, sides, separator);
-        check(bound == expectedBound(value, separator), "bound is not the rounded exact value",
-              bound);
-        check(sides == expectedSides(value, separator), "sides is not the rounded exact value",
-              sides);
     } catch (const std::exception& error) {
         fail("unexpected exception", error.what());
     }

@@ -38,7 +38,7 @@ for seeds in fuzz/corpus/*/; do
         -print_final_stats=1 -artifact_prefix="$artifacts/" 2>"$build/$fuzzer.log"; then
         failed+=("$fuzzer")
     fi
-    grep -E '^#[0-9]+.*DONE|stat::number_of_executed_units|ERROR|count_text:|number_format:|archimede_options:|certified_bounds:' \
+    grep -E '^#[0-9]+.*DONE|stat::number_of_executed_units|ERROR|count_text:|number_format:|archimede_options:|certified_bounds:|command_line:' \
         "$build/$fuzzer.log" || true
 done
 

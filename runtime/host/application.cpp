@@ -2,15 +2,21 @@
 
 #include "runtime/host/locale.hpp"
 #include "runtime/host/platform.hpp"
+#include "runtime/printable.hpp"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QRegularExpression>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace runtime::host {
 
@@ -32,7 +38,115 @@ bool defaultWaylandSocketExists() {
     return std::filesystem::is_socket(std::filesystem::path(runtimeDirectory) / "wayland-0", error);
 }
 
+std::string quoted(std::string_view text) {
+    return '\'' + runtime::printable(text) + '\'';
+}
+
+// Qt loads its platform plugin, which connects to the display, while
+// QApplication is made; when that fails it ends the process with qFatal: an
+// abort, English lines and advice to reinstall. Until the application exists
+// its messages are held back here; a fatal one is answered with
+// displayFailureMessage and status 1, the others are passed on afterwards.
+class StartupMessages {
+public:
+    explicit StartupMessages(const DisplaySetting& setting)
+        : platform_(setting.platform), x11Display_(setting.x11Display),
+          waylandDisplay_(setting.waylandDisplay) {
+        active_ = this;
+        previous_ = qInstallMessageHandler(&StartupMessages::handle);
+    }
+    StartupMessages(const StartupMessages&) = delete;
+    StartupMessages& operator=(const StartupMessages&) = delete;
+    ~StartupMessages() {
+        qInstallMessageHandler(previous_);
+        active_ = nullptr;
+        for (const Held& message : held_) {
+            qt_message_output(
+                message.type,
+                QMessageLogContext(nullptr, 0, nullptr,
+                                   message.category.empty() ? nullptr : message.category.c_str()),
+                message.text);
+        }
+    }
+
+private:
+    struct Held {
+        QtMsgType type;
+        std::string category;
+        QString text;
+    };
+
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        StartupMessages& self = *active_;
+        const std::lock_guard lock(self.mutex_);
+        if (type == QtFatalMsg) {
+            const std::string line = self.failureLine() + '\n';
+            std::fputs(line.c_str(), stderr);
+            std::fflush(stderr);
+            std::_Exit(1);
+        }
+        self.held_.push_back(
+            {type, context.category == nullptr ? std::string() : context.category, text});
+    }
+
+    // The platform asked for by name whose plugin Qt reported missing.
+    QString missingPlatform() const {
+        static const QRegularExpression notFound(
+            QStringLiteral(R"re(^Could not find the Qt platform plugin "([^"]*)")re"));
+        const QStringList asked =
+            QString::fromStdString(platform_).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const Held& message : held_) {
+            const QRegularExpressionMatch match = notFound.match(message.text);
+            if (!match.hasMatch()) {
+                continue;
+            }
+            for (const QString& name : asked) {
+                if (name.section(QLatin1Char(':'), 0, 0) == match.captured(1)) {
+                    return match.captured(1);
+                }
+            }
+        }
+        return {};
+    }
+
+    std::string failureLine() const {
+        return displayFailureMessage({.platform = platform_,
+                                      .x11Display = x11Display_,
+                                      .waylandDisplay = waylandDisplay_,
+                                      .defaultWaylandSocket = false},
+                                     missingPlatform().toStdString());
+    }
+
+    static inline StartupMessages* active_ = nullptr;
+    QtMessageHandler previous_ = nullptr;
+    std::string platform_;
+    std::string x11Display_;
+    std::string waylandDisplay_;
+    std::mutex mutex_;
+    std::vector<Held> held_;
+};
+
 } // namespace
+
+std::string displayFailureMessage(const DisplaySetting& setting, std::string_view missingPlatform) {
+    const std::string start = "Impossibile aprire la finestra: ";
+    if (!missingPlatform.empty()) {
+        return start + "la piattaforma grafica " + quoted(missingPlatform) + " non è installata.";
+    }
+    const std::string_view platform = setting.platform;
+    if (!platform.empty() && !platform.starts_with("xcb") && !platform.starts_with("wayland")) {
+        return start + "la piattaforma grafica " + quoted(platform) + " non si avvia.";
+    }
+    std::string displays;
+    if (!setting.x11Display.empty()) {
+        displays = "X11 " + quoted(setting.x11Display);
+    }
+    if (!setting.waylandDisplay.empty()) {
+        displays += (displays.empty() ? "Wayland " : ", Wayland ") + quoted(setting.waylandDisplay);
+    }
+    return start + "lo schermo grafico non risponde" +
+           (displays.empty() ? std::string() : " (" + displays + ")") + '.';
+}
 
 void configureApplication(const ProjectDescription& project) {
     QCoreApplication::setApplicationName(project.title);
@@ -90,7 +204,9 @@ int runApplication(const ProjectDescription& project, int argc, char** argv) {
     }
 
     // Qt takes its own options out of argc and argv.
+    std::optional<StartupMessages> startupMessages(std::in_place, setting);
     QApplication application(argc, argv);
+    startupMessages.reset();
     configureApplication(project);
 
     const std::unique_ptr<QWidget> startupForm =

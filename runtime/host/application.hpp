@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace runtime::host {
@@ -58,12 +59,19 @@ inline constexpr std::string_view noDisplayMessage =
     "Impossibile aprire la finestra: nessuno schermo grafico disponibile "
     "(DISPLAY e WAYLAND_DISPLAY non sono impostati).";
 
+// The line written to standard error when Qt could not start its platform
+// although a display seemed set: the display does not answer (DISPLAY names
+// no server, WAYLAND_DISPLAY no socket), or the platform asked for by name,
+// missingPlatform when Qt reported its plugin missing, is not there or fails.
+std::string displayFailureMessage(const DisplaySetting& setting, std::string_view missingPlatform);
+
 // Reads the command line (argc and argv as main has them): --help and
 // --version print and return 0, a wrong option writes one line and returns 2.
 // Otherwise sets up the application, with Qt's own options, shows the
 // start-up window, runs the event loop and returns its exit code once the
 // window is closed. Without a display it writes noDisplayMessage and returns 1
-// at once.
+// at once; with one that cannot be used, displayFailureMessage and 1, where Qt
+// alone would abort.
 int runApplication(const ProjectDescription& project, int argc, char** argv);
 
 } // namespace runtime::host

@@ -50,11 +50,61 @@ QString quotedName(const QString& errorText) {
     return match.hasMatch() ? match.captured(1) : errorText;
 }
 
-// reason quotes what the user typed: shown on one line whatever it holds.
+// reason quotes what the user typed: shown on one line whatever it holds. A
+// reason that is a sentence of its own keeps its closing mark.
 QString refusal(const CommandLineSyntax& syntax, const QString& reason) {
-    return QStringLiteral("%1: %2. Vedere '%1 --help'.")
+    const bool closed = reason.endsWith(QLatin1Char('.')) || reason.endsWith(QLatin1Char('!')) ||
+                        reason.endsWith(QLatin1Char('?'));
+    return QStringLiteral("%1: %2%3 Vedere '%1 --help'.")
         .arg(syntax.executableName,
-             QString::fromStdString(runtime::printable(reason.toStdString())));
+             QString::fromStdString(runtime::printable(reason.toStdString())),
+             closed ? QString() : QStringLiteral("."));
+}
+
+// "-1" and "-.5" are numbers, never options, as archimede reads them.
+bool looksLikeNumber(const QString& argument) {
+    return argument.size() >= 2 && argument.front() == QLatin1Char('-') &&
+           (argument.at(1).isDigit() || argument.at(1) == QLatin1Char('.'));
+}
+
+// arguments with the positional ones moved, in their order, after a "--",
+// when one of them is a number that QCommandLineParser would take for an
+// option. An option's value given as the next argument stays with it.
+QStringList withNumbersAsArguments(const QStringList& arguments,
+                                   const QList<QCommandLineOption>& options) {
+    QStringList valued;
+    for (const QCommandLineOption& option : options) {
+        if (!option.valueName().isEmpty()) {
+            valued += option.names();
+        }
+    }
+    QStringList kept;
+    QStringList positional;
+    bool numbers = false;
+    qsizetype index = 0;
+    for (; index < arguments.size(); ++index) {
+        const QString& argument = arguments.at(index);
+        if (index == 0) {
+            kept << argument;
+        } else if (argument == QLatin1String("--")) {
+            break;
+        } else if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            positional << argument;
+        } else if (looksLikeNumber(argument)) {
+            positional << argument;
+            numbers = true;
+        } else {
+            kept << argument;
+            const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+            if (valued.contains(name) && index + 1 < arguments.size()) {
+                kept << arguments.at(++index);
+            }
+        }
+    }
+    if (!numbers) {
+        return arguments;
+    }
+    return kept + QStringList{QStringLiteral("--")} + positional + arguments.mid(index + 1);
 }
 
 QString refusalOf(const CommandLineSyntax& syntax, const QCommandLineParser& parser) {
@@ -104,7 +154,9 @@ QString helpText(const CommandLineSyntax& syntax) {
     for (const QCommandLineOption& option : listed) {
         width = std::max(width, optionNames(option).size());
     }
-    const auto row = [&](const QString& names, const QString& description) {
+    // A description's later lines start under its first.
+    const auto row = [&](const QString& names, QString description) {
+        description.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(width + 4, u' '));
         return QStringLiteral("  %1  %2\n").arg(names.leftJustified(width), description);
     };
     for (const QCommandLineOption& option : listed) {
@@ -126,17 +178,18 @@ CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& 
     parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser->addOption(helpOption);
     parser->addOption(versionOption);
-    parser->addOptions(syntax.options);
+    QList<QCommandLineOption> options = syntax.options;
     for (const QtOption& option : qtOptions) {
-        parser->addOption(qtOption(option));
+        options << qtOption(option);
     }
+    parser->addOptions(options);
     if (!syntax.positionalName.isEmpty()) {
         parser->addPositionalArgument(syntax.positionalName, syntax.positionalDescription,
                                       QStringLiteral("[%1]").arg(syntax.positionalName));
     }
 
     CommandLine commandLine;
-    if (!parser->parse(arguments)) {
+    if (!parser->parse(withNumbersAsArguments(arguments, options))) {
         commandLine.action = CommandLine::Action::Refuse;
         commandLine.text = refusalOf(syntax, *parser);
         return commandLine;

@@ -24,7 +24,7 @@ struct CommandLineSyntax {
     // The application's own options besides --help and --version.
     QList<QCommandLineOption> options;
     // A positional argument the application accepts ("PASSI"), with its
-    // description; empty: none is accepted.
+    // description (lines split with \n); empty: none is accepted.
     QString positionalName;
     QString positionalDescription;
     // Checks the application's own options and argument once read: returns

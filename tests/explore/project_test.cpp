@@ -15,7 +15,7 @@ using runtime::host::CommandLine;
 struct ExploreLine {
     QStringList arguments;
     std::optional<int> step; // the step Esplora opens at; none: Form1
-    const char* refusal;     // or the reason the line is refused
+    const char* refusal;     // or the reason the line is refused, as written
 };
 
 // lavoro1's command line, read as the application reads it.
@@ -29,12 +29,21 @@ TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
         {{"--esplora", "5"}, 5, nullptr},
         {{"5", "--esplora"}, 5, nullptr},
         {{"--esplora", "1"}, 1, nullptr},
-        {{"--esplora", "0"}, {}, "PASSI vuole un numero intero da 1 a 500, non '0'"},
         {{"--esplora", "500"}, 500, nullptr},
-        {{"--esplora", "501"}, {}, "PASSI vuole un numero intero da 1 a 500, non '501'"},
-        {{"--esplora", "2.5"}, {}, "PASSI vuole un numero intero da 1 a 500, non '2.5'"},
-        {{"--esplora", "5", "6"}, {}, "argomento inatteso '6'"},
-        {{"5"}, {}, "argomento inatteso '5'"},
+        // PASSI read as Form1 reads its box and archimede its PASSI, refused
+        // with the same words.
+        {{"--esplora", "4.5"}, 4, nullptr},
+        {{"--esplora", "500.5"}, 500, nullptr},
+        {{"--esplora", "&H1F4"}, 500, nullptr},
+        {{"--esplora", "0"}, {}, "Inserire un numero di iterazioni da 1 a 500."},
+        {{"--esplora", "-1"}, {}, "Inserire un numero di iterazioni da 1 a 500."},
+        {{"-platform", "offscreen", "--esplora", "-.5"},
+         {},
+         "Inserire un numero di iterazioni da 1 a 500."},
+        {{"--esplora", "501"}, {}, "Risultati inattendibili!"},
+        {{"--esplora", "1e10"}, {}, "Errore di run-time '6': Overflow."},
+        {{"--esplora", "-1", "6"}, {}, "argomento inatteso '6'."},
+        {{"5"}, {}, "argomento inatteso '5'."},
     };
     for (const ExploreLine& line : lines) {
         SCOPED_TRACE(line.arguments.join(' ').toStdString());
@@ -43,7 +52,7 @@ TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
         if (line.refusal != nullptr) {
             EXPECT_EQ(read.action, CommandLine::Action::Refuse);
             EXPECT_EQ(read.text.toStdString(),
-                      std::string("lavoro1: ") + line.refusal + ". Vedere 'lavoro1 --help'.");
+                      std::string("lavoro1: ") + line.refusal + " Vedere 'lavoro1 --help'.");
             continue;
         }
         ASSERT_EQ(read.action, CommandLine::Action::Run) << read.text.toStdString();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,50 @@ TEST(Lavoro1Executable, WithoutADisplaySaysSoInOneLineAndFails) {
     EXPECT_TRUE(lines.contains(QString::fromUtf8(runtime::host::noDisplayMessage.data(),
                                                  runtime::host::noDisplayMessage.size())))
         << lines.join('\n').toStdString();
+}
+
+struct DeadDisplayCase {
+    const char* name;
+    const char* variable; // set to value in an environment without a display
+    const char* value;
+    QStringList arguments;
+    const char* line; // the only thing on standard error
+};
+
+// Qt alone aborts (status 134, a core file, English advice to reinstall).
+TEST(Lavoro1Executable, WithADisplayThatCannotBeUsedSaysSoInOneLineAndFails) {
+    const QTemporaryDir runtimeDirectory; // holds no Wayland socket
+    const DeadDisplayCase cases[] = {
+        {"DISPLAY with no server",
+         "DISPLAY",
+         ":7919",
+         {},
+         "Impossibile aprire la finestra: lo schermo grafico non risponde (X11 ':7919')."},
+        {"WAYLAND_DISPLAY with no socket",
+         "WAYLAND_DISPLAY",
+         "nessuno",
+         {},
+         "Impossibile aprire la finestra: lo schermo grafico non risponde (Wayland 'nessuno')."},
+        {"-platform with no plugin",
+         "DISPLAY",
+         ":7919",
+         {"-platform", "nessuno"},
+         "Impossibile aprire la finestra: la piattaforma grafica 'nessuno' non è installata."},
+    };
+    for (const DeadDisplayCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QProcessEnvironment environment = withoutDisplay();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory.path());
+        environment.insert(QString::fromLatin1(c.variable), QString::fromLatin1(c.value));
+        QProcess lavoro1;
+        lavoro1.setProcessEnvironment(environment);
+        lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE), c.arguments);
+        ASSERT_TRUE(lavoro1.waitForFinished(10000));
+        EXPECT_EQ(lavoro1.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(lavoro1.exitCode(), 1);
+        EXPECT_EQ(QString::fromUtf8(lavoro1.readAllStandardError()).toStdString(),
+                  std::string(c.line) + '\n');
+    }
 }
 
 struct ArgumentsCase {
