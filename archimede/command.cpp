@@ -1,9 +1,9 @@
 #include "archimede/command.hpp"
 
 #include "archimede/options.hpp"
-#include "archimede/table.hpp"
+#include "calc/compute_command.hpp"
+#include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
-#include "form/compute_command.hpp"
 #include "lavoro1/project_info.hpp"
 #include "runtime/conversions.hpp"
 #include "runtime/errors.hpp"
@@ -174,7 +174,7 @@ void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
                          std::to_string(row.provenDigits - previous)});
         previous = row.provenDigits;
     }
-    writeColumns(out, header, cells);
+    calc::writeColumns(out, header, cells);
 }
 
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
@@ -204,13 +204,14 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     return exitSuccess;
 }
 
-// PASSI for pictures: the window's conversion and range, step 1 the hexagons.
+// PASSI for pictures: read and refused as the window reads and refuses it.
 int runPictures(const Options& options, std::ostream& err, const Environment& environment) {
-    const std::int32_t step = runtime::roundToInt32(runtime::valueOfText(options.stepsText));
-    if (step < form::minimumSteps || step > form::maximumSteps) {
-        err << "archimede: --disegno e --grafico vogliono PASSI da 1 a 500\n";
+    const calc::StepCount read = calc::readStepCount(options.stepsText);
+    if (!read.warning.empty()) {
+        err << read.warning << '\n';
         return exitRefused;
     }
+    const std::int32_t step = read.count;
     if (!environment.writePictures) {
         err << "archimede: questa versione è stata compilata senza Qt: non disegna\n";
         return exitRefused;
@@ -242,24 +243,24 @@ int runSteps(const Options& options, std::ostream& out, std::ostream& err,
     }
     const std::string_view separator = environment.decimalSeparator;
     calc::Module1 module;
-    const form::ComputeOutcome outcome =
-        form::runComputeCommand(module, options.stepsText, separator);
+    const calc::ComputeOutcome outcome =
+        calc::runComputeCommand(module, options.stepsText, separator);
     if (!outcome.computed) {
         err << outcome.warning << '\n';
         return exitRefused;
     }
 
     if (options.table) {
-        const std::vector<StepRow> rows = stepRows(module.iterationCount);
-        writeRows(out, rows, options.format, options.exact, separator);
-    } else if (options.format != OutputFormat::Text) {
-        const StepRow last = rowOf(module, module.iterationCount);
-        writeRows(out, std::span(&last, 1), options.format, options.exact, separator);
+        const std::vector<calc::StepRow> rows = calc::stepRows(module.iterationCount);
+        calc::writeRows(out, rows, options.format, options.exact, separator);
+    } else if (options.format != calc::OutputFormat::Text) {
+        const calc::StepRow last = calc::rowOf(module, module.iterationCount);
+        calc::writeRows(out, std::span(&last, 1), options.format, options.exact, separator);
     } else if (options.exact) {
-        const StepRow last = rowOf(module, module.iterationCount);
-        out << sidesCaption << exactNumber(last.sides, separator) << '\n'
-            << exactNumber(last.lowerBound, separator) << " < costante < "
-            << exactNumber(last.upperBound, separator) << '\n';
+        const calc::StepRow last = calc::rowOf(module, module.iterationCount);
+        out << sidesCaption << calc::exactNumber(last.sides, separator) << '\n'
+            << calc::exactNumber(last.lowerBound, separator) << " < costante < "
+            << calc::exactNumber(last.upperBound, separator) << '\n';
     } else {
         out << sidesCaption << outcome.sides << '\n'
             << outcome.lowerBound << " < costante < " << outcome.upperBound << '\n';

@@ -1,66 +1,13 @@
 // archimede: bounds for pi by Archimedes' method from the command line.
 
-#include "archimede/command.hpp"
-#include "runtime/host/locale.hpp"
-#ifdef LAVORO1_ARCHIMEDE_PICTURES
-#include "archimede/pictures.hpp"
-#endif
-
-#include <csignal>
-#include <exception>
-#include <iostream>
-#include <string_view>
-#include <unistd.h>
-#include <vector>
-
-namespace {
-
-volatile std::sig_atomic_t interruptRequested = 0;
-
-extern "C" void requestInterrupt(int) {
-#ifdef LAVORO1_ARCHIMEDE_PICTURES
-    // A picture can take seconds (a 10000x10000 PNG about 15) in code that
-    // looks at no flag: the program ends here, its temporary file removed,
-    // every file as it was or complete.
-    if (archimede::abandonPictures()) {
-        constexpr char message[] = "archimede: interrotto\n";
-        [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, message, sizeof message - 1);
-        _exit(archimede::exitInterrupted);
-    }
-#endif
-    interruptRequested = 1;
-}
-
-} // namespace
+#include "archimede/program.hpp"
+#include "runtime/helper_program.hpp"
 
 int main(int argc, char** argv) {
-    try {
-        // A --cifre run looks at the flag after every step, a fraction of a
-        // millisecond even at 10000 digits, and ends with status 130; so do
-        // pictures, from the handler. The other runs take milliseconds;
-        // should one be stuck writing to a pipe, a second Ctrl+C ends it by
-        // the default action.
-        struct sigaction action {};
-        action.sa_handler = requestInterrupt;
-        action.sa_flags = SA_RESETHAND;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, nullptr);
-
-        archimede::Environment environment;
-        // Read as the window reads it, so that both write the same numbers.
-        environment.decimalSeparator = runtime::host::userDecimalSeparator();
-        environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
-        environment.interrupted = &interruptRequested;
-#ifdef LAVORO1_ARCHIMEDE_PICTURES
-        environment.writePictures = archimede::writePicturesOffscreen;
-#endif
-
-        const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-        const int status = archimede::run(arguments, std::cout, std::cerr, environment);
-        std::cout.flush();
-        return std::cout ? status : 1;
-    } catch (const std::exception& error) {
-        std::cerr << "archimede: errore interno: " << error.what() << '\n';
-        return 1;
-    }
+    // Pictures are drawn by archimede-immagini, started in this program's
+    // place with the same arguments once they are known to be right, so that
+    // the other runs load neither Qt Widgets nor Charts nor Svg.
+    return archimede::runProgram(argc, argv, [argv](const std::vector<archimede::PictureRequest>&) {
+        return runtime::runHelperProgram("archimede-immagini", argv);
+    });
 }

@@ -1,5 +1,6 @@
 #include "archimede/options.hpp"
 
+#include "calc/step_range.hpp"
 #include "runtime/printable.hpp"
 
 #include <charconv>
@@ -18,15 +19,15 @@ bool looksLikeNumber(std::string_view argument) {
            ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
 }
 
-OutputFormat formatNamed(std::string_view name) {
+calc::OutputFormat formatNamed(std::string_view name) {
     if (name == "testo") {
-        return OutputFormat::Text;
+        return calc::OutputFormat::Text;
     }
     if (name == "csv") {
-        return OutputFormat::Csv;
+        return calc::OutputFormat::Csv;
     }
     if (name == "json") {
-        return OutputFormat::Json;
+        return calc::OutputFormat::Json;
     }
     refuse("formato sconosciuto '" + std::string(name) + "': usare testo, csv o json");
 }
@@ -199,7 +200,7 @@ Options parseOptions(std::span<const std::string_view> arguments) {
         refuse("--metodo vale solo con --cifre");
     }
     if (!steps) {
-        refuse("manca PASSI, il numero di passi da 1 a 500");
+        refuse("manca PASSI, il numero di passi " + calc::stepRangeText());
     }
     options.stepsText = *steps;
     return options;

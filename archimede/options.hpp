@@ -2,7 +2,8 @@
 
 // The command line of archimede, read into a plain description of the run.
 
-#include "archimede/table.hpp"
+#include "calc/picture_size.hpp"
+#include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
 
 #include <span>
@@ -24,14 +25,14 @@ struct Options {
     std::string stepsText; // PASSI as typed: converted as the window converts its text box
     bool table = false;
     bool exact = false;
-    OutputFormat format = OutputFormat::Text;
+    calc::OutputFormat format = calc::OutputFormat::Text;
     int digits = 0; // for Mode::Digits, from minimumDigits to maximumDigits
     certified::Method method = certified::Method::Richardson; // --metodo, for Mode::Digits
     // --disegno FILE, --grafico FILE: the pictures of PASSI instead of text.
     std::string drawingPath;
     std::string chartPath;
-    int pictureWidth = 900; // --dimensioni LxA, in pixels
-    int pictureHeight = 600;
+    int pictureWidth = calc::defaultPictureSize.width; // --dimensioni LxA, in pixels
+    int pictureHeight = calc::defaultPictureSize.height;
 };
 
 // A command line that names no valid run; what() is one line of Italian.

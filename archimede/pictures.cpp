@@ -1,9 +1,9 @@
 #include "archimede/pictures.hpp"
 
-#include "archimede/table.hpp"
-#include "explore/convergence_chart.hpp"
-#include "explore/pictures.hpp"
-#include "explore/polygon_scene.hpp"
+#include "calc/step_rows.hpp"
+#include "pictures/convergence_chart.hpp"
+#include "pictures/pictures.hpp"
+#include "pictures/polygon_scene.hpp"
 
 #include <QApplication>
 #include <QFile>
@@ -93,15 +93,15 @@ std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) 
         const QSize size(request.width, request.height);
         QString failed;
         if (request.kind == PictureRequest::Kind::Drawing) {
-            failed = explore::writeDrawing(path, request.step, size, request.decimalSeparator,
-                                           rememberTemporaryFile);
+            failed = pictures::writeDrawing(path, request.step, size, request.decimalSeparator,
+                                            rememberTemporaryFile);
         } else {
             // The same chart as the window's: all 500 rows, steps 1 to step shown.
-            const std::vector<StepRow> rows = stepRows(explore::maximumStep);
-            const std::unique_ptr<explore::ConvergenceChart> chart =
-                explore::makeConvergenceChart(rows);
+            const std::vector<calc::StepRow> rows = calc::stepRows(calc::maximumSteps);
+            const std::unique_ptr<pictures::ConvergenceChart> chart =
+                pictures::makeConvergenceChart(rows);
             chart->setShownSteps(request.step);
-            failed = explore::writeChart(path, *chart, size, rememberTemporaryFile);
+            failed = pictures::writeChart(path, *chart, size, rememberTemporaryFile);
         }
         forgetTemporaryFile();
         if (!failed.isEmpty()) {

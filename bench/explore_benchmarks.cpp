@@ -3,10 +3,10 @@
 // making the chart; and the memory of the open window. Run:
 // build/release/bench/explore_benchmarks
 
-#include "archimede/table.hpp"
-#include "explore/convergence_chart.hpp"
+#include "calc/step_rows.hpp"
 #include "explore/explore_window.hpp"
-#include "explore/polygon_scene.hpp"
+#include "pictures/convergence_chart.hpp"
+#include "pictures/polygon_scene.hpp"
 
 #include <QApplication>
 #include <QFile>
@@ -42,7 +42,7 @@ explore::PolygonView& drawing() {
 // Moves the drawing from a neighbouring step to step and paints it at once.
 void RedrawAtStep(benchmark::State& state) {
     const auto step = static_cast<int>(state.range(0));
-    const int neighbour = step == explore::maximumStep ? step - 1 : step + 1;
+    const int neighbour = step == calc::maximumSteps ? step - 1 : step + 1;
     explore::PolygonView& view = drawing();
     int turn = 0;
     for (auto _ : state) {
@@ -70,7 +70,7 @@ void RedrawEveryStep(benchmark::State& state) {
     explore::PolygonView& view = drawing();
     double slowest = 0.0;
     for (auto _ : state) {
-        for (int step = explore::minimumStep; step <= explore::maximumStep; ++step) {
+        for (int step = calc::minimumSteps; step <= calc::maximumSteps; ++step) {
             const Clock::time_point start = Clock::now();
             view.setStep(step);
             view.repaint();
@@ -92,18 +92,18 @@ void FillTableAndChartTo500(benchmark::State& state) {
         window.setStep(0);
         QApplication::processEvents();
         state.ResumeTiming();
-        window.setStep(explore::maximumStep);
+        window.setStep(calc::maximumSteps);
         QApplication::processEvents();
     }
 }
 BENCHMARK(FillTableAndChartTo500)->Unit(benchmark::kMillisecond);
 
 // Making the chart, as the window does once when it opens: the binary64
-// series of 500 rows and the three certified races to certifiedDigits.
+// series of 500 rows and the three certified races to pictures::certifiedDigits.
 void MakeConvergenceChart(benchmark::State& state) {
-    const std::vector<archimede::StepRow> rows = archimede::stepRows(explore::maximumStep);
+    const std::vector<calc::StepRow> rows = calc::stepRows(calc::maximumSteps);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(explore::makeConvergenceChart(rows));
+        benchmark::DoNotOptimize(pictures::makeConvergenceChart(rows));
     }
 }
 BENCHMARK(MakeConvergenceChart)->Unit(benchmark::kMillisecond);
@@ -124,7 +124,7 @@ double residentMegabytes() {
 
 void OpenWindowMemory(benchmark::State& state) {
     explore::ExploreWindow& window = shownWindow();
-    window.setStep(explore::maximumStep);
+    window.setStep(calc::maximumSteps);
     QApplication::processEvents();
     for (auto _ : state) {
         benchmark::DoNotOptimize(window.step());

@@ -2,9 +2,9 @@
 // to the first painted frame against a bare window with the same eleven
 // controls. Run: build/release/bench/form_benchmarks
 
+#include "apps/project.hpp"
 #include "calc/module1.hpp"
 #include "form/form1.hpp"
-#include "form/project.hpp"
 #include "runtime/host/application.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/platform.hpp"
@@ -134,8 +134,7 @@ BENCHMARK(StartupAgainstBareWindow)->UseManualTime()->Unit(benchmark::kMilliseco
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    calc::Module1 unused;
-    runtime::host::configureApplication(form::projectDescription(unused));
+    runtime::host::configureApplication(apps::lavoro1Project());
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

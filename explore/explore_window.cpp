@@ -1,9 +1,9 @@
 #include "explore/explore_window.hpp"
 
-#include "explore/convergence_chart.hpp"
-#include "explore/pictures.hpp"
-#include "explore/polygon_scene.hpp"
 #include "explore/step_table_model.hpp"
+#include "pictures/convergence_chart.hpp"
+#include "pictures/pictures.hpp"
+#include "pictures/polygon_scene.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
 
@@ -43,7 +43,8 @@ PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
 
 void PolygonView::setStep(int step) {
     step_ = step;
-    const PolygonScene scene = makeScene(step_, QSizeF(size()), decimalSeparator_);
+    const pictures::PolygonScene scene =
+        pictures::makeScene(step_, QSizeF(size()), decimalSeparator_);
     setAccessibleDescription(scene.title + QLatin1Char(' ') + scene.insetCaption[0] +
                              QLatin1Char(' ') + scene.insetCaption[1]);
     update();
@@ -51,8 +52,8 @@ void PolygonView::setStep(int step) {
 
 void PolygonView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintScene(painter, makeScene(step_, QSizeF(size()), decimalSeparator_),
-               isDark(palette()) ? darkColours() : lightColours());
+    pictures::paintScene(painter, pictures::makeScene(step_, QSizeF(size()), decimalSeparator_),
+                         isDark(palette()) ? pictures::darkColours() : pictures::lightColours());
 }
 
 void StepTableView::keyPressEvent(QKeyEvent* event) {
@@ -68,8 +69,8 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
 
 ExploreWindow::ExploreWindow(const QLocale& locale, int step, QWidget* parent)
     : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
-      rows_(std::make_shared<const std::vector<archimede::StepRow>>(
-          archimede::stepRows(maximumStep))) {
+      rows_(
+          std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))) {
     setObjectName(QStringLiteral("Esplora"));
     setWindowTitle(QStringLiteral("Esplora poligoni e convergenza"));
     createControls();
@@ -85,15 +86,16 @@ void ExploreWindow::createControls() {
     stepLabel_ = new QLabel(QStringLiteral("&Passo:"), this);
     stepBox_ = new QSpinBox(this);
     stepBox_->setObjectName(QStringLiteral("stepBox"));
-    stepBox_->setRange(minimumStep, maximumStep);
+    stepBox_->setRange(calc::minimumSteps, calc::maximumSteps);
     stepBox_->setAccessibleName(QStringLiteral("Passo"));
     stepBox_->setAccessibleDescription(
-        QStringLiteral("Passo da 1 a 500, contato come nella tabella: al passo 1 gli esagoni, "
-                       "a ogni passo il doppio dei lati"));
+        QStringLiteral("Passo %1, contato come nella tabella: al passo 1 gli esagoni, "
+                       "a ogni passo il doppio dei lati")
+            .arg(QString::fromStdString(calc::stepRangeText())));
     stepLabel_->setBuddy(stepBox_);
     stepSlider_ = new QSlider(Qt::Horizontal, this);
     stepSlider_->setObjectName(QStringLiteral("stepSlider"));
-    stepSlider_->setRange(minimumStep, maximumStep);
+    stepSlider_->setRange(calc::minimumSteps, calc::maximumSteps);
     stepSlider_->setPageStep(10);
     stepSlider_->setAccessibleName(QStringLiteral("Passo, cursore"));
     saveDrawingButton_ = new QPushButton(QStringLiteral("Salva &disegno..."), this);
@@ -115,7 +117,7 @@ void ExploreWindow::createControls() {
     table_->verticalHeader()->setVisible(false);
     // Columns as wide as the widest of all 500 rows, measured once: sizing
     // them to their contents at every step would format every cell again.
-    model_->setShownRows(maximumStep);
+    model_->setShownRows(calc::maximumSteps);
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setAccessibleName(QStringLiteral("Tabella dei passi"));
@@ -123,7 +125,7 @@ void ExploreWindow::createControls() {
         QStringLiteral("Passo, lati, limite inferiore, limite superiore e differenza; "
                        "Ctrl+C copia le righe scelte"));
 
-    chart_ = makeConvergenceChart(*rows_).release();
+    chart_ = pictures::makeConvergenceChart(*rows_).release();
     chartView_ = new QChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
@@ -179,7 +181,7 @@ void ExploreWindow::createConnections() {
 }
 
 void ExploreWindow::setStep(int step) {
-    stepChanged(std::clamp(step, minimumStep, maximumStep));
+    stepChanged(std::clamp(step, calc::minimumSteps, calc::maximumSteps));
 }
 
 int ExploreWindow::step() const {
@@ -201,11 +203,11 @@ void ExploreWindow::stepChanged(int step) {
 }
 
 QString ExploreWindow::saveDrawing(const QString& path, QSize size) const {
-    return writeDrawing(path, step(), size, decimalSeparator_);
+    return pictures::writeDrawing(path, step(), size, decimalSeparator_);
 }
 
 QString ExploreWindow::saveChart(const QString& path, QSize size) const {
-    return writeChart(path, *chart_, size);
+    return pictures::writeChart(path, *chart_, size);
 }
 
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,

@@ -3,8 +3,9 @@
 // Esplora: the polygons of a step closing in on the circle, the table of the
 // steps and the convergence of the digits, driven by one step control.
 
-#include "archimede/table.hpp"
-#include "explore/command_line.hpp" // defaultStep
+#include "calc/picture_size.hpp"
+#include "calc/step_range.hpp"
+#include "calc/step_rows.hpp"
 
 #include <QLocale>
 #include <QSize>
@@ -23,9 +24,12 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 
+namespace pictures {
+class ConvergenceChart;
+}
+
 namespace explore {
 
-class ConvergenceChart;
 class StepTableModel;
 
 // The dialog of the save buttons, suggesting suggestedName in the current
@@ -60,7 +64,7 @@ protected:
 
 class ExploreWindow : public QWidget {
 public:
-    explicit ExploreWindow(const QLocale& locale, int step = defaultStep,
+    explicit ExploreWindow(const QLocale& locale, int step = calc::defaultExploreStep,
                            QWidget* parent = nullptr);
     ~ExploreWindow() override;
 
@@ -69,10 +73,14 @@ public:
     int step() const;
 
     // The pictures as the save buttons write them; empty, or the error.
-    QString saveDrawing(const QString& path, QSize size = {900, 600}) const;
-    QString saveChart(const QString& path, QSize size = {900, 600}) const;
+    QString saveDrawing(const QString& path,
+                        QSize size = QSize(calc::defaultPictureSize.width,
+                                           calc::defaultPictureSize.height)) const;
+    QString saveChart(const QString& path,
+                      QSize size = QSize(calc::defaultPictureSize.width,
+                                         calc::defaultPictureSize.height)) const;
 
-    const ConvergenceChart& chart() const { return *chart_; }
+    const pictures::ConvergenceChart& chart() const { return *chart_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -87,8 +95,8 @@ private:
     void stepChanged(int step);
 
     std::string decimalSeparator_;
-    std::shared_ptr<const std::vector<archimede::StepRow>> rows_;
-    ConvergenceChart* chart_ = nullptr; // owned by chartView_
+    std::shared_ptr<const std::vector<calc::StepRow>> rows_;
+    pictures::ConvergenceChart* chart_ = nullptr; // owned by chartView_
     StepTableModel* model_ = nullptr;
 
     QLabel* stepLabel_ = nullptr;

@@ -1,6 +1,6 @@
 #include "explore/step_table_model.hpp"
 
-#include "form/compute_command.hpp"
+#include "calc/compute_command.hpp"
 #include "runtime/number_format.hpp"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ const std::array<QString, ColumnCount> headers = {
 
 } // namespace
 
-StepTableModel::StepTableModel(std::shared_ptr<const std::vector<archimede::StepRow>> rows,
+StepTableModel::StepTableModel(std::shared_ptr<const std::vector<calc::StepRow>> rows,
                                std::string decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), rows_(std::move(rows)),
       decimalSeparator_(std::move(decimalSeparator)) {}
@@ -50,21 +50,21 @@ int StepTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString StepTableModel::cellText(int row, int column) const {
-    const archimede::StepRow& step = (*rows_)[static_cast<std::size_t>(row)];
+    const calc::StepRow& step = (*rows_)[static_cast<std::size_t>(row)];
     // The table's formats are the window's and archimede --tabella's.
     switch (column) {
     case StepColumn:
         return QString::number(step.step);
     case SidesColumn:
         return QString::fromStdString(
-            runtime::formatNumber(step.sides, form::sidesFormat, decimalSeparator_));
+            runtime::formatNumber(step.sides, calc::sidesFormat, decimalSeparator_));
     case LowerColumn:
-        return QString::fromStdString(form::formatBound(step.lowerBound, decimalSeparator_));
+        return QString::fromStdString(calc::formatBound(step.lowerBound, decimalSeparator_));
     case UpperColumn:
-        return QString::fromStdString(form::formatBound(step.upperBound, decimalSeparator_));
+        return QString::fromStdString(calc::formatBound(step.upperBound, decimalSeparator_));
     case DifferenceColumn:
         return QString::fromStdString(
-            runtime::formatNumber(step.difference, form::sidesFormat, decimalSeparator_));
+            runtime::formatNumber(step.difference, calc::sidesFormat, decimalSeparator_));
     default:
         return {};
     }

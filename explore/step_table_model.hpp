@@ -3,7 +3,7 @@
 // The step table of the window: archimede's rows for steps 1 to the chosen
 // count, in the window's formats with the locale's decimal separator.
 
-#include "archimede/table.hpp"
+#include "calc/step_rows.hpp"
 
 #include <QAbstractTableModel>
 #include <QModelIndexList>
@@ -21,7 +21,7 @@ class StepTableModel : public QAbstractTableModel {
 public:
     // rows are shared with the rest of the window and hold steps 1 to 500;
     // the model shows the first shownRows() of them.
-    StepTableModel(std::shared_ptr<const std::vector<archimede::StepRow>> rows,
+    StepTableModel(std::shared_ptr<const std::vector<calc::StepRow>> rows,
                    std::string decimalSeparator, QObject* parent = nullptr);
 
     void setShownRows(int count);
@@ -40,7 +40,7 @@ public:
 private:
     QString cellText(int row, int column) const;
 
-    std::shared_ptr<const std::vector<archimede::StepRow>> rows_;
+    std::shared_ptr<const std::vector<calc::StepRow>> rows_;
     std::string decimalSeparator_;
     int shown_ = 0;
 };

@@ -1,6 +1,6 @@
 #include "form/form1.hpp"
 
-#include "form/compute_command.hpp"
+#include "calc/compute_command.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/platform.hpp"
@@ -109,9 +109,10 @@ void Form1::createControls() {
     // A focused button is pressed by Enter as well as by Space.
     Command1->setAutoDefault(true);
 
-    Label9 = make.staticLabel("Label9", QStringLiteral("  [da 1 a 500]"),
+    const QString stepRange = QString::fromStdString(calc::stepRangeText());
+    Label9 = make.staticLabel("Label9", QStringLiteral("  [%1]").arg(stepRange),
                               toPixels({5640, 600, 2055, 495}));
-    Label9->setAccessibleName(QStringLiteral("da 1 a 500"));
+    Label9->setAccessibleName(stepRange);
     Label8 =
         make.staticLabel("Label8", QStringLiteral("Numero lati poligono inscritto e circoscritto"),
                          toPixels({120, 1560, 4455, 735}));
@@ -144,8 +145,8 @@ void Form1::createConnections() {
 }
 
 void Form1::Command1_Click() {
-    const ComputeOutcome outcome =
-        runComputeCommand(module_, Text1->text().toStdString(), decimalSeparator_);
+    const calc::ComputeOutcome outcome =
+        calc::runComputeCommand(module_, Text1->text().toStdString(), decimalSeparator_);
     if (!outcome.computed) {
         runtime::host::messageBox(this, QString::fromStdString(outcome.warning));
         return;

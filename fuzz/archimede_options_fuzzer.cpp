@@ -94,9 +94,9 @@ void checkPicturePath(const std::string& path, std::string_view option,
 void checkOptions(const archimede::Options& options,
                   const std::vector<std::string_view>& arguments) {
     using archimede::Mode;
-    using archimede::OutputFormat;
-    check(options.format == OutputFormat::Text || options.format == OutputFormat::Csv ||
-              options.format == OutputFormat::Json,
+    using calc::OutputFormat;
+    check(options.format == calc::OutputFormat::Text || options.format == calc::OutputFormat::Csv ||
+              options.format == calc::OutputFormat::Json,
           "format out of its enumeration");
     check(options.pictureWidth >= 16 && options.pictureWidth <= 10000 &&
               options.pictureHeight >= 16 && options.pictureHeight <= 10000,
@@ -199,10 +199,10 @@ Line generateLine(FuzzedDataProvider& input) {
             groups.push_back({"--esatto"});
         }
         if (input.ConsumeBool()) {
-            constexpr std::array<std::pair<std::string_view, archimede::OutputFormat>, 3> formats =
-                {{{"testo", archimede::OutputFormat::Text},
-                  {"csv", archimede::OutputFormat::Csv},
-                  {"json", archimede::OutputFormat::Json}}};
+            constexpr std::array<std::pair<std::string_view, calc::OutputFormat>, 3> formats = {
+                {{"testo", calc::OutputFormat::Text},
+                 {"csv", calc::OutputFormat::Csv},
+                 {"json", calc::OutputFormat::Json}}};
             const auto& [name, format] = pick(input, formats);
             expected.format = format;
             groups.push_back(withValue(input, "--formato", std::string(name)));

@@ -7,8 +7,8 @@
 // the words it refuses it with, must be those of the window's compute command
 // for the same text.
 
-#include "explore/command_line.hpp"
-#include "form/compute_command.hpp"
+#include "apps/command_line.hpp"
+#include "calc/compute_command.hpp"
 #include "runtime/errors.hpp"
 #include "runtime/host/command_line.hpp"
 
@@ -34,7 +34,7 @@ void check(bool holds, const char* what) {
 
 // lavoro1's, with the application's own --esplora and PASSI check.
 const runtime::host::CommandLineSyntax& syntax() {
-    static const runtime::host::CommandLineSyntax made = explore::withExploreOption({
+    static const runtime::host::CommandLineSyntax made = apps::withExploreOption({
         .executableName = QStringLiteral("lavoro1"),
         .versionLine = QStringLiteral("Lavoro1 1.00"),
         .summary = QStringLiteral("Prova."),
@@ -57,11 +57,11 @@ struct WindowAnswer {
 WindowAnswer windowAnswer(const QString& text) {
     calc::Module1 module;
     try {
-        const form::ComputeOutcome outcome =
-            form::runComputeCommand(module, text.toStdString(), ".");
+        const calc::ComputeOutcome outcome =
+            calc::runComputeCommand(module, text.toStdString(), ".");
         if (outcome.computed) {
-            check(module.iterationCount >= form::minimumSteps &&
-                      module.iterationCount <= form::maximumSteps,
+            check(module.iterationCount >= calc::minimumSteps &&
+                      module.iterationCount <= calc::maximumSteps,
                   "the window computed a step outside 1..500");
             return {.step = module.iterationCount, .refusal = {}};
         }
@@ -79,7 +79,7 @@ void checkPassi(const QStringList& arguments, const QString& passi) {
     if (window.refusal.isEmpty()) {
         check(read.action == runtime::host::CommandLine::Action::Run,
               "a PASSI the window computes was refused");
-        check(explore::requestedStep(*read.parser) == window.step,
+        check(apps::requestedStep(*read.parser) == window.step,
               "Esplora opens at another step than the window computes");
     } else {
         check(read.action == runtime::host::CommandLine::Action::Refuse,
@@ -136,8 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(read.parser->positionalArguments().isEmpty() ||
                   read.parser->isSet(QStringLiteral("esplora")),
               "PASSI accepted without --esplora");
-        if (const std::optional<int> step = explore::requestedStep(*read.parser)) {
-            check(*step >= form::minimumSteps && *step <= form::maximumSteps,
+        if (const std::optional<int> step = apps::requestedStep(*read.parser)) {
+            check(*step >= calc::minimumSteps && *step <= calc::maximumSteps,
                   "Esplora asked for at a step outside 1..500");
         }
         break;

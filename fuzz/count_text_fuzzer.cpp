@@ -3,7 +3,7 @@
 // rounding to a count and the compute command's refusal. A failed check aborts, which libFuzzer
 // reports with the input that caused it.
 
-#include "form/compute_command.hpp"
+#include "calc/compute_command.hpp"
 #include "runtime/conversions.hpp"
 #include "runtime/errors.hpp"
 
@@ -199,12 +199,12 @@ std::optional<std::int32_t> countOf(double value) {
 
 // The results of every accepted count, computed once from its plain spelling
 // on a fresh module: any other text for that count must give the same.
-const form::ComputeOutcome& referenceOutcome(std::int32_t count) {
-    static std::array<std::optional<form::ComputeOutcome>, form::maximumSteps + 1> outcomes;
-    std::optional<form::ComputeOutcome>& outcome = outcomes[static_cast<std::size_t>(count)];
+const calc::ComputeOutcome& referenceOutcome(std::int32_t count) {
+    static std::array<std::optional<calc::ComputeOutcome>, calc::maximumSteps + 1> outcomes;
+    std::optional<calc::ComputeOutcome>& outcome = outcomes[static_cast<std::size_t>(count)];
     if (!outcome) {
         calc::Module1 fresh;
-        outcome = form::runComputeCommand(fresh, std::to_string(count), ".");
+        outcome = calc::runComputeCommand(fresh, std::to_string(count), ".");
     }
     return *outcome;
 }
@@ -213,9 +213,9 @@ void checkComputeCommand(std::string_view text, std::optional<std::int32_t> coun
     // One module for the whole run, as in the window: nothing may leak from
     // one run of the command into the next.
     static calc::Module1 module;
-    form::ComputeOutcome outcome;
+    calc::ComputeOutcome outcome;
     try {
-        outcome = form::runComputeCommand(module, text, ".");
+        outcome = calc::runComputeCommand(module, text, ".");
     } catch (const runtime::RuntimeError& error) {
         check(error.number() == runtime::ErrorNumber::Overflow,
               "the compute command raised other than 6");
@@ -223,9 +223,10 @@ void checkComputeCommand(std::string_view text, std::optional<std::int32_t> coun
         return;
     }
     check(count.has_value(), "the compute command accepted a count beyond 32 bits");
-    if (*count < form::minimumSteps || *count > form::maximumSteps) {
-        const std::string_view expected =
-            *count > form::maximumSteps ? form::tooManyStepsWarning : form::tooFewStepsWarning;
+    if (*count < calc::minimumSteps || *count > calc::maximumSteps) {
+        const std::string expected = *count > calc::maximumSteps
+                                         ? std::string(calc::tooManyStepsWarning)
+                                         : calc::tooFewStepsWarning();
         check(!outcome.computed, "the compute command computed a refused count");
         check(outcome.warning == expected && module.warningText == expected, "wrong refusal text");
         check(outcome.sides.empty() && outcome.lowerBound.empty() && outcome.upperBound.empty(),
@@ -234,7 +235,7 @@ void checkComputeCommand(std::string_view text, std::optional<std::int32_t> coun
     }
     check(outcome.computed && outcome.warning.empty(), "an accepted count was not computed");
     check(module.iterationCount == *count, "the module holds another count");
-    const form::ComputeOutcome& reference = referenceOutcome(*count);
+    const calc::ComputeOutcome& reference = referenceOutcome(*count);
     check(outcome.sides == reference.sides && outcome.lowerBound == reference.lowerBound &&
               outcome.upperBound == reference.upperBound,
           "the results differ from those of the same count typed plainly");

@@ -4,8 +4,8 @@
 // value of the binary number, rounded to nearest with ties to even by the code
 // below, and have the pattern's shape.
 
-#include "explore/number_formats.hpp"
-#include "form/compute_command.hpp"
+#include "calc/compute_command.hpp"
+#include "calc/number_formats.hpp"
 #include "runtime/number_format.hpp"
 
 #include <array>
@@ -39,10 +39,10 @@ constexpr std::array shapes = {
     Shape{"0.0", false, 1},        // Esplora's magnification below a thousand
     Shape{"0.0E+00", true, 2},     // Esplora's magnification above, and a side's distance
 };
-static_assert(form::sidesPattern == shapes[0].pattern && form::boundPattern == shapes[1].pattern &&
-              explore::zoomPattern == shapes[2].pattern &&
-              explore::largeZoomPattern == shapes[3].pattern &&
-              explore::versinePattern == shapes[3].pattern);
+static_assert(calc::sidesPattern == shapes[0].pattern && calc::boundPattern == shapes[1].pattern &&
+              calc::zoomPattern == shapes[2].pattern &&
+              calc::largeZoomPattern == shapes[3].pattern &&
+              calc::versinePattern == shapes[3].pattern);
 
 // Enough to write any binary64 exactly: it has at most 767 significant
 // digits, at most 309 before the point and 1074 after it.

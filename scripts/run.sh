@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target lavoro1
-exec build/release/form/lavoro1 </dev/null
+exec build/release/bin/lavoro1 </dev/null

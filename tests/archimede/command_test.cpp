@@ -1,6 +1,6 @@
 #include "archimede/command.hpp"
+#include "calc/compute_command.hpp"
 #include "calc/module1.hpp"
-#include "form/compute_command.hpp"
 #include "lavoro1/project_info.hpp"
 #include "tests/archimede/run_archimede.hpp"
 
@@ -91,7 +91,7 @@ TEST(ExactOneResult, ReadsBackAsTheWindowsDoublesWithEitherSeparator) {
         for (const char* steps : {"1", "5", "24", "500"}) {
             SCOPED_TRACE(std::string(steps) + " with '" + separator + "'");
             calc::Module1 module;
-            ASSERT_TRUE(form::runComputeCommand(module, steps, separator).computed);
+            ASSERT_TRUE(calc::runComputeCommand(module, steps, separator).computed);
 
             const auto outcome = runArchimede({steps, "--esatto"}, separator);
             ASSERT_EQ(outcome.status, 0);

@@ -11,8 +11,8 @@
 namespace {
 
 using archimede::Mode;
-using archimede::OutputFormat;
 using archimede::testing::runArchimede;
+using calc::OutputFormat;
 
 archimede::Options parsed(std::initializer_list<std::string_view> arguments) {
     const std::vector<std::string_view> list(arguments);
@@ -25,10 +25,10 @@ TEST(ParseOptions, ReadsEachFormOfTheCommandLine) {
     EXPECT_EQ(table.stepsText, "30");
     EXPECT_TRUE(table.table);
     EXPECT_TRUE(table.exact);
-    EXPECT_EQ(table.format, OutputFormat::Csv);
+    EXPECT_EQ(table.format, calc::OutputFormat::Csv);
 
-    EXPECT_EQ(parsed({"--formato=json", "2"}).format, OutputFormat::Json);
-    EXPECT_EQ(parsed({"--formato", "testo", "2"}).format, OutputFormat::Text);
+    EXPECT_EQ(parsed({"--formato=json", "2"}).format, calc::OutputFormat::Json);
+    EXPECT_EQ(parsed({"--formato", "testo", "2"}).format, calc::OutputFormat::Text);
 
     const auto digits = parsed({"--cifre=250"});
     EXPECT_EQ(digits.mode, Mode::Digits);

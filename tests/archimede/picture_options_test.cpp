@@ -70,12 +70,18 @@ TEST(PictureOptions, ReadTheStepAsTheWindowDoesFromTheHexagonTo500) {
         EXPECT_EQ(run.asked[0].width, 900) << "900 x 600 unless asked";
         EXPECT_EQ(run.asked[0].height, 600);
     }
-    for (const std::string_view steps : {"501", "-1"}) {
-        SCOPED_TRACE(steps);
-        const PictureRun run = runWithWriter({steps, "--grafico", "c.svg"});
+    // Refused in the words of archimede PASSI without pictures, and Form1's.
+    const struct {
+        std::string_view steps;
+        std::string_view refusal;
+    } refused[] = {{"501", "Risultati inattendibili!\n"},
+                   {"-1", "Inserire un numero di iterazioni da 1 a 500.\n"}};
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.steps);
+        const PictureRun run = runWithWriter({c.steps, "--grafico", "c.svg"});
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.asked.empty());
-        EXPECT_EQ(run.err, "archimede: --disegno e --grafico vogliono PASSI da 1 a 500\n");
+        EXPECT_EQ(run.err, c.refusal);
     }
 }
 

@@ -1,9 +1,10 @@
-#include "archimede/table.hpp"
+#include "calc/digits.hpp"
+#include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
-#include "explore/convergence.hpp"
-#include "explore/convergence_chart.hpp"
 #include "explore/explore_window.hpp"
-#include "explore/polygon_scene.hpp"
+#include "pictures/certified_series.hpp"
+#include "pictures/convergence_chart.hpp"
+#include "pictures/polygon_scene.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
 
 #include <QAccessible>
@@ -38,7 +39,7 @@ const QLocale english(QLocale::English, QLocale::UnitedStates);
 // A shown Esplora window driven with real key and mouse events.
 class ExploreWindowTest : public ::testing::Test {
 protected:
-    void open(int step = explore::defaultStep, const QLocale& locale = italian) {
+    void open(int step = calc::defaultExploreStep, const QLocale& locale = italian) {
         window = std::make_unique<explore::ExploreWindow>(locale, step);
         window->show();
         window->activateWindow();
@@ -124,8 +125,8 @@ TEST_F(ExploreWindowTest, SpinBoxAndSliderStayInSyncAndDriveTheViews) {
 // archimede --tabella's text: its cells, a row per line.
 std::vector<std::vector<std::string>> archimedeCells(int steps, std::string_view separator) {
     std::ostringstream out;
-    const std::vector<archimede::StepRow> rows = archimede::stepRows(steps);
-    archimede::writeRows(out, rows, archimede::OutputFormat::Text, false, separator);
+    const std::vector<calc::StepRow> rows = calc::stepRows(steps);
+    calc::writeRows(out, rows, calc::OutputFormat::Text, false, separator);
     std::istringstream lines(out.str());
     std::string line;
     std::getline(lines, line); // the header
@@ -175,7 +176,7 @@ TEST_F(ExploreWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
 
 // --- The chart ---------------------------------------------------------------
 
-QLineSeries* lineNamed(const explore::ConvergenceChart& chart, const QString& name) {
+QLineSeries* lineNamed(const pictures::ConvergenceChart& chart, const QString& name) {
     for (QAbstractSeries* series : chart.series()) {
         if (series->name() == name) {
             return qobject_cast<QLineSeries*>(series);
@@ -187,18 +188,18 @@ QLineSeries* lineNamed(const explore::ConvergenceChart& chart, const QString& na
 
 TEST_F(ExploreWindowTest, ChartShowsTheBinary64DigitsOfEachBound) {
     open(30);
-    const std::vector<archimede::StepRow> rows = archimede::stepRows(30);
-    const explore::ConvergenceChart& chart = window->chart();
+    const std::vector<calc::StepRow> rows = calc::stepRows(30);
+    const pictures::ConvergenceChart& chart = window->chart();
     QLineSeries* lower = lineNamed(chart, QStringLiteral("Limite inferiore"));
     QLineSeries* upper = lineNamed(chart, QStringLiteral("Limite superiore"));
     ASSERT_TRUE(lower != nullptr && upper != nullptr);
     for (const int step : {1, 10, 26}) {
         SCOPED_TRACE(step);
-        const archimede::StepRow& row = rows[static_cast<std::size_t>(step - 1)];
+        const calc::StepRow& row = rows[static_cast<std::size_t>(step - 1)];
         const QPointF lowerPoint = lower->at(step - 1);
         EXPECT_EQ(lowerPoint.x(), step);
-        EXPECT_DOUBLE_EQ(lowerPoint.y(), explore::correctDigits(row.lowerBound));
-        EXPECT_DOUBLE_EQ(upper->at(step - 1).y(), explore::correctDigits(row.upperBound));
+        EXPECT_DOUBLE_EQ(lowerPoint.y(), calc::correctDigits(row.lowerBound));
+        EXPECT_DOUBLE_EQ(upper->at(step - 1).y(), calc::correctDigits(row.upperBound));
     }
     EXPECT_NEAR(lower->at(0).y(), 0.849, 0.001);
     EXPECT_NEAR(lower->at(25).y(), 15.5, 0.1) << "step 26: 3.2e-16 from pi";
@@ -230,15 +231,16 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
         {certified::Method::Huygens, "Dimostrate: huygens", 20},
         {certified::Method::Richardson, "Dimostrate: richardson", 10},
     };
-    const std::unique_ptr<explore::ConvergenceChart> copy = explore::copyForExport(window->chart());
+    const std::unique_ptr<pictures::ConvergenceChart> copy =
+        pictures::copyForExport(window->chart());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto rows = certified::race(c.method, explore::certifiedDigits);
+        const auto rows = certified::race(c.method, pictures::certifiedDigits);
         const int proven = rows.at(static_cast<std::size_t>(c.step - 1)).provenDigits;
         ASSERT_GT(proven, 0);
-        for (const explore::ConvergenceChart* chart :
-             std::initializer_list<const explore::ConvergenceChart*>{&window->chart(),
-                                                                     copy.get()}) {
+        for (const pictures::ConvergenceChart* chart :
+             std::initializer_list<const pictures::ConvergenceChart*>{&window->chart(),
+                                                                      copy.get()}) {
             QLineSeries* line = lineNamed(*chart, QString::fromUtf8(c.name));
             ASSERT_NE(line, nullptr);
             EXPECT_EQ(digitsAt(*line, c.step), static_cast<double>(proven));
@@ -246,7 +248,7 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
         }
     }
     EXPECT_GE(digitsAt(*lineNamed(window->chart(), QStringLiteral("Dimostrate: richardson")), 28),
-              explore::certifiedDigits)
+              pictures::certifiedDigits)
         << "the target reached, on a digit axis that binary64's 16 digits share";
 }
 

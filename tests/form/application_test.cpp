@@ -1,5 +1,5 @@
+#include "apps/project.hpp"
 #include "calc/module1.hpp"
-#include "form/project.hpp"
 #include "lavoro1/project_info.hpp"
 #include "runtime/host/application.hpp"
 
@@ -15,8 +15,7 @@
 namespace {
 
 TEST(Lavoro1Application, ReportsItsNameVersionDesktopIdAndIcon) {
-    calc::Module1 module;
-    runtime::host::configureApplication(form::projectDescription(module));
+    runtime::host::configureApplication(apps::lavoro1Project());
     EXPECT_EQ(QCoreApplication::applicationName(), lavoro1::applicationName);
     EXPECT_EQ(QCoreApplication::applicationVersion(), lavoro1::applicationVersion);
     EXPECT_EQ(QGuiApplication::desktopFileName(), lavoro1::applicationId);

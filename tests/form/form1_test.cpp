@@ -1,5 +1,5 @@
+#include "apps/project.hpp"
 #include "form/form1.hpp"
-#include "form/project.hpp"
 #include "runtime/host/application.hpp"
 #include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
@@ -42,10 +42,7 @@ std::string str(const QString& text) {
 // A shown Form1 on its own Module1, driven with real mouse and key events.
 class Form1Test : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        calc::Module1 unused;
-        runtime::host::configureApplication(form::projectDescription(unused));
-    }
+    static void SetUpTestSuite() { runtime::host::configureApplication(apps::lavoro1Project()); }
 
     void open(const QLocale& locale = italian) {
         form = std::make_unique<form::Form1>(module, locale);

@@ -1,0 +1,68 @@
+#include "apps/command_line.hpp"
+
+#include "calc/compute_command.hpp"
+#include "runtime/errors.hpp"
+
+namespace apps {
+namespace {
+
+const QString exploreOption = QStringLiteral("esplora");
+
+// Why PASSI is refused, or an empty string when it names a step.
+QString refusalOf(const QString& passi) {
+    try {
+        const calc::StepCount read = calc::readStepCount(passi.toStdString());
+        return QString::fromUtf8(read.warning.data(), static_cast<qsizetype>(read.warning.size()));
+    } catch (const runtime::RuntimeError& error) {
+        return QString::fromStdString(error.what());
+    }
+}
+
+QString checkArguments(const QCommandLineParser& arguments) {
+    const QStringList positional = arguments.positionalArguments();
+    if (positional.isEmpty()) {
+        return {};
+    }
+    if (!arguments.isSet(exploreOption)) {
+        return QStringLiteral("argomento inatteso '%1'").arg(positional.front());
+    }
+    return refusalOf(positional.front());
+}
+
+} // namespace
+
+std::optional<int> requestedStep(const QCommandLineParser& arguments) {
+    if (!arguments.isSet(exploreOption)) {
+        return std::nullopt;
+    }
+    const QStringList positional = arguments.positionalArguments();
+    if (positional.isEmpty() || !refusalOf(positional.front()).isEmpty()) {
+        return calc::defaultExploreStep;
+    }
+    return calc::readStepCount(positional.front().toStdString()).count;
+}
+
+runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyntax syntax) {
+    syntax.options.append(QCommandLineOption(
+        exploreOption, QStringLiteral("Apre Esplora: poligoni, tabella dei passi e convergenza.")));
+    syntax.positionalName = QStringLiteral("PASSI");
+    syntax.positionalDescription =
+        QStringLiteral("Con --esplora, il passo %1 a cui si apre (predefinito %2),\n"
+                       "letto come nella finestra: il punto separa i decimali e si\n"
+                       "arrotonda al pari (4.5 vale 4).")
+            .arg(QString::fromStdString(calc::stepRangeText()))
+            .arg(calc::defaultExploreStep);
+    syntax.checkArguments = checkArguments;
+    return syntax;
+}
+
+bool asksForExplore(const runtime::host::CommandLineSyntax& syntax, int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const runtime::host::CommandLine read = runtime::host::readCommandLine(syntax, arguments);
+    return read.action == runtime::host::CommandLine::Action::Run && requestedStep(*read.parser);
+}
+
+} // namespace apps

@@ -1,0 +1,25 @@
+// lavoro1: Form1, or with --esplora the Esplora window. Esplora is a program
+// of its own, started in this one's place, so that Form1 loads no more than
+// its eleven controls need (no charts, no SVG, no ball arithmetic).
+
+#include "apps/command_line.hpp"
+#include "apps/project.hpp"
+#include "calc/module1.hpp"
+#include "form/form1.hpp"
+#include "runtime/helper_program.hpp"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    calc::Module1 module; // the module-wide state, kept for the whole run
+    runtime::host::ProjectDescription project = apps::lavoro1Project();
+    if (apps::asksForExplore(project.commandLine, argc, argv)) {
+        const std::string failure = runtime::runHelperProgram("lavoro1-esplora", argv);
+        std::fprintf(stderr, "lavoro1: %s\n", failure.c_str());
+        return 1;
+    }
+    project.createStartupForm = [&module](const QLocale& userLocale, const QCommandLineParser&) {
+        return std::make_unique<form::Form1>(module, userLocale);
+    };
+    return runtime::host::runApplication(project, argc, argv);
+}

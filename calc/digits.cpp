@@ -1,0 +1,46 @@
+#include "calc/digits.hpp"
+
+#include <cmath>
+#include <utility>
+
+namespace calc {
+
+double distanceFromPi(double value) {
+    return (value - piHigh) - piLow;
+}
+
+double correctDigits(double value) {
+    return -std::log10(std::fabs(distanceFromPi(value)));
+}
+
+std::vector<DigitSeries> binary64Series(std::span<const StepRow> rows) {
+    std::vector<DigitSeries> series = {
+        {"Limite inferiore", {}},
+        {"Limite superiore", {}},
+        {"Ampiezza", {}},
+    };
+    bool widthShown = true;
+    for (DigitSeries& line : series) {
+        line.points.reserve(rows.size());
+    }
+    for (const StepRow& row : rows) {
+        series[0].points.push_back({row.step, correctDigits(row.lowerBound)});
+        series[1].points.push_back({row.step, correctDigits(row.upperBound)});
+        widthShown = widthShown && row.difference > 0.0;
+        if (widthShown) {
+            series[2].points.push_back({row.step, -std::log10(row.difference)});
+        }
+    }
+    return series;
+}
+
+std::optional<int> firstStepPastPi(std::span<const StepRow> rows) {
+    for (const StepRow& row : rows) {
+        if (distanceFromPi(row.lowerBound) > 0.0) {
+            return row.step;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace calc

@@ -1,0 +1,25 @@
+#pragma once
+
+// The steps a user may ask for, and what a step means: step 1 computes the
+// hexagons, step n the polygons of 6 * 2^(n - 1) sides. Every face counts
+// steps this way and writes the range from these constants.
+
+#include <cstdint>
+#include <string>
+
+namespace calc {
+
+inline constexpr std::int32_t minimumSteps = 1;
+inline constexpr std::int32_t maximumSteps = 500;
+
+// The step Esplora opens at when none is asked for.
+inline constexpr std::int32_t defaultExploreStep = 3;
+
+// "da 1 a 500": the range as the messages write it.
+std::string stepRangeText();
+
+// Sides of the polygons whose bounds step shows: 6 * 2^(step - 1), exact in
+// binary64 for every step of the range.
+double sidesAtStep(std::int32_t step);
+
+} // namespace calc

@@ -1,0 +1,150 @@
+#include "calc/step_rows.hpp"
+
+#include "calc/compute_command.hpp"
+#include "runtime/arithmetic.hpp"
+#include "runtime/number_format.hpp"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstddef>
+
+namespace calc {
+namespace {
+
+constexpr std::array<std::string_view, 5> textHeader = {"Passo", "Lati", "Limite inferiore",
+                                                        "Limite superiore", "Differenza"};
+constexpr std::string_view machineHeader[] = {"passo", "lati", "inferiore", "superiore",
+                                              "differenza"};
+
+void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
+               std::string_view decimalSeparator) {
+    // The difference is small and of either sign: it takes the scientific
+    // pattern of the sides, the bounds the fixed one.
+    const auto sides = [&](double value) {
+        return exact ? exactNumber(value, decimalSeparator)
+                     : runtime::formatNumber(value, sidesPattern, decimalSeparator);
+    };
+    const auto bound = [&](double value) {
+        return exact ? exactNumber(value, decimalSeparator) : formatBound(value, decimalSeparator);
+    };
+
+    std::vector<std::vector<std::string>> cells;
+    cells.reserve(rows.size());
+    for (const StepRow& row : rows) {
+        cells.push_back({std::to_string(row.step), sides(row.sides), bound(row.lowerBound),
+                         bound(row.upperBound), sides(row.difference)});
+    }
+    writeColumns(out, textHeader, cells);
+}
+
+void writeCsv(std::ostream& out, std::span<const StepRow> rows) {
+    for (std::size_t column = 0; column < std::size(machineHeader); ++column) {
+        out << (column == 0 ? "" : ",") << machineHeader[column];
+    }
+    out << '\n';
+    for (const StepRow& row : rows) {
+        out << row.step << ',' << exactNumber(row.sides, ".") << ','
+            << exactNumber(row.lowerBound, ".") << ',' << exactNumber(row.upperBound, ".") << ','
+            << exactNumber(row.difference, ".") << '\n';
+    }
+}
+
+// One array, one object a line, so that line tools work on it too.
+void writeJson(std::ostream& out, std::span<const StepRow> rows) {
+    out << "[\n";
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const StepRow& row = rows[index];
+        out << "{\"" << machineHeader[0] << "\":" << row.step << ",\"" << machineHeader[1]
+            << "\":" << exactNumber(row.sides, ".") << ",\"" << machineHeader[2]
+            << "\":" << exactNumber(row.lowerBound, ".") << ",\"" << machineHeader[3]
+            << "\":" << exactNumber(row.upperBound, ".") << ",\"" << machineHeader[4]
+            << "\":" << exactNumber(row.difference, ".") << '}'
+            << (index + 1 < rows.size() ? ",\n" : "\n");
+    }
+    out << "]\n";
+}
+
+} // namespace
+
+StepRow rowOf(const Module1& module, std::int32_t step) {
+    StepRow row;
+    row.step = step;
+    row.sides = runtime::checked(module.sideCount / 2.0);
+    row.lowerBound = module.lowerBound;
+    row.upperBound = module.upperBound;
+    row.difference = runtime::checked(module.upperBound - module.lowerBound);
+    return row;
+}
+
+std::vector<StepRow> stepRows(std::int32_t steps) {
+    // One step at a time from the previous state: the same operations on the
+    // same values as a single run of all the steps.
+    Module1 module;
+    module.sideCount = startSideCount;
+    module.sideLength = startSideLength;
+    module.iterationCount = 1;
+    std::vector<StepRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::max(steps, 0)));
+    for (std::int32_t step = 1; step <= steps; ++step) {
+        module.DoublePolygons();
+        rows.push_back(rowOf(module, step));
+    }
+    return rows;
+}
+
+std::string exactNumber(double value, std::string_view decimalSeparator) {
+    std::array<char, 32> written;
+    const char* const end = std::to_chars(written.data(), written.data() + written.size(), value,
+                                          std::chars_format::general, 17)
+                                .ptr;
+    std::string text;
+    for (const char* c = written.data(); c != end; ++c) {
+        if (*c == '.') {
+            text += decimalSeparator;
+        } else {
+            text += *c;
+        }
+    }
+    return text;
+}
+
+void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat format, bool exact,
+               std::string_view decimalSeparator) {
+    switch (format) {
+    case OutputFormat::Text:
+        writeText(out, rows, exact, decimalSeparator);
+        return;
+    case OutputFormat::Csv:
+        writeCsv(out, rows);
+        return;
+    case OutputFormat::Json:
+        writeJson(out, rows);
+        return;
+    }
+}
+
+void writeColumns(std::ostream& out, std::span<const std::string_view> header,
+                  std::span<const std::vector<std::string>> lines) {
+    std::vector<std::size_t> widths(header.size());
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        widths[column] = header[column].size();
+        for (const auto& line : lines) {
+            widths[column] = std::max(widths[column], line.at(column).size());
+        }
+    }
+    const auto writeLine = [&](const auto& line) {
+        for (std::size_t column = 0; column < widths.size(); ++column) {
+            const std::string_view cell = line[column];
+            out << (column == 0 ? "" : "  ") << std::string(widths[column] - cell.size(), ' ')
+                << cell;
+        }
+        out << '\n';
+    };
+    writeLine(header);
+    for (const auto& line : lines) {
+        writeLine(line);
+    }
+}
+
+} // namespace calc

@@ -1,0 +1,243 @@
+#include "pictures/convergence_chart.hpp"
+
+#include "pictures/certified_series.hpp"
+#include "pictures/polygon_scene.hpp"
+
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPen>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pictures {
+namespace {
+
+// Fixed fonts and sizes, so that the chart looks the same on every machine
+// and in every export.
+QFont chartFont(int pixels, bool bold = false) {
+    QFont font = sceneFont();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// A tick interval of 1, 2 or 5 times a power of ten giving at most ten ticks.
+double tickInterval(double span) {
+    double interval = 1.0;
+    for (const double scale : {1.0, 10.0, 100.0, 1000.0}) {
+        for (const double base : {1.0, 2.0, 5.0}) {
+            interval = base * scale;
+            if (span / interval <= 10.0) {
+                return interval;
+            }
+        }
+    }
+    return interval;
+}
+
+constexpr int markedPointsUpTo = 60;
+
+// The digit axis runs from lowestDigits, under every binary64 point (the
+// width's first has 0.33 digits), to a little over the highest point shown,
+// and at least one decade above 1: labels only come at powers of ten.
+constexpr double lowestDigits = 0.2;
+constexpr double fewestTopDigits = 10.0;
+constexpr double headroom = 1.5;
+
+// Each change lays the axis out again: never ask for a wide range with a
+// narrow interval in between, which would lay out hundreds of ticks.
+void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval) {
+    if (interval > axis.tickInterval()) {
+        axis.setTickInterval(interval);
+        axis.setRange(low, high);
+    } else {
+        axis.setRange(low, high);
+        axis.setTickInterval(interval);
+    }
+}
+
+} // namespace
+
+ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
+    setTitle(QStringLiteral("Cifre corrette di pi greco"));
+    setTitleFont(chartFont(15, true));
+    legend()->setFont(chartFont(12));
+    legend()->setAlignment(Qt::AlignRight);
+    setMargins(QMargins(4, 4, 4, 4));
+
+    stepAxis_ = new QValueAxis(this);
+    stepAxis_->setTitleText(QStringLiteral("Passo"));
+    stepAxis_->setLabelFormat(QStringLiteral("%d"));
+    stepAxis_->setTickType(QValueAxis::TicksDynamic);
+    stepAxis_->setTickAnchor(0.0);
+    digitAxis_ = new QLogValueAxis(this);
+    digitAxis_->setTitleText(QStringLiteral("Cifre corrette (scala logaritmica)"));
+    digitAxis_->setLabelFormat(QStringLiteral("%g"));
+    digitAxis_->setBase(10.0);
+    digitAxis_->setMinorTickCount(8);
+    for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{stepAxis_, digitAxis_}) {
+        axis->setLabelsFont(chartFont(11));
+        axis->setTitleFont(chartFont(12));
+    }
+    addAxis(stepAxis_, Qt::AlignBottom);
+    addAxis(digitAxis_, Qt::AlignLeft);
+
+    if (runOutStep_) {
+        runOutLine_ = new QLineSeries(this);
+        runOutPoint_ = new QScatterSeries(this);
+        runOutPoint_->setName(QStringLiteral("binary64 esaurito (passo %1)").arg(*runOutStep_));
+        runOutPoint_->setMarkerSize(10.0);
+        addMarkerSeries();
+    }
+    applyColours();
+}
+
+void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
+    auto* line = new QLineSeries(this);
+    line->setName(QString::fromStdString(series.name));
+    line->setMarkerSize(4.0);
+    if (runOutStep_) {
+        // The legend lists series in the order they were added: the marker last.
+        removeSeries(runOutLine_);
+        removeSeries(runOutPoint_);
+    }
+    addSeries(line);
+    line->attachAxis(stepAxis_);
+    line->attachAxis(digitAxis_);
+    if (runOutStep_) {
+        addMarkerSeries();
+    }
+    series_.push_back(series);
+    lines_.push_back(line);
+    if (series_.size() == 1 && runOutStep_) {
+        for (const calc::DigitPoint& point : series.points) {
+            if (point.step == *runOutStep_) {
+                runOutDigits_ = point.digits;
+            }
+        }
+    }
+    applyColours();
+    setShownSteps(shown_);
+}
+
+void ConvergenceChart::addMarkerSeries() {
+    for (QXYSeries* marker : std::initializer_list<QXYSeries*>{runOutLine_, runOutPoint_}) {
+        addSeries(marker);
+        marker->attachAxis(stepAxis_);
+        marker->attachAxis(digitAxis_);
+    }
+    legend()->markers(runOutLine_).front()->setVisible(false);
+}
+
+void ConvergenceChart::setShownSteps(int count) {
+    shown_ = std::clamp(count, 0, calc::maximumSteps);
+    double highest = 1.0;
+    for (std::size_t i = 0; i < series_.size(); ++i) {
+        QList<QPointF> points;
+        points.reserve(shown_);
+        for (const calc::DigitPoint& point : series_[i].points) {
+            if (point.step <= shown_ && point.digits > 0.0) {
+                points.append(QPointF(point.step, point.digits));
+                highest = std::max(highest, point.digits);
+            }
+        }
+        lines_[i]->replace(points);
+        // Points are marked while they stand apart, and a lone point (one
+        // step shown) has no line to draw without its mark.
+        lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
+    }
+    const double top = std::max(fewestTopDigits, highest * headroom);
+    const double lastStep = std::max(shown_, 2);
+    setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0));
+    digitAxis_->setRange(lowestDigits, top);
+
+    if (runOutStep_) {
+        const bool marked = *runOutStep_ <= shown_;
+        runOutLine_->setVisible(marked);
+        runOutPoint_->setVisible(marked);
+        legend()->markers(runOutPoint_).front()->setVisible(marked);
+        legend()->markers(runOutLine_).front()->setVisible(false);
+        runOutLine_->replace(
+            QList<QPointF>{QPointF(*runOutStep_, lowestDigits), QPointF(*runOutStep_, top)});
+        runOutPoint_->replace(QList<QPointF>{QPointF(*runOutStep_, runOutDigits_)});
+    }
+}
+
+QString ConvergenceChart::note() const {
+    if (!runOutStep_) {
+        return QStringLiteral("Il limite inferiore in binary64 resta sotto pi greco.");
+    }
+    if (*runOutStep_ > shown_) {
+        return QStringLiteral("Con %1 passi o più il limite inferiore calcolato in binary64 "
+                              "supera pi greco.")
+            .arg(*runOutStep_);
+    }
+    return QStringLiteral("Dal passo %1 il limite inferiore in binary64 supera pi greco: gli "
+                          "arrotondamenti hanno esaurito le circa 16 cifre del formato.")
+        .arg(*runOutStep_);
+}
+
+void ConvergenceChart::setDark(bool dark) {
+    dark_ = dark;
+    setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    // A theme resets fonts and colours: set them again.
+    setTitleFont(chartFont(15, true));
+    legend()->setFont(chartFont(12));
+    for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{stepAxis_, digitAxis_}) {
+        axis->setLabelsFont(chartFont(11));
+        axis->setTitleFont(chartFont(12));
+    }
+    applyColours();
+}
+
+void ConvergenceChart::applyColours() {
+    const SceneColours colours = dark_ ? darkColours() : lightColours();
+    // The bounds take the drawing's colours of the polygons they come from;
+    // the width is green and the proven digits (doubling, Huygens,
+    // Richardson) purple, amber and magenta, lighter on a dark background.
+    const QColor fixed[] = {colours.inscribed,
+                            colours.circumscribed,
+                            QColor(46, 160, 67),
+                            dark_ ? QColor(190, 150, 255) : QColor(120, 70, 180),
+                            dark_ ? QColor(245, 190, 60) : QColor(190, 125, 0),
+                            dark_ ? QColor(255, 120, 200) : QColor(200, 40, 130)};
+    for (std::size_t i = 0; i < lines_.size() && i < std::size(fixed); ++i) {
+        lines_[i]->setPen(QPen(fixed[i], 2.0));
+    }
+    // The dark theme draws the eight minor lines of each decade as bright as
+    // the major ones: keep them faint, as the light theme does.
+    digitAxis_->setMinorGridLinePen(
+        QPen(dark_ ? QColor(70, 70, 70) : QColor(225, 225, 225), 1.0, Qt::DashLine));
+    if (runOutStep_) {
+        QPen dashed(colours.frame, 1.0, Qt::DashLine);
+        runOutLine_->setPen(dashed);
+        runOutPoint_->setColor(colours.text);
+        runOutPoint_->setBorderColor(colours.text);
+    }
+}
+
+std::unique_ptr<ConvergenceChart> makeConvergenceChart(std::span<const calc::StepRow> rows) {
+    auto chart = std::make_unique<ConvergenceChart>(calc::firstStepPastPi(rows));
+    for (const calc::DigitSeries& series : calc::binary64Series(rows)) {
+        chart->addDigitSeries(series);
+    }
+    for (const calc::DigitSeries& series : certifiedSeries(certifiedDigits, calc::maximumSteps)) {
+        chart->addDigitSeries(series);
+    }
+    return chart;
+}
+
+std::unique_ptr<ConvergenceChart> copyForExport(const ConvergenceChart& chart) {
+    auto copy = std::make_unique<ConvergenceChart>(chart.runOutStep());
+    for (const calc::DigitSeries& series : chart.digitSeries()) {
+        copy->addDigitSeries(series);
+    }
+    copy->setShownSteps(chart.shownSteps());
+    return copy;
+}
+
+} // namespace pictures

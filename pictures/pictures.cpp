@@ -1,0 +1,254 @@
+#include "pictures/pictures.hpp"
+
+#include "pictures/convergence_chart.hpp"
+#include "pictures/polygon_scene.hpp"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cerrno>
+#include <functional>
+#include <new>
+#include <system_error>
+
+namespace pictures {
+namespace {
+
+constexpr int noteHeight = 30;
+
+// A QSaveFile that keeps the system's error number of its first failed
+// write: QSvgGenerator and QPdfWriter ignore what their device answers, so
+// the file is asked once they are done. Opened unbuffered, every write reaches
+// the system here, where errno still names the cause.
+class PictureFile : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+    int writeError() const { return writeError_; }
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        errno = 0;
+        const qint64 written = QSaveFile::writeData(data, length);
+        if (written != length && writeError_ == 0) {
+            writeError_ = errno != 0 ? errno : EIO;
+        }
+        return written;
+    }
+
+private:
+    int writeError_ = 0;
+};
+
+// The cause of a failure in a few Italian words; the system's own text for
+// the rarer ones.
+QString causeOf(int error, const QString& fallback) {
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("disco pieno");
+    case EDQUOT:
+        return QStringLiteral("quota del disco esaurita");
+    case EFBIG:
+        return QStringLiteral("file oltre la dimensione massima consentita");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permesso negato");
+    case ENOENT:
+        return QStringLiteral("la cartella non esiste");
+    case ENOTDIR:
+        return QStringLiteral("una parte del percorso non è una cartella");
+    case EROFS:
+        return QStringLiteral("file system di sola lettura");
+    case EISDIR:
+        return QStringLiteral("è una cartella");
+    case ENAMETOOLONG:
+        return QStringLiteral("nome troppo lungo");
+    case EIO:
+        return QStringLiteral("errore di lettura o scrittura del dispositivo");
+    case ENOMEM:
+        return QStringLiteral("memoria esaurita");
+    case 0:
+        return fallback;
+    default:
+        return QString::fromStdString(std::generic_category().message(error));
+    }
+}
+
+QString cannotWrite(const QString& path, const QString& cause) {
+    return QStringLiteral("Impossibile scrivere '%1': %2").arg(path, cause);
+}
+
+QString outOfMemory(const QString& path, QSize size) {
+    return QStringLiteral("Memoria esaurita per '%1' di %2x%3 pixel")
+        .arg(path)
+        .arg(size.width())
+        .arg(size.height());
+}
+
+// Paints the picture on file in format. Returns false when the painter
+// cannot start; the file keeps the errors of its own writes. Running out of
+// memory throws std::bad_alloc.
+bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& title,
+             const std::function<void(QPainter&)>& paint) {
+    switch (format) {
+    case PictureFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        // At 96 dots per inch a pixel of the picture is a pixel (CSS) of the SVG.
+        svg.setResolution(96);
+        svg.setTitle(title);
+        svg.setDescription(QStringLiteral("Lavoro1"));
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            return false;
+        }
+        paint(painter);
+        return painter.end();
+    }
+    case PictureFormat::Png: {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        if (image.isNull()) {
+            throw std::bad_alloc();
+        }
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        paint(painter);
+        painter.end();
+        // Encoded in memory (a few hundred kilobytes for these pictures), so
+        // that a failed write is reported here and not by libpng on
+        // standard error.
+        QByteArray encoded;
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        if (!QImageWriter(&buffer, "png").write(image)) {
+            throw std::bad_alloc(); // a buffer in memory fails only for want of it
+        }
+        return file.write(encoded) == encoded.size();
+    }
+    case PictureFormat::Pdf: {
+        // A page of exactly the picture, a point to a pixel.
+        QPdfWriter pdf(&file);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Lavoro1"));
+        pdf.setResolution(72);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (!pdf.setPageSize(
+                QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch))) {
+            return false;
+        }
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            return false;
+        }
+        paint(painter);
+        return painter.end();
+    }
+    }
+    return false;
+}
+
+QString writePicture(const QString& path, QSize size, const QString& title,
+                     const std::function<void(QPainter&)>& paint,
+                     const TemporaryFileOpened& opened) {
+    const std::optional<PictureFormat> format = pictureFormatOf(path);
+    if (!format) {
+        return QStringLiteral("Estensione sconosciuta in '%1': usare .svg, .png o .pdf").arg(path);
+    }
+    if (size.width() < 1 || size.height() < 1) {
+        return QStringLiteral("Dimensioni non valide");
+    }
+    // A device or a fifo is not replaced by a file, nor written in place.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return cannotWrite(path, target.isDir() ? QStringLiteral("è una cartella")
+                                                : QStringLiteral("non è un file ordinario"));
+    }
+    try {
+        PictureFile file(path);
+        errno = 0;
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return cannotWrite(path, causeOf(errno, file.errorString()));
+        }
+        if (opened) {
+            opened(file.handle());
+        }
+        const bool painted = paintTo(file, *format, size, title, paint);
+        if (file.writeError() != 0) {
+            return cannotWrite(path, causeOf(file.writeError(), file.errorString()));
+        }
+        if (!painted) {
+            return cannotWrite(path, file.errorString());
+        }
+        errno = 0;
+        if (!file.commit()) {
+            return cannotWrite(path, causeOf(errno, file.errorString()));
+        }
+        return {};
+    } catch (const std::bad_alloc&) {
+        return outOfMemory(path, size);
+    }
+}
+
+} // namespace
+
+std::optional<PictureFormat> pictureFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("svg")) {
+        return PictureFormat::Svg;
+    }
+    if (suffix == QLatin1String("png")) {
+        return PictureFormat::Png;
+    }
+    if (suffix == QLatin1String("pdf")) {
+        return PictureFormat::Pdf;
+    }
+    return std::nullopt;
+}
+
+void paintDrawing(QPainter& painter, int step, QSize size, std::string_view decimalSeparator) {
+    paintScene(painter, makeScene(step, QSizeF(size), decimalSeparator), lightColours());
+}
+
+void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size) {
+    const std::unique_ptr<ConvergenceChart> copy = copyForExport(chart);
+    const SceneColours colours = lightColours();
+    painter.fillRect(QRect(QPoint(0, 0), size), colours.background);
+    const QRectF chartArea(0, 0, size.width(), std::max(1, size.height() - noteHeight));
+    {
+        QGraphicsScene scene;
+        scene.addItem(copy.get());
+        copy->setGeometry(chartArea);
+        scene.setSceneRect(chartArea);
+        scene.render(&painter, chartArea, chartArea);
+        scene.removeItem(copy.get());
+    }
+    painter.setPen(colours.text);
+    painter.setFont(sceneFont());
+    painter.drawText(QRectF(10, chartArea.bottom(), size.width() - 20, noteHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, copy->note());
+}
+
+QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
+                     const TemporaryFileOpened& opened) {
+    return writePicture(
+        path, size, QStringLiteral("Poligoni al passo %1").arg(step),
+        [&](QPainter& painter) { paintDrawing(painter, step, size, decimalSeparator); }, opened);
+}
+
+QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
+                   const TemporaryFileOpened& opened) {
+    return writePicture(
+        path, size, QStringLiteral("Convergenza"),
+        [&](QPainter& painter) { paintChart(painter, chart, size); }, opened);
+}
+
+} // namespace pictures

@@ -1,0 +1,48 @@
+#pragma once
+
+// The drawing and the chart as files: SVG, PNG or PDF by the file name's
+// extension, at a size in pixels (points for PDF). The window and archimede
+// write them with these functions, so the picture is the same either way.
+// The chart is a Qt Charts widget: a QApplication must exist.
+
+#include "calc/step_rows.hpp"
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class QPainter;
+
+namespace pictures {
+
+class ConvergenceChart;
+
+enum class PictureFormat { Svg, Png, Pdf };
+
+// The format named by path's extension, in any case; none for another one.
+std::optional<PictureFormat> pictureFormatOf(const QString& path);
+
+// Paints the drawing of step, or chart with its note underneath, on a
+// surface of size pixels.
+void paintDrawing(QPainter& painter, int step, QSize size, std::string_view decimalSeparator);
+void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size);
+
+// Told the descriptor of the temporary file a picture goes to, once it is
+// open and before anything is drawn: a program ended by a signal removes that
+// file, and what was at path stays.
+using TemporaryFileOpened = std::function<void(int descriptor)>;
+
+// Writes the picture to path through a temporary file in its folder, renamed
+// over path only once complete: on any failure what was at path stays byte
+// for byte and nothing else is left. Returns an empty string, or what went
+// wrong in one line of Italian naming the file and the cause.
+QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
+                     const TemporaryFileOpened& opened = {});
+QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
+                   const TemporaryFileOpened& opened = {});
+
+} // namespace pictures

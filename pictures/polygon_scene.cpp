@@ -1,0 +1,345 @@
+#include "pictures/polygon_scene.hpp"
+
+#include "calc/compute_command.hpp"
+#include "calc/digits.hpp"
+#include "calc/number_formats.hpp"
+#include "runtime/number_format.hpp"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pictures {
+namespace {
+
+constexpr double margin = 10.0;
+constexpr double twoPi = 2.0 * calc::piHigh;
+// Circumradius over inradius of the hexagon: the widest circumscribed polygon.
+const double hexagonSecant = 1.0 / std::cos(calc::piHigh / 6.0);
+constexpr int fontPixels = 13;
+constexpr double lineHeight = 18.0;
+// The inset shows one and a half sides either way of the followed side's
+// middle, and its sagitta takes this share of the inset's height.
+constexpr double insetHalfWidthInSides = 1.5;
+constexpr double sagittaShare = 0.3;
+constexpr double insetTangentLevel = 0.2; // share of the height above the tangent
+constexpr int insetCirclePoints = 96;
+
+QString qString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString sidesText(int step, std::string_view separator) {
+    if (step <= 50) {
+        const auto sides = static_cast<long long>(calc::sidesAtStep(step));
+        return QString::number(sides);
+    }
+    return qString(runtime::formatNumber(calc::sidesAtStep(step), calc::sidesFormat, separator));
+}
+
+// Magnification written as "x 2,5E+12" beyond a thousand, "x 12,5" below.
+QString zoomText(double zoom, std::string_view separator) {
+    if (zoom >= 1000.0) {
+        return qString(runtime::formatNumber(zoom, calc::largeZoomFormat, separator));
+    }
+    return qString(runtime::formatNumber(zoom, calc::zoomFormat, separator));
+}
+
+// 1 - cos(x) without cancellation: 2 sin^2(x / 2).
+double versine(double x) {
+    const double s = std::sin(x / 2.0);
+    return 2.0 * s * s;
+}
+
+// The parts of polyline inside frame. Clipped here rather than by the
+// painter, because not every paint engine clips (SVG output does not).
+QList<QPolygonF> clipped(const QPolygonF& polyline, const QRectF& frame) {
+    QList<QPolygonF> pieces;
+    QPolygonF piece;
+    for (qsizetype i = 1; i < polyline.size(); ++i) {
+        // Liang-Barsky: the part of segment a + t (b - a), 0 <= t <= 1, in frame.
+        const QPointF a = polyline[i - 1];
+        const QPointF d = polyline[i] - a;
+        double enter = 0.0;
+        double leave = 1.0;
+        const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
+        const double q[4] = {a.x() - frame.left(), frame.right() - a.x(), a.y() - frame.top(),
+                             frame.bottom() - a.y()};
+        for (int edge = 0; edge < 4 && enter <= leave; ++edge) {
+            if (p[edge] == 0.0) {
+                if (q[edge] < 0.0) {
+                    leave = -1.0;
+                }
+            } else if (const double t = q[edge] / p[edge]; p[edge] < 0.0) {
+                enter = std::max(enter, t);
+            } else {
+                leave = std::min(leave, t);
+            }
+        }
+        if (enter > leave) {
+            if (!piece.isEmpty()) {
+                pieces.append(piece);
+                piece.clear();
+            }
+            continue;
+        }
+        if (piece.isEmpty() || enter > 0.0) {
+            if (!piece.isEmpty()) {
+                pieces.append(piece);
+            }
+            piece = QPolygonF{a + enter * d};
+        }
+        piece.append(a + leave * d);
+        if (leave < 1.0) {
+            pieces.append(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.isEmpty()) {
+        pieces.append(piece);
+    }
+    return pieces;
+}
+
+// The main view: the two polygons through every drawnEvery-th vertex.
+void addPolygons(PolygonScene& scene, int step) {
+    int drawnStep = step;
+    while (drawnStep > calc::minimumSteps &&
+           2.0 * scene.radius * std::sin(halfSideAngle(drawnStep)) < minimumSidePixels) {
+        --drawnStep;
+    }
+    scene.drawnEvery = std::ldexp(1.0, step - drawnStep);
+    const auto drawn = static_cast<int>(calc::sidesAtStep(drawnStep));
+    const double outerRadius = scene.radius / std::cos(halfSideAngle(step));
+    scene.inscribed.reserve(drawn);
+    scene.circumscribed.reserve(drawn);
+    for (int k = 0; k < drawn; ++k) {
+        // The k-th drawn vertex is the (k * drawnEvery)-th of the polygon, at
+        // the same angle, which two roundings put within 1e-15 radians of
+        // 2 pi k / drawn: a billionth of a pixel.
+        const double angle = twoPi * (static_cast<double>(k) / static_cast<double>(drawn));
+        const double c = std::cos(angle);
+        const double s = std::sin(angle);
+        scene.inscribed.append(scene.centre + QPointF(scene.radius * c, -scene.radius * s));
+        scene.circumscribed.append(scene.centre + QPointF(outerRadius * c, -outerRadius * s));
+    }
+}
+
+// The inset follows the side from vertex 0 to vertex 1, drawn in the frame
+// of the tangent at its middle: u along the tangent, v outwards, in radii,
+// with u stretched by alongScale and v by acrossScale pixels per radius.
+void addInset(PolygonScene& scene, std::string_view separator) {
+    const double alpha = halfSideAngle(scene.step);
+    const QRectF& frame = scene.insetFrame;
+    const double sagitta = versine(alpha);
+    const double alongScale = frame.width() / (2.0 * insetHalfWidthInSides * std::tan(alpha));
+    const double acrossScale = sagittaShare * frame.height() / sagitta;
+    scene.alongZoom = alongScale / scene.radius;
+    scene.acrossZoom = acrossScale / scene.radius;
+    const QPointF origin(frame.center().x(), frame.top() + insetTangentLevel * frame.height());
+    // The side lies level, the centre of the circle below.
+    const auto toPixels = [&](double u, double v) {
+        return QPointF(origin.x() + u * alongScale, origin.y() - v * acrossScale);
+    };
+
+    // A point at polar angle alpha + phi and radius r (in radii): u = r sin phi,
+    // v = r cos phi - 1, the latter written without cancellation.
+    const auto onCircle = [&](double phi) { return toPixels(std::sin(phi), -versine(phi)); };
+    const double outer = 1.0 / std::cos(alpha);
+    const auto onOuter = [&](double phi) {
+        const double v =
+            -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) * outer;
+        return toPixels(outer * std::sin(phi), v);
+    };
+
+    const double uLimit = insetHalfWidthInSides * std::tan(alpha);
+    for (int i = 0; i <= insetCirclePoints; ++i) {
+        const double u = -uLimit + 2.0 * uLimit * i / insetCirclePoints;
+        scene.insetCircle.append(onCircle(std::asin(std::min(u, 1.0))));
+    }
+    // Vertices at phi = -3 alpha, -alpha, alpha, 3 alpha: the followed side and
+    // its two neighbours, the only ones in view.
+    for (const double k : {-3.0, -1.0, 1.0, 3.0}) {
+        scene.insetInscribed.append(onCircle(k * alpha));
+        scene.insetCircumscribed.append(onOuter(k * alpha));
+    }
+    scene.insetCaption[0] = QStringLiteral("Ingrandimento: x %1 lungo il lato,")
+                                .arg(zoomText(scene.alongZoom, separator));
+    scene.insetCaption[1] =
+        QStringLiteral("x %1 verso il centro").arg(zoomText(scene.acrossZoom, separator));
+}
+
+// The circle as large as the size allows, with the texts and the inset in a
+// column at its right or in a row below it, whichever leaves it larger.
+void layOut(PolygonScene& scene, QSizeF size) {
+    const double width = size.width();
+    const double height = size.height();
+    const double textHeight = 4.0 * lineHeight;
+    const double columnWidth = std::clamp(0.34 * width, 220.0, 320.0);
+    const double besideDiameter =
+        std::min(height - 2.0 * margin, width - 3.0 * margin - columnWidth);
+    const double rowHeight = std::clamp(0.34 * height, 200.0, 300.0);
+    const double belowDiameter = std::min(width - 2.0 * margin, height - 3.0 * margin - rowHeight);
+
+    if (besideDiameter >= belowDiameter) {
+        const double diameter = std::max(40.0, besideDiameter);
+        scene.centre = QPointF(margin + diameter / 2.0, height / 2.0);
+        scene.radius = diameter / 2.0 / hexagonSecant;
+        const double left = 2.0 * margin + diameter;
+        const double top = 2.0 * margin + textHeight;
+        const double side = std::max(
+            40.0, std::min(width - margin - left, height - top - 2.0 * lineHeight - 2.0 * margin));
+        scene.textOrigin = QPointF(left, margin);
+        scene.insetFrame = QRectF(left, top, side, side);
+        scene.captionOrigin = QPointF(left, scene.insetFrame.bottom());
+        scene.leaderEnd = QPointF(left, scene.insetFrame.center().y());
+    } else {
+        const double diameter = std::max(40.0, belowDiameter);
+        scene.centre = QPointF(width / 2.0, margin + diameter / 2.0);
+        scene.radius = diameter / 2.0 / hexagonSecant;
+        const double top = 2.0 * margin + diameter;
+        const double side = std::max(40.0, std::min(height - margin - top, width / 2.0 - margin));
+        scene.textOrigin = QPointF(margin, top);
+        scene.insetFrame = QRectF(width - margin - side, top, side, side);
+        scene.captionOrigin = QPointF(margin, top + textHeight + margin);
+        scene.leaderEnd = QPointF(scene.insetFrame.center().x(), top);
+    }
+}
+
+} // namespace
+
+double halfSideAngle(int step) {
+    return std::ldexp(calc::piHigh / 6.0 + calc::piLow / 6.0, 1 - step);
+}
+
+int deepestInsetStep() {
+    int step = calc::minimumSteps;
+    while (std::cos(halfSideAngle(step + 1)) < 1.0) {
+        ++step;
+    }
+    return step;
+}
+
+PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator) {
+    PolygonScene scene;
+    scene.step = std::clamp(step, calc::minimumSteps, calc::maximumSteps);
+    scene.sides = calc::sidesAtStep(scene.step);
+    scene.size = size;
+
+    layOut(scene, size);
+    addPolygons(scene, scene.step);
+    const double alpha = halfSideAngle(scene.step);
+    scene.marker =
+        scene.centre + QPointF(scene.radius * std::cos(alpha), -scene.radius * std::sin(alpha));
+
+    scene.title = QStringLiteral("Passo %1: poligoni di %2 lati")
+                      .arg(scene.step)
+                      .arg(sidesText(scene.step, decimalSeparator));
+    scene.legend[0] = QStringLiteral("Cerchio di raggio 1");
+    scene.legend[1] = QStringLiteral("Poligono inscritto");
+    scene.legend[2] = QStringLiteral("Poligono circoscritto");
+
+    scene.insetDrawn = scene.step <= deepestInsetStep();
+    if (scene.insetDrawn) {
+        addInset(scene, decimalSeparator);
+    } else {
+        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio,")
+                                    .arg(qString(runtime::formatNumber(
+                                        versine(alpha), calc::versineFormat, decimalSeparator)));
+        scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 distingue");
+    }
+    return scene;
+}
+
+SceneColours lightColours() {
+    return {.background = QColor(255, 255, 255),
+            .text = QColor(32, 32, 32),
+            .frame = QColor(128, 128, 128),
+            .circle = QColor(32, 32, 32),
+            .inscribed = QColor(31, 111, 208),
+            .circumscribed = QColor(208, 69, 47)};
+}
+
+SceneColours darkColours() {
+    return {.background = QColor(30, 30, 30),
+            .text = QColor(232, 232, 232),
+            .frame = QColor(140, 140, 140),
+            .circle = QColor(232, 232, 232),
+            .inscribed = QColor(95, 168, 255),
+            .circumscribed = QColor(255, 122, 92)};
+}
+
+QFont sceneFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(fontPixels);
+    // Hinting follows the platform's settings; without it the glyphs are
+    // the same on a desktop and offscreen.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours& colours) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(sceneFont());
+    painter.fillRect(QRectF(QPointF(0, 0), scene.size), colours.background);
+
+    const auto pen = [](const QColor& colour, double width) {
+        QPen made(colour, width);
+        made.setJoinStyle(Qt::MiterJoin);
+        return made;
+    };
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(pen(colours.circle, 1.5));
+    painter.drawEllipse(scene.centre, scene.radius, scene.radius);
+    painter.setPen(pen(colours.inscribed, 1.5));
+    painter.drawPolygon(scene.inscribed);
+    painter.setPen(pen(colours.circumscribed, 1.5));
+    painter.drawPolygon(scene.circumscribed);
+
+    // The marker of the followed side, and its leader to the inset.
+    const QRectF& frame = scene.insetFrame;
+    painter.setPen(pen(colours.frame, 1.0));
+    painter.drawRect(QRectF(scene.marker - QPointF(6, 6), QSizeF(12, 12)));
+    painter.drawLine(scene.marker, scene.leaderEnd);
+
+    // Title and legend.
+    const double left = scene.textOrigin.x();
+    double baseline = scene.textOrigin.y() + lineHeight - 4.0;
+    painter.setPen(colours.text);
+    painter.drawText(QPointF(left, baseline), scene.title);
+    const QColor swatches[3] = {colours.circle, colours.inscribed, colours.circumscribed};
+    for (int i = 0; i < 3; ++i) {
+        baseline += lineHeight;
+        painter.setPen(pen(swatches[i], 3.0));
+        painter.drawLine(QPointF(left, baseline - 4.0), QPointF(left + 24.0, baseline - 4.0));
+        painter.setPen(colours.text);
+        painter.drawText(QPointF(left + 32.0, baseline), scene.legend[i]);
+    }
+
+    painter.setPen(pen(colours.frame, 1.0));
+    painter.drawRect(frame);
+    if (scene.insetDrawn) {
+        const std::pair<const QPolygonF*, QColor> lines[] = {
+            {&scene.insetCircle, colours.circle},
+            {&scene.insetInscribed, colours.inscribed},
+            {&scene.insetCircumscribed, colours.circumscribed},
+        };
+        for (const auto& [line, colour] : lines) {
+            painter.setPen(pen(colour, 1.5));
+            for (const QPolygonF& piece : clipped(*line, frame)) {
+                painter.drawPolyline(piece);
+            }
+        }
+    }
+    painter.setPen(colours.text);
+    baseline = scene.captionOrigin.y() + lineHeight;
+    for (const QString& line : scene.insetCaption) {
+        painter.drawText(QPointF(scene.captionOrigin.x(), baseline), line);
+        baseline += lineHeight;
+    }
+    painter.restore();
+}
+
+} // namespace pictures

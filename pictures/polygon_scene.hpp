@@ -1,0 +1,92 @@
+#pragma once
+
+// The drawing of one step: the unit circle, the inscribed and circumscribed
+// polygons of 6 * 2^(step - 1) sides, and an inset that follows one side's arc,
+// magnified until circle and polygons are pixels apart. Built as plain
+// geometry in device pixels, then painted: the window, the exports and the
+// tests all use the same scene.
+
+#include "calc/step_range.hpp"
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <string_view>
+
+class QPainter;
+
+namespace pictures {
+
+// Drawn sides are never shorter than this, in pixels: a polygon whose sides
+// would be shorter is drawn through every 2^j-th vertex, all of them exact
+// vertices of the polygon. The drawn sides, under twice this long, stray from
+// the polygon by at most side^2 / (8 radius): 0.02 px at a radius of 250 px.
+inline constexpr double minimumSidePixels = 3.0;
+
+// Angle subtended by half a side, pi / sides, from the two-term pi so that it
+// is correct to the last bit even when sides is 10^151.
+double halfSideAngle(int step);
+
+// The last step whose inset can be drawn: beyond it the sagitta 1 - cos(pi/n)
+// is below half an ulp of 1, and a binary64 vertex of the inscribed polygon
+// can no longer lie inside the circle.
+int deepestInsetStep();
+
+struct PolygonScene {
+    int step = 0;
+    double sides = 0.0;      // of both polygons
+    double drawnEvery = 1.0; // 1, or 2^j when only every 2^j-th vertex is drawn
+    QSizeF size;
+    QPointF centre; // of the circle, in pixels
+    double radius = 0.0;
+    QPolygonF inscribed;     // vertex k at centre + radius * (cos, -sin)(2 pi k drawnEvery / n)
+    QPolygonF circumscribed; // same angles, radius / cos(pi / n)
+
+    QString title;         // "Passo n: m lati"
+    QString legend[3];     // circle, inscribed, circumscribed
+    QPointF marker;        // where the inset's side lies in the main view
+    QPointF leaderEnd;     // where the line from the marker meets the inset
+    QPointF textOrigin;    // top left of the title and legend
+    QPointF captionOrigin; // top left of the inset's two lines
+
+    QRectF insetFrame;
+    bool insetDrawn = false; // false beyond deepestInsetStep()
+    // In inset pixels: the circle's arc, and the polygons' sides near the
+    // followed one (their vertices in view only), as open polylines.
+    QPolygonF insetCircle;
+    QPolygonF insetInscribed;
+    QPolygonF insetCircumscribed;
+    double alongZoom = 0.0;  // magnification along the side, over the main view's
+    double acrossZoom = 0.0; // magnification towards the centre, over the main view's
+    QString insetCaption[2];
+};
+
+// The scene of step (1 to 500) in a drawing of size pixels; numbers are
+// written with decimalSeparator.
+PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator);
+
+struct SceneColours {
+    QColor background;
+    QColor text;
+    QColor frame;
+    QColor circle;
+    QColor inscribed;
+    QColor circumscribed;
+};
+
+// Dark text on white: the colours of every exported picture.
+SceneColours lightColours();
+// Light text on a dark background, for a dark desktop.
+SceneColours darkColours();
+
+// The font of the drawing's texts, the same on every machine.
+QFont sceneFont();
+
+void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours& colours);
+
+} // namespace pictures

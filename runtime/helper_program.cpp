@@ -1,0 +1,27 @@
+#include "runtime/helper_program.hpp"
+
+#include "runtime/printable.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+#include <unistd.h>
+
+namespace runtime {
+
+std::filesystem::path helperProgram(std::string_view name) {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path folder = error ? std::filesystem::path(".") : self.parent_path();
+    return folder / ".." / "libexec" / "lavoro1" / name;
+}
+
+std::string runHelperProgram(std::string_view name, char** argv) {
+    const std::filesystem::path path = helperProgram(name);
+    execv(path.c_str(), argv);
+    const int error = errno;
+    return "Impossibile avviare '" + printable(path.lexically_normal().string()) +
+           "': " + std::strerror(error);
+}
+
+} // namespace runtime

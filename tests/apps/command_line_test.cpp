@@ -1,0 +1,87 @@
+#include "apps/command_line.hpp"
+#include "calc/step_range.hpp"
+#include "runtime/host/command_line.hpp"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using runtime::host::CommandLine;
+
+struct ExploreLine {
+    QStringList arguments;
+    std::optional<int> step; // the step Esplora opens at; none: Form1 opens
+    const char* refusal;     // or the reason the line is refused, as written
+};
+
+// lavoro1's command line, read as the application reads it.
+TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
+    const runtime::host::CommandLineSyntax syntax =
+        apps::withExploreOption({.executableName = QStringLiteral("lavoro1"),
+                                 .versionLine = {},
+                                 .summary = {},
+                                 .options = {},
+                                 .positionalName = {},
+                                 .positionalDescription = {}});
+    const ExploreLine lines[] = {
+        {{}, std::nullopt, nullptr},
+        {{"--esplora"}, calc::defaultExploreStep, nullptr},
+        {{"--esplora", "5"}, 5, nullptr},
+        {{"5", "--esplora"}, 5, nullptr},
+        {{"--esplora", "1"}, 1, nullptr},
+        {{"--esplora", "500"}, 500, nullptr},
+        // PASSI read as Form1 reads its box and archimede its PASSI, refused
+        // with the same words.
+        {{"--esplora", "4.5"}, 4, nullptr},
+        {{"--esplora", "500.5"}, 500, nullptr},
+        {{"--esplora", "&H1F4"}, 500, nullptr},
+        {{"--esplora", "0"}, {}, "Inserire un numero di iterazioni da 1 a 500."},
+        {{"--esplora", "-1"}, {}, "Inserire un numero di iterazioni da 1 a 500."},
+        {{"-platform", "offscreen", "--esplora", "-.5"},
+         {},
+         "Inserire un numero di iterazioni da 1 a 500."},
+        {{"--esplora", "501"}, {}, "Risultati inattendibili!"},
+        {{"--esplora", "1e10"}, {}, "Errore di run-time '6': Overflow."},
+        {{"--esplora", "-1", "6"}, {}, "argomento inatteso '6'."},
+        {{"5"}, {}, "argomento inatteso '5'."},
+    };
+    for (const ExploreLine& line : lines) {
+        SCOPED_TRACE(line.arguments.join(' ').toStdString());
+        const CommandLine read = runtime::host::readCommandLine(
+            syntax, QStringList{QStringLiteral("lavoro1")} + line.arguments);
+        if (line.refusal != nullptr) {
+            EXPECT_EQ(read.action, CommandLine::Action::Refuse);
+            EXPECT_EQ(read.text.toStdString(),
+                      std::string("lavoro1: ") + line.refusal + " Vedere 'lavoro1 --help'.");
+            continue;
+        }
+        ASSERT_EQ(read.action, CommandLine::Action::Run) << read.text.toStdString();
+        EXPECT_EQ(apps::requestedStep(*read.parser), line.step);
+    }
+    EXPECT_TRUE(runtime::host::helpText(syntax).contains(QLatin1String("--esplora")));
+}
+
+TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess refused;
+    refused.setProcessEnvironment(environment);
+    refused.start(QStringLiteral(LAVORO1_EXECUTABLE),
+                  {QStringLiteral("--esplora"), QStringLiteral("900")});
+    ASSERT_TRUE(refused.waitForFinished(10000));
+    EXPECT_EQ(refused.exitCode(), 2);
+
+    QProcess lavoro1;
+    lavoro1.setProcessEnvironment(environment);
+    lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
+                  {QStringLiteral("--esplora"), QStringLiteral("3")});
+    ASSERT_TRUE(lavoro1.waitForStarted(10000));
+    EXPECT_FALSE(lavoro1.waitForFinished(2000))
+        << "ended on its own: " << lavoro1.readAllStandardError().toStdString();
+    lavoro1.kill();
+    lavoro1.waitForFinished(10000);
+}
+
+} // namespace
