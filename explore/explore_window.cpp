@@ -195,6 +195,12 @@ void ExploreWindow::stepChanged(int step) {
     }
     drawing_->setStep(step);
     model_->setShownRows(step);
+    // The step's row is the table's last: selected and scrolled into view,
+    // wherever the table was scrolled before.
+    const QModelIndex row = model_->index(step - 1, 0);
+    table_->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    table_->scrollTo(row);
     chart_->setShownSteps(step);
     note_->setText(chart_->note());
     stepSlider_->setAccessibleDescription(QStringLiteral("Passo %1").arg(step));

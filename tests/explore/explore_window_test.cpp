@@ -159,6 +159,25 @@ TEST_F(ExploreWindowTest, TableRowsAreArchimedesRowsInTheLocalesFormat) {
     EXPECT_EQ(table()->model()->headerData(2, Qt::Horizontal).toString(), "Limite inferiore");
 }
 
+// The step's row, the last, selected and in view: at step 40 the table used to
+// show rows 1 to 6.
+TEST_F(ExploreWindowTest, TableShowsAndSelectsTheCurrentStepsRow) {
+    open(40);
+    const auto expectCurrentRowShown = [this](int step) {
+        SCOPED_TRACE(step);
+        const QModelIndex row = table()->model()->index(step - 1, 0);
+        EXPECT_TRUE(table()->viewport()->rect().contains(table()->visualRect(row)));
+        EXPECT_EQ(table()->selectionModel()->selectedRows(0), QModelIndexList{row});
+        EXPECT_EQ(table()->currentIndex(), row);
+    };
+    expectCurrentRowShown(40);
+    stepSlider()->setFocus();
+    QTest::keyClick(stepSlider(), Qt::Key_End);
+    expectCurrentRowShown(500);
+    typeStep(QStringLiteral("120"));
+    expectCurrentRowShown(120);
+}
+
 TEST_F(ExploreWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
     open(5);
     QGuiApplication::clipboard()->clear();
