@@ -11,7 +11,9 @@ runtime::host::ProjectDescription withExplore(runtime::host::ProjectDescription 
             const QLocale& userLocale,
             const QCommandLineParser& arguments) -> std::unique_ptr<QWidget> {
         if (const std::optional<int> step = requestedStep(arguments)) {
-            return std::make_unique<ExploreWindow>(userLocale, *step);
+            // Without PASSI, Esplora opens at the step it was closed at.
+            const bool passi = !arguments.positionalArguments().isEmpty();
+            return std::make_unique<ExploreWindow>(userLocale, passi ? step : std::nullopt);
         }
         return form(userLocale, arguments);
     };

@@ -3,6 +3,7 @@
 #include "form/form1.hpp"
 #include "form/project.hpp"
 #include "runtime/host/command_line.hpp"
+#include "tests/gui_support/temporary_settings.hpp"
 
 #include <QProcess>
 
@@ -12,6 +13,23 @@ namespace {
 
 using runtime::host::CommandLine;
 
+// lavoro1's command line with --esplora, and settings of the test's own.
+class ExploreCommandLine : public ::testing::Test {
+protected:
+    calc::Module1 module;
+    const runtime::host::ProjectDescription project =
+        explore::withExplore(form::projectDescription(module));
+    testing_support::TemporarySettings settings;
+
+    std::unique_ptr<QWidget> startupWindow(const QStringList& arguments) const {
+        const CommandLine read = runtime::host::readCommandLine(
+            project.commandLine, QStringList{QStringLiteral("lavoro1")} + arguments);
+        EXPECT_EQ(read.action, CommandLine::Action::Run) << read.text.toStdString();
+        return read.parser ? project.createStartupForm(QLocale(QLocale::Italian), *read.parser)
+                           : nullptr;
+    }
+};
+
 struct ExploreLine {
     QStringList arguments;
     std::optional<int> step; // the step Esplora opens at; none: Form1
@@ -19,10 +37,7 @@ struct ExploreLine {
 };
 
 // lavoro1's command line, read as the application reads it.
-TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
-    calc::Module1 module;
-    const runtime::host::ProjectDescription project =
-        explore::withExplore(form::projectDescription(module));
+TEST_F(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
     const ExploreLine lines[] = {
         {{}, std::nullopt, nullptr},
         {{"--esplora"}, explore::defaultStep, nullptr},
@@ -69,9 +84,24 @@ TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
     EXPECT_TRUE(runtime::host::helpText(project.commandLine).contains(QLatin1String("--esplora")));
 }
 
+TEST_F(ExploreCommandLine, WithoutPassiOpensAtTheStepEsploraWasClosedAt) {
+    explore::ExploreWindow closed(QLocale(QLocale::Italian), 40);
+    closed.show();
+    ASSERT_TRUE(closed.close());
+    const auto stepOf = [](const std::unique_ptr<QWidget>& window) {
+        auto* esplora = dynamic_cast<explore::ExploreWindow*>(window.get());
+        return esplora == nullptr ? -1 : esplora->step();
+    };
+    EXPECT_EQ(stepOf(startupWindow({QStringLiteral("--esplora")})), 40);
+    EXPECT_EQ(stepOf(startupWindow({QStringLiteral("--esplora"), QStringLiteral("3")})), 3)
+        << "PASSI wins over the step remembered";
+}
+
 TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
+    const testing_support::TemporarySettings settings;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
     QProcess refused;
     refused.setProcessEnvironment(environment);
     refused.start(QStringLiteral(LAVORO1_EXECUTABLE),
