@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = archimede::run(arguments, std::cout, std::cerr, environment);
         std::cout.flush();
-        return std::cout ? status : 1;
+        return std::cout ? status : archimede::exitFailed;
     } catch (const std::exception& error) {
         std::cerr << "archimede: errore interno: " << error.what() << '\n';
-        return 1;
+        return archimede::exitFailed;
     }
 }

@@ -6,8 +6,8 @@
 #include "form/form1.hpp"
 #include "form/project.hpp"
 #include "runtime/host/application.hpp"
+#include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
-#include "runtime/host/platform.hpp"
 
 #include <QApplication>
 #include <QEvent>
