@@ -1,9 +1,9 @@
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 #include "certified/certified_pi.hpp"
 
 #include <gtest/gtest.h>
 
-#include <arb.h>
 #include <cstdint>
 #include <ostream>
 #include <stdexcept>
