@@ -1,7 +1,7 @@
 // Esplora's costs, offscreen: redrawing the drawing at a new step, at every
 // step up to 500; filling the table and the chart from 1 to 500 steps;
 // making the chart; and the memory of the open window. Run:
-// build/release/bench/explore_benchmarks
+// build/bench/bench/explore_benchmarks
 
 #include "archimede/table.hpp"
 #include "explore/convergence_chart.hpp"
