@@ -1,6 +1,6 @@
 // The window's costs, offscreen: the click handler at 500 steps, and start-up
 // to the first painted frame against a bare window with the same eleven
-// controls. Run: build/release/bench/form_benchmarks
+// controls. Run: build/bench/bench/form_benchmarks
 
 #include "calc/module1.hpp"
 #include "form/form1.hpp"

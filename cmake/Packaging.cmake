@@ -1,8 +1,9 @@
 # The Debian package, made by `cpack -G DEB` in the build directory
 # (scripts/package.sh): lavoro1_<version>-<release>_<arch>.deb holding what
 # `cmake --install` installs, under /usr, plus the two files Debian wants in
-# /usr/share/doc/lavoro1. Configure with CMAKE_INSTALL_PREFIX=/usr so that
-# the paths written into the manual pages are the package's.
+# /usr/share/doc/lavoro1. The package preset configures for /usr, so that the
+# paths written into the manual pages are the package's, and with the flags
+# of dpkg-buildflags that the script exports (hardening included).
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lavoro1)

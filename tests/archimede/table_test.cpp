@@ -1,12 +1,12 @@
 #include "archimede/table.hpp"
 #include "calc/module1.hpp"
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 #include "form/compute_command.hpp"
 #include "tests/archimede/run_archimede.hpp"
 
 #include <gtest/gtest.h>
 
-#include <arb.h>
 #include <charconv>
 #include <cstring>
 #include <nlohmann/json.hpp>

@@ -3,6 +3,7 @@
 #include "form/form1.hpp"
 #include "form/project.hpp"
 #include "runtime/host/command_line.hpp"
+#include "tests/gui_support/first_frame.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
 
 #include <QProcess>
@@ -110,12 +111,13 @@ TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
     EXPECT_EQ(refused.exitCode(), 2);
 
     QProcess lavoro1;
-    lavoro1.setProcessEnvironment(environment);
+    lavoro1.setProcessEnvironment(testing_support::withFrameLog(environment));
     lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
                   {QStringLiteral("--esplora"), QStringLiteral("3")});
-    ASSERT_TRUE(lavoro1.waitForStarted(10000));
-    EXPECT_FALSE(lavoro1.waitForFinished(2000))
-        << "ended on its own: " << lavoro1.readAllStandardError().toStdString();
+    QByteArray error;
+    EXPECT_TRUE(testing_support::waitForFirstFrame(lavoro1, error))
+        << "no window shown: " << error.toStdString();
+    EXPECT_EQ(lavoro1.state(), QProcess::Running) << "ended on its own";
     lavoro1.kill();
     lavoro1.waitForFinished(10000);
 }
