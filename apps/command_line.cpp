@@ -6,7 +6,9 @@
 namespace apps {
 namespace {
 
-const QString exploreOption = QStringLiteral("esplora");
+// A literal, not a QString: readers in other files may run before this
+// file's statics are made.
+constexpr QLatin1String exploreOption("esplora");
 
 // Why PASSI is refused, or an empty string when it names a step.
 QString refusalOf(const QString& passi) {
@@ -42,12 +44,20 @@ std::optional<int> requestedStep(const QCommandLineParser& arguments) {
     return calc::readStepCount(positional.front().toStdString()).count;
 }
 
+std::optional<int> explicitStep(const QCommandLineParser& arguments) {
+    if (arguments.positionalArguments().isEmpty()) {
+        return std::nullopt;
+    }
+    return requestedStep(arguments);
+}
+
 runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyntax syntax) {
     syntax.options.append(QCommandLineOption(
         exploreOption, QStringLiteral("Apre Esplora: poligoni, tabella dei passi e convergenza.")));
     syntax.positionalName = QStringLiteral("PASSI");
     syntax.positionalDescription =
-        QStringLiteral("Con --esplora, il passo %1 a cui si apre (predefinito %2),\n"
+        QStringLiteral("Con --esplora, il passo %1 a cui si apre (in mancanza, quello\n"
+                       "a cui Esplora è stata chiusa l'ultima volta; la prima volta %2),\n"
                        "letto come nella finestra: il punto separa i decimali e si\n"
                        "arrotonda al pari (4.5 vale 4).")
             .arg(QString::fromStdString(calc::stepRangeText()))

@@ -21,6 +21,11 @@ runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyn
 // --esplora. Only for arguments withExploreOption's syntax has accepted.
 std::optional<int> requestedStep(const QCommandLineParser& arguments);
 
+// The step PASSI names, none without PASSI: Esplora then opens at the step it
+// was last closed at. Only for arguments withExploreOption's syntax has
+// accepted.
+std::optional<int> explicitStep(const QCommandLineParser& arguments);
+
 // Whether argv (as main has it) is a command line of syntax that opens
 // Esplora. A refused line, --help and --version are not: the program that
 // reads it answers them.

@@ -9,8 +9,7 @@
 int main(int argc, char** argv) {
     runtime::host::ProjectDescription project = apps::lavoro1Project();
     project.createStartupForm = [](const QLocale& userLocale, const QCommandLineParser& arguments) {
-        return std::make_unique<explore::ExploreWindow>(
-            userLocale, apps::requestedStep(arguments).value_or(calc::defaultExploreStep));
+        return std::make_unique<explore::ExploreWindow>(userLocale, apps::explicitStep(arguments));
     };
     return runtime::host::runApplication(project, argc, argv);
 }

@@ -88,10 +88,31 @@ Esempi:
   archimede --cifre 100000 > pi.txt
   archimede --cifre 300 --metodo huygens --tabella
 
-Stato d'uscita: 0 riuscito; 1 immagine non scritta; 2 numero di passi
-rifiutato o riga di comando errata; 3 errore di run-time; 130 interrotto con
-Ctrl+C.
+Stato d'uscita:
 )";
+
+// The rows of "Stato d'uscita:", printed after helpText: the status in a
+// column of five, a meaning longer than a line going on under itself.
+struct ExitStatusRow {
+    int status;
+    std::string_view meaning;
+};
+constexpr std::array exitStatusRows = {
+    ExitStatusRow{exitSuccess, "riuscito"},
+    ExitStatusRow{exitFailed, "calcolo o scrittura non riusciti: errore di run-time del\n"
+                              "       calcolo, immagine o uscita standard non scritta"},
+    ExitStatusRow{exitRefused, "numero di passi rifiutato o riga di comando errata"},
+    ExitStatusRow{exitInterrupted, "interrotto con Ctrl+C"},
+};
+
+void writeHelp(std::ostream& out) {
+    out << helpText;
+    for (const ExitStatusRow& row : exitStatusRows) {
+        std::string status = std::to_string(row.status);
+        status.resize(5, ' ');
+        out << "  " << status << row.meaning << '\n';
+    }
+}
 
 constexpr std::string_view sidesCaption = "Numero lati poligono inscritto e circoscritto: ";
 
@@ -276,7 +297,7 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
         const Options options = parseOptions(arguments);
         switch (options.mode) {
         case Mode::Help:
-            out << helpText;
+            writeHelp(out);
             return exitSuccess;
         case Mode::Version:
             out << "archimede " << lavoro1::applicationVersion << '\n';
@@ -294,7 +315,7 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
         return exitRefused;
     } catch (const runtime::RuntimeError& error) {
         err << "Errore di run-time '" << error.code() << "': " << error.description() << '\n';
-        return exitRuntimeError;
+        return exitFailed;
     } catch (const Interrupted&) {
         err << "archimede: interrotto\n";
         return exitInterrupted;

@@ -14,11 +14,14 @@
 
 namespace archimede {
 
+// The exit statuses, the only ones archimede returns; --help prints them as a
+// table and archimede(1) lists the same. Numbers for scripts: never translated.
 inline constexpr int exitSuccess = 0;
-inline constexpr int exitFailed = 1;       // a picture could not be written
-inline constexpr int exitRefused = 2;      // a count the window refuses, or a bad command line
-inline constexpr int exitRuntimeError = 3; // a run-time error of the calculation
-inline constexpr int exitInterrupted = 130;
+// Could not compute or write: a run-time error of the calculation, a picture
+// or standard output not written, an internal error.
+inline constexpr int exitFailed = 1;
+inline constexpr int exitRefused = 2; // usage: a bad command line, or a count the window refuses
+inline constexpr int exitInterrupted = 130; // Ctrl+C: 128 + SIGINT, as a shell reports it
 
 // A picture of a run: the drawing of the polygons at a step, or the chart of
 // the digits of steps 1 to that step.

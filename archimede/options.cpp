@@ -6,6 +6,7 @@
 #include <charconv>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace archimede {
 namespace {
@@ -93,117 +94,158 @@ bool sameFile(const std::string& first, const std::string& second) {
            (std::filesystem::equivalent(first, second, error) && !error);
 }
 
-} // namespace
-
-Options parseOptions(std::span<const std::string_view> arguments) {
+// "--help", "-h" or "--version" before any "--": the mode it asks for.
+std::optional<Mode> informationAsked(std::span<const std::string_view> arguments) {
     for (const std::string_view argument : arguments) {
         if (argument == "--") {
             break;
         }
-        if (argument == "--help" || argument == "-h" || argument == "--version") {
-            Options options;
-            options.mode = argument == "--version" ? Mode::Version : Mode::Help;
-            return options;
+        if (argument == "--help" || argument == "-h") {
+            return Mode::Help;
+        }
+        if (argument == "--version") {
+            return Mode::Version;
         }
     }
+    return std::nullopt;
+}
 
+// The arguments as read, before their combination is judged.
+struct Reading {
     Options options;
-    std::optional<std::string> steps;
+    std::optional<std::string> steps; // PASSI, when given
     bool digitsGiven = false;
     bool formatGiven = false;
     bool methodGiven = false;
     bool sizeGiven = false;
+};
+
+void readSteps(std::string_view argument, Reading& reading) {
+    if (reading.steps) {
+        refuse("troppi argomenti: '" + *reading.steps + "' e '" + std::string(argument) + "'");
+    }
+    reading.steps = std::string(argument);
+}
+
+// The option arguments[index], with its value after '=' or as the next
+// argument, which index then moves past.
+void readOption(std::span<const std::string_view> arguments, std::size_t& index, Reading& reading) {
+    const std::string_view argument = arguments[index];
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    const auto value = [&]() -> std::string_view {
+        if (equals != std::string_view::npos) {
+            return argument.substr(equals + 1);
+        }
+        if (index + 1 == arguments.size()) {
+            refuse("manca il valore di " + std::string(name));
+        }
+        return arguments[++index];
+    };
+    const auto noValue = [&] {
+        if (equals != std::string_view::npos) {
+            refuse(std::string(name) + " non vuole un valore");
+        }
+    };
+
+    Options& options = reading.options;
+    if (name == "--tabella") {
+        noValue();
+        options.table = true;
+    } else if (name == "--esatto") {
+        noValue();
+        options.exact = true;
+    } else if (name == "--formato") {
+        options.format = formatNamed(value());
+        reading.formatGiven = true;
+    } else if (name == "--disegno") {
+        readPicturePath(name, value(), options.drawingPath);
+    } else if (name == "--grafico") {
+        readPicturePath(name, value(), options.chartPath);
+    } else if (name == "--dimensioni") {
+        readSize(value(), options);
+        reading.sizeGiven = true;
+    } else if (name == "--cifre") {
+        options.digits = digitsNamed(value());
+        reading.digitsGiven = true;
+    } else if (name == "--metodo") {
+        options.method = methodNamed(value());
+        reading.methodGiven = true;
+    } else {
+        refuse("opzione sconosciuta: " + std::string(name));
+    }
+}
+
+Reading readArguments(std::span<const std::string_view> arguments) {
+    Reading reading;
     bool optionsEnded = false;
     for (std::size_t index = 0; index < arguments.size(); ++index) {
         const std::string_view argument = arguments[index];
         if (optionsEnded || !argument.starts_with('-') || argument == "-" ||
             looksLikeNumber(argument)) {
-            if (steps) {
-                refuse("troppi argomenti: '" + *steps + "' e '" + std::string(argument) + "'");
-            }
-            steps = std::string(argument);
-            continue;
-        }
-        if (argument == "--") {
+            readSteps(argument, reading);
+        } else if (argument == "--") {
             optionsEnded = true;
-            continue;
-        }
-
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        const auto value = [&]() -> std::string_view {
-            if (equals != std::string_view::npos) {
-                return argument.substr(equals + 1);
-            }
-            if (index + 1 == arguments.size()) {
-                refuse("manca il valore di " + std::string(name));
-            }
-            return arguments[++index];
-        };
-        const auto noValue = [&] {
-            if (equals != std::string_view::npos) {
-                refuse(std::string(name) + " non vuole un valore");
-            }
-        };
-
-        if (name == "--tabella") {
-            noValue();
-            options.table = true;
-        } else if (name == "--esatto") {
-            noValue();
-            options.exact = true;
-        } else if (name == "--formato") {
-            options.format = formatNamed(value());
-            formatGiven = true;
-        } else if (name == "--disegno") {
-            readPicturePath(name, value(), options.drawingPath);
-        } else if (name == "--grafico") {
-            readPicturePath(name, value(), options.chartPath);
-        } else if (name == "--dimensioni") {
-            readSize(value(), options);
-            sizeGiven = true;
-        } else if (name == "--cifre") {
-            options.digits = digitsNamed(value());
-            digitsGiven = true;
-        } else if (name == "--metodo") {
-            options.method = methodNamed(value());
-            methodGiven = true;
         } else {
-            refuse("opzione sconosciuta: " + std::string(name));
+            readOption(arguments, index, reading);
         }
     }
+    return reading;
+}
 
+// --disegno and --grafico: two different files, and nothing of a text run.
+void checkPictures(const Reading& reading) {
+    const Options& options = reading.options;
     const bool pictures = !options.drawingPath.empty() || !options.chartPath.empty();
     if (!options.drawingPath.empty() && !options.chartPath.empty() &&
         sameFile(options.drawingPath, options.chartPath)) {
         refuse("--disegno e --grafico vogliono due file diversi, non '" + options.chartPath +
                "' per entrambi");
     }
-    if (pictures && (options.table || options.exact || formatGiven || digitsGiven)) {
+    if (pictures &&
+        (options.table || options.exact || reading.formatGiven || reading.digitsGiven)) {
         refuse("--disegno e --grafico non si combinano con --tabella, --esatto, --formato o "
                "--cifre");
     }
-    if (sizeGiven && !pictures) {
+    if (reading.sizeGiven && !pictures) {
         refuse("--dimensioni vale solo con --disegno o --grafico");
     }
-    if (digitsGiven) {
-        if (steps) {
-            refuse("--cifre sceglie da sé i passi: togliere '" + *steps + "'");
+}
+
+// --cifre N, or PASSI: exactly one of them, with the options it takes.
+Options withMode(Reading reading) {
+    Options options = std::move(reading.options);
+    if (reading.digitsGiven) {
+        if (reading.steps) {
+            refuse("--cifre sceglie da sé i passi: togliere '" + *reading.steps + "'");
         }
-        if (options.exact || formatGiven) {
+        if (options.exact || reading.formatGiven) {
             refuse("--cifre non si combina con --esatto o --formato");
         }
         options.mode = Mode::Digits;
         return options;
     }
-    if (methodGiven) {
+    if (reading.methodGiven) {
         refuse("--metodo vale solo con --cifre");
     }
-    if (!steps) {
+    if (!reading.steps) {
         refuse("manca PASSI, il numero di passi " + calc::stepRangeText());
     }
-    options.stepsText = *steps;
+    options.stepsText = *reading.steps;
     return options;
+}
+
+} // namespace
+
+Options parseOptions(std::span<const std::string_view> arguments) {
+    if (const std::optional<Mode> information = informationAsked(arguments)) {
+        Options options;
+        options.mode = *information;
+        return options;
+    }
+    Reading reading = readArguments(arguments);
+    checkPictures(reading);
+    return withMode(std::move(reading));
 }
 
 } // namespace archimede

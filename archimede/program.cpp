@@ -55,10 +55,10 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = run(arguments, std::cout, std::cerr, environment);
         std::cout.flush();
-        return std::cout ? status : 1;
+        return std::cout ? status : exitFailed;
     } catch (const std::exception& error) {
         std::cerr << "archimede: errore interno: " << error.what() << '\n';
-        return 1;
+        return exitFailed;
     }
 }
 

@@ -2,7 +2,7 @@
 // of the plain doubling at the same digits (its plan's precision and steps,
 // no radii, no decimal rounding): the loop the doubling cannot beat, and the
 // one the accelerations are measured against.
-// Run: build/release/bench/archimede_benchmarks --benchmark_repetitions=3
+// Run: build/bench/bench/archimede_benchmarks --benchmark_repetitions=3
 // The doubling and Huygens stop at 10000 digits: 100000 would take minutes.
 
 #include "certified/certified_pi.hpp"

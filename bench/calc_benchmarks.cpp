@@ -1,5 +1,5 @@
 // The checked polygon doubling against the same loop without checks, and the
-// two display formats. Run: build/release/bench/calc_benchmarks
+// two display formats. Run: build/bench/bench/calc_benchmarks
 
 #include "calc/module1.hpp"
 #include "runtime/number_format.hpp"

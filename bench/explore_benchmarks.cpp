@@ -1,7 +1,7 @@
 // Esplora's costs, offscreen: redrawing the drawing at a new step, at every
 // step up to 500; filling the table and the chart from 1 to 500 steps;
 // making the chart; and the memory of the open window. Run:
-// build/release/bench/explore_benchmarks
+// build/bench/bench/explore_benchmarks
 
 #include "calc/step_rows.hpp"
 #include "explore/explore_window.hpp"
@@ -24,15 +24,18 @@ using Clock = std::chrono::steady_clock;
 
 const QLocale italian(QLocale::Italian, QLocale::Italy);
 
-// One window for all the benchmarks, shown at the size it opens with.
+// One window for all the benchmarks, shown at the size it opens with. main()
+// closes it while the QApplication still exists: a widget destroyed after it
+// crashes the program on its way out.
+std::unique_ptr<explore::ExploreWindow> openWindow;
+
 explore::ExploreWindow& shownWindow() {
-    static const std::unique_ptr<explore::ExploreWindow> window = [] {
-        auto made = std::make_unique<explore::ExploreWindow>(italian, 0);
-        made->show();
+    if (!openWindow) {
+        openWindow = std::make_unique<explore::ExploreWindow>(italian, 0);
+        openWindow->show();
         QApplication::processEvents();
-        return made;
-    }();
-    return *window;
+    }
+    return *openWindow;
 }
 
 explore::PolygonView& drawing() {
@@ -143,6 +146,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     benchmark::RunSpecifiedBenchmarks();
+    openWindow.reset();
     benchmark::Shutdown();
     return 0;
 }

@@ -1,13 +1,13 @@
 // The window's costs, offscreen: the click handler at 500 steps, and start-up
 // to the first painted frame against a bare window with the same eleven
-// controls. Run: build/release/bench/form_benchmarks
+// controls. Run: build/bench/bench/form_benchmarks
 
 #include "apps/project.hpp"
 #include "calc/module1.hpp"
 #include "form/form1.hpp"
 #include "runtime/host/application.hpp"
+#include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
-#include "runtime/host/platform.hpp"
 
 #include <QApplication>
 #include <QEvent>

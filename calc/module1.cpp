@@ -9,7 +9,7 @@ namespace calc {
 
 using runtime::checked;
 using runtime::checkedQuotient;
-using runtime::power;
+using runtime::square;
 using runtime::squareRoot;
 
 void Module1::DoublePolygons() {
@@ -17,13 +17,13 @@ void Module1::DoublePolygons() {
     stepIndex = 1;
     while (stepIndex <= limit) {
         const double halfSide = checked(sideLength / 2.0);
-        apothem = squareRoot(checked(1.0 - power(halfSide, 2.0)));
+        apothem = squareRoot(checked(1.0 - square(halfSide)));
         outerSide = checkedQuotient(sideLength, apothem);
         lowerBound = checked(checked(sideCount * sideLength) / 2.0);
         upperBound = checked(checked(sideCount * outerSide) / 2.0);
         sagitta = checked(1.0 - apothem);
         // The new side from the old half side and the sagitta (Pythagoras).
-        sideLength = squareRoot(checked(power(halfSide, 2.0) + power(sagitta, 2.0)));
+        sideLength = squareRoot(checked(square(halfSide) + square(sagitta)));
         sideCount = checked(sideCount + sideCount);
         if (stepIndex == std::numeric_limits<std::int32_t>::max()) {
             runtime::raiseOverflowError();

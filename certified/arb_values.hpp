@@ -4,7 +4,7 @@
 // construction and cleared on destruction, so that a calculation may be left
 // by an exception at any point without leaking.
 
-#include <arb.h>
+#include "certified/arb.hpp"
 
 namespace certified {
 

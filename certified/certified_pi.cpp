@@ -1,11 +1,11 @@
 #include "certified/certified_pi.hpp"
 
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 #include "certified/polygons.hpp"
 #include "certified/richardson.hpp"
 
 #include <algorithm>
-#include <arb.h>
 #include <cmath>
 #include <numbers>
 #include <stdexcept>

@@ -6,9 +6,9 @@
 // 2 sin(pi/n) and the apothem cos(pi/n), each enclosed with all its rounding
 // errors.
 
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 
-#include <arb.h>
 #include <cstdint>
 
 namespace certified {

@@ -7,9 +7,9 @@
 // so the table entry T(k, m) over L_(k-m) .. L_k cancels the terms i = 1..m.
 // docs/richardson-remainder.md derives the bound and its tail.
 
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 
-#include <arb.h>
 #include <cstdint>
 #include <deque>
 

@@ -5,12 +5,12 @@
 #     libflint-arb, which needs libflint beside it;
 #   FLINT 3 and later, Arb part of FLINT (Debian 13: libflint-dev): arb.h among
 #     FLINT's headers as <flint/arb.h>, the functions in libflint itself.
-# FLINT's version, read from flint/flint.h, tells which. The sources write
-# #include <arb.h> either way: with FLINT 3 the flint folder is put on the
-# include path, and FLINT's headers include each other by relative name.
+# FLINT's version, read from flint/flint.h, tells which. The sources include
+# certified/arb.hpp, which takes <flint/arb.h> where there is one and <arb.h>
+# otherwise, so FLINT's own folder is never put on the include path.
 #
 # Defines Arb_FLINT_VERSION and the global imported targets
-#   Arb::Arb     arb.h and the library with Arb's functions, with FLINT, MPFR
+#   Arb::Arb     Arb's headers and the library with its functions, with FLINT, MPFR
 #                and GMP behind it
 #   Arb::MPFR    mpfr.h and libmpfr alone
 # so that targets in any folder can link them once one folder has found them.
@@ -29,13 +29,14 @@ if(Arb_FLINT_INCLUDE_DIR)
     unset(Arb_version_line)
 endif()
 
+# Arb_INCLUDE_DIR: the folder that holds arb.h or flint/arb.h.
 if(Arb_FLINT_VERSION VERSION_GREATER_EQUAL 3)
-    find_path(Arb_INCLUDE_DIR arb.h
-        PATHS "${Arb_FLINT_INCLUDE_DIR}/flint" NO_DEFAULT_PATH)
+    find_path(Arb_INCLUDE_DIR flint/arb.h
+        PATHS "${Arb_FLINT_INCLUDE_DIR}" NO_DEFAULT_PATH)
     set(Arb_LIBRARY "${Arb_FLINT_LIBRARY}")
     set(Arb_behind Arb::MPFR)
 else()
-    find_path(Arb_INCLUDE_DIR arb.h PATH_SUFFIXES flint arb)
+    find_path(Arb_INCLUDE_DIR NAMES arb.h flint/arb.h PATH_SUFFIXES arb)
     find_library(Arb_FLINT2_ARB_LIBRARY NAMES flint-arb arb)
     set(Arb_LIBRARY "${Arb_FLINT2_ARB_LIBRARY}")
     set(Arb_behind "${Arb_FLINT_LIBRARY}" Arb::MPFR)
@@ -55,11 +56,14 @@ if(Arb_FOUND AND NOT TARGET Arb::Arb)
         INTERFACE_INCLUDE_DIRECTORIES "${Arb_MPFR_INCLUDE_DIR}"
         INTERFACE_LINK_LIBRARIES "${Arb_GMP_LIBRARY}")
 
+    set(Arb_include_dirs "${Arb_INCLUDE_DIR}" "${Arb_FLINT_INCLUDE_DIR}")
+    list(REMOVE_DUPLICATES Arb_include_dirs)
     add_library(Arb::Arb UNKNOWN IMPORTED GLOBAL)
     set_target_properties(Arb::Arb PROPERTIES
         IMPORTED_LOCATION "${Arb_LIBRARY}"
-        INTERFACE_INCLUDE_DIRECTORIES "${Arb_INCLUDE_DIR};${Arb_FLINT_INCLUDE_DIR}"
+        INTERFACE_INCLUDE_DIRECTORIES "${Arb_include_dirs}"
         INTERFACE_LINK_LIBRARIES "${Arb_behind}")
+    unset(Arb_include_dirs)
 endif()
 unset(Arb_behind)
 

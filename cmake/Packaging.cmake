@@ -1,8 +1,9 @@
 # The Debian package, made by `cpack -G DEB` in the build directory
 # (scripts/package.sh): lavoro1_<version>-<release>_<arch>.deb holding what
 # `cmake --install` installs, under /usr, plus the two files Debian wants in
-# /usr/share/doc/lavoro1. Configure with CMAKE_INSTALL_PREFIX=/usr so that
-# the paths written into the manual pages are the package's.
+# /usr/share/doc/lavoro1. The package preset configures for /usr, so that the
+# paths written into the manual pages are the package's, and with the flags
+# of dpkg-buildflags that the script exports (hardening included).
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lavoro1)
@@ -20,11 +21,12 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries from dpkg-shlibdeps. What Qt loads at run time is no linked
-# library, so it is named here: the SVG icon engine that draws the window's
-# icon, and the font that stands in for the window's design font.
+# Libraries from dpkg-shlibdeps, libqt6svg6 among them: the programs link Qt
+# Svg, and its package holds the SVG icon engine that draws the window's icon.
+# What Qt loads at run time is no linked library, so it is named here: the
+# font that stands in for the window's design font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 
 # copyright and changelog.Debian.gz belong to the package only: component
 # "debian", left out of a plain `cmake --install` and added to the package

@@ -1,6 +1,7 @@
 #include "explore/explore_window.hpp"
 
 #include "explore/step_table_model.hpp"
+#include "lavoro1/project_info.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
@@ -10,6 +11,8 @@
 #include <QAccessible>
 #include <QChartView>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QCursor>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -19,20 +22,68 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace explore {
 namespace {
+
+// Esplora's part of the application's settings: on Linux the group [Esplora]
+// of ~/.config/Lavoro1/Lavoro1.conf.
+const QString settingsGroup = QStringLiteral("Esplora");
+const QString geometryKey = QStringLiteral("geometry");
+const QString viewsKey = QStringLiteral("viewsSplitter");
+const QString tableChartKey = QStringLiteral("tableChartSplitter");
+const QString stepKey = QStringLiteral("step");
+
+QString applicationName() {
+    return QString::fromLatin1(lavoro1::applicationName);
+}
+
+// The work area of the screen at point, or of the primary screen when no
+// screen holds it; empty without screens.
+QRect workAreaAt(const QPoint& point) {
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen == nullptr ? QRect() : screen->availableGeometry();
+}
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
 }
 
 } // namespace
+
+QRect fitToScreen(const QRect& wanted, const QRect& available) {
+    if (available.isEmpty() || available.contains(wanted)) {
+        return wanted;
+    }
+    QRect room = available.marginsRemoved({screenMargin, screenMargin, screenMargin, screenMargin});
+    if (room.isEmpty()) {
+        room = available;
+    }
+    QRect fitted(wanted.topLeft(), wanted.size().boundedTo(room.size()));
+    fitted.moveLeft(
+        std::clamp(fitted.left(), room.left(), room.left() + room.width() - fitted.width()));
+    fitted.moveTop(
+        std::clamp(fitted.top(), room.top(), room.top() + room.height() - fitted.height()));
+    return fitted;
+}
+
+QRect openingGeometry(const QRect& available) {
+    QRect centred({}, preferredWindowSize);
+    centred.moveCenter(available.center());
+    return fitToScreen(centred, available);
+}
 
 PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
@@ -67,7 +118,7 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
-ExploreWindow::ExploreWindow(const QLocale& locale, int step, QWidget* parent)
+ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWidget* parent)
     : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
       rows_(
           std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))) {
@@ -76,8 +127,8 @@ ExploreWindow::ExploreWindow(const QLocale& locale, int step, QWidget* parent)
     createControls();
     createConnections();
     applyPalette();
-    setStep(step);
-    resize(1280, 800);
+    const std::optional<int> remembered = restoreLayout();
+    setStep(step.value_or(remembered.value_or(calc::defaultExploreStep)));
 }
 
 ExploreWindow::~ExploreWindow() = default;
@@ -149,20 +200,22 @@ void ExploreWindow::createControls() {
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(chartView_, 1);
     chartLayout->addWidget(note_);
-    auto* right = new QSplitter(Qt::Vertical, this);
-    right->addWidget(table_);
-    right->addWidget(chartColumn);
-    right->setStretchFactor(1, 1);
-    auto* views = new QSplitter(Qt::Horizontal, this);
-    views->addWidget(drawing_);
-    views->addWidget(right);
-    views->setStretchFactor(0, 1);
-    views->setStretchFactor(1, 1);
-    views->setSizes({680, 600});
+    tableChart_ = new QSplitter(Qt::Vertical, this);
+    tableChart_->setObjectName(QStringLiteral("tableChartSplitter"));
+    tableChart_->addWidget(table_);
+    tableChart_->addWidget(chartColumn);
+    tableChart_->setStretchFactor(1, 1);
+    views_ = new QSplitter(Qt::Horizontal, this);
+    views_->setObjectName(QStringLiteral("viewsSplitter"));
+    views_->addWidget(drawing_);
+    views_->addWidget(tableChart_);
+    views_->setStretchFactor(0, 1);
+    views_->setStretchFactor(1, 1);
+    views_->setSizes({680, 600});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
-    layout->addWidget(views, 1);
+    layout->addWidget(views_, 1);
 
     setTabOrder(stepBox_, stepSlider_);
     setTabOrder(stepSlider_, saveDrawingButton_);
@@ -197,6 +250,12 @@ void ExploreWindow::stepChanged(int step) {
     }
     drawing_->setStep(step);
     model_->setShownRows(step);
+    // The step's row is the table's last: selected and scrolled into view,
+    // wherever the table was scrolled before.
+    const QModelIndex row = model_->index(step - 1, 0);
+    table_->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    table_->scrollTo(row);
     chart_->setShownSteps(step);
     note_->setText(chart_->note());
     stepSlider_->setAccessibleDescription(QStringLiteral("Passo %1").arg(step));
@@ -260,6 +319,44 @@ void ExploreWindow::changeEvent(QEvent* event) {
         applyPalette();
     }
     QWidget::changeEvent(event);
+}
+
+void ExploreWindow::closeEvent(QCloseEvent* event) {
+    rememberLayout();
+    QWidget::closeEvent(event);
+}
+
+std::optional<int> ExploreWindow::restoreLayout() {
+    QSettings settings(applicationName(), applicationName());
+    settings.beginGroup(settingsGroup);
+    // restoreState and restoreGeometry refuse what they cannot read, leaving
+    // the window as it was built.
+    views_->restoreState(settings.value(viewsKey).toByteArray());
+    tableChart_->restoreState(settings.value(tableChartKey).toByteArray());
+    if (restoreGeometry(settings.value(geometryKey).toByteArray())) {
+        // A geometry remembered on another screen, or before the panels
+        // changed, may no longer fit the work area.
+        if (!isMaximized() && !isFullScreen()) {
+            setGeometry(fitToScreen(geometry(), workAreaAt(geometry().center())));
+        }
+    } else {
+        setGeometry(openingGeometry(workAreaAt(QCursor::pos())));
+    }
+    bool read = false;
+    const int step = settings.value(stepKey).toInt(&read);
+    if (!read || step < calc::minimumSteps || step > calc::maximumSteps) {
+        return std::nullopt;
+    }
+    return step;
+}
+
+void ExploreWindow::rememberLayout() const {
+    QSettings settings(applicationName(), applicationName());
+    settings.beginGroup(settingsGroup);
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(viewsKey, views_->saveState());
+    settings.setValue(tableChartKey, tableChart_->saveState());
+    settings.setValue(stepKey, step());
 }
 
 void ExploreWindow::applyPalette() {

@@ -8,12 +8,14 @@
 #include "calc/step_rows.hpp"
 
 #include <QLocale>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QTableView>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ class QLabel;
 class QPushButton;
 class QSlider;
 class QSpinBox;
+class QSplitter;
 
 namespace pictures {
 class ConvergenceChart;
@@ -31,6 +34,23 @@ class ConvergenceChart;
 namespace explore {
 
 class StepTableModel;
+
+// The size of the window's contents when it remembers none and the screen
+// has room: the drawing beside the table and the chart, each near 640 wide.
+inline constexpr QSize preferredWindowSize{1280, 800};
+// Pixels of a screen's work area kept free around a window that had to be
+// fitted, for the frame and title bar the window manager adds around it.
+inline constexpr int screenMargin = 32;
+
+// wanted, the geometry of the window's contents, as it goes on a screen whose
+// work area is available: unchanged when it lies inside; otherwise no larger
+// than the work area less screenMargin on every side, moved the least to lie
+// within that.
+QRect fitToScreen(const QRect& wanted, const QRect& available);
+
+// Where the window opens when it remembers nothing: preferredWindowSize
+// centred on available, fitted to it.
+QRect openingGeometry(const QRect& available);
 
 // The dialog of the save buttons, suggesting suggestedName in the current
 // folder; a name without an extension gets .svg before any question.
@@ -62,9 +82,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// The window remembers, in the application's settings, its geometry, its
+// splitters and its step when it is closed, and takes them back when it opens.
 class ExploreWindow : public QWidget {
 public:
-    explicit ExploreWindow(const QLocale& locale, int step = calc::defaultExploreStep,
+    // Opens at step, or without one at the step last closed at (calc::defaultExploreStep
+    // the first time).
+    explicit ExploreWindow(const QLocale& locale, std::optional<int> step = std::nullopt,
                            QWidget* parent = nullptr);
     ~ExploreWindow() override;
 
@@ -84,11 +108,15 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
     void createConnections();
     void applyPalette();
+    // Takes back the geometry and splitters; returns the step remembered.
+    std::optional<int> restoreLayout();
+    void rememberLayout() const;
     QString askSavePath(const QString& title, const QString& suggestedName);
     void saveDrawingClicked();
     void saveChartClicked();
@@ -108,6 +136,8 @@ private:
     StepTableView* table_ = nullptr;
     QChartView* chartView_ = nullptr;
     QLabel* note_ = nullptr;
+    QSplitter* views_ = nullptr;      // the drawing | the table over the chart
+    QSplitter* tableChart_ = nullptr; // the table / the chart
 };
 
 } // namespace explore

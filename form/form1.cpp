@@ -2,8 +2,8 @@
 
 #include "calc/compute_command.hpp"
 #include "runtime/host/dialogs.hpp"
+#include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
-#include "runtime/host/platform.hpp"
 
 #include <QAccessible>
 #include <QFont>

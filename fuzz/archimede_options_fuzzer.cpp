@@ -343,7 +343,7 @@ void checkRun(const archimede::Options& options, const std::vector<std::string_v
         break;
     }
     check(status == archimede::exitSuccess || status == archimede::exitRefused ||
-              status == archimede::exitRuntimeError,
+              status == archimede::exitFailed,
           "PASSI ended with another status");
     check(status == archimede::exitSuccess ? err.str().empty() : oneLine(err.str()),
           "a refusal not on one line, or a run with errors");

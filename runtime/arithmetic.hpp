@@ -31,16 +31,9 @@ namespace runtime {
     return quotient;
 }
 
-// base raised to exponent. The exponent 2 gives the correctly rounded
-// base * base; other exponents go through the C library, and an undefined
-// power (a negative base with a fractional exponent) raises error 5.
-double powerOf(double base, double exponent);
-
-[[nodiscard]] inline double power(double base, double exponent) {
-    if (exponent == 2.0) {
-        return base * base;
-    }
-    return powerOf(base, exponent);
+// value to the power 2: the correctly rounded product value * value.
+[[nodiscard]] inline double square(double value) {
+    return value * value;
 }
 
 // The correctly rounded square root; a negative argument raises error 5.

@@ -9,6 +9,7 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace runtime {
 namespace {
@@ -81,21 +82,15 @@ private:
     std::size_t position_ = 0;
 };
 
-// The decimal number at the cursor, built as a digit string and a power of
-// ten so that the final rounding to binary64 is done once, correctly.
-double decimalNumber(Cursor& cursor) {
-    bool negative = false;
-    if (cursor.peek() == '+' || cursor.peek() == '-') {
-        negative = cursor.peek() == '-';
-        cursor.advance();
-    }
-
-    std::string digits;     // significant digits, no leading zeros
-    std::int64_t scale = 0; // value = digits * 10^scale
-    bool truncatedNonzero = false;
+// A decimal mantissa as a digit string and a power of ten, so that the final
+// rounding to binary64 is done once, correctly: value = digits * 10^scale.
+struct Decimal {
+    std::string digits;            // significant digits, no leading zeros
+    std::int64_t scale = 0;        // value = digits * 10^scale
+    bool truncatedNonzero = false; // a nonzero digit beyond keptDigits
     bool sawDigit = false;
 
-    auto takeDigit = [&](char c, bool fractional) {
+    void take(char c, bool fractional) {
         sawDigit = true;
         if (fractional) {
             --scale;
@@ -109,55 +104,72 @@ double decimalNumber(Cursor& cursor) {
             truncatedNonzero = truncatedNonzero || c != '0';
             ++scale;
         }
-    };
+    }
+};
 
+// An optional sign at the cursor; true for a minus.
+bool readSign(Cursor& cursor) {
+    const char sign = cursor.peek();
+    if (sign == '+' || sign == '-') {
+        cursor.advance();
+    }
+    return sign == '-';
+}
+
+// digits [. digits] at the cursor.
+Decimal readMantissa(Cursor& cursor) {
+    Decimal decimal;
     while (isDigit(cursor.peek())) {
-        takeDigit(cursor.peek(), false);
+        decimal.take(cursor.peek(), false);
         cursor.advance();
     }
     if (cursor.peek() == '.') {
         cursor.advance();
         while (isDigit(cursor.peek())) {
-            takeDigit(cursor.peek(), true);
+            decimal.take(cursor.peek(), true);
             cursor.advance();
         }
     }
-    if (!sawDigit) {
-        return 0.0;
-    }
+    return decimal;
+}
 
+// (E|e|D|d) [+|-] digits at the cursor, saturated far beyond any magnitude
+// that matters. Without a digit it is no exponent: 0, and the cursor stays
+// ("3E" or "3E+" is just 3).
+std::int64_t readExponent(Cursor& cursor) {
     const char marker = cursor.peek();
-    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
-        const std::size_t beforeExponent = cursor.position();
-        cursor.advance();
-        bool negativeExponent = false;
-        if (cursor.peek() == '+' || cursor.peek() == '-') {
-            negativeExponent = cursor.peek() == '-';
-            cursor.advance();
-        }
-        if (!isDigit(cursor.peek())) {
-            cursor.rewind(beforeExponent); // "3E" or "3E+" is just 3
-        } else {
-            std::int64_t exponent = 0;
-            while (isDigit(cursor.peek())) {
-                if (exponent < saturation) {
-                    exponent = exponent * 10 + (cursor.peek() - '0');
-                }
-                cursor.advance();
-            }
-            scale += negativeExponent ? -exponent : exponent;
-        }
+    if (marker != 'E' && marker != 'e' && marker != 'D' && marker != 'd') {
+        return 0;
     }
+    const std::size_t beforeExponent = cursor.position();
+    cursor.advance();
+    const bool negative = readSign(cursor);
+    if (!isDigit(cursor.peek())) {
+        cursor.rewind(beforeExponent);
+        return 0;
+    }
+    std::int64_t exponent = 0;
+    while (isDigit(cursor.peek())) {
+        if (exponent < saturation) {
+            exponent = exponent * 10 + (cursor.peek() - '0');
+        }
+        cursor.advance();
+    }
+    return negative ? -exponent : exponent;
+}
 
+// decimal rounded to the nearest binary64, ties to even, with its sign.
+double rounded(Decimal decimal, bool negative) {
     const double zero = negative ? -0.0 : 0.0;
-    if (digits.empty()) {
+    if (decimal.digits.empty()) {
         return zero;
     }
-    if (truncatedNonzero) {
-        digits.push_back('1');
-        --scale;
+    if (decimal.truncatedNonzero) {
+        // A sticky digit: below the kept ones, it only breaks a tie.
+        decimal.digits.push_back('1');
+        --decimal.scale;
     }
-    const auto magnitude = scale + static_cast<std::int64_t>(digits.size());
+    const auto magnitude = decimal.scale + static_cast<std::int64_t>(decimal.digits.size());
     if (magnitude > largestMagnitude) {
         return negative ? -infinity : infinity;
     }
@@ -165,15 +177,27 @@ double decimalNumber(Cursor& cursor) {
         return zero;
     }
 
-    digits.push_back('e');
-    digits += std::to_string(scale);
+    std::string& text = decimal.digits;
+    text.push_back('e');
+    text += std::to_string(decimal.scale);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         value = magnitude > 0 ? infinity : 0.0;
     }
     return negative ? -value : value;
+}
+
+// The decimal number at the cursor: [+|-] digits [. digits] [exponent].
+double decimalNumber(Cursor& cursor) {
+    const bool negative = readSign(cursor);
+    Decimal decimal = readMantissa(cursor);
+    if (!decimal.sawDigit) {
+        return 0.0;
+    }
+    decimal.scale += readExponent(cursor);
+    return rounded(std::move(decimal), negative);
 }
 
 } // namespace

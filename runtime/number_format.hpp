@@ -11,61 +11,38 @@
 
 namespace runtime {
 
-// A parsed pattern. Patterns: '0' digit placeholders, at most one '.', which
-// marks where the decimal separator goes, and optionally an exponent "E+0..."
-// or "E-0..." (also with 'e'): "E+" always writes the exponent's sign, "E-"
-// only a minus, and the exponent has at least as many digits as the pattern
-// has zeros there. A scientific pattern needs a digit before its point.
+// A parsed pattern: "0." and one '0' for each decimal, fixed ("0.00000000"),
+// or followed by "E+00", scientific ("0.000E+00"): one digit before the point
+// and an exponent with its sign always and at least two digits. These are the
+// only patterns the application writes with.
 struct NumberPattern {
-    // More placeholders would only ask for digits binary64 cannot hold;
-    // refusing them keeps every buffer below a fixed size.
-    static constexpr int maxPlaceholders = 40;
+    // More decimals would only ask for digits binary64 cannot hold; refusing
+    // them keeps every buffer below a fixed size.
+    static constexpr int maxFractionDigits = 40;
 
-    int integerDigits = 0;
     int fractionDigits = 0;
-    bool hasPoint = false;
     bool scientific = false;
-    char exponentLetter = 'E';
-    bool alwaysSignExponent = false;
-    int exponentDigits = 0;
 };
 
-// Parses a pattern; one it does not support raises error 5. A constant
-// pattern can be parsed, and so checked, at compile time.
+// Parses a pattern; one of another shape raises error 5. A constant pattern
+// can be parsed, and so checked, at compile time.
 constexpr NumberPattern parseNumberPattern(std::string_view pattern) {
+    constexpr std::string_view lead = "0.";
+    constexpr std::string_view exponent = "E+00";
     NumberPattern parsed;
-    std::size_t i = 0;
-    const auto countZeros = [&] {
-        int zeros = 0;
-        for (; i < pattern.size() && pattern[i] == '0'; ++i) {
-            ++zeros;
-        }
-        return zeros;
-    };
-    parsed.integerDigits = countZeros();
-    if (i < pattern.size() && pattern[i] == '.') {
-        parsed.hasPoint = true;
-        ++i;
-        parsed.fractionDigits = countZeros();
-    }
-    if (i + 1 < pattern.size() && (pattern[i] == 'E' || pattern[i] == 'e') &&
-        (pattern[i + 1] == '+' || pattern[i + 1] == '-')) {
+    if (pattern.ends_with(exponent)) {
         parsed.scientific = true;
-        parsed.exponentLetter = pattern[i];
-        parsed.alwaysSignExponent = pattern[i + 1] == '+';
-        i += 2;
-        parsed.exponentDigits = countZeros();
+        pattern.remove_suffix(exponent.size());
     }
-    const bool complete = i == pattern.size();
-    const bool hasDigits = parsed.integerDigits + parsed.fractionDigits > 0;
-    const bool exponentComplete = !parsed.scientific || parsed.exponentDigits > 0;
-    const bool mantissaFits = !parsed.scientific || parsed.integerDigits > 0;
-    const bool withinLimits = parsed.integerDigits <= NumberPattern::maxPlaceholders &&
-                              parsed.fractionDigits <= NumberPattern::maxPlaceholders &&
-                              parsed.exponentDigits <= NumberPattern::maxPlaceholders;
-    if (!complete || !hasDigits || !exponentComplete || !mantissaFits || !withinLimits) {
+    if (!pattern.starts_with(lead)) {
         raiseInvalidArgumentError();
     }
+    pattern.remove_prefix(lead.size());
+    if (pattern.empty() || pattern.size() > NumberPattern::maxFractionDigits ||
+        pattern.find_first_not_of('0') != std::string_view::npos) {
+        raiseInvalidArgumentError();
+    }
+    parsed.fractionDigits = static_cast<int>(pattern.size());
     return parsed;
 }
 

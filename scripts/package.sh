@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the release preset, checks it with lintian,
+# Builds the Debian package from the package preset (its own build folder,
+# for /usr, with Debian's hardening flags), checks it with lintian,
 # installs it, runs both programs from /usr/bin and purges it again. The
 # machine is left as found: the package and the dependencies its install
 # pulled in are removed, nothing that was there before.
@@ -21,12 +22,18 @@ else
 fi
 
 bash scripts/setup.sh
-cmake --preset release -D CMAKE_INSTALL_PREFIX=/usr >/dev/null
-cmake --build --preset release
-rm -f build/release/lavoro1_*.deb
-(cd build/release && cpack -G DEB >/dev/null)
+# Debian's flags, hardening included (bind now, fortified functions), which
+# the package preset reads from the environment. Without -g: the programs are
+# stripped into the package and there is no debug-symbol package to keep it.
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g \
+    dpkg-buildflags --export=sh)"
+build=build/package
+cmake --preset package >/dev/null
+cmake --build --preset package
+rm -f "$build"/lavoro1_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
 
-deb=$(ls build/release/lavoro1_*.deb)
+deb=$(ls "$build"/lavoro1_*.deb)
 echo "Pacchetto: $deb"
 ls -l "$deb"
 dpkg-deb --field "$deb" Installed-Size Depends

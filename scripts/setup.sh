@@ -8,7 +8,6 @@ packages=(
     ninja-build
     g++
     clang
-    libclang-rt-14-dev
     pkg-config
     libgtest-dev
     libbenchmark-dev
@@ -42,6 +41,21 @@ for package in "${packages[@]}"; do
     fi
 done
 
+# libFuzzer's runtime, in the package of the clang release installed, which
+# each Debian release names after its own major version (libclang-rt-14-dev
+# in Debian 12). Empty while clang itself is missing.
+clang_runtime() {
+    local major
+    major=$(clang --version 2>/dev/null | sed -n 's/.*clang version \([0-9][0-9]*\)\..*/\1/p' | head -n 1)
+    if [ -n "$major" ]; then
+        echo "libclang-rt-$major-dev"
+    fi
+}
+runtime=$(clang_runtime)
+if [ -n "$runtime" ] && ! installed "$runtime"; then
+    missing+=("$runtime")
+fi
+
 # Arb, the ball arithmetic: a package of its own beside FLINT 2 (Debian 12),
 # part of libflint-dev from FLINT 3 on (Debian 13), where libflint-arb-dev
 # is gone. Which of the two this release has is asked once the package
@@ -52,7 +66,7 @@ if installed libflint-arb-dev || { installed libflint-dev &&
     arb_missing=false
 fi
 
-if [ ${#missing[@]} -eq 0 ] && [ "$arb_missing" = false ]; then
+if [ ${#missing[@]} -eq 0 ] && [ "$arb_missing" = false ] && [ -n "$runtime" ]; then
     exit 0
 fi
 
@@ -69,6 +83,21 @@ if [ "$arb_missing" = true ]; then
         missing+=(libflint-dev)
     fi
 fi
-echo "Installo: ${missing[*]}"
-DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installo: ${missing[*]}"
+    DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+fi
+# clang was installed just now: its runtime follows.
+if [ -z "$runtime" ]; then
+    runtime=$(clang_runtime)
+    if [ -z "$runtime" ]; then
+        echo "clang --version non dice la versione di clang" >&2
+        exit 1
+    fi
+    if ! installed "$runtime"; then
+        echo "Installo: $runtime"
+        DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y -qq \
+            --no-install-recommends "$runtime" >/dev/null
+    fi
+fi

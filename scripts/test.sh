@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the project and runs every test. Usage: scripts/test.sh [release|debug|asan]
+# Builds the project and runs every test. Usage: scripts/test.sh [release|debug|asan|ci|ci-asan]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

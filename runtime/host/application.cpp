@@ -1,7 +1,7 @@
 #include "runtime/host/application.hpp"
 
+#include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
-#include "runtime/host/platform.hpp"
 #include "runtime/printable.hpp"
 
 #include <QApplication>

@@ -6,12 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include <exception>
 #include <string_view>
-
-namespace runtime {
-class RuntimeError;
-}
 
 namespace runtime::host {
 

@@ -1,6 +1,8 @@
 #include "apps/command_line.hpp"
 #include "calc/step_range.hpp"
 #include "runtime/host/command_line.hpp"
+#include "tests/gui_support/first_frame.hpp"
+#include "tests/gui_support/temporary_settings.hpp"
 
 #include <QProcess>
 
@@ -10,6 +12,20 @@ namespace {
 
 using runtime::host::CommandLine;
 
+// lavoro1's command line with --esplora.
+const runtime::host::CommandLineSyntax syntax =
+    apps::withExploreOption({.executableName = QStringLiteral("lavoro1"),
+                             .versionLine = {},
+                             .summary = {},
+                             .options = {},
+                             .positionalName = {},
+                             .positionalDescription = {}});
+
+CommandLine read(const QStringList& arguments) {
+    return runtime::host::readCommandLine(syntax,
+                                          QStringList{QStringLiteral("lavoro1")} + arguments);
+}
+
 struct ExploreLine {
     QStringList arguments;
     std::optional<int> step; // the step Esplora opens at; none: Form1 opens
@@ -18,13 +34,6 @@ struct ExploreLine {
 
 // lavoro1's command line, read as the application reads it.
 TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
-    const runtime::host::CommandLineSyntax syntax =
-        apps::withExploreOption({.executableName = QStringLiteral("lavoro1"),
-                                 .versionLine = {},
-                                 .summary = {},
-                                 .options = {},
-                                 .positionalName = {},
-                                 .positionalDescription = {}});
     const ExploreLine lines[] = {
         {{}, std::nullopt, nullptr},
         {{"--esplora"}, calc::defaultExploreStep, nullptr},
@@ -49,23 +58,32 @@ TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
     };
     for (const ExploreLine& line : lines) {
         SCOPED_TRACE(line.arguments.join(' ').toStdString());
-        const CommandLine read = runtime::host::readCommandLine(
-            syntax, QStringList{QStringLiteral("lavoro1")} + line.arguments);
+        const CommandLine parsed = read(line.arguments);
         if (line.refusal != nullptr) {
-            EXPECT_EQ(read.action, CommandLine::Action::Refuse);
-            EXPECT_EQ(read.text.toStdString(),
+            EXPECT_EQ(parsed.action, CommandLine::Action::Refuse);
+            EXPECT_EQ(parsed.text.toStdString(),
                       std::string("lavoro1: ") + line.refusal + " Vedere 'lavoro1 --help'.");
             continue;
         }
-        ASSERT_EQ(read.action, CommandLine::Action::Run) << read.text.toStdString();
-        EXPECT_EQ(apps::requestedStep(*read.parser), line.step);
+        ASSERT_EQ(parsed.action, CommandLine::Action::Run) << parsed.text.toStdString();
+        EXPECT_EQ(apps::requestedStep(*parsed.parser), line.step);
     }
     EXPECT_TRUE(runtime::host::helpText(syntax).contains(QLatin1String("--esplora")));
 }
 
+// Without PASSI Esplora opens where it was last closed, which only the
+// window knows.
+TEST(ExploreCommandLine, NamesAStepOnlyWithPassi) {
+    EXPECT_EQ(apps::explicitStep(*read({QStringLiteral("--esplora")}).parser), std::nullopt);
+    EXPECT_EQ(
+        apps::explicitStep(*read({QStringLiteral("--esplora"), QStringLiteral("4.5")}).parser), 4);
+}
+
 TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
+    const testing_support::TemporarySettings settings;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
     QProcess refused;
     refused.setProcessEnvironment(environment);
     refused.start(QStringLiteral(LAVORO1_EXECUTABLE),
@@ -74,12 +92,13 @@ TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
     EXPECT_EQ(refused.exitCode(), 2);
 
     QProcess lavoro1;
-    lavoro1.setProcessEnvironment(environment);
+    lavoro1.setProcessEnvironment(testing_support::withFrameLog(environment));
     lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
                   {QStringLiteral("--esplora"), QStringLiteral("3")});
-    ASSERT_TRUE(lavoro1.waitForStarted(10000));
-    EXPECT_FALSE(lavoro1.waitForFinished(2000))
-        << "ended on its own: " << lavoro1.readAllStandardError().toStdString();
+    QByteArray error;
+    EXPECT_TRUE(testing_support::waitForFirstFrame(lavoro1, error))
+        << "no window shown: " << error.toStdString();
+    EXPECT_EQ(lavoro1.state(), QProcess::Running) << "ended on its own";
     lavoro1.kill();
     lavoro1.waitForFinished(10000);
 }

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     ""},
                       OneResultCase{"501", 2, "", tooMany}, OneResultCase{"abc", 2, "", tooFew},
                       OneResultCase{"-3", 2, "", tooFew},
-                      OneResultCase{"3000000000", 3, "", "Errore di run-time '6': Overflow\n"}));
+                      OneResultCase{"3000000000", 1, "", "Errore di run-time '6': Overflow\n"}));
 
 double readBack(std::string text, char separator) {
     if (const auto at = text.find(separator); at != std::string::npos) {

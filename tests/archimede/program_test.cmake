@@ -28,7 +28,7 @@ expect_run(ENV LC_ALL=C ARGS 5 STATUS 0
 expect_run(ENV LC_ALL=it_IT.UTF-8 ARGS 2 --formato csv STATUS 0
            OUT "\n2,12,3\\.1058285412302489,")
 expect_run(ENV LC_ALL=C ARGS 501 STATUS 2 OUT "^$" ERR "^Risultati inattendibili!\n$")
-expect_run(ENV LC_ALL=C ARGS 3000000000 STATUS 3 OUT "^$"
+expect_run(ENV LC_ALL=C ARGS 3000000000 STATUS 1 OUT "^$"
            ERR "^Errore di run-time '6': Overflow\n$")
 expect_run(ENV LC_ALL=C ARGS --nessuna STATUS 2 OUT "^$" ERR "^archimede: [^\n]*\n$")
 string(REPLACE "." "\\." version_pattern "${VERSION}")

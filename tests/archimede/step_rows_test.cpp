@@ -1,12 +1,12 @@
 #include "calc/compute_command.hpp"
 #include "calc/module1.hpp"
 #include "calc/step_rows.hpp"
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 #include "tests/archimede/run_archimede.hpp"
 
 #include <gtest/gtest.h>
 
-#include <arb.h>
 #include <charconv>
 #include <cstring>
 #include <nlohmann/json.hpp>

@@ -1,9 +1,9 @@
+#include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
 #include "certified/richardson.hpp"
 
 #include <gtest/gtest.h>
 
-#include <arb.h>
 #include <cmath>
 #include <cstdint>
 #include <deque>

@@ -2,10 +2,12 @@
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
 #include "explore/explore_window.hpp"
+#include "lavoro1/project_info.hpp"
 #include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
+#include "tests/gui_support/temporary_settings.hpp"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,8 +19,10 @@
 #include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,15 +35,21 @@
 #include <string>
 #include <vector>
 
+// Rectangles in failure messages as x,y wxh.
+void PrintTo(const QRect& rect, std::ostream* out) {
+    *out << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
+}
+
 namespace {
 
 const QLocale italian(QLocale::Italian, QLocale::Italy);
 const QLocale english(QLocale::English, QLocale::UnitedStates);
 
-// A shown Esplora window driven with real key and mouse events.
+// A shown Esplora window driven with real key and mouse events, remembering
+// in settings of its own.
 class ExploreWindowTest : public ::testing::Test {
 protected:
-    void open(int step = calc::defaultExploreStep, const QLocale& locale = italian) {
+    void open(std::optional<int> step = calc::defaultExploreStep, const QLocale& locale = italian) {
         window = std::make_unique<explore::ExploreWindow>(locale, step);
         window->show();
         window->activateWindow();
@@ -82,6 +92,13 @@ protected:
         EXPECT_EQ(control<explore::PolygonView>("drawing")->step(), step);
     }
 
+    // Closes the window as its user would, then opens a new one.
+    void reopen(std::optional<int> step) {
+        ASSERT_TRUE(window->close());
+        open(step);
+    }
+
+    testing_support::TemporarySettings settings;
     testing_support::ModalWatchdog watchdog;
     std::unique_ptr<explore::ExploreWindow> window;
 };
@@ -158,6 +175,25 @@ TEST_F(ExploreWindowTest, TableRowsAreArchimedesRowsInTheLocalesFormat) {
         }
     }
     EXPECT_EQ(table()->model()->headerData(2, Qt::Horizontal).toString(), "Limite inferiore");
+}
+
+// The step's row, the last, selected and in view: at step 40 the table used to
+// show rows 1 to 6.
+TEST_F(ExploreWindowTest, TableShowsAndSelectsTheCurrentStepsRow) {
+    open(40);
+    const auto expectCurrentRowShown = [this](int step) {
+        SCOPED_TRACE(step);
+        const QModelIndex row = table()->model()->index(step - 1, 0);
+        EXPECT_TRUE(table()->viewport()->rect().contains(table()->visualRect(row)));
+        EXPECT_EQ(table()->selectionModel()->selectedRows(0), QModelIndexList{row});
+        EXPECT_EQ(table()->currentIndex(), row);
+    };
+    expectCurrentRowShown(40);
+    stepSlider()->setFocus();
+    QTest::keyClick(stepSlider(), Qt::Key_End);
+    expectCurrentRowShown(500);
+    typeStep(QStringLiteral("120"));
+    expectCurrentRowShown(120);
 }
 
 TEST_F(ExploreWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
@@ -315,6 +351,101 @@ TEST_F(ExploreWindowTest, RendersToAPicture) {
     const QImage picture = window->grab().toImage();
     EXPECT_EQ(picture.size(), QSize(1280, 800) * window->devicePixelRatio());
     EXPECT_TRUE(picture.save(QStringLiteral(LAVORO1_SCREENSHOT_PATH)));
+}
+
+// --- Fitting the screen, remembering -----------------------------------------
+
+struct Placement {
+    const char* name;
+    QRect wanted;   // empty: the geometry when nothing is remembered
+    QRect workArea; // the screen's, panels left out
+    QRect expected;
+};
+
+TEST(ExploreWindowGeometry, FitsTheWorkAreaOfTheScreen) {
+    const Placement placements[] = {
+        {"1920x1080, room for the preferred size", {}, {0, 0, 1920, 1080}, {320, 140, 1280, 800}},
+        {"1366x768 laptop, 27 px panel", {}, {0, 0, 1366, 741}, {43, 32, 1280, 677}},
+        {"800x600", {}, {0, 0, 800, 600}, {32, 32, 736, 536}},
+        {"second screen, right of a 1920 one", {}, {1920, 0, 1366, 741}, {1963, 32, 1280, 677}},
+        {"remembered, filling the work area",
+         {0, 0, 1366, 741},
+         {0, 0, 1366, 741},
+         {0, 0, 1366, 741}},
+        {"remembered on a larger screen",
+         {10, 10, 1900, 1000},
+         {0, 0, 1366, 741},
+         {32, 32, 1302, 677}},
+        {"remembered on a screen gone",
+         {2000, 100, 800, 600},
+         {0, 0, 1920, 1080},
+         {1088, 100, 800, 600}},
+        {"remembered on a screen left of the primary",
+         {-1500, 50, 1200, 700},
+         {0, 0, 1920, 1080},
+         {32, 50, 1200, 700}},
+    };
+    for (const Placement& p : placements) {
+        SCOPED_TRACE(p.name);
+        const QRect fitted = p.wanted.isEmpty() ? explore::openingGeometry(p.workArea)
+                                                : explore::fitToScreen(p.wanted, p.workArea);
+        EXPECT_EQ(fitted, p.expected);
+        EXPECT_TRUE(p.workArea.contains(fitted));
+    }
+}
+
+// The offscreen platform's screen is 800x600, smaller than the size the
+// window prefers or was closed at.
+TEST_F(ExploreWindowTest, OpensInsideTheWorkAreaOfItsScreen) {
+    open();
+    const QRect workArea = window->screen()->availableGeometry();
+    EXPECT_TRUE(workArea.contains(window->frameGeometry()))
+        << "fresh: " << window->width() << 'x' << window->height();
+    window->setGeometry(-400, 100, 1900, 1000);
+    reopen(std::nullopt);
+    EXPECT_TRUE(workArea.contains(window->frameGeometry()))
+        << "closed larger: " << window->width() << 'x' << window->height();
+}
+
+TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersAndStep) {
+    open(40);
+    window->setGeometry(20, 30, 760, 520);
+    auto* views = control<QSplitter>("viewsSplitter");
+    auto* tableChart = control<QSplitter>("tableChartSplitter");
+    views->setSizes({200, 480});
+    tableChart->setSizes({300, 150});
+    QApplication::processEvents();
+    const QList<int> viewSizes = views->sizes();
+    const QList<int> tableChartSizes = tableChart->sizes();
+
+    reopen(std::nullopt);
+    EXPECT_EQ(window->geometry(), QRect(20, 30, 760, 520));
+    EXPECT_EQ(control<QSplitter>("viewsSplitter")->sizes(), viewSizes);
+    EXPECT_EQ(control<QSplitter>("tableChartSplitter")->sizes(), tableChartSizes);
+    expectAllAt(40);
+
+    reopen(7);
+    expectAllAt(7);
+    EXPECT_EQ(window->geometry(), QRect(20, 30, 760, 520)) << "the step asked for wins alone";
+}
+
+TEST_F(ExploreWindowTest, OpensAsNewWhenTheSettingsCannotBeRead) {
+    for (const char* step : {"abc", "0", "501", "-3", ""}) {
+        SCOPED_TRACE(step);
+        {
+            const QString name = QString::fromLatin1(lavoro1::applicationName);
+            QSettings written(name, name);
+            written.beginGroup(QStringLiteral("Esplora"));
+            written.setValue(QStringLiteral("geometry"), QByteArray("not a geometry"));
+            written.setValue(QStringLiteral("viewsSplitter"), QByteArray::fromHex("00ff"));
+            written.setValue(QStringLiteral("step"), QString::fromLatin1(step));
+        }
+        open(std::nullopt);
+        expectAllAt(calc::defaultExploreStep);
+        EXPECT_EQ(window->geometry(), QRect(explore::screenMargin, explore::screenMargin,
+                                            window->width(), window->height()))
+            << "where a window remembering nothing opens";
+    }
 }
 
 // --- Saving -----------------------------------------------------------------

@@ -2,6 +2,7 @@
 #include "calc/module1.hpp"
 #include "lavoro1/project_info.hpp"
 #include "runtime/host/application.hpp"
+#include "tests/gui_support/first_frame.hpp"
 
 #include <QApplication>
 #include <QIcon>
@@ -127,7 +128,7 @@ TEST(Lavoro1Executable, AnswersHelpVersionAndWrongOptionsWithoutADisplay) {
 }
 
 // With the platform given by the environment or on the command line, which
-// only Qt itself reads, the window opens and stays open.
+// only Qt itself reads, the window opens and its event loop runs.
 TEST(Lavoro1Executable, RunsItsWindowUntilStopped) {
     for (const bool onCommandLine : {false, true}) {
         SCOPED_TRACE(onCommandLine ? "-platform offscreen" : "QT_QPA_PLATFORM=offscreen");
@@ -136,12 +137,13 @@ TEST(Lavoro1Executable, RunsItsWindowUntilStopped) {
         if (!onCommandLine) {
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         }
-        lavoro1.setProcessEnvironment(environment);
+        lavoro1.setProcessEnvironment(testing_support::withFrameLog(environment));
         lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
                       onCommandLine ? QStringList{"-platform", "offscreen"} : QStringList{});
-        ASSERT_TRUE(lavoro1.waitForStarted(10000));
-        EXPECT_FALSE(lavoro1.waitForFinished(1000))
-            << "ended on its own: " << lavoro1.readAllStandardError().toStdString();
+        QByteArray error;
+        EXPECT_TRUE(testing_support::waitForFirstFrame(lavoro1, error))
+            << "no window shown: " << error.toStdString();
+        EXPECT_EQ(lavoro1.state(), QProcess::Running) << "ended on its own";
         lavoro1.kill();
         lavoro1.waitForFinished(10000);
     }

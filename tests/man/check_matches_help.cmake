@@ -1,7 +1,8 @@
 # Every option of `PROGRAM --help` (the names, --name or -x, that open a
-# line of its option list) and every exit status of its "Stato d'uscita:"
-# paragraph, when it has one, must appear in the page source PAGE: the
-# options as \-\-name, the statuses as a ".B N" tag in STATO D'USCITA.
+# line of its option list) must appear in the page source PAGE as \-\-name.
+# The exit statuses of its "Stato d'uscita:" table, when it has one (a row
+# "  N  meaning" each), and the ".B N" tags of the page's STATO D'USCITA
+# must be the same list.
 execute_process(
     COMMAND "${PROGRAM}" --help
     RESULT_VARIABLE result
@@ -31,7 +32,7 @@ if(NOT statuses_paragraph)
     message(STATUS "options: ${options}; no exit status in the help")
     return()
 endif()
-string(REGEX MATCHALL "[:;] [0-9]+ " status_items "${statuses_paragraph}")
+string(REGEX MATCHALL "\n  [0-9]+ " status_items "${statuses_paragraph}")
 set(statuses)
 foreach(item IN LISTS status_items)
     string(REGEX REPLACE "[^0-9]" "" status "${item}")
@@ -43,9 +44,14 @@ endif()
 string(FIND "${page}" ".SH \"STATO D'USCITA\"" section_start)
 string(SUBSTRING "${page}" ${section_start} -1 section)
 string(REGEX REPLACE "\n\\.SH [^\n]*\n.*" "" section "${section}")
-foreach(status IN LISTS statuses)
-    if(NOT section MATCHES "\n\\.B ${status}\n")
-        message(FATAL_ERROR "${PAGE} does not describe the exit status ${status}")
-    endif()
+string(REGEX MATCHALL "\n\\.B [0-9]+\n" page_items "${section}")
+set(page_statuses)
+foreach(item IN LISTS page_items)
+    string(REGEX REPLACE "[^0-9]" "" status "${item}")
+    list(APPEND page_statuses ${status})
 endforeach()
+if(NOT page_statuses STREQUAL statuses)
+    message(FATAL_ERROR
+        "${PAGE} lists the exit statuses ${page_statuses}, the help ${statuses}")
+endif()
 message(STATUS "options: ${options}; exit statuses: ${statuses}")

@@ -1,4 +1,4 @@
-#include "runtime/host/platform.hpp"
+#include "runtime/host/fonts.hpp"
 
 #include <QFontDatabase>
 

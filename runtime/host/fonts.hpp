@@ -1,7 +1,6 @@
 #pragma once
 
-// What the application takes from the desktop it runs on besides the locale:
-// the fonts it asks for by name.
+// The fonts the application asks for by name, and what stands in for them.
 
 #include <QFont>
 
