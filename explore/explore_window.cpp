@@ -134,6 +134,13 @@ ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWi
 ExploreWindow::~ExploreWindow() = default;
 
 void ExploreWindow::createControls() {
+    createStepControls();
+    createViews();
+    layOut();
+}
+
+// The step's spin box and slider, and the save buttons.
+void ExploreWindow::createStepControls() {
     stepLabel_ = new QLabel(QStringLiteral("&Passo:"), this);
     stepBox_ = new QSpinBox(this);
     stepBox_->setObjectName(QStringLiteral("stepBox"));
@@ -155,7 +162,10 @@ void ExploreWindow::createControls() {
     saveChartButton_ = new QPushButton(QStringLiteral("Salva &grafico..."), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChart"));
     saveChartButton_->setAccessibleName(QStringLiteral("Salva il grafico"));
+}
 
+// The drawing, the table and the chart with its note.
+void ExploreWindow::createViews() {
     drawing_ = new PolygonView(decimalSeparator_, this);
     drawing_->setObjectName(QStringLiteral("drawing"));
 
@@ -187,7 +197,11 @@ void ExploreWindow::createControls() {
     note_->setObjectName(QStringLiteral("note"));
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
 
+// The controls in a row above the drawing beside the table over the chart,
+// and the tab order.
+void ExploreWindow::layOut() {
     auto* controls = new QHBoxLayout;
     controls->addWidget(stepLabel_);
     controls->addWidget(stepBox_);

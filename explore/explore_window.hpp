@@ -112,6 +112,9 @@ protected:
 
 private:
     void createControls();
+    void createStepControls();
+    void createViews();
+    void layOut();
     void createConnections();
     void applyPalette();
     // Takes back the geometry and splitters; returns the step remembered.
