@@ -3,6 +3,7 @@
 // controls. Run: build/bench/bench/form_benchmarks
 
 #include "apps/project.hpp"
+#include "bench/bare_window.hpp"
 #include "calc/module1.hpp"
 #include "form/form1.hpp"
 #include "runtime/host/application.hpp"
@@ -11,9 +12,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -39,32 +38,6 @@ void Command1ClickAt500Steps(benchmark::State& state) {
     benchmark::DoNotOptimize(module.upperBound);
 }
 BENCHMARK(Command1ClickAt500Steps)->Unit(benchmark::kMicrosecond);
-
-// The same eleven controls, texts, places and font, written straight in Qt
-// with nothing of Form1's own (no frames, colours, accessibility, focus or
-// wiring): the floor that Form1's start-up is measured against.
-std::unique_ptr<QWidget> bareWindow() {
-    auto window = std::make_unique<QWidget>();
-    window->resize(999, 227);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(13.5);
-    font.setBold(true);
-    window->setFont(font);
-    const auto add = [&](QWidget* control, QRect geometry) { control->setGeometry(geometry); };
-    add(new QLineEdit(QStringLiteral("1"), window.get()), {232, 40, 137, 25});
-    add(new QPushButton(QStringLiteral("Calcola costante"), window.get()), {200, 168, 193, 41});
-    add(new QLabel(QStringLiteral("  [da 1 a 500]"), window.get()), {376, 40, 137, 33});
-    add(new QLabel(QStringLiteral("Numero lati poligono inscritto e circoscritto"), window.get()),
-        {8, 104, 297, 49});
-    add(new QLabel(window.get()), {320, 120, 137, 25});
-    add(new QLabel(window.get()), {848, 120, 137, 25});
-    add(new QLabel(QStringLiteral("<"), window.get()), {808, 120, 25, 25});
-    add(new QLabel(QStringLiteral("costante"), window.get()), {720, 120, 81, 25});
-    add(new QLabel(QStringLiteral("<"), window.get()), {696, 120, 17, 25});
-    add(new QLabel(window.get()), {552, 120, 137, 25});
-    add(new QLabel(QStringLiteral("Numero iterazioni"), window.get()), {24, 40, 193, 33});
-    return window;
-}
 
 // Notes the first paint of a window: the whole frame, children included, is
 // painted within the event that delivers it.
@@ -112,9 +85,9 @@ void StartupAgainstBareWindow(benchmark::State& state) {
         double bare = 0.0;
         if (formFirst) {
             form = secondsToFirstFrame(createForm);
-            bare = secondsToFirstFrame(bareWindow);
+            bare = secondsToFirstFrame(bench::bareWindow);
         } else {
-            bare = secondsToFirstFrame(bareWindow);
+            bare = secondsToFirstFrame(bench::bareWindow);
             form = secondsToFirstFrame(createForm);
         }
         formFirst = !formFirst;

@@ -5,9 +5,11 @@
 #include "runtime/printable.hpp"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace runtime::host {
@@ -126,6 +129,58 @@ private:
     std::vector<Held> held_;
 };
 
+void configureApplicationWithoutIcon(const ProjectDescription& project) {
+    QCoreApplication::setApplicationName(project.title);
+    QCoreApplication::setApplicationVersion(project.version);
+    QGuiApplication::setDesktopFileName(project.applicationId);
+    installFontSubstitutions();
+}
+
+void setWindowIcon(const QStringList& iconFiles) {
+    // The first file picks the icon engine: an SVG one draws the icon sharp
+    // at every size; the fixed sizes serve where that engine is missing.
+    QIcon icon(iconFiles.value(0));
+    for (qsizetype i = 1; i < iconFiles.size(); ++i) {
+        icon.addFile(iconFiles.at(i));
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+// Owned by the window it watches; deletes itself once the icon is set.
+class WindowIconAfterFirstFrame final : public QObject {
+public:
+    WindowIconAfterFirstFrame(QWidget& window, QStringList iconFiles)
+        : QObject(&window), iconFiles_(std::move(iconFiles)) {
+        window.installEventFilter(this);
+        QTimer::singleShot(latestMs, this, &WindowIconAfterFirstFrame::setIcon);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that the painted frame is put on screen first.
+            QMetaObject::invokeMethod(this, &WindowIconAfterFirstFrame::setIcon,
+                                      Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static constexpr int latestMs = 1000;
+
+    void setIcon() {
+        if (!set_) {
+            set_ = true;
+            setWindowIcon(iconFiles_);
+            deleteLater();
+        }
+    }
+
+    QStringList iconFiles_;
+    bool set_ = false;
+};
+
 } // namespace
 
 std::string displayFailureMessage(const DisplaySetting& setting, std::string_view missingPlatform) {
@@ -149,17 +204,12 @@ std::string displayFailureMessage(const DisplaySetting& setting, std::string_vie
 }
 
 void configureApplication(const ProjectDescription& project) {
-    QCoreApplication::setApplicationName(project.title);
-    QCoreApplication::setApplicationVersion(project.version);
-    QGuiApplication::setDesktopFileName(project.applicationId);
-    // The first file picks the icon engine: an SVG one draws the icon sharp
-    // at every size; the fixed sizes serve where that engine is missing.
-    QIcon icon(project.iconFiles.value(0));
-    for (qsizetype i = 1; i < project.iconFiles.size(); ++i) {
-        icon.addFile(project.iconFiles.at(i));
-    }
-    QApplication::setWindowIcon(icon);
-    installFontSubstitutions();
+    configureApplicationWithoutIcon(project);
+    setWindowIcon(project.iconFiles);
+}
+
+void setWindowIconAfterFirstFrame(QWidget& window, const QStringList& iconFiles) {
+    new WindowIconAfterFirstFrame(window, iconFiles);
 }
 
 bool displayAvailable(const DisplaySetting& setting) noexcept {
@@ -207,10 +257,11 @@ int runApplication(const ProjectDescription& project, int argc, char** argv) {
     std::optional<StartupMessages> startupMessages(std::in_place, setting);
     QApplication application(argc, argv);
     startupMessages.reset();
-    configureApplication(project);
+    configureApplicationWithoutIcon(project);
 
     const std::unique_ptr<QWidget> startupForm =
         project.createStartupForm(userLocale(), *commandLine.parser);
+    setWindowIconAfterFirstFrame(*startupForm, project.iconFiles);
     startupForm->show();
     return QApplication::exec();
 }

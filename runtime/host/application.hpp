@@ -38,6 +38,13 @@ struct ProjectDescription {
 // QApplication. Tests call it on their own application object.
 void configureApplication(const ProjectDescription& project);
 
+// Sets the application's window icon from iconFiles (see ProjectDescription)
+// once window has painted its first frame, or after a second if it paints
+// none (started minimized). Reading the SVG icon loads an icon engine plugin
+// and Qt Svg, a tenth of the time to the first frame, which the window need
+// not wait for: runApplication sets its start-up window's icon this way.
+void setWindowIconAfterFirstFrame(QWidget& window, const QStringList& iconFiles);
+
 // Where a window could be shown: the platform asked for (-platform, or else
 // QT_QPA_PLATFORM), the X display (-display, or else DISPLAY), the Wayland
 // display (WAYLAND_DISPLAY or WAYLAND_SOCKET) and whether the Wayland

@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +27,23 @@ TEST(Lavoro1Application, ReportsItsNameVersionDesktopIdAndIcon) {
         SCOPED_TRACE(side);
         EXPECT_EQ(QApplication::windowIcon().pixmap(QSize(side, side)).size(), QSize(side, side));
     }
+}
+
+// The application's icon taken away for the test and put back after it.
+class Lavoro1WindowIcon : public ::testing::Test {
+protected:
+    void SetUp() override { QApplication::setWindowIcon(QIcon()); }
+    void TearDown() override { runtime::host::configureApplication(apps::lavoro1Project()); }
+};
+
+TEST_F(Lavoro1WindowIcon, IsSetOnceTheStartupWindowHasPaintedItsFirstFrame) {
+    QWidget window;
+    runtime::host::setWindowIconAfterFirstFrame(window, apps::lavoro1Project().iconFiles);
+    EXPECT_TRUE(QApplication::windowIcon().isNull()) << "not before the first frame";
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 500))
+        << "well before the fallback of a second";
+    EXPECT_EQ(QApplication::windowIcon().pixmap(QSize(256, 256)).size(), QSize(256, 256));
 }
 
 QProcessEnvironment withoutDisplay() {
