@@ -37,12 +37,11 @@ constexpr std::array shapes = {
     Shape{"0.000E+00", true, 4},   // the window's sides; Esplora's table, differences too
     Shape{"0.00000000", false, 8}, // the window's bounds; Esplora's table
     Shape{"0.0", false, 1},        // Esplora's magnification below a thousand
-    Shape{"0.0E+00", true, 2},     // Esplora's magnification above, and a side's distance
+    Shape{"0.00E+00", true, 3},    // Esplora's magnification above
 };
 static_assert(calc::sidesPattern == shapes[0].pattern && calc::boundPattern == shapes[1].pattern &&
               calc::zoomPattern == shapes[2].pattern &&
-              calc::largeZoomPattern == shapes[3].pattern &&
-              calc::versinePattern == shapes[3].pattern);
+              calc::largeZoomPattern == shapes[3].pattern);
 
 // Enough to write any binary64 exactly: it has at most 767 significant
 // digits, at most 309 before the point and 1074 after it.

@@ -5,6 +5,7 @@
 #include "calc/number_formats.hpp"
 #include "runtime/number_format.hpp"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,12 +39,29 @@ QString sidesText(int step, std::string_view separator) {
     return qString(runtime::formatNumber(calc::sidesAtStep(step), calc::sidesFormat, separator));
 }
 
-// Magnification written as "x 2,5E+12" beyond a thousand, "x 12,5" below.
+// Magnification written as "12,5" below a thousand and as a power of ten,
+// "1,23·10²⁹⁹", from there: three significant digits, as many as the
+// picture can be measured to.
 QString zoomText(double zoom, std::string_view separator) {
-    if (zoom >= 1000.0) {
-        return qString(runtime::formatNumber(zoom, calc::largeZoomFormat, separator));
+    if (zoom < 1000.0) {
+        return qString(runtime::formatNumber(zoom, calc::zoomFormat, separator));
     }
-    return qString(runtime::formatNumber(zoom, calc::zoomFormat, separator));
+    // "1,23E+299": the mantissa, then the exponent, positive here.
+    const QString scientific =
+        qString(runtime::formatNumber(zoom, calc::largeZoomFormat, separator));
+    const qsizetype marker = scientific.lastIndexOf(QLatin1Char('E'));
+    static constexpr char16_t superscripts[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    QString power = scientific.left(marker) + QStringLiteral("·10");
+    for (const QChar digit : QString::number(scientific.mid(marker + 1).toInt())) {
+        power += QChar(superscripts[digit.unicode() - u'0']);
+    }
+    return power;
+}
+
+QString zoomCaption(int line, double zoom, std::string_view separator) {
+    return line == 0
+               ? QStringLiteral("Ingrandimento: × %1 lungo il lato,").arg(zoomText(zoom, separator))
+               : QStringLiteral("× %1 verso il centro").arg(zoomText(zoom, separator));
 }
 
 // 1 - cos(x) without cancellation: 2 sin^2(x / 2).
@@ -126,37 +144,44 @@ void addPolygons(PolygonScene& scene, int step) {
     }
 }
 
-// The inset follows the side from vertex 0 to vertex 1, drawn in the frame
-// of the tangent at its middle: u along the tangent, v outwards, in radii,
-// with u stretched by alongScale and v by acrossScale pixels per radius.
+// The inset follows the side from vertex 0 to vertex 1 in a frame normalised
+// to it, centred on the side's middle at polar angle alpha = pi / n: x along
+// the tangent there, in half-sides of the circumscribed polygon (tan alpha),
+// y outwards, in sagittas (1 - cos alpha, how far the inscribed side lies
+// inside the arc). Each coordinate is a ratio of two small quantities, both
+// written without cancellation, so it keeps binary64's relative precision at
+// every step: at step 500 the sagitta is 5e-302, still a normal number.
 void addInset(PolygonScene& scene, std::string_view separator) {
     const double alpha = halfSideAngle(scene.step);
     const QRectF& frame = scene.insetFrame;
+    const double halfSide = std::tan(alpha);
     const double sagitta = versine(alpha);
-    const double alongScale = frame.width() / (2.0 * insetHalfWidthInSides * std::tan(alpha));
-    const double acrossScale = sagittaShare * frame.height() / sagitta;
-    scene.alongZoom = alongScale / scene.radius;
-    scene.acrossZoom = acrossScale / scene.radius;
+    const double halfSidePixels = frame.width() / (2.0 * insetHalfWidthInSides);
+    const double sagittaPixels = sagittaShare * frame.height();
+    scene.alongZoom = halfSidePixels / halfSide / scene.radius;
+    scene.acrossZoom = sagittaPixels / sagitta / scene.radius;
     const QPointF origin(frame.center().x(), frame.top() + insetTangentLevel * frame.height());
     // The side lies level, the centre of the circle below.
-    const auto toPixels = [&](double u, double v) {
-        return QPointF(origin.x() + u * alongScale, origin.y() - v * acrossScale);
+    const auto toPixels = [&](double x, double y) {
+        return QPointF(origin.x() + x * halfSidePixels, origin.y() - y * sagittaPixels);
     };
 
-    // A point at polar angle alpha + phi and radius r (in radii): u = r sin phi,
-    // v = r cos phi - 1, the latter written without cancellation.
-    const auto onCircle = [&](double phi) { return toPixels(std::sin(phi), -versine(phi)); };
-    const double outer = 1.0 / std::cos(alpha);
+    // A point at polar angle alpha + phi and radius r: along the tangent
+    // r sin phi, outwards r cos phi - 1. On the circle the latter is
+    // -versine(phi); on the circumscribed polygon's circle, r = 1 / cos alpha,
+    // it is -2 sin((phi + alpha) / 2) sin((phi - alpha) / 2) / cos alpha.
+    const auto onCircle = [&](double phi) {
+        return toPixels(std::sin(phi) / halfSide, -versine(phi) / sagitta);
+    };
     const auto onOuter = [&](double phi) {
-        const double v =
-            -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) * outer;
-        return toPixels(outer * std::sin(phi), v);
+        const double outwards =
+            -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) / std::cos(alpha);
+        return toPixels(std::sin(phi) / std::sin(alpha), outwards / sagitta);
     };
 
-    const double uLimit = insetHalfWidthInSides * std::tan(alpha);
     for (int i = 0; i <= insetCirclePoints; ++i) {
-        const double u = -uLimit + 2.0 * uLimit * i / insetCirclePoints;
-        scene.insetCircle.append(onCircle(std::asin(std::min(u, 1.0))));
+        const double x = insetHalfWidthInSides * (2.0 * i / insetCirclePoints - 1.0);
+        scene.insetCircle.append(onCircle(std::asin(std::min(x * halfSide, 1.0))));
     }
     // Vertices at phi = -3 alpha, -alpha, alpha, 3 alpha: the followed side and
     // its two neighbours, the only ones in view.
@@ -164,19 +189,35 @@ void addInset(PolygonScene& scene, std::string_view separator) {
         scene.insetInscribed.append(onCircle(k * alpha));
         scene.insetCircumscribed.append(onOuter(k * alpha));
     }
-    scene.insetCaption[0] = QStringLiteral("Ingrandimento: x %1 lungo il lato,")
-                                .arg(zoomText(scene.alongZoom, separator));
-    scene.insetCaption[1] =
-        QStringLiteral("x %1 verso il centro").arg(zoomText(scene.acrossZoom, separator));
+    scene.insetCaption[0] = zoomCaption(0, scene.alongZoom, separator);
+    scene.insetCaption[1] = zoomCaption(1, scene.acrossZoom, separator);
+}
+
+QString titleOf(int step, std::string_view separator) {
+    return QStringLiteral("Passo %1: poligoni di %2 lati")
+        .arg(step)
+        .arg(sidesText(step, separator));
+}
+
+// The width of the widest line the texts can hold at any step, so that the
+// layout stays the same from step to step: step 50's title, the last whose
+// sides are written in full, and the captions with three-digit exponents.
+double widestText(std::string_view separator) {
+    const QFontMetricsF metrics(sceneFont());
+    const double widestZoom = 8.88e300;
+    return std::max({metrics.horizontalAdvance(titleOf(50, separator)),
+                     metrics.horizontalAdvance(zoomCaption(0, widestZoom, separator)),
+                     metrics.horizontalAdvance(zoomCaption(1, widestZoom, separator))});
 }
 
 // The circle as large as the size allows, with the texts and the inset in a
-// column at its right or in a row below it, whichever leaves it larger.
-void layOut(PolygonScene& scene, QSizeF size) {
+// column at its right or in a row below it, whichever leaves it larger. The
+// texts get at least textWidth pixels either way.
+void layOut(PolygonScene& scene, QSizeF size, double textWidth) {
     const double width = size.width();
     const double height = size.height();
     const double textHeight = 4.0 * lineHeight;
-    const double columnWidth = std::clamp(0.34 * width, 220.0, 320.0);
+    const double columnWidth = std::max(textWidth, std::clamp(0.34 * width, 220.0, 320.0));
     const double besideDiameter =
         std::min(height - 2.0 * margin, width - 3.0 * margin - columnWidth);
     const double rowHeight = std::clamp(0.34 * height, 200.0, 300.0);
@@ -199,7 +240,8 @@ void layOut(PolygonScene& scene, QSizeF size) {
         scene.centre = QPointF(width / 2.0, margin + diameter / 2.0);
         scene.radius = diameter / 2.0 / hexagonSecant;
         const double top = 2.0 * margin + diameter;
-        const double side = std::max(40.0, std::min(height - margin - top, width / 2.0 - margin));
+        const double side = std::max(40.0, std::min({height - margin - top, width / 2.0 - margin,
+                                                     width - 3.0 * margin - textWidth}));
         scene.textOrigin = QPointF(margin, top);
         scene.insetFrame = QRectF(width - margin - side, top, side, side);
         scene.captionOrigin = QPointF(margin, top + textHeight + margin);
@@ -213,42 +255,24 @@ double halfSideAngle(int step) {
     return std::ldexp(calc::piHigh / 6.0 + calc::piLow / 6.0, 1 - step);
 }
 
-int deepestInsetStep() {
-    int step = calc::minimumSteps;
-    while (std::cos(halfSideAngle(step + 1)) < 1.0) {
-        ++step;
-    }
-    return step;
-}
-
 PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator) {
     PolygonScene scene;
     scene.step = std::clamp(step, calc::minimumSteps, calc::maximumSteps);
     scene.sides = calc::sidesAtStep(scene.step);
     scene.size = size;
 
-    layOut(scene, size);
+    layOut(scene, size, widestText(decimalSeparator));
     addPolygons(scene, scene.step);
     const double alpha = halfSideAngle(scene.step);
     scene.marker =
         scene.centre + QPointF(scene.radius * std::cos(alpha), -scene.radius * std::sin(alpha));
 
-    scene.title = QStringLiteral("Passo %1: poligoni di %2 lati")
-                      .arg(scene.step)
-                      .arg(sidesText(scene.step, decimalSeparator));
+    scene.title = titleOf(scene.step, decimalSeparator);
     scene.legend[0] = QStringLiteral("Cerchio di raggio 1");
     scene.legend[1] = QStringLiteral("Poligono inscritto");
     scene.legend[2] = QStringLiteral("Poligono circoscritto");
 
-    scene.insetDrawn = scene.step <= deepestInsetStep();
-    if (scene.insetDrawn) {
-        addInset(scene, decimalSeparator);
-    } else {
-        scene.insetCaption[0] = QStringLiteral("Lato e arco distano %1 del raggio,")
-                                    .arg(qString(runtime::formatNumber(
-                                        versine(alpha), calc::versineFormat, decimalSeparator)));
-        scene.insetCaption[1] = QStringLiteral("meno di quanto binary64 distingue");
-    }
+    addInset(scene, decimalSeparator);
     return scene;
 }
 
@@ -320,17 +344,15 @@ void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours
 
     painter.setPen(pen(colours.frame, 1.0));
     painter.drawRect(frame);
-    if (scene.insetDrawn) {
-        const std::pair<const QPolygonF*, QColor> lines[] = {
-            {&scene.insetCircle, colours.circle},
-            {&scene.insetInscribed, colours.inscribed},
-            {&scene.insetCircumscribed, colours.circumscribed},
-        };
-        for (const auto& [line, colour] : lines) {
-            painter.setPen(pen(colour, 1.5));
-            for (const QPolygonF& piece : clipped(*line, frame)) {
-                painter.drawPolyline(piece);
-            }
+    const std::pair<const QPolygonF*, QColor> lines[] = {
+        {&scene.insetCircle, colours.circle},
+        {&scene.insetInscribed, colours.inscribed},
+        {&scene.insetCircumscribed, colours.circumscribed},
+    };
+    for (const auto& [line, colour] : lines) {
+        painter.setPen(pen(colour, 1.5));
+        for (const QPolygonF& piece : clipped(*line, frame)) {
+            painter.drawPolyline(piece);
         }
     }
     painter.setPen(colours.text);

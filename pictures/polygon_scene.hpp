@@ -32,11 +32,6 @@ inline constexpr double minimumSidePixels = 3.0;
 // is correct to the last bit even when sides is 10^151.
 double halfSideAngle(int step);
 
-// The last step whose inset can be drawn: beyond it the sagitta 1 - cos(pi/n)
-// is below half an ulp of 1, and a binary64 vertex of the inscribed polygon
-// can no longer lie inside the circle.
-int deepestInsetStep();
-
 struct PolygonScene {
     int step = 0;
     double sides = 0.0;      // of both polygons
@@ -54,8 +49,10 @@ struct PolygonScene {
     QPointF textOrigin;    // top left of the title and legend
     QPointF captionOrigin; // top left of the inset's two lines
 
+    // The inset, drawn at every step in a frame normalised to the followed
+    // side: the arc touches the circumscribed side at the frame's middle and
+    // stands a fixed share of the frame's height above the inscribed side.
     QRectF insetFrame;
-    bool insetDrawn = false; // false beyond deepestInsetStep()
     // In inset pixels: the circle's arc, and the polygons' sides near the
     // followed one (their vertices in view only), as open polylines.
     QPolygonF insetCircle;
@@ -63,7 +60,7 @@ struct PolygonScene {
     QPolygonF insetCircumscribed;
     double alongZoom = 0.0;  // magnification along the side, over the main view's
     double acrossZoom = 0.0; // magnification towards the centre, over the main view's
-    QString insetCaption[2];
+    QString insetCaption[2]; // both magnifications, from 10^3 on as powers of ten
 };
 
 // The scene of step (1 to 500) in a drawing of size pixels; numbers are
