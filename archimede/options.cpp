@@ -1,5 +1,6 @@
 #include "archimede/options.hpp"
 
+#include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
 #include "runtime/printable.hpp"
 
@@ -197,6 +198,13 @@ Reading readArguments(std::span<const std::string_view> arguments) {
 void checkPictures(const Reading& reading) {
     const Options& options = reading.options;
     const bool pictures = !options.drawingPath.empty() || !options.chartPath.empty();
+    for (const auto& [option, path] : {std::pair{"--disegno", &options.drawingPath},
+                                       std::pair{"--grafico", &options.chartPath}}) {
+        if (!path->empty() && !calc::pictureFormatOf(*path)) {
+            refuse(std::string(option) + ": estensione sconosciuta in '" + *path +
+                   "': usare .svg, .png o .pdf");
+        }
+    }
     if (!options.drawingPath.empty() && !options.chartPath.empty() &&
         sameFile(options.drawingPath, options.chartPath)) {
         refuse("--disegno e --grafico vogliono due file diversi, non '" + options.chartPath +

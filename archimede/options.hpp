@@ -2,7 +2,7 @@
 
 // The command line of archimede, read into a plain description of the run.
 
-#include "calc/picture_size.hpp"
+#include "calc/pictures.hpp"
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
 

@@ -3,7 +3,7 @@
 // Esplora: the polygons of a step closing in on the circle, the table of the
 // steps and the convergence of the digits, driven by one step control.
 
-#include "calc/picture_size.hpp"
+#include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
 

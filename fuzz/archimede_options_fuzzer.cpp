@@ -12,6 +12,7 @@
 
 #include "archimede/command.hpp"
 #include "archimede/options.hpp"
+#include "calc/pictures.hpp"
 #include "certified/certified_pi.hpp"
 #include "runtime/printable.hpp"
 
@@ -82,6 +83,7 @@ void checkPicturePath(const std::string& path, std::string_view option,
         return;
     }
     check(runtime::isUtf8(path), "a file name that is not UTF-8");
+    check(calc::pictureFormatOf(path).has_value(), "a file name with no picture extension");
     bool given = false;
     for (std::size_t index = 0; index < arguments.size() && !given; ++index) {
         given = (arguments[index] == option && index + 1 < arguments.size() &&

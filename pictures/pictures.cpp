@@ -95,10 +95,10 @@ QString outOfMemory(const QString& path, QSize size) {
 // Paints the picture on file in format. Returns false when the painter
 // cannot start; the file keeps the errors of its own writes. Running out of
 // memory throws std::bad_alloc.
-bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& title,
+bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QString& title,
              const std::function<void(QPainter&)>& paint) {
     switch (format) {
-    case PictureFormat::Svg: {
+    case calc::PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);
         svg.setSize(size);
@@ -114,7 +114,7 @@ bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& t
         paint(painter);
         return painter.end();
     }
-    case PictureFormat::Png: {
+    case calc::PictureFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         if (image.isNull()) {
             throw std::bad_alloc();
@@ -134,7 +134,7 @@ bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& t
         }
         return file.write(encoded) == encoded.size();
     }
-    case PictureFormat::Pdf: {
+    case calc::PictureFormat::Pdf: {
         // A page of exactly the picture, a point to a pixel.
         QPdfWriter pdf(&file);
         pdf.setTitle(title);
@@ -159,7 +159,7 @@ bool paintTo(QIODevice& file, PictureFormat format, QSize size, const QString& t
 QString writePicture(const QString& path, QSize size, const QString& title,
                      const std::function<void(QPainter&)>& paint,
                      const TemporaryFileOpened& opened) {
-    const std::optional<PictureFormat> format = pictureFormatOf(path);
+    const std::optional<calc::PictureFormat> format = calc::pictureFormatOf(path.toStdString());
     if (!format) {
         return QStringLiteral("Estensione sconosciuta in '%1': usare .svg, .png o .pdf").arg(path);
     }
@@ -199,20 +199,6 @@ QString writePicture(const QString& path, QSize size, const QString& title,
 }
 
 } // namespace
-
-std::optional<PictureFormat> pictureFormatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("svg")) {
-        return PictureFormat::Svg;
-    }
-    if (suffix == QLatin1String("png")) {
-        return PictureFormat::Png;
-    }
-    if (suffix == QLatin1String("pdf")) {
-        return PictureFormat::Pdf;
-    }
-    return std::nullopt;
-}
 
 void paintDrawing(QPainter& painter, int step, QSize size, std::string_view decimalSeparator) {
     paintScene(painter, makeScene(step, QSizeF(size), decimalSeparator), lightColours());

@@ -5,6 +5,7 @@
 // write them with these functions, so the picture is the same either way.
 // The chart is a Qt Charts widget: a QApplication must exist.
 
+#include "calc/pictures.hpp"
 #include "calc/step_rows.hpp"
 
 #include <QSize>
@@ -20,11 +21,6 @@ class QPainter;
 namespace pictures {
 
 class ConvergenceChart;
-
-enum class PictureFormat { Svg, Png, Pdf };
-
-// The format named by path's extension, in any case; none for another one.
-std::optional<PictureFormat> pictureFormatOf(const QString& path);
 
 // Paints the drawing of step, or chart with its note underneath, on a
 // surface of size pixels.

@@ -124,6 +124,10 @@ TEST(PictureOptions, RefuseMixingWithTextOptionsBadSizesAndBadFiles) {
          "--disegno ripetuto: un solo FILE per immagine"},
         {{"4", "--grafico", "a.svg", "--grafico", "b.svg"},
          "--grafico ripetuto: un solo FILE per immagine"},
+        {{"4", "--grafico", "convergenza.gif"},
+         "--grafico: estensione sconosciuta in 'convergenza.gif': usare .svg, .png o .pdf"},
+        {{"4", "--disegno", "svg"},
+         "--disegno: estensione sconosciuta in 'svg': usare .svg, .png o .pdf"},
         {{"4", "--disegno", "caf\xE9.svg"},
          "--disegno: il nome 'caf\\xE9.svg' non è UTF-8 valido; archimede scrive solo nomi in "
          "UTF-8"},

@@ -380,7 +380,7 @@ TEST_F(PictureFiles, RefusesAnUnknownExtensionAndWritesNothing) {
     const QString error = pictures::writeDrawing(path("poligoni.gif"), 2, pictureSize, ",");
     EXPECT_TRUE(error.contains(QLatin1String(".svg, .png o .pdf"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(path("poligoni.gif")));
-    EXPECT_EQ(pictures::pictureFormatOf(QStringLiteral("A.PDF")), pictures::PictureFormat::Pdf);
+    EXPECT_EQ(calc::pictureFormatOf("A.PDF"), calc::PictureFormat::Pdf);
 }
 
 } // namespace
