@@ -55,7 +55,12 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = run(arguments, std::cout, std::cerr, environment);
         std::cout.flush();
-        return std::cout ? status : exitFailed;
+        if (!std::cout) {
+            // A full disk or a closed pipe: the results are not all there.
+            std::cerr << "archimede: impossibile scrivere i risultati sull'uscita standard\n";
+            return exitFailed;
+        }
+        return status;
     } catch (const std::exception& error) {
         std::cerr << "archimede: errore interno: " << error.what() << '\n';
         return exitFailed;

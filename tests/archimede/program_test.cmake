@@ -30,6 +30,12 @@ expect_run(ENV LC_ALL=it_IT.UTF-8 ARGS 2 --formato csv STATUS 0
 expect_run(ENV LC_ALL=C ARGS 501 STATUS 2 OUT "^$" ERR "^Risultati inattendibili!\n$")
 expect_run(ENV LC_ALL=C ARGS 3000000000 STATUS 1 OUT "^$"
            ERR "^Errore di run-time '6': Overflow\n$")
+# Results that cannot be written are a failure, and say so.
+execute_process(COMMAND ${ARCHIMEDE} 500 --tabella OUTPUT_FILE /dev/full
+                RESULT_VARIABLE status ERROR_VARIABLE err)
+if(NOT status EQUAL 1 OR NOT err MATCHES "^archimede: impossibile scrivere i risultati[^\n]*\n$")
+    message(SEND_ERROR "archimede 500 --tabella > /dev/full: status ${status}, error '${err}'")
+endif()
 expect_run(ENV LC_ALL=C ARGS --nessuna STATUS 2 OUT "^$" ERR "^archimede: [^\n]*\n$")
 string(REPLACE "." "\\." version_pattern "${VERSION}")
 expect_run(ENV LC_ALL=C ARGS --version STATUS 0 OUT "^archimede ${version_pattern}\n$")
