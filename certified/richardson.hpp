@@ -36,7 +36,7 @@ double log10RemainderBound(std::int64_t row, std::int64_t depth);
 // and L_(j-1) = a_j L_j turns the sum into L_k times a Horner scheme in the
 // apothems: H = w_0, then H <- a_j H + w_t for j = k - m + t, t = 1..m. One
 // multiplication a step, each only as long as w_t is large beside P_m.
-// docs/richardson-remainder.md, section 9, derives the weights.
+// docs/richardson-remainder.md, section 10, derives the weights.
 class Extrapolation {
 public:
     Extrapolation(slong precision, std::int64_t depth);
