@@ -59,9 +59,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  limite inferiore è pi greco troncato a N decimali, il
                  superiore una unità dell'ultimo decimale più su. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
-                 100000 un paio di secondi, 1000000 qualche minuto e meno
-                 di 1 GB di memoria; raddoppi e huygens sono molto più
-                 lenti (huygens, minuti già a 100000)
+                 100000 un paio di secondi, 1000000 un paio di minuti e
+                 qualche decina di MB di memoria; raddoppi e huygens sono
+                 molto più lenti (huygens, minuti già a 100000)
   --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
                  raddoppi   i semiperimetri inscritto L e circoscritto U
                             (circa 0,6 cifre per raddoppio);

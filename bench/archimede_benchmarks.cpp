@@ -1,7 +1,7 @@
 // The three certified methods side by side, each against the bare MPFR loop
-// of the plain doubling at the same digits (its plan's precision and steps,
-// no radii, no decimal rounding): the loop the doubling cannot beat, and the
-// one the accelerations are measured against.
+// of the two-root doubling recurrence at the same digits (its plan's
+// precision and steps, no radii, no decimal rounding), which the polygons
+// took before each doubling became one square root.
 // Richardson is measured beside the bare half-angle chain c <- sqrt((1 + c)/2)
 // at its plan's steps and precision: its square roots, which it cannot beat.
 // Run: build/bench/bench/archimede_benchmarks --benchmark_repetitions=3

@@ -1,7 +1,7 @@
 #pragma once
 
-// Bounds for pi that are proven, not rounded guesses: the polygons of the
-// window's recurrence redone in ball arithmetic, where every value carries a
+// Bounds for pi that are proven, not rounded guesses: the window's polygons
+// redone in ball arithmetic, where every value carries a
 // radius that encloses all rounding errors, and printed with outward rounding.
 // Three ways to read pi off the same polygons:
 //   Doubling    the inscribed and circumscribed half perimeters themselves;
