@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,9 +55,13 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  riesce quel file resta com'era
   --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
                  pdf), predefinite 900x600
-  --cifre N      limiti certificati con N decimali, N da 1 a 100000: il
+  --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell'ultimo decimale più su
+                 superiore una unità dell'ultimo decimale più su. Con
+                 richardson 10000 decimali chiedono centesimi di secondo,
+                 100000 un paio di secondi, 1000000 un paio di minuti e
+                 qualche decina di MB di memoria; raddoppi e huygens sono
+                 molto più lenti (huygens, minuti già a 100000)
   --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
                  raddoppi   i semiperimetri inscritto L e circoscritto U
                             (circa 0,6 cifre per raddoppio);
@@ -86,6 +91,7 @@ Esempi:
   archimede 40 --grafico convergenza.png --dimensioni 1200x800
   archimede --cifre 1000
   archimede --cifre 100000 > pi.txt
+  archimede --cifre 1000000 > pi-milione.txt
   archimede --cifre 300 --metodo huygens --tabella
 
 Stato d'uscita:
@@ -118,7 +124,10 @@ constexpr std::string_view sidesCaption = "Numero lati poligono inscritto e circ
 
 struct Interrupted {};
 
-// Rewrites one line of standard error once a run has lasted a second.
+// Rewrites one line of standard error once a run has lasted a second: the
+// steps done of those planned and the time left, from the pace so far (every
+// step of a plan costs about the same square root). A plan started again,
+// for a few digits more, starts its pace again.
 class ProgressLine {
 public:
     ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
@@ -131,12 +140,23 @@ public:
             return;
         }
         const auto now = Clock::now();
+        if (done <= lastDone_) {
+            passStart_ = now;
+            passFirst_ = done;
+        }
+        lastDone_ = done;
         if (now - start_ < std::chrono::seconds(1) ||
             (shown_ && now - lastShown_ < std::chrono::milliseconds(200))) {
             return;
         }
         std::string text = "archimede: passo " + std::to_string(done) + " di " +
                            std::to_string(total) + " (" + std::to_string(100 * done / total) + "%)";
+        if (done > passFirst_) {
+            const double seconds = std::chrono::duration<double>(now - passStart_).count();
+            const double left = seconds / static_cast<double>(done - passFirst_) *
+                                static_cast<double>(total - done);
+            text += ", " + timeLeft(left);
+        }
         width_ = std::max(width_, text.size());
         text.resize(width_, ' ');
         err_ << '\r' << text << std::flush;
@@ -152,6 +172,18 @@ public:
     }
 
 private:
+    // "mancano circa 42 s", or minutes and seconds from a minute on.
+    static std::string timeLeft(double seconds) {
+        const auto whole = static_cast<std::int64_t>(std::ceil(seconds));
+        std::string text = "mancano circa ";
+        if (whole >= 60) {
+            text += std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
+        } else {
+            text += std::to_string(whole) + " s";
+        }
+        return text;
+    }
+
     using Clock = std::chrono::steady_clock;
     std::ostream& err_;
     bool enabled_;
@@ -159,13 +191,23 @@ private:
     std::size_t width_ = 0;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastShown_;
+    Clock::time_point passStart_ = start_;
+    std::int64_t passFirst_ = 0;
+    std::int64_t lastDone_ = 0;
 };
 
-std::string withSeparator(std::string number, std::string_view decimalSeparator) {
-    if (const auto point = number.find('.'); point != std::string::npos) {
-        number.replace(point, 1, decimalSeparator);
+// A bound with the locale's separator in place of its point, written in
+// blocks: a million digits go out without another copy of them.
+void writeNumber(std::ostream& out, std::string_view number, std::string_view decimalSeparator) {
+    constexpr std::size_t block = 1 << 16;
+    const auto point = number.find('.');
+    if (point != std::string_view::npos) {
+        out << number.substr(0, point) << decimalSeparator;
+        number.remove_prefix(point + 1);
     }
-    return number;
+    for (std::size_t at = 0; at < number.size(); at += block) {
+        out << number.substr(at, block);
+    }
 }
 
 // 6 * 2^(steps - 1), written out while it fits in 64 bits.
@@ -220,8 +262,10 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     if (bounds.plan.method == certified::Method::Richardson) {
         out << "Profondità dell'estrapolazione: " << bounds.plan.depth << '\n';
     }
-    out << withSeparator(bounds.lower, environment.decimalSeparator) << " < costante < "
-        << withSeparator(bounds.upper, environment.decimalSeparator) << '\n';
+    writeNumber(out, bounds.lower, environment.decimalSeparator);
+    out << " < costante < ";
+    writeNumber(out, bounds.upper, environment.decimalSeparator);
+    out << '\n';
     return exitSuccess;
 }
 

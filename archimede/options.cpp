@@ -39,7 +39,7 @@ int digitsNamed(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
         digits < certified::minimumDigits || digits > certified::maximumDigits) {
-        refuse("--cifre vuole un numero intero da 1 a 100000, non '" + std::string(text) + "'");
+        refuse("--cifre vuole un numero intero da 1 a 1000000, non '" + std::string(text) + "'");
     }
     return digits;
 }

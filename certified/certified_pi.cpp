@@ -132,12 +132,6 @@ std::int64_t stepsForSides(double log2Sides) {
         1, static_cast<std::int64_t>(std::ceil(log2Sides - std::log2(6.0))) + 1);
 }
 
-// Richardson's table is computed only where it reaches T(lastRow, depth):
-// row k needs the columns up to depth - (lastRow - k).
-std::int64_t depthLimitFor(std::int64_t row, std::int64_t lastRow, std::int64_t depth) {
-    return std::max<std::int64_t>(0, depth - (lastRow - row));
-}
-
 // pi lies between the lower end of lower and the upper end of upper.
 struct Bracket {
     Ball lower;
@@ -160,11 +154,10 @@ void polygonBracket(Method method, const Polygons& polygons, slong precision, Br
     }
 }
 
-// T(row, depth) of the table's last row, widened by the remainder bound.
-void extrapolatedBracket(const richardson::Table& table, std::int64_t depth, arb_srcptr piAbove,
-                         double remainderFactor, Bracket& bracket) {
-    const std::int64_t row = table.rows() - 1;
-    table.entry(bracket.lower, depth);
+// T(row, depth), widened by the remainder bound.
+void extrapolatedBracket(arb_srcptr extrapolated, std::int64_t row, std::int64_t depth,
+                         arb_srcptr piAbove, double remainderFactor, Bracket& bracket) {
+    arb_set(bracket.lower, extrapolated);
     Mag remainder;
     richardson::remainderBound(remainder, row, depth, piAbove);
     if (remainderFactor != 1.0) {
@@ -248,7 +241,8 @@ Plan planTo(Method method, int digits, double remainderFactor) {
         plan.steps = row + 1;
         plan.depth = depth;
         plan.remainderFactor = remainderFactor;
-        // Every entry of the table adds a rounding error of the last bit.
+        // Every term of the extrapolation adds a rounding error of the last
+        // bit.
         plan.precisionBits =
             precisionFor(digits, 2.0 * std::ceil(std::log2(static_cast<double>(row + 2))) + 16.0);
         return plan;
@@ -261,25 +255,30 @@ Plan planTo(Method method, int digits, double remainderFactor) {
     return plan;
 }
 
-// pi's enclosure after plan.steps polygons.
+// pi's enclosure after plan.steps polygons: one square root a step, and for
+// Richardson one multiplication a step of the extrapolated ones.
 void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
     checkPlan(plan);
-    const slong precision = static_cast<slong>(plan.precisionBits);
     const std::int64_t lastRow = plan.steps - 1;
+    const bool richardson = plan.method == Method::Richardson;
+    // Richardson takes L_k from the last apothem alone, which loses 2k bits:
+    // the apothems carry them, a fraction of a percent of the precision.
+    const slong precision = static_cast<slong>(plan.precisionBits) +
+                            (richardson ? static_cast<slong>(2 * lastRow + 8) : 0);
 
-    Polygons polygons(precision);
-    richardson::Table table(precision);
-    Ball piAbove, halfPerimeter;
-    if (plan.method == Method::Richardson) {
+    Polygons polygons(precision, richardson ? Polygons::HalfPerimeters::LastStepOnly
+                                            : Polygons::HalfPerimeters::EveryStep);
+    richardson::Extrapolation extrapolation(precision, richardson ? plan.depth : 0);
+    Ball piAbove;
+    if (richardson) {
         richardson::provenPiAbove(piAbove);
     }
     for (std::int64_t step = 1; step <= plan.steps; ++step) {
         if (step > 1) {
             polygons.doubleSides();
         }
-        if (plan.method == Method::Richardson) {
-            polygons.inscribedHalfPerimeter(halfPerimeter);
-            table.addRow(halfPerimeter, depthLimitFor(step - 1, lastRow, plan.depth));
+        if (richardson && step - 1 >= lastRow - plan.depth) {
+            extrapolation.addStep(polygons.apothem());
         }
         if (observer) {
             observer(step, plan.steps);
@@ -287,8 +286,12 @@ void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
     }
 
     Bracket bracket;
-    if (plan.method == Method::Richardson) {
-        extrapolatedBracket(table, plan.depth, piAbove, plan.remainderFactor, bracket);
+    if (richardson) {
+        Ball halfPerimeter, extrapolated;
+        polygons.inscribedHalfPerimeter(halfPerimeter);
+        extrapolation.value(extrapolated, halfPerimeter);
+        extrapolatedBracket(extrapolated, lastRow, plan.depth, piAbove, plan.remainderFactor,
+                            bracket);
     } else {
         polygonBracket(plan.method, polygons, precision, bracket);
     }
@@ -339,7 +342,7 @@ std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& 
     const slong precision = static_cast<slong>(plan.precisionBits);
     Polygons polygons(precision);
     richardson::Table table(precision);
-    Ball piAbove, halfPerimeter;
+    Ball piAbove, halfPerimeter, extrapolated;
     if (plan.method == Method::Richardson) {
         richardson::provenPiAbove(piAbove);
     }
@@ -353,7 +356,8 @@ std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& 
         if (plan.method == Method::Richardson) {
             polygons.inscribedHalfPerimeter(halfPerimeter);
             table.addRow(halfPerimeter, step - 1);
-            extrapolatedBracket(table, step - 1, piAbove, 1.0, bracket);
+            table.entry(extrapolated, step - 1);
+            extrapolatedBracket(extrapolated, step - 1, step - 1, piAbove, 1.0, bracket);
         } else {
             polygonBracket(plan.method, polygons, precision, bracket);
         }

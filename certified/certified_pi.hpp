@@ -1,13 +1,13 @@
 #pragma once
 
-// Bounds for pi that are proven, not rounded guesses: the polygons of the
-// window's recurrence redone in ball arithmetic, where every value carries a
+// Bounds for pi that are proven, not rounded guesses: the window's polygons
+// redone in ball arithmetic, where every value carries a
 // radius that encloses all rounding errors, and printed with outward rounding.
 // Three ways to read pi off the same polygons:
 //   Doubling    the inscribed and circumscribed half perimeters themselves;
 //   Huygens     Snell's lower and Huygens' upper bound from one polygon;
-//   Richardson  the Romberg table over the inscribed half perimeters, widened
-//               by a proven bound on the terms it leaves out
+//   Richardson  the Romberg table's entry over the inscribed half perimeters,
+//               in closed form, widened by a proven bound on the terms it leaves out
 //               (docs/richardson-remainder.md).
 
 #include <cstdint>
@@ -20,7 +20,7 @@
 namespace certified {
 
 inline constexpr int minimumDigits = 1;
-inline constexpr int maximumDigits = 100000;
+inline constexpr int maximumDigits = 1000000;
 
 enum class Method { Doubling, Huygens, Richardson };
 
@@ -36,7 +36,10 @@ struct Plan {
     // Richardson only: columns of the Romberg table beyond the first, at most
     // steps - 1.
     std::int64_t depth = 0;
-    std::int64_t precisionBits = 0; // working precision of every ball operation
+    // Working precision of every ball operation; for Richardson the
+    // apothems carry 2 (steps - 1) + 8 bits more, which its closed form
+    // loses at the last step.
+    std::int64_t precisionBits = 0;
     // Richardson only: the proven remainder bound is multiplied by this before
     // it widens the result. 1 for a proof; below 1 the bounds are no longer
     // proven, which is how the tests show that their containment check bites.

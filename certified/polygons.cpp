@@ -1,39 +1,56 @@
 #include "certified/polygons.hpp"
 
+#include <algorithm>
+
 namespace certified {
 
-Polygons::Polygons(slong precision) : precision_(precision) {
-    arb_one(side_);
-    arb_set_ui(halfSideSquared_, 1);
-    arb_mul_2exp_si(halfSideSquared_, halfSideSquared_, -2);
-    makeApothem();
-}
-
-// Negations are exact: x - 1 negated stands for 1 - x.
-void Polygons::makeApothem() {
-    arb_sub_ui(apothem_, halfSideSquared_, 1, precision_);
-    arb_neg(apothem_, apothem_);
+Polygons::Polygons(slong precision, HalfPerimeters halfPerimeters)
+    : precision_(precision), halfPerimeters_(halfPerimeters) {
+    // The hexagon's apothem, sqrt(3) / 2.
+    arb_set_ui(apothem_, 3);
     arb_sqrt(apothem_, apothem_, precision_);
+    arb_mul_2exp_si(apothem_, apothem_, -1);
+    arb_one(product_);
 }
 
-// The new side is the hypotenuse of half the old side and the sagitta 1 - a.
-// Its square is at hand before the root: a quarter of it, exactly, is the
-// next (s/2)^2, which spares squaring the side again.
 void Polygons::doubleSides() {
-    arb_sub_ui(sagitta_, apothem_, 1, precision_);
-    arb_neg(sagitta_, sagitta_);
-    arb_sqr(sagitta_, sagitta_, precision_);
-    arb_add(halfSideSquared_, halfSideSquared_, sagitta_, precision_);
-    arb_sqrt(side_, halfSideSquared_, precision_);
-    arb_mul_2exp_si(halfSideSquared_, halfSideSquared_, -2);
-    makeApothem();
+    arb_add_ui(scratch_, apothem_, 1, precision_);
+    arb_mul_2exp_si(scratch_, scratch_, -1);
+    arb_sqrt(apothem_, scratch_, precision_);
     ++doublings_;
+    if (halfPerimeters_ == HalfPerimeters::EveryStep) {
+        // Q a = Q - Q (1 - a): the subtraction a - 1 is exact, and with
+        // |a - 1| < 2^e the product Q (a - 1) needs only precision + e bits
+        // (a few more for the rounding) to be exact to the last bit of Q,
+        // which is near 1: the product costs less and less as k grows.
+        arb_sub_ui(sagitta_, apothem_, 1, precision_);
+        slong bits = precision_;
+        const arb_struct* const difference = sagitta_;
+        if (arf_is_finite(arb_midref(difference)) && !arf_is_zero(arb_midref(difference))) {
+            const slong exponent = arf_abs_bound_lt_2exp_si(arb_midref(difference));
+            bits = std::clamp<slong>(precision_ + exponent + 16, 64, precision_);
+        }
+        arb_set_round(scratch_, product_, bits);
+        arb_mul(scratch_, scratch_, sagitta_, bits);
+        arb_add(product_, product_, scratch_, precision_);
+    }
 }
 
 void Polygons::inscribedHalfPerimeter(arb_ptr result) const {
-    // n s / 2 = 3 * 2^k * s: the factor 2^k is exact.
-    arb_mul_ui(result, side_, 3, precision_);
-    arb_mul_2exp_si(result, result, static_cast<slong>(doublings_));
+    if (halfPerimeters_ == HalfPerimeters::EveryStep) {
+        arb_ui_div(result, 3, product_, precision_);
+        return;
+    }
+    // n sin(pi/n) = 3 * 2^(k+1) * sqrt((1 - a)(1 + a)); the factor 2^(k+1)
+    // is exact, and the negation turns a - 1 into 1 - a exactly.
+    Ball below, above;
+    arb_sub_ui(below, apothem_, 1, precision_);
+    arb_neg(below, below);
+    arb_add_ui(above, apothem_, 1, precision_);
+    arb_mul(result, below, above, precision_);
+    arb_sqrt(result, result, precision_);
+    arb_mul_ui(result, result, 3, precision_);
+    arb_mul_2exp_si(result, result, static_cast<slong>(doublings_) + 1);
 }
 
 void Polygons::circumscribedHalfPerimeter(arb_ptr result) const {

@@ -1,10 +1,12 @@
 #pragma once
 
 // The inscribed and circumscribed polygons of the unit circle, from the
-// hexagon, by the recurrence of DoublePolygons in ball arithmetic: after k
-// doublings the polygons have n = 6 * 2^k sides, the inscribed side is
-// 2 sin(pi/n) and the apothem cos(pi/n), each enclosed with all its rounding
-// errors.
+// hexagon, in ball arithmetic: after k doublings the polygons have
+// n = 6 * 2^k sides and the apothem is a_k = cos(pi/n), each doubling one
+// square root of the half-angle formula a_(k+1) = sqrt((1 + a_k) / 2). The
+// half perimeters follow from the apothems: L_k = n sin(pi/n) = 3 / (a_1 a_2
+// ... a_k), since sin(2x) = 2 sin(x) cos(x) and L_0 = 3; or, at the last
+// step only, L_k = n sqrt((1 - a_k)(1 + a_k)).
 
 #include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
@@ -15,7 +17,16 @@ namespace certified {
 
 class Polygons {
 public:
-    explicit Polygons(slong precision);
+    enum class HalfPerimeters {
+        // The product of the apothems, kept at every step: one
+        // multiplication a step, shorter as 1 - a_k shrinks.
+        EveryStep,
+        // From the last apothem alone: 1 - a_k is about 4^-k / 7, so the
+        // precision must carry 2k bits more than the result needs.
+        LastStepOnly,
+    };
+
+    explicit Polygons(slong precision, HalfPerimeters halfPerimeters = HalfPerimeters::EveryStep);
 
     void doubleSides();
     std::int64_t doublings() const { return doublings_; }
@@ -28,13 +39,12 @@ public:
     arb_srcptr apothem() const { return apothem_; }
 
 private:
-    void makeApothem();
-
     slong precision_;
+    HalfPerimeters halfPerimeters_;
     std::int64_t doublings_ = 0;
-    Ball side_;
-    Ball halfSideSquared_;
     Ball apothem_;
+    Ball product_; // a_1 a_2 ... a_k, with EveryStep
+    Ball scratch_;
     Ball sagitta_;
 };
 

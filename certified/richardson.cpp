@@ -111,6 +111,85 @@ double log10RemainderBound(std::int64_t row, std::int64_t depth) {
     return result - std::log10(1 - ratio);
 }
 
+namespace {
+
+// 4^exponent - 1.
+void fourToTheMinusOne(fmpz* result, ulong exponent) {
+    fmpz_one(result);
+    fmpz_mul_2exp(result, result, 2 * exponent);
+    fmpz_sub_ui(result, result, 1);
+}
+
+// (4^first - 1)(4^(first+1) - 1)...(4^last - 1), halves multiplied together
+// so that the factors stay of like size.
+void productOfFourToTheMinusOne(fmpz* result, ulong first, ulong last) {
+    if (first > last) {
+        fmpz_one(result);
+    } else if (last - first < 8) {
+        Integer factor;
+        fourToTheMinusOne(result, first);
+        for (ulong i = first + 1; i <= last; ++i) {
+            fourToTheMinusOne(factor, i);
+            fmpz_mul(result, result, factor);
+        }
+    } else {
+        const ulong middle = first + (last - first) / 2;
+        Integer upper;
+        productOfFourToTheMinusOne(result, first, middle);
+        productOfFourToTheMinusOne(upper, middle + 1, last);
+        fmpz_mul(result, result, upper);
+    }
+}
+
+} // namespace
+
+Extrapolation::Extrapolation(slong precision, std::int64_t depth)
+    : precision_(precision), depth_(depth) {
+    if (depth < 0) {
+        throw std::invalid_argument("Extrapolation: depth out of range");
+    }
+    productOfFourToTheMinusOne(divisor_, 1, static_cast<ulong>(depth));
+    fmpz_one(binomial_);
+}
+
+void Extrapolation::addStep(arb_srcptr apothem) {
+    if (steps_ > depth_) {
+        throw std::logic_error("Extrapolation::addStep: more steps than the depth takes");
+    }
+    const auto m = static_cast<ulong>(depth_);
+    const auto t = static_cast<ulong>(steps_);
+    if (t > 0) {
+        // [m t]_4 = [m t-1]_4 (4^(m-t+1) - 1) / (4^t - 1), exactly.
+        fourToTheMinusOne(factor_, m - t + 1);
+        fmpz_mul(binomial_, binomial_, factor_);
+        fourToTheMinusOne(factor_, t);
+        fmpz_divexact(binomial_, binomial_, factor_);
+    }
+    fmpz_mul_2exp(weight_, binomial_, t * (t + 1));
+    if ((m - t) % 2 == 1) {
+        fmpz_neg(weight_, weight_);
+    }
+    // H is about w_t now and about P_m at the end, where its last bit
+    // matters: the bits below that are not computed.
+    const slong bits = std::clamp<slong>(precision_ + static_cast<slong>(fmpz_bits(weight_)) -
+                                             static_cast<slong>(fmpz_bits(divisor_)) + 16,
+                                         64, precision_);
+    if (t > 0) {
+        arb_set_round(rounded_, apothem, bits);
+        arb_mul(sum_, sum_, rounded_, bits);
+    }
+    arb_add_fmpz(sum_, sum_, weight_, bits);
+    ++steps_;
+}
+
+void Extrapolation::value(arb_ptr result, arb_srcptr lastHalfPerimeter) const {
+    if (steps_ != depth_ + 1) {
+        throw std::logic_error("Extrapolation::value: steps missing");
+    }
+    arb_mul(result, sum_, lastHalfPerimeter, precision_);
+    arb_div_fmpz(result, result, divisor_, precision_);
+}
+
 void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {
     const std::int64_t depth = std::min(rows_, std::max<std::int64_t>(depthLimit, 0));
     if (depth > lastDepth_ + 1) {

@@ -34,7 +34,7 @@ TEST(ParseOptions, ReadsEachFormOfTheCommandLine) {
     EXPECT_EQ(digits.mode, Mode::Digits);
     EXPECT_EQ(digits.digits, 250);
     EXPECT_EQ(digits.method, certified::Method::Richardson);
-    EXPECT_EQ(parsed({"--cifre", "100000"}).digits, 100000);
+    EXPECT_EQ(parsed({"--cifre", "1000000"}).digits, 1000000);
     const auto race = parsed({"--metodo=huygens", "--cifre", "300", "--tabella"});
     EXPECT_EQ(race.mode, Mode::Digits);
     EXPECT_EQ(race.method, certified::Method::Huygens);
@@ -66,10 +66,10 @@ TEST(BadCommandLines, GiveOneItalianLineAndStatusTwo) {
         {{"5", "--formato", "xml"}, "formato sconosciuto 'xml': usare testo, csv o json"},
         {{"--tabella=si", "5"}, "--tabella non vuole un valore"},
         {{"--cifre"}, "manca il valore di --cifre"},
-        {{"--cifre", "0"}, "--cifre vuole un numero intero da 1 a 100000, non '0'"},
-        {{"--cifre", "100001"}, "--cifre vuole un numero intero da 1 a 100000, non '100001'"},
-        {{"--cifre", "12x"}, "--cifre vuole un numero intero da 1 a 100000, non '12x'"},
-        {{"--cifre="}, "--cifre vuole un numero intero da 1 a 100000, non ''"},
+        {{"--cifre", "0"}, "--cifre vuole un numero intero da 1 a 1000000, non '0'"},
+        {{"--cifre", "1000001"}, "--cifre vuole un numero intero da 1 a 1000000, non '1000001'"},
+        {{"--cifre", "12x"}, "--cifre vuole un numero intero da 1 a 1000000, non '12x'"},
+        {{"--cifre="}, "--cifre vuole un numero intero da 1 a 1000000, non ''"},
         {{"--cifre", "10", "5"}, "--cifre sceglie da sé i passi: togliere '5'"},
         {{"--cifre", "10", "--esatto"}, "--cifre non si combina con --esatto o --formato"},
         {{"--cifre", "10", "--formato", "testo"},

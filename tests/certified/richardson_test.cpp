@@ -1,5 +1,6 @@
 #include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
+#include "certified/polygons.hpp"
 #include "certified/richardson.hpp"
 
 #include <gtest/gtest.h>
@@ -149,6 +150,35 @@ TEST(RemainderPlanning, TheBinary64EstimateFollowsTheProvenBound) {
             EXPECT_NEAR(certified::richardson::log10RemainderBound(row, depth), provenLog10,
                         1e-6 * std::abs(provenLog10) + 1e-6);
         }
+    }
+}
+
+// The closed form from the apothems and the table from the half perimeters
+// of the same polygons enclose the same T(k, m).
+TEST(ClosedForm, EnclosesTheTablesEntry) {
+    constexpr slong bits = 4000;
+    for (const std::int64_t depth : {0, 1, 2, 7, 40}) {
+        SCOPED_TRACE(depth);
+        const std::int64_t row = depth + 3;
+        certified::Polygons polygons(bits);
+        certified::richardson::Table table(bits);
+        certified::richardson::Extrapolation closed(bits, depth);
+        Ball halfPerimeter, fromTable, fromClosedForm;
+        for (std::int64_t k = 0; k <= row; ++k) {
+            if (k > 0) {
+                polygons.doubleSides();
+            }
+            polygons.inscribedHalfPerimeter(halfPerimeter);
+            table.addRow(halfPerimeter, depth);
+            if (k >= row - depth) {
+                closed.addStep(polygons.apothem());
+            }
+        }
+        table.entry(fromTable, depth);
+        closed.value(fromClosedForm, halfPerimeter);
+        EXPECT_TRUE(arb_overlaps(fromTable, fromClosedForm));
+        EXPECT_LT(arb_rel_accuracy_bits(fromClosedForm), bits);
+        EXPECT_GT(arb_rel_accuracy_bits(fromClosedForm), bits - 20);
     }
 }
 
