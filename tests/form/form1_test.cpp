@@ -549,3 +549,10 @@ TEST_F(Form1InEnglish, ShowsEveryTextInEnglishAndWarnsInEnglish) {
         EXPECT_EQ(watchdog.answered().back().text, warning);
     }
 }
+
+// Qt's own texts, such as the buttons of the file dialog and the message
+// boxes, follow the window's Italian.
+TEST(ItalianTranslations, PutQtsOwnButtonsInItalian) {
+    const runtime::host::Translations translations(runtime::host::Language::Italian);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
+}
