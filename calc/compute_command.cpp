@@ -16,7 +16,9 @@ std::string formatBound(double bound, std::string_view decimalSeparator) {
 }
 
 std::string tooFewStepsWarning() {
-    return "Inserire un numero di iterazioni " + stepRangeText() + ".";
+    std::string text = tooFewStepsPattern;
+    text.replace(text.find("%1"), 2, stepRangeText());
+    return text;
 }
 
 StepCount readStepCount(std::string_view text) {

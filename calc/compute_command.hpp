@@ -8,6 +8,7 @@
 #include "calc/module1.hpp"
 #include "calc/step_range.hpp"
 #include "runtime/number_format.hpp"
+#include "runtime/translatable.hpp"
 
 #include <cstdint>
 #include <string>
@@ -15,8 +16,12 @@
 
 namespace calc {
 
-inline constexpr std::string_view tooManyStepsWarning = "Risultati inattendibili!";
-// "Inserire un numero di iterazioni da 1 a 500."
+inline constexpr const char* tooManyStepsWarning =
+    LAVORO1_TRANSLATABLE("calc", "Risultati inattendibili!");
+// %1 the range of steps (stepRangePattern): "Inserire un numero di
+// iterazioni da 1 a 500."
+inline constexpr const char* tooFewStepsPattern =
+    LAVORO1_TRANSLATABLE("calc", "Inserire un numero di iterazioni %1.");
 std::string tooFewStepsWarning();
 
 inline constexpr std::string_view sidesPattern = "0.000E+00";

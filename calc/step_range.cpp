@@ -7,7 +7,10 @@
 namespace calc {
 
 std::string stepRangeText() {
-    return "da " + std::to_string(minimumSteps) + " a " + std::to_string(maximumSteps);
+    std::string text = stepRangePattern;
+    text.replace(text.find("%1"), 2, std::to_string(minimumSteps));
+    text.replace(text.find("%2"), 2, std::to_string(maximumSteps));
+    return text;
 }
 
 double sidesAtStep(std::int32_t step) {

@@ -4,6 +4,8 @@
 // hexagons, step n the polygons of 6 * 2^(n - 1) sides. Every face counts
 // steps this way and writes the range from these constants.
 
+#include "runtime/translatable.hpp"
+
 #include <cstdint>
 #include <string>
 
@@ -15,7 +17,9 @@ inline constexpr std::int32_t maximumSteps = 500;
 // The step Esplora opens at when none is asked for.
 inline constexpr std::int32_t defaultExploreStep = 3;
 
-// "da 1 a 500": the range as the messages write it.
+// The range as the messages write it, %1 the first step and %2 the last:
+// "da 1 a 500". The faces translate the pattern, not the text.
+inline constexpr const char* stepRangePattern = LAVORO1_TRANSLATABLE("calc", "da %1 a %2");
 std::string stepRangeText();
 
 // Sides of the polygons whose bounds step shows: 6 * 2^(step - 1), exact in

@@ -4,6 +4,7 @@
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
+#include "runtime/host/translation.hpp"
 
 #include <QAccessible>
 #include <QFont>
@@ -82,6 +83,22 @@ struct ControlMaker {
     }
 };
 
+// The range of steps and the warnings of the compute command, from the core's
+// patterns, in the user's language.
+QString stepRangeText() {
+    return runtime::host::translateCoreText("calc", calc::stepRangePattern)
+        .arg(calc::minimumSteps)
+        .arg(calc::maximumSteps);
+}
+
+QString warningText(const std::string& warning) {
+    if (warning == calc::tooFewStepsWarning()) {
+        return runtime::host::translateCoreText("calc", calc::tooFewStepsPattern)
+            .arg(stepRangeText());
+    }
+    return runtime::host::translateCoreText("calc", warning);
+}
+
 } // namespace
 
 Form1::Form1(calc::Module1& module, const QLocale& locale, QWidget* parent)
@@ -105,31 +122,25 @@ void Form1::createControls() {
     Text1->setAlignment(Qt::AlignRight);
 
     Command1 = make.control<QPushButton>("Command1", toPixels({3000, 2520, 2895, 615}));
-    Command1->setText(QStringLiteral("Calcola costante"));
+    Command1->setText(tr("Calcola costante"));
     // A focused button is pressed by Enter as well as by Space.
     Command1->setAutoDefault(true);
 
-    const QString stepRange = QString::fromStdString(calc::stepRangeText());
+    const QString stepRange = stepRangeText();
     Label9 = make.staticLabel("Label9", QStringLiteral("  [%1]").arg(stepRange),
                               toPixels({5640, 600, 2055, 495}));
     Label9->setAccessibleName(stepRange);
-    Label8 =
-        make.staticLabel("Label8", QStringLiteral("Numero lati poligono inscritto e circoscritto"),
-                         toPixels({120, 1560, 4455, 735}));
-    Label7 = make.resultLabel("Label7", QStringLiteral("Numero lati"),
-                              toPixels({4800, 1800, 2055, 375}));
-    Label6 = make.resultLabel("Label6", QStringLiteral("Limite superiore"),
-                              toPixels({12720, 1800, 2055, 375}));
+    Label8 = make.staticLabel("Label8", tr("Numero lati poligono inscritto e circoscritto"),
+                              toPixels({120, 1560, 4455, 735}));
+    Label7 = make.resultLabel("Label7", tr("Numero lati"), toPixels({4800, 1800, 2055, 375}));
+    Label6 = make.resultLabel("Label6", tr("Limite superiore"), toPixels({12720, 1800, 2055, 375}));
     Label5 = make.staticLabel("Label5", QStringLiteral("<"), toPixels({12120, 1800, 375, 375}));
-    Label5->setAccessibleName(QStringLiteral("minore di"));
-    Label4 =
-        make.staticLabel("Label4", QStringLiteral("costante"), toPixels({10800, 1800, 1215, 375}));
+    Label5->setAccessibleName(tr("minore di"));
+    Label4 = make.staticLabel("Label4", tr("costante"), toPixels({10800, 1800, 1215, 375}));
     Label3 = make.staticLabel("Label3", QStringLiteral("<"), toPixels({10440, 1800, 255, 375}));
-    Label3->setAccessibleName(QStringLiteral("minore di"));
-    Label2 = make.resultLabel("Label2", QStringLiteral("Limite inferiore"),
-                              toPixels({8280, 1800, 2055, 375}));
-    Label1 = make.staticLabel("Label1", QStringLiteral("Numero iterazioni"),
-                              toPixels({360, 600, 2895, 495}));
+    Label3->setAccessibleName(tr("minore di"));
+    Label2 = make.resultLabel("Label2", tr("Limite inferiore"), toPixels({8280, 1800, 2055, 375}));
+    Label1 = make.staticLabel("Label1", tr("Numero iterazioni"), toPixels({360, 600, 2895, 495}));
     Label1->setBuddy(Text1);
     Text1->setAccessibleName(Label1->text());
 
@@ -148,7 +159,7 @@ void Form1::Command1_Click() {
     const calc::ComputeOutcome outcome =
         calc::runComputeCommand(module_, Text1->text().toStdString(), decimalSeparator_);
     if (!outcome.computed) {
-        runtime::host::messageBox(this, QString::fromStdString(outcome.warning));
+        runtime::host::messageBox(this, warningText(outcome.warning));
         return;
     }
     showResult(Label7, outcome.sides);

@@ -1,17 +1,19 @@
 #include "runtime/errors.hpp"
 
+#include "runtime/translatable.hpp"
+
 namespace runtime {
 
 std::string_view errorDescription(ErrorNumber number) noexcept {
     switch (number) {
     case ErrorNumber::InvalidProcedureCall:
-        return "Chiamata di routine o argomento non validi";
+        return LAVORO1_TRANSLATABLE("runtime", "Chiamata di routine o argomento non validi");
     case ErrorNumber::Overflow:
-        return "Overflow";
+        return LAVORO1_TRANSLATABLE("runtime", "Overflow");
     case ErrorNumber::DivisionByZero:
-        return "Divisione per zero";
+        return LAVORO1_TRANSLATABLE("runtime", "Divisione per zero");
     }
-    return "Errore definito dall'applicazione o dall'oggetto";
+    return LAVORO1_TRANSLATABLE("runtime", "Errore definito dall'applicazione o dall'oggetto");
 }
 
 RuntimeError::RuntimeError(ErrorNumber number)

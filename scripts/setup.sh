@@ -17,6 +17,9 @@ packages=(
     qt6-charts-dev
     libqt6opengl6-dev # Qt Charts' CMake package needs it and does not depend on it
     qt6-svg-dev
+    qt6-tools-dev # Qt6LinguistTools' CMake package
+    qt6-l10n-tools # lupdate and lrelease
+    qt6-translations-l10n # Qt's own texts: the file dialog's and message boxes' buttons
     libmpfr-dev
     libgmp-dev
     nlohmann-json3-dev

@@ -2,6 +2,7 @@
 
 #include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
+#include "runtime/host/translation.hpp"
 #include "runtime/printable.hpp"
 
 #include <QApplication>
@@ -258,6 +259,7 @@ int runApplication(const ProjectDescription& project, int argc, char** argv) {
     QApplication application(argc, argv);
     startupMessages.reset();
     configureApplicationWithoutIcon(project);
+    const Translations translations(userLanguage());
 
     const std::unique_ptr<QWidget> startupForm =
         project.createStartupForm(userLocale(), *commandLine.parser);

@@ -1,6 +1,7 @@
 #include "runtime/host/dialogs.hpp"
 
 #include "runtime/errors.hpp"
+#include "runtime/host/translation.hpp"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -14,9 +15,9 @@ namespace {
 // Failures that are not run-time errors of the calculation, numbered as the
 // run-time errors are.
 constexpr int outOfMemoryNumber = 7;
-constexpr std::string_view outOfMemoryDescription = "Memoria esaurita";
+constexpr const char* outOfMemoryDescription = QT_TRANSLATE_NOOP("runtime", "Memoria esaurita");
 constexpr int internalErrorNumber = 51;
-constexpr std::string_view internalErrorDescription = "Errore interno";
+constexpr const char* internalErrorDescription = QT_TRANSLATE_NOOP("runtime", "Errore interno");
 
 } // namespace
 
@@ -32,9 +33,10 @@ void messageBox(QWidget* parent, const QString& prompt, const QString& title) {
 }
 
 QString runtimeErrorText(int number, std::string_view description) {
-    return QStringLiteral("Errore di run-time '%1':\n\n%2")
+    return QCoreApplication::translate("runtime::host::messageBox",
+                                       "Errore di run-time '%1':\n\n%2")
         .arg(number)
-        .arg(QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size())));
+        .arg(translateCoreText("runtime", description));
 }
 
 void reportCurrentException(QWidget* parent) noexcept {

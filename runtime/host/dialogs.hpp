@@ -16,7 +16,8 @@ namespace runtime::host {
 void messageBox(QWidget* parent, const QString& prompt, const QString& title = {});
 
 // The report of a run-time error: "Errore di run-time '<number>':", a blank
-// line and the description.
+// line and the description, which is a text of the core marked with
+// LAVORO1_TRANSLATABLE in context "runtime", in the user's language.
 QString runtimeErrorText(int number, std::string_view description);
 
 // Reports the exception currently being handled in a message box. A

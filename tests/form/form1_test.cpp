@@ -1,6 +1,7 @@
 #include "apps/project.hpp"
 #include "form/form1.hpp"
 #include "runtime/host/application.hpp"
+#include "runtime/host/translation.hpp"
 #include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
 
@@ -21,6 +22,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -473,3 +475,84 @@ TEST_F(Form1Test, RendersToAPicture) {
 }
 
 } // namespace
+
+// --- Language ----------------------------------------------------------------
+
+namespace {
+
+// Every text a user or assistive technology meets on the window's controls,
+// by control and role.
+std::map<std::string, QString> shownTexts(const QWidget& window) {
+    std::map<std::string, QString> texts;
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const std::string name = str(widget->objectName());
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            texts[name + " text"] = label->text();
+        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            texts[name + " text"] = button->text();
+        }
+        texts[name + " accessible name"] = widget->accessibleName();
+        texts[name + " accessible description"] = widget->accessibleDescription();
+    }
+    return texts;
+}
+
+bool hasLetters(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+} // namespace
+
+class Form1InEnglish : public Form1Test {
+protected:
+    void SetUp() override { translations.emplace(runtime::host::Language::English); }
+    void TearDown() override {
+        Form1Test::TearDown();
+        form.reset();
+        translations.reset();
+    }
+    std::optional<runtime::host::Translations> translations;
+};
+
+TEST_F(Form1InEnglish, ShowsEveryTextInEnglishAndWarnsInEnglish) {
+    open(english);
+    EXPECT_EQ(form->windowTitle(), "Form1");
+    EXPECT_EQ(command1()->text(), "Compute pi");
+    EXPECT_EQ(label("Label9"), "  [1 to 500]");
+    EXPECT_EQ(label("Label8"), "Sides of the inscribed and circumscribed polygons");
+    EXPECT_EQ(label("Label4"), "pi");
+    EXPECT_EQ(label("Label1"), "Number of steps");
+    EXPECT_EQ(control<QLabel>("Label2")->accessibleName(), "Lower bound");
+    EXPECT_EQ(control<QLabel>("Label6")->accessibleName(), "Upper bound");
+
+    // No text of the Italian window is left as it was, but for symbols.
+    const std::map<std::string, QString> englishTexts = shownTexts(*form);
+    translations.reset();
+    open(italian);
+    for (const auto& [where, italianText] : shownTexts(*form)) {
+        SCOPED_TRACE(where);
+        if (hasLetters(italianText)) {
+            EXPECT_NE(englishTexts.at(where), italianText);
+        }
+    }
+    translations.emplace(runtime::host::Language::English);
+    open(english);
+
+    for (const auto& [typed, warning] :
+         {std::pair{"501", "Unreliable results!"},
+          std::pair{"0", "Enter a number of steps from 1 to 500."}}) {
+        SCOPED_TRACE(typed);
+        type(QString::fromLatin1(typed));
+        watchdog.expectMessageBox();
+        click();
+        ASSERT_FALSE(watchdog.answered().empty());
+        EXPECT_EQ(watchdog.answered().back().text, warning);
+    }
+}
+
+// Qt's own texts, such as the buttons of the file dialog and the message
+// boxes, follow the window's Italian.
+TEST(ItalianTranslations, PutQtsOwnButtonsInItalian) {
+    const runtime::host::Translations translations(runtime::host::Language::Italian);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
+}

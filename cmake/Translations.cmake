@@ -1,0 +1,58 @@
+# The translations of the user-visible texts, one Qt Linguist catalogue per
+# library in translations/, so that work on one folder never touches another's
+# catalogue. Italian is the source language: the texts in the code are the
+# Italian ones, shown as they are when no translator is installed, so there is
+# no Italian catalogue. Each catalogue is compiled into a resource of its
+# library under :/i18n/, and so into every program that links the library.
+
+# Marks lupdate gets: the Qt-free core marks its texts with
+# LAVORO1_TRANSLATABLE (runtime/translatable.hpp), read as QT_TRANSLATE_NOOP.
+# No source locations in the catalogues, so that moving a line does not
+# change them; texts no longer in the sources are dropped. Includes are
+# spelled from the project root, the one include path lupdate is given, so
+# that tr() contexts get their namespaces.
+set(LAVORO1_LUPDATE_OPTIONS
+    -locations none
+    -no-obsolete
+    -silent
+    -tr-function-alias QT_TRANSLATE_NOOP+=LAVORO1_TRANSLATABLE)
+
+# lavoro1_add_translations(TARGET target CATALOGUE name SOURCES files...)
+# Catalogue translations/<name>_en.ts holds the texts of SOURCES (relative
+# to the current folder or absolute); building <target>_lupdate updates it
+# from them. Its .qm is embedded in target, a Qt library: for the Qt-free
+# core, one above it that every program links.
+function(lavoro1_add_translations)
+    cmake_parse_arguments(PARSE_ARGV 0 arg "" "TARGET;CATALOGUE" "SOURCES")
+    set(ts ${PROJECT_SOURCE_DIR}/translations/${arg_CATALOGUE}_en.ts)
+    set(sources "")
+    foreach(source IN LISTS arg_SOURCES)
+        cmake_path(ABSOLUTE_PATH source NORMALIZE)
+        list(APPEND sources ${source})
+    endforeach()
+    qt_add_lupdate(${arg_TARGET} TS_FILES ${ts} SOURCES ${sources}
+        INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR} OPTIONS ${LAVORO1_LUPDATE_OPTIONS})
+    qt_add_lrelease(${arg_TARGET} TS_FILES ${ts} QM_FILES_OUTPUT_VARIABLE qm
+        NO_TARGET_DEPENDENCY)
+    qt_add_resources(${arg_TARGET} ${arg_CATALOGUE}_translations
+        PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm})
+    set_property(GLOBAL APPEND PROPERTY LAVORO1_TRANSLATION_CATALOGUES ${arg_CATALOGUE})
+    set_property(GLOBAL PROPERTY LAVORO1_TRANSLATION_${arg_CATALOGUE}_SOURCES "${sources}")
+endfunction()
+
+# One test per catalogue, from tests/ where testing is enabled: lupdate would
+# change nothing and every entry is translated.
+function(lavoro1_add_translation_tests)
+    get_property(catalogues GLOBAL PROPERTY LAVORO1_TRANSLATION_CATALOGUES)
+    foreach(catalogue IN LISTS catalogues)
+        get_property(sources GLOBAL PROPERTY LAVORO1_TRANSLATION_${catalogue}_SOURCES)
+        add_test(NAME translations_${catalogue}_in_sync
+            COMMAND ${CMAKE_COMMAND}
+                -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                -DCATALOGUE=${PROJECT_SOURCE_DIR}/translations/${catalogue}_en.ts
+                "-DSOURCES=${sources}"
+                "-DOPTIONS=${LAVORO1_LUPDATE_OPTIONS};-I;${PROJECT_SOURCE_DIR}"
+                -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations_check/${catalogue}
+                -P ${PROJECT_SOURCE_DIR}/cmake/CheckTranslations.cmake)
+    endforeach()
+endfunction()

@@ -1,0 +1,38 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>calc</name>
+    <message>
+        <source>Risultati inattendibili!</source>
+        <translation>Unreliable results!</translation>
+    </message>
+    <message>
+        <source>Inserire un numero di iterazioni %1.</source>
+        <translation>Enter a number of steps from %1.</translation>
+    </message>
+    <message>
+        <source>da %1 a %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Chiamata di routine o argomento non validi</source>
+        <translation>Invalid procedure call or argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Divisione per zero</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Errore definito dall&apos;applicazione o dall&apos;oggetto</source>
+        <translation>Application-defined or object-defined error</translation>
+    </message>
+</context>
+</TS>
