@@ -75,6 +75,7 @@ expect() {
 
 for file in /usr/bin/lavoro1 /usr/bin/archimede \
     /usr/share/man/man1/lavoro1.1.gz /usr/share/man/man1/archimede.1.gz \
+    /usr/share/man/it/man1/lavoro1.1.gz /usr/share/man/it/man1/archimede.1.gz \
     /usr/share/applications/org.lavoro1.Lavoro1.desktop \
     /usr/share/metainfo/org.lavoro1.Lavoro1.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/org.lavoro1.Lavoro1.svg \
@@ -99,7 +100,13 @@ pi50=3.14159265358979323846264338327950288419716939937510
 # The proven bracket, whichever method and polygons prove it.
 expect "archimede --cifre 50" "$pi50 < costante < ${pi50%0}1" \
     "$(run /usr/bin/archimede --cifre 50 | tail -n 1)"
-# The installed manual pages, found by name and formatted without a warning.
+# The installed manual pages, English by default, found by name and formatted
+# without a warning.
 expect "man lavoro1 archimede" "" \
     "$(run env MANROFFSEQ= MANWIDTH=80 man --warnings=w lavoro1 archimede 2>&1 >/dev/null)"
+# The Italian ones found under an Italian locale, and as clean.
+expect "man -L it -w lavoro1 archimede" "/usr/share/man/it/man1/lavoro1.1.gz
+/usr/share/man/it/man1/archimede.1.gz" "$(run man -L it -w lavoro1 archimede)"
+expect "man -L it lavoro1 archimede" "" \
+    "$(run env MANROFFSEQ= MANWIDTH=80 man --warnings=w -L it lavoro1 archimede 2>&1 >/dev/null)"
 echo "Pacchetto installato e provato: $deb"

@@ -17,6 +17,8 @@ set(expected
     "${CMAKE_INSTALL_LIBEXECDIR}/lavoro1/archimede-immagini"
     "${CMAKE_INSTALL_MANDIR}/man1/lavoro1.1.gz"
     "${CMAKE_INSTALL_MANDIR}/man1/archimede.1.gz"
+    "${CMAKE_INSTALL_MANDIR}/it/man1/lavoro1.1.gz"
+    "${CMAKE_INSTALL_MANDIR}/it/man1/archimede.1.gz"
     "${CMAKE_INSTALL_DATADIR}/applications/${APP_ID}.desktop"
     "${CMAKE_INSTALL_DATADIR}/metainfo/${APP_ID}.metainfo.xml"
     "${CMAKE_INSTALL_DATADIR}/icons/hicolor/16x16/apps/${APP_ID}.png"

@@ -1,10 +1,12 @@
 # Every option of `PROGRAM --help` (the names, --name or -x, that open a
-# line of its option list) must appear in the page source PAGE as \-\-name.
-# The exit statuses of its "Stato d'uscita:" table, when it has one (a row
-# "  N  meaning" each), and the ".B N" tags of the page's STATO D'USCITA
-# must be the same list.
+# line of its option list) must appear in the page source PAGE, in LANGUAGE
+# (en or it), as \-\-name. The exit statuses of its "Stato d'uscita:" table,
+# when it has one (a row "  N  meaning" each), and the ".B N" tags of the
+# page's exit status section must be the same list. Names and numbers do not
+# depend on the language, so every page is held to the Italian help.
 execute_process(
-    COMMAND "${PROGRAM}" --help
+    COMMAND "${CMAKE_COMMAND}" -E env LANGUAGE=it LC_ALL=it_IT.UTF-8
+        "${PROGRAM}" --help
     RESULT_VARIABLE result
     OUTPUT_VARIABLE help)
 if(NOT result EQUAL 0)
@@ -41,7 +43,15 @@ endforeach()
 if(NOT statuses)
     message(FATAL_ERROR "no exit status found in the help:\n${help}")
 endif()
-string(FIND "${page}" ".SH \"STATO D'USCITA\"" section_start)
+if(LANGUAGE STREQUAL "it")
+    set(section_title "STATO D'USCITA")
+else()
+    set(section_title "EXIT STATUS")
+endif()
+string(FIND "${page}" ".SH \"${section_title}\"" section_start)
+if(section_start EQUAL -1)
+    message(FATAL_ERROR "${PAGE} has no section ${section_title}")
+endif()
 string(SUBSTRING "${page}" ${section_start} -1 section)
 string(REGEX REPLACE "\n\\.SH [^\n]*\n.*" "" section "${section}")
 string(REGEX MATCHALL "\n\\.B [0-9]+\n" page_items "${section}")
