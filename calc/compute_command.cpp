@@ -16,9 +16,7 @@ std::string formatBound(double bound, std::string_view decimalSeparator) {
 }
 
 std::string tooFewStepsWarning() {
-    std::string text = tooFewStepsPattern;
-    text.replace(text.find("%1"), 2, stepRangeText());
-    return text;
+    return filledPattern(tooFewStepsPattern, stepRangeText());
 }
 
 StepCount readStepCount(std::string_view text) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace calc {
 
@@ -21,6 +22,11 @@ inline constexpr std::int32_t defaultExploreStep = 3;
 // "da 1 a 500". The faces translate the pattern, not the text.
 inline constexpr const char* stepRangePattern = LAVORO1_TRANSLATABLE("calc", "da %1 a %2");
 std::string stepRangeText();
+
+// pattern with each %1 replaced by first and each %2 by second: how the
+// core fills in the patterns it marks for translation.
+std::string filledPattern(std::string_view pattern, std::string_view first,
+                          std::string_view second = {});
 
 // Sides of the polygons whose bounds step shows: 6 * 2^(step - 1), exact in
 // binary64 for every step of the range.
