@@ -91,16 +91,10 @@ TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
     ASSERT_TRUE(refused.waitForFinished(10000));
     EXPECT_EQ(refused.exitCode(), 2);
 
-    QProcess lavoro1;
-    lavoro1.setProcessEnvironment(testing_support::withFrameLog(environment));
-    lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
-                  {QStringLiteral("--esplora"), QStringLiteral("3")});
-    QByteArray error;
-    EXPECT_TRUE(testing_support::waitForFirstFrame(lavoro1, error))
-        << "no window shown: " << error.toStdString();
-    EXPECT_EQ(lavoro1.state(), QProcess::Running) << "ended on its own";
-    lavoro1.kill();
-    lavoro1.waitForFinished(10000);
+    EXPECT_EQ(testing_support::windowShownAndKeptOpen(
+                  QStringLiteral(LAVORO1_EXECUTABLE),
+                  {QStringLiteral("--esplora"), QStringLiteral("3")}, environment),
+              "");
 }
 
 } // namespace

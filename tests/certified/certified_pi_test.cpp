@@ -111,14 +111,14 @@ TEST(CertifyPi, SettlesTheLastDecimalUpToTwoHundredAndThroughTheSixNines) {
     EXPECT_EQ(one.upper, "3.2");
 }
 
-// Seconds, not milliseconds: run by scripts/check-100000-digits.sh.
+// Seconds, not milliseconds: run by scripts/check-long-digits.sh.
 TEST(CertifyPi, DISABLED_HundredThousandDigits) {
     const Bounds bounds = certified::certifyPi(Method::Richardson, 100000);
     EXPECT_TRUE(containsPi(bounds));
     EXPECT_EQ(unitsApart(bounds), 1);
 }
 
-// Minutes: run by scripts/check-million-digits.sh.
+// Minutes: run by scripts/check-long-digits.sh 1000000.
 TEST(CertifyPi, DISABLED_MillionDigits) {
     const Bounds bounds = certified::certifyPi(Method::Richardson, certified::maximumDigits);
     EXPECT_EQ(bounds.decimals, 1000000);

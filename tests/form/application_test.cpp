@@ -151,20 +151,15 @@ TEST(Lavoro1Executable, AnswersHelpVersionAndWrongOptionsWithoutADisplay) {
 TEST(Lavoro1Executable, RunsItsWindowUntilStopped) {
     for (const bool onCommandLine : {false, true}) {
         SCOPED_TRACE(onCommandLine ? "-platform offscreen" : "QT_QPA_PLATFORM=offscreen");
-        QProcess lavoro1;
         QProcessEnvironment environment = withoutDisplay();
         if (!onCommandLine) {
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         }
-        lavoro1.setProcessEnvironment(testing_support::withFrameLog(environment));
-        lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE),
-                      onCommandLine ? QStringList{"-platform", "offscreen"} : QStringList{});
-        QByteArray error;
-        EXPECT_TRUE(testing_support::waitForFirstFrame(lavoro1, error))
-            << "no window shown: " << error.toStdString();
-        EXPECT_EQ(lavoro1.state(), QProcess::Running) << "ended on its own";
-        lavoro1.kill();
-        lavoro1.waitForFinished(10000);
+        EXPECT_EQ(testing_support::windowShownAndKeptOpen(
+                      QStringLiteral(LAVORO1_EXECUTABLE),
+                      onCommandLine ? QStringList{"-platform", "offscreen"} : QStringList{},
+                      environment),
+                  "");
     }
 }
 

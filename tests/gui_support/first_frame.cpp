@@ -34,4 +34,21 @@ bool waitForFirstFrame(QProcess& process, QByteArray& standardError, int timeout
     return true;
 }
 
+std::string windowShownAndKeptOpen(const QString& program, const QStringList& arguments,
+                                   const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(withFrameLog(environment));
+    process.start(program, arguments);
+    QByteArray standardError;
+    std::string failure;
+    if (!waitForFirstFrame(process, standardError)) {
+        failure = "no window shown: " + standardError.toStdString();
+    } else if (process.state() != QProcess::Running) {
+        failure = "ended on its own";
+    }
+    process.kill();
+    process.waitForFinished(10000);
+    return failure;
+}
+
 } // namespace testing_support
