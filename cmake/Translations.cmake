@@ -36,6 +36,11 @@ function(lavoro1_add_translations)
     endforeach()
     qt_add_lupdate(${arg_TARGET} TS_FILES ${ts} SOURCES ${sources}
         INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR} OPTIONS ${LAVORO1_LUPDATE_OPTIONS})
+    # Newer Qt makes this target itself; Debian 12's 6.4 does not.
+    if(NOT TARGET update_translations)
+        add_custom_target(update_translations)
+    endif()
+    add_dependencies(update_translations ${arg_TARGET}_lupdate)
     qt_add_lrelease(${arg_TARGET} TS_FILES ${ts} QM_FILES_OUTPUT_VARIABLE qm
         NO_TARGET_DEPENDENCY)
     qt_add_resources(${arg_TARGET} ${arg_CATALOGUE}_translations
