@@ -5,15 +5,15 @@
     <name>ConvergenceChart</name>
     <message>
         <source>Dimostrate: raddoppi</source>
-        <translation>Proven digits: doubling</translation>
+        <translation>Proven: doubling</translation>
     </message>
     <message>
         <source>Dimostrate: huygens</source>
-        <translation>Proven digits: Huygens</translation>
+        <translation>Proven: Huygens</translation>
     </message>
     <message>
         <source>Dimostrate: richardson</source>
-        <translation>Proven digits: Richardson</translation>
+        <translation>Proven: Richardson</translation>
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
