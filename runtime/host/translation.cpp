@@ -1,5 +1,7 @@
 #include "runtime/host/translation.hpp"
 
+#include "runtime/translatable.hpp"
+
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -48,6 +50,39 @@ Translations::~Translations() {
 QString translateCoreText(const char* context, std::string_view text) {
     const std::string source(text);
     return QCoreApplication::translate(context, source.c_str());
+}
+
+DirectTranslations::DirectTranslations(Language language) {
+    if (language == Language::English) {
+        const QString folder = QStringLiteral(":/i18n");
+        for (const QString& file :
+             QDir(folder).entryList({QStringLiteral("*_en.qm")}, QDir::Files, QDir::Name)) {
+            auto catalogue = std::make_unique<QTranslator>();
+            if (catalogue->load(file, folder)) {
+                catalogues_.push_back(std::move(catalogue));
+            }
+        }
+    }
+    active_ = this;
+    runtime::setTextTranslator(&DirectTranslations::translate);
+}
+
+DirectTranslations::~DirectTranslations() {
+    runtime::setTextTranslator(nullptr);
+    active_ = nullptr;
+}
+
+std::string DirectTranslations::translate(const char* context, const char* source) {
+    for (const auto& catalogue : active_->catalogues_) {
+        if (const QString text = catalogue->translate(context, source); !text.isEmpty()) {
+            return text.toStdString();
+        }
+    }
+    return source;
+}
+
+QString translatedText(const char* context, const char* source) {
+    return QString::fromStdString(runtime::translated(context, source));
 }
 
 } // namespace runtime::host

@@ -2,7 +2,9 @@
 // QLocale::system().uiLanguages() reports it: Italian for Italian, English for
 // everything else.
 
+#include "runtime/errors.hpp"
 #include "runtime/host/translation.hpp"
+#include "runtime/translatable.hpp"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,23 @@ TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(runtime::host::chooseLanguage(c.uiLanguages), c.expected);
     }
+}
+
+// The catalogues that runtime::translated reads while they live: a text of
+// the core, and a run-time error raised meanwhile, in English; Italian, the
+// sources, with Italian ones and once they are gone.
+TEST(DirectTranslations, PutTheCoreTextsInTheirLanguageWhileTheyLive) {
+    {
+        const runtime::host::DirectTranslations english(Language::English);
+        EXPECT_EQ(runtime::translated("calc", "Risultati inattendibili!"), "Unreliable results!");
+        EXPECT_EQ(runtime::translated("calc", "not in any catalogue"), "not in any catalogue");
+        EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::Overflow).what(),
+                     "Run-time error '6': Overflow");
+    }
+    EXPECT_EQ(runtime::translated("calc", "Risultati inattendibili!"), "Risultati inattendibili!");
+    const runtime::host::DirectTranslations italian(Language::Italian);
+    EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero).what(),
+                 "Errore di run-time '11': Divisione per zero");
 }
 
 } // namespace
