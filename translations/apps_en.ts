@@ -20,10 +20,10 @@
 a cui Esplora è stata chiusa l&apos;ultima volta; la prima volta %2),
 letto come nella finestra: il punto separa i decimali e si
 arrotonda al pari (4.5 vale 4).</source>
-        <translation>With --esplora, the step it opens at, from %1 (if not given, the
-step Esplora was last closed at; the first time, %2), read as
-the window reads it: the point separates the decimals, and a
-half rounds to even (4.5 is 4).</translation>
+        <translation>With --esplora, the step it opens at, from %1 (if not
+given, the step Esplora was last closed at; the first
+time, %2), read as the window reads it: the point separates
+the decimals, and a half rounds to even (4.5 is 4).</translation>
     </message>
     <message>
         <source>Limiti per pi greco con il metodo di Archimede: apre la finestra di calcolo.</source>
