@@ -2,6 +2,7 @@
 
 #include "calc/compute_command.hpp"
 #include "runtime/errors.hpp"
+#include "runtime/host/translation.hpp"
 
 namespace apps {
 namespace {
@@ -26,7 +27,8 @@ QString checkArguments(const QCommandLineParser& arguments) {
         return {};
     }
     if (!arguments.isSet(exploreOption)) {
-        return QStringLiteral("argomento inatteso '%1'").arg(positional.front());
+        return runtime::host::translatedText("apps::CommandLine", "argomento inatteso '%1'")
+            .arg(positional.front());
     }
     return refusalOf(positional.front());
 }
@@ -53,15 +55,19 @@ std::optional<int> explicitStep(const QCommandLineParser& arguments) {
 
 runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyntax syntax) {
     syntax.options.append(QCommandLineOption(
-        exploreOption, QStringLiteral("Apre Esplora: poligoni, tabella dei passi e convergenza.")));
-    syntax.positionalName = QStringLiteral("PASSI");
+        exploreOption,
+        runtime::host::translatedText("apps::CommandLine",
+                                      "Apre Esplora: poligoni, tabella dei passi e convergenza.")));
+    syntax.positionalName = runtime::host::translatedText("apps::CommandLine", "PASSI");
     syntax.positionalDescription =
-        QStringLiteral("Con --esplora, il passo %1 a cui si apre (in mancanza, quello\n"
-                       "a cui Esplora è stata chiusa l'ultima volta; la prima volta %2),\n"
-                       "letto come nella finestra: il punto separa i decimali e si\n"
-                       "arrotonda al pari (4.5 vale 4).")
-            .arg(QString::fromStdString(calc::stepRangeText()))
-            .arg(calc::defaultExploreStep);
+        runtime::host::translatedText(
+            "apps::CommandLine",
+            "Con --esplora, il passo %1 a cui si apre (in mancanza, quello\n"
+            "a cui Esplora è stata chiusa l'ultima volta; la prima volta %2),\n"
+            "letto come nella finestra: il punto separa i decimali e si\n"
+            "arrotonda al pari (4.5 vale 4).")
+            .arg(QString::fromStdString(calc::stepRangeText()),
+                 QString::number(calc::defaultExploreStep));
     syntax.checkArguments = checkArguments;
     return syntax;
 }

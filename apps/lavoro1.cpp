@@ -7,10 +7,14 @@
 #include "calc/module1.hpp"
 #include "form/form1.hpp"
 #include "runtime/helper_program.hpp"
+#include "runtime/host/translation.hpp"
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    // The command line and the lines written before the window exists speak
+    // the user's language too.
+    const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
     calc::Module1 module; // the module-wide state, kept for the whole run
     runtime::host::ProjectDescription project = apps::lavoro1Project();
     if (apps::asksForExplore(project.commandLine, argc, argv)) {

@@ -5,8 +5,12 @@
 #include "apps/command_line.hpp"
 #include "apps/project.hpp"
 #include "explore/explore_window.hpp"
+#include "runtime/host/translation.hpp"
 
 int main(int argc, char** argv) {
+    // The command line and the lines written before the window exists speak
+    // the user's language too.
+    const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
     runtime::host::ProjectDescription project = apps::lavoro1Project();
     project.createStartupForm = [](const QLocale& userLocale, const QCommandLineParser& arguments) {
         return std::make_unique<explore::ExploreWindow>(userLocale, apps::explicitStep(arguments));

@@ -2,6 +2,7 @@
 
 #include "apps/command_line.hpp"
 #include "lavoro1/project_info.hpp"
+#include "runtime/host/translation.hpp"
 
 namespace apps {
 
@@ -19,8 +20,9 @@ runtime::host::ProjectDescription lavoro1Project() {
         .commandLine = withExploreOption({
             .executableName = QStringLiteral("lavoro1"),
             .versionLine = title + QLatin1Char(' ') + version,
-            .summary = QStringLiteral("Limiti per pi greco con il metodo di Archimede: apre "
-                                      "la finestra di calcolo."),
+            .summary = runtime::host::translatedText(
+                "apps::CommandLine",
+                "Limiti per pi greco con il metodo di Archimede: apre la finestra di calcolo."),
             .options = {},
             .positionalName = {},
             .positionalDescription = {},

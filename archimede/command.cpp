@@ -8,6 +8,7 @@
 #include "runtime/conversions.hpp"
 #include "runtime/errors.hpp"
 #include "runtime/printable.hpp"
+#include "runtime/translatable.hpp"
 
 #include <algorithm>
 #include <array>
@@ -18,10 +19,20 @@
 #include <vector>
 
 namespace archimede {
+
+std::string interruptedLine() {
+    return runtime::translated("archimede", "archimede: interrotto");
+}
+
 namespace {
 
-constexpr std::string_view helpText =
-    R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
+// A text of archimede, marked with LAVORO1_TRANSLATABLE, in the user's language.
+std::string text(const char* source) {
+    return runtime::translated("archimede", source);
+}
+
+constexpr const char* helpText = LAVORO1_TRANSLATABLE(
+    "archimede", R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
      archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
      archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
      archimede --help | --version
@@ -95,32 +106,39 @@ Esempi:
   archimede --cifre 300 --metodo huygens --tabella
 
 Stato d'uscita:
-)";
+)");
 
 // The rows of "Stato d'uscita:", printed after helpText: the status in a
 // column of five, a meaning longer than a line going on under itself.
 struct ExitStatusRow {
     int status;
-    std::string_view meaning;
+    const char* meaning;
 };
 constexpr std::array exitStatusRows = {
-    ExitStatusRow{exitSuccess, "riuscito"},
-    ExitStatusRow{exitFailed, "calcolo o scrittura non riusciti: errore di run-time del\n"
-                              "       calcolo, immagine o uscita standard non scritta"},
-    ExitStatusRow{exitRefused, "numero di passi rifiutato o riga di comando errata"},
-    ExitStatusRow{exitInterrupted, "interrotto con Ctrl+C"},
+    ExitStatusRow{exitSuccess, LAVORO1_TRANSLATABLE("archimede", "riuscito")},
+    ExitStatusRow{exitFailed,
+                  LAVORO1_TRANSLATABLE("archimede",
+                                       "calcolo o scrittura non riusciti: errore di run-time del\n"
+                                       "       calcolo, immagine o uscita standard non scritta")},
+    ExitStatusRow{
+        exitRefused,
+        LAVORO1_TRANSLATABLE("archimede", "numero di passi rifiutato o riga di comando errata")},
+    ExitStatusRow{exitInterrupted, LAVORO1_TRANSLATABLE("archimede", "interrotto con Ctrl+C")},
 };
 
 void writeHelp(std::ostream& out) {
-    out << helpText;
+    out << text(helpText);
     for (const ExitStatusRow& row : exitStatusRows) {
         std::string status = std::to_string(row.status);
         status.resize(5, ' ');
-        out << "  " << status << row.meaning << '\n';
+        out << "  " << status << text(row.meaning) << '\n';
     }
 }
 
-constexpr std::string_view sidesCaption = "Numero lati poligono inscritto e circoscritto: ";
+constexpr const char* sidesCaption =
+    LAVORO1_TRANSLATABLE("archimede", "Numero lati poligono inscritto e circoscritto: ");
+// Between the two bounds.
+constexpr const char* belowAndAbove = LAVORO1_TRANSLATABLE("archimede", " < costante < ");
 
 struct Interrupted {};
 
@@ -149,17 +167,18 @@ public:
             (shown_ && now - lastShown_ < std::chrono::milliseconds(200))) {
             return;
         }
-        std::string text = "archimede: passo " + std::to_string(done) + " di " +
-                           std::to_string(total) + " (" + std::to_string(100 * done / total) + "%)";
+        std::string line = runtime::filled(
+            runtime::translated("archimede", "archimede: passo %1 di %2 (%3%)"),
+            {std::to_string(done), std::to_string(total), std::to_string(100 * done / total)});
         if (done > passFirst_) {
             const double seconds = std::chrono::duration<double>(now - passStart_).count();
             const double left = seconds / static_cast<double>(done - passFirst_) *
                                 static_cast<double>(total - done);
-            text += ", " + timeLeft(left);
+            line += ", " + timeLeft(left);
         }
-        width_ = std::max(width_, text.size());
-        text.resize(width_, ' ');
-        err_ << '\r' << text << std::flush;
+        width_ = std::max(width_, line.size());
+        line.resize(width_, ' ');
+        err_ << '\r' << line << std::flush;
         shown_ = true;
         lastShown_ = now;
     }
@@ -175,13 +194,10 @@ private:
     // "mancano circa 42 s", or minutes and seconds from a minute on.
     static std::string timeLeft(double seconds) {
         const auto whole = static_cast<std::int64_t>(std::ceil(seconds));
-        std::string text = "mancano circa ";
-        if (whole >= 60) {
-            text += std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
-        } else {
-            text += std::to_string(whole) + " s";
-        }
-        return text;
+        const std::string time =
+            whole >= 60 ? std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s"
+                        : std::to_string(whole) + " s";
+        return runtime::filled(runtime::translated("archimede", "mancano circa %1"), {time});
     }
 
     using Clock = std::chrono::steady_clock;
@@ -223,8 +239,12 @@ std::string sidesAfter(std::int64_t steps) {
 // Passo, lati, cifre dimostrate and the digits gained over the step before,
 // in aligned columns.
 void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
-    constexpr std::array<std::string_view, 4> header = {"Passo", "Lati", "Cifre dimostrate",
-                                                        "Guadagno"};
+    const std::array<std::string, 4> names = {
+        text(LAVORO1_TRANSLATABLE("archimede", "Passo")),
+        text(LAVORO1_TRANSLATABLE("archimede", "Lati")),
+        text(LAVORO1_TRANSLATABLE("archimede", "Cifre dimostrate")),
+        text(LAVORO1_TRANSLATABLE("archimede", "Guadagno"))};
+    const std::array<std::string_view, 4> header = {names[0], names[1], names[2], names[3]};
     std::vector<std::vector<std::string>> cells;
     cells.reserve(rows.size());
     int previous = 0;
@@ -257,13 +277,15 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     }
     const certified::Bounds bounds = certified::certifyPi(options.method, options.digits, observer);
     progress.clear();
-    out << "Numero iterazioni: " << bounds.plan.steps << '\n'
-        << sidesCaption << sidesAfter(bounds.plan.steps) << '\n';
+    out << text(LAVORO1_TRANSLATABLE("archimede", "Numero iterazioni: ")) << bounds.plan.steps
+        << '\n'
+        << text(sidesCaption) << sidesAfter(bounds.plan.steps) << '\n';
     if (bounds.plan.method == certified::Method::Richardson) {
-        out << "Profondità dell'estrapolazione: " << bounds.plan.depth << '\n';
+        out << text(LAVORO1_TRANSLATABLE("archimede", "Profondità dell'estrapolazione: "))
+            << bounds.plan.depth << '\n';
     }
     writeNumber(out, bounds.lower, environment.decimalSeparator);
-    out << " < costante < ";
+    out << text(belowAndAbove);
     writeNumber(out, bounds.upper, environment.decimalSeparator);
     out << '\n';
     return exitSuccess;
@@ -278,7 +300,10 @@ int runPictures(const Options& options, std::ostream& err, const Environment& en
     }
     const std::int32_t step = read.count;
     if (!environment.writePictures) {
-        err << "archimede: questa versione è stata compilata senza Qt: non disegna\n";
+        err << text(LAVORO1_TRANSLATABLE(
+                   "archimede",
+                   "archimede: questa versione è stata compilata senza Qt: non disegna"))
+            << '\n';
         return exitRefused;
     }
     std::vector<PictureRequest> requests;
@@ -323,12 +348,12 @@ int runSteps(const Options& options, std::ostream& out, std::ostream& err,
         calc::writeRows(out, std::span(&last, 1), options.format, options.exact, separator);
     } else if (options.exact) {
         const calc::StepRow last = calc::rowOf(module, module.iterationCount);
-        out << sidesCaption << calc::exactNumber(last.sides, separator) << '\n'
-            << calc::exactNumber(last.lowerBound, separator) << " < costante < "
+        out << text(sidesCaption) << calc::exactNumber(last.sides, separator) << '\n'
+            << calc::exactNumber(last.lowerBound, separator) << text(belowAndAbove)
             << calc::exactNumber(last.upperBound, separator) << '\n';
     } else {
-        out << sidesCaption << outcome.sides << '\n'
-            << outcome.lowerBound << " < costante < " << outcome.upperBound << '\n';
+        out << text(sidesCaption) << outcome.sides << '\n'
+            << outcome.lowerBound << text(belowAndAbove) << outcome.upperBound << '\n';
     }
     return exitSuccess;
 }
@@ -354,14 +379,16 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
         return exitSuccess;
     } catch (const UsageError& error) {
         // The message quotes the arguments: kept on one line whatever they hold.
-        err << "archimede: " << runtime::printable(error.what())
-            << " (archimede --help per l'aiuto)\n";
+        err << runtime::filled(
+                   runtime::translated("archimede", "archimede: %1 (archimede --help per l'aiuto)"),
+                   {runtime::printable(error.what())})
+            << '\n';
         return exitRefused;
     } catch (const runtime::RuntimeError& error) {
-        err << "Errore di run-time '" << error.code() << "': " << error.description() << '\n';
+        err << error.what() << '\n';
         return exitFailed;
     } catch (const Interrupted&) {
-        err << "archimede: interrotto\n";
+        err << interruptedLine() << '\n';
         return exitInterrupted;
     }
 }

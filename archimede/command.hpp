@@ -36,7 +36,7 @@ struct PictureRequest {
 };
 
 // Writes the pictures in order; returns an empty string, or what went wrong
-// in one line of Italian.
+// in one line, in the user's language.
 using PictureWriter = std::function<std::string(const std::vector<PictureRequest>&)>;
 
 struct Environment {
@@ -49,8 +49,12 @@ struct Environment {
     PictureWriter writePictures;
 };
 
+// What archimede writes when Ctrl+C stops it, in the user's language.
+std::string interruptedLine();
+
 // arguments without the program name. Results go to out; warnings, errors
-// and progress to err. Returns the exit status.
+// and progress to err, in the user's language (runtime::translated), the
+// machine formats excepted. Returns the exit status.
 int run(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
         const Environment& environment);
 

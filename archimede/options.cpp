@@ -3,17 +3,21 @@
 #include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
 #include "runtime/printable.hpp"
+#include "runtime/translatable.hpp"
 
 #include <charconv>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <utility>
 
 namespace archimede {
 namespace {
 
-[[noreturn]] void refuse(std::string message) {
-    throw UsageError(message);
+// pattern, a text of archimede, in the user's language with %1... filled in.
+[[noreturn]] void refuse(const char* pattern,
+                         std::initializer_list<std::string_view> arguments = {}) {
+    throw UsageError(runtime::filled(runtime::translated("archimede", pattern), arguments));
 }
 
 bool looksLikeNumber(std::string_view argument) {
@@ -31,7 +35,8 @@ calc::OutputFormat formatNamed(std::string_view name) {
     if (name == "json") {
         return calc::OutputFormat::Json;
     }
-    refuse("formato sconosciuto '" + std::string(name) + "': usare testo, csv o json");
+    refuse(LAVORO1_TRANSLATABLE("archimede", "formato sconosciuto '%1': usare testo, csv o json"),
+           {name});
 }
 
 int digitsNamed(std::string_view text) {
@@ -39,7 +44,9 @@ int digitsNamed(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
         digits < certified::minimumDigits || digits > certified::maximumDigits) {
-        refuse("--cifre vuole un numero intero da 1 a 1000000, non '" + std::string(text) + "'");
+        refuse(LAVORO1_TRANSLATABLE("archimede",
+                                    "--cifre vuole un numero intero da 1 a 1000000, non '%1'"),
+               {text});
     }
     return digits;
 }
@@ -48,7 +55,9 @@ certified::Method methodNamed(std::string_view name) {
     if (const auto method = certified::methodNamed(name)) {
         return *method;
     }
-    refuse("metodo sconosciuto '" + std::string(name) + "': usare raddoppi, huygens o richardson");
+    refuse(LAVORO1_TRANSLATABLE("archimede",
+                                "metodo sconosciuto '%1': usare raddoppi, huygens o richardson"),
+           {name});
 }
 
 // "LxA", each from 16 to 10000 pixels.
@@ -61,8 +70,10 @@ void readSize(std::string_view text, Options& options) {
     };
     if (by == std::string_view::npos || !number(text.substr(0, by), options.pictureWidth) ||
         !number(text.substr(by + 1), options.pictureHeight)) {
-        refuse("--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '" +
-               std::string(text) + "'");
+        refuse(LAVORO1_TRANSLATABLE(
+                   "archimede",
+                   "--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '%1'"),
+               {text});
     }
 }
 
@@ -70,14 +81,16 @@ void readSize(std::string_view text, Options& options) {
 // as Unicode: a name that is not UTF-8 could only be written under another.
 void readPicturePath(std::string_view name, std::string_view text, std::string& path) {
     if (!path.empty()) {
-        refuse(std::string(name) + " ripetuto: un solo FILE per immagine");
+        refuse(LAVORO1_TRANSLATABLE("archimede", "%1 ripetuto: un solo FILE per immagine"), {name});
     }
     if (text.empty()) {
-        refuse(std::string(name) + " vuole il nome di un file");
+        refuse(LAVORO1_TRANSLATABLE("archimede", "%1 vuole il nome di un file"), {name});
     }
     if (!runtime::isUtf8(text)) {
-        refuse(std::string(name) + ": il nome '" + std::string(text) +
-               "' non è UTF-8 valido; archimede scrive solo nomi in UTF-8");
+        refuse(LAVORO1_TRANSLATABLE(
+                   "archimede",
+                   "%1: il nome '%2' non è UTF-8 valido; archimede scrive solo nomi in UTF-8"),
+               {name, text});
     }
     path = std::string(text);
 }
@@ -123,7 +136,8 @@ struct Reading {
 
 void readSteps(std::string_view argument, Reading& reading) {
     if (reading.steps) {
-        refuse("troppi argomenti: '" + *reading.steps + "' e '" + std::string(argument) + "'");
+        refuse(LAVORO1_TRANSLATABLE("archimede", "troppi argomenti: '%1' e '%2'"),
+               {*reading.steps, argument});
     }
     reading.steps = std::string(argument);
 }
@@ -139,13 +153,13 @@ void readOption(std::span<const std::string_view> arguments, std::size_t& index,
             return argument.substr(equals + 1);
         }
         if (index + 1 == arguments.size()) {
-            refuse("manca il valore di " + std::string(name));
+            refuse(LAVORO1_TRANSLATABLE("archimede", "manca il valore di %1"), {name});
         }
         return arguments[++index];
     };
     const auto noValue = [&] {
         if (equals != std::string_view::npos) {
-            refuse(std::string(name) + " non vuole un valore");
+            refuse(LAVORO1_TRANSLATABLE("archimede", "%1 non vuole un valore"), {name});
         }
     };
 
@@ -173,7 +187,7 @@ void readOption(std::span<const std::string_view> arguments, std::size_t& index,
         options.method = methodNamed(value());
         reading.methodGiven = true;
     } else {
-        refuse("opzione sconosciuta: " + std::string(name));
+        refuse(LAVORO1_TRANSLATABLE("archimede", "opzione sconosciuta: %1"), {name});
     }
 }
 
@@ -201,22 +215,27 @@ void checkPictures(const Reading& reading) {
     for (const auto& [option, path] : {std::pair{"--disegno", &options.drawingPath},
                                        std::pair{"--grafico", &options.chartPath}}) {
         if (!path->empty() && !calc::pictureFormatOf(*path)) {
-            refuse(std::string(option) + ": estensione sconosciuta in '" + *path +
-                   "': usare .svg, .png o .pdf");
+            refuse(LAVORO1_TRANSLATABLE(
+                       "archimede", "%1: estensione sconosciuta in '%2': usare .svg, .png o .pdf"),
+                   {option, *path});
         }
     }
     if (!options.drawingPath.empty() && !options.chartPath.empty() &&
         sameFile(options.drawingPath, options.chartPath)) {
-        refuse("--disegno e --grafico vogliono due file diversi, non '" + options.chartPath +
-               "' per entrambi");
+        refuse(LAVORO1_TRANSLATABLE(
+                   "archimede",
+                   "--disegno e --grafico vogliono due file diversi, non '%1' per entrambi"),
+               {options.chartPath});
     }
     if (pictures &&
         (options.table || options.exact || reading.formatGiven || reading.digitsGiven)) {
-        refuse("--disegno e --grafico non si combinano con --tabella, --esatto, --formato o "
-               "--cifre");
+        refuse(LAVORO1_TRANSLATABLE(
+            "archimede", "--disegno e --grafico non si combinano con --tabella, --esatto, "
+                         "--formato o --cifre"));
     }
     if (reading.sizeGiven && !pictures) {
-        refuse("--dimensioni vale solo con --disegno o --grafico");
+        refuse(
+            LAVORO1_TRANSLATABLE("archimede", "--dimensioni vale solo con --disegno o --grafico"));
     }
 }
 
@@ -225,19 +244,23 @@ Options withMode(Reading reading) {
     Options options = std::move(reading.options);
     if (reading.digitsGiven) {
         if (reading.steps) {
-            refuse("--cifre sceglie da sé i passi: togliere '" + *reading.steps + "'");
+            refuse(
+                LAVORO1_TRANSLATABLE("archimede", "--cifre sceglie da sé i passi: togliere '%1'"),
+                {*reading.steps});
         }
         if (options.exact || reading.formatGiven) {
-            refuse("--cifre non si combina con --esatto o --formato");
+            refuse(LAVORO1_TRANSLATABLE("archimede",
+                                        "--cifre non si combina con --esatto o --formato"));
         }
         options.mode = Mode::Digits;
         return options;
     }
     if (reading.methodGiven) {
-        refuse("--metodo vale solo con --cifre");
+        refuse(LAVORO1_TRANSLATABLE("archimede", "--metodo vale solo con --cifre"));
     }
     if (!reading.steps) {
-        refuse("manca PASSI, il numero di passi " + calc::stepRangeText());
+        refuse(LAVORO1_TRANSLATABLE("archimede", "manca PASSI, il numero di passi %1"),
+               {calc::stepRangeText()});
     }
     options.stepsText = *reading.steps;
     return options;

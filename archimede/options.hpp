@@ -35,7 +35,8 @@ struct Options {
     int pictureHeight = calc::defaultPictureSize.height;
 };
 
-// A command line that names no valid run; what() is one line of Italian.
+// A command line that names no valid run; what() is one line in the user's
+// language (runtime::translated).
 class UsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -5,6 +5,7 @@
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/translation.hpp"
+#include "runtime/translatable.hpp"
 
 #include <QApplication>
 #include <QFile>
@@ -81,6 +82,7 @@ std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) 
     static char* arguments[] = {programName, nullptr};
     int argumentCount = 1;
     QApplication application(argumentCount, arguments);
+    // The pictures' own texts (titles, axes, legend) in the user's language.
     const runtime::host::Translations translations(runtime::host::userLanguage());
 
     std::string error;
@@ -89,7 +91,9 @@ std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) 
         // through only valid UTF-8, which Qt turns back into the same bytes.
         const QString path = QFile::decodeName(request.path.c_str());
         if (QFile::encodeName(path).toStdString() != request.path) {
-            error = "Impossibile scrivere '" + request.path + "': nome non in UTF-8";
+            error = runtime::filled(
+                runtime::translated("archimede", "Impossibile scrivere '%1': nome non in UTF-8"),
+                {request.path});
             break;
         }
         const QSize size(request.width, request.height);

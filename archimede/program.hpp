@@ -12,7 +12,8 @@ namespace archimede {
 // written, and the program is to end at once. Async-signal-safe.
 using PictureAbandoner = bool (*)() noexcept;
 
-// Ctrl+C, the locale's separator, the run and its exit status.
+// Ctrl+C, the user's language and the locale's separator, the run and its
+// exit status.
 int runProgram(int argc, char** argv, PictureWriter writePictures,
                PictureAbandoner abandonPictures = nullptr);
 

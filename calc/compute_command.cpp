@@ -16,13 +16,13 @@ std::string formatBound(double bound, std::string_view decimalSeparator) {
 }
 
 std::string tooFewStepsWarning() {
-    return filledPattern(tooFewStepsPattern, stepRangeText());
+    return filledPattern(runtime::translated("calc", tooFewStepsPattern), stepRangeText());
 }
 
 StepCount readStepCount(std::string_view text) {
     StepCount read{.count = runtime::roundToInt32(runtime::valueOfText(text)), .warning = {}};
     if (read.count > maximumSteps) {
-        read.warning = tooManyStepsWarning;
+        read.warning = runtime::translated("calc", tooManyStepsWarning);
     } else if (read.count < minimumSteps) {
         read.warning = tooFewStepsWarning();
     }

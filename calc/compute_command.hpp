@@ -31,7 +31,8 @@ inline constexpr runtime::NumberPattern sidesFormat = runtime::parseNumberPatter
 inline constexpr runtime::NumberPattern boundFormat = runtime::parseNumberPattern(boundPattern);
 
 // The count a text stands for, and the warning that refuses it when it is
-// outside 1..500 (empty when accepted).
+// outside 1..500 (empty when accepted), in the user's language
+// (runtime::translated).
 struct StepCount {
     std::int32_t count = 0;
     std::string warning;

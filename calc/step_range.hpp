@@ -21,6 +21,7 @@ inline constexpr std::int32_t defaultExploreStep = 3;
 // The range as the messages write it, %1 the first step and %2 the last:
 // "da 1 a 500". The faces translate the pattern, not the text.
 inline constexpr const char* stepRangePattern = LAVORO1_TRANSLATABLE("calc", "da %1 a %2");
+// The range filled in, in the user's language (runtime::translated).
 std::string stepRangeText();
 
 // pattern with each %1 replaced by first and each %2 by second: how the

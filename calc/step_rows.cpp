@@ -3,6 +3,7 @@
 #include "calc/compute_command.hpp"
 #include "runtime/arithmetic.hpp"
 #include "runtime/number_format.hpp"
+#include "runtime/translatable.hpp"
 
 #include <algorithm>
 #include <array>
@@ -12,8 +13,11 @@
 namespace calc {
 namespace {
 
-constexpr std::array<std::string_view, 5> textHeader = {"Passo", "Lati", "Limite inferiore",
-                                                        "Limite superiore", "Differenza"};
+// Put in the user's language where written; the machine formats' names never are.
+constexpr std::array<const char*, 5> textHeader = {
+    LAVORO1_TRANSLATABLE("calc", "Passo"), LAVORO1_TRANSLATABLE("calc", "Lati"),
+    LAVORO1_TRANSLATABLE("calc", "Limite inferiore"),
+    LAVORO1_TRANSLATABLE("calc", "Limite superiore"), LAVORO1_TRANSLATABLE("calc", "Differenza")};
 constexpr std::string_view machineHeader[] = {"passo", "lati", "inferiore", "superiore",
                                               "differenza"};
 
@@ -35,7 +39,11 @@ void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
         cells.push_back({std::to_string(row.step), sides(row.sides), bound(row.lowerBound),
                          bound(row.upperBound), sides(row.difference)});
     }
-    writeColumns(out, textHeader, cells);
+    std::vector<std::string> header;
+    for (const char* name : textHeader) {
+        header.push_back(runtime::translated("calc", name));
+    }
+    writeColumns(out, std::vector<std::string_view>(header.begin(), header.end()), cells);
 }
 
 void writeCsv(std::ostream& out, std::span<const StepRow> rows) {

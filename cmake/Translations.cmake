@@ -6,7 +6,10 @@
 # library under :/i18n/, and so into every program that links the library.
 
 # Marks lupdate gets: the Qt-free core marks its texts with
-# LAVORO1_TRANSLATABLE (runtime/translatable.hpp), read as QT_TRANSLATE_NOOP.
+# LAVORO1_TRANSLATABLE (runtime/translatable.hpp), read as QT_TRANSLATE_NOOP,
+# or translates them where they are made with runtime::translated, and Qt
+# code that may run before the application exists with
+# runtime::host::translatedText, both read as QCoreApplication::translate.
 # No source locations in the catalogues, so that moving a line does not
 # change them; texts no longer in the sources are dropped. Includes are
 # spelled from the project root, the one include path lupdate is given, so
@@ -15,7 +18,8 @@ set(LAVORO1_LUPDATE_OPTIONS
     -locations none
     -no-obsolete
     -silent
-    -tr-function-alias QT_TRANSLATE_NOOP+=LAVORO1_TRANSLATABLE)
+    -tr-function-alias
+    QT_TRANSLATE_NOOP+=LAVORO1_TRANSLATABLE,translate+=translated,translate+=translatedText)
 
 # lavoro1_add_translations(TARGET target CATALOGUE name SOURCES files...)
 # Catalogues translations/<name>_<language>.ts hold the texts of SOURCES

@@ -17,8 +17,10 @@ std::string_view errorDescription(ErrorNumber number) noexcept {
 }
 
 RuntimeError::RuntimeError(ErrorNumber number)
-    : number_(number), what_("Errore di run-time '" + std::to_string(static_cast<int>(number)) +
-                             "': " + std::string(errorDescription(number))) {}
+    : number_(number), what_(filled(translated("runtime", "Errore di run-time '%1': %2"),
+                                    {std::to_string(static_cast<int>(number)),
+                                     // Every description is a whole literal: data() ends it.
+                                     translated("runtime", errorDescription(number).data())})) {}
 
 void raiseFloatingPointError(FloatingPointFault fault) {
     throw RuntimeError(fault == FloatingPointFault::DivisionByZero ? ErrorNumber::DivisionByZero

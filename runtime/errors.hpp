@@ -26,6 +26,8 @@ public:
     ErrorNumber number() const noexcept { return number_; }
     int code() const noexcept { return static_cast<int>(number_); }
     std::string_view description() const noexcept { return errorDescription(number_); }
+    // "Errore di run-time '6': Overflow", in the user's language
+    // (runtime::translated) when the error was raised.
     const char* what() const noexcept override { return what_.c_str(); }
 
 private:

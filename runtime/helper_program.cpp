@@ -1,6 +1,7 @@
 #include "runtime/helper_program.hpp"
 
 #include "runtime/printable.hpp"
+#include "runtime/translatable.hpp"
 
 #include <cerrno>
 #include <cstring>
@@ -20,8 +21,8 @@ std::string runHelperProgram(std::string_view name, char** argv) {
     const std::filesystem::path path = helperProgram(name);
     execv(path.c_str(), argv);
     const int error = errno;
-    return "Impossibile avviare '" + printable(path.lexically_normal().string()) +
-           "': " + std::strerror(error);
+    return filled(translated("runtime", "Impossibile avviare '%1': %2"),
+                  {printable(path.lexically_normal().string()), std::strerror(error)});
 }
 
 } // namespace runtime

@@ -16,7 +16,8 @@ std::filesystem::path helperProgram(std::string_view name);
 
 // Replaces this process by the helper name, with the same arguments (argv[0]
 // too, so that messages name the command the user typed) and environment.
-// Returns only if that fails, with what went wrong in one line of Italian.
+// Returns only if that fails, with what went wrong in one line, in the user's
+// language.
 std::string runHelperProgram(std::string_view name, char** argv);
 
 } // namespace runtime

@@ -87,18 +87,22 @@ for file in /usr/bin/lavoro1 /usr/bin/archimede \
 done
 
 # No display, so that the window can never open here; the point as the
-# decimal separator whatever the caller's locale.
+# decimal separator and English whatever the caller's locale (LANGUAGE=it
+# for Italian).
 run() {
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 timeout 60 "$@"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_MESSAGES \
+        LC_ALL=C.UTF-8 timeout 60 "$@"
 }
 version=$(dpkg-deb --field "$deb" Version)
 version=${version%-*} # the project's version, without the package's release
 expect "lavoro1 --version" "Lavoro1 $version" "$(run /usr/bin/lavoro1 --version)"
-expect "archimede 5" "Numero lati poligono inscritto e circoscritto: 9.600E+01
-3.14103195 < costante < 3.14271460" "$(run /usr/bin/archimede 5)"
+expect "archimede 5" "Sides of the inscribed and circumscribed polygons: 9.600E+01
+3.14103195 < pi < 3.14271460" "$(run /usr/bin/archimede 5)"
+expect "LANGUAGE=it archimede 5" "Numero lati poligono inscritto e circoscritto: 9.600E+01
+3.14103195 < costante < 3.14271460" "$(run env LANGUAGE=it /usr/bin/archimede 5)"
 pi50=3.14159265358979323846264338327950288419716939937510
 # The proven bracket, whichever method and polygons prove it.
-expect "archimede --cifre 50" "$pi50 < costante < ${pi50%0}1" \
+expect "archimede --cifre 50" "$pi50 < pi < ${pi50%0}1" \
     "$(run /usr/bin/archimede --cifre 50 | tail -n 1)"
 # The installed manual pages, English by default, found by name and formatted
 # without a warning.

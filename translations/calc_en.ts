@@ -30,6 +30,26 @@
         <source>da %1 a %2</source>
         <translation>%1 to %2</translation>
     </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Lati</source>
+        <translation>Sides</translation>
+    </message>
+    <message>
+        <source>Limite inferiore</source>
+        <translation>Lower bound</translation>
+    </message>
+    <message>
+        <source>Limite superiore</source>
+        <translation>Upper bound</translation>
+    </message>
+    <message>
+        <source>Differenza</source>
+        <translation>Difference</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>
@@ -48,6 +68,14 @@
     <message>
         <source>Errore definito dall&apos;applicazione o dall&apos;oggetto</source>
         <translation>Application-defined or object-defined error</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;: %2</source>
+        <translation>Run-time error &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile avviare &apos;%1&apos;: %2</source>
+        <translation>Cannot start &apos;%1&apos;: %2</translation>
     </message>
 </context>
 </TS>

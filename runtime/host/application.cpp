@@ -185,13 +185,20 @@ private:
 } // namespace
 
 std::string displayFailureMessage(const DisplaySetting& setting, std::string_view missingPlatform) {
-    const std::string start = "Impossibile aprire la finestra: ";
     if (!missingPlatform.empty()) {
-        return start + "la piattaforma grafica " + quoted(missingPlatform) + " non è installata.";
+        return runtime::filled(
+            runtime::translated(
+                "runtime::host::Application",
+                "Impossibile aprire la finestra: la piattaforma grafica %1 non è installata."),
+            {quoted(missingPlatform)});
     }
     const std::string_view platform = setting.platform;
     if (!platform.empty() && !platform.starts_with("xcb") && !platform.starts_with("wayland")) {
-        return start + "la piattaforma grafica " + quoted(platform) + " non si avvia.";
+        return runtime::filled(
+            runtime::translated(
+                "runtime::host::Application",
+                "Impossibile aprire la finestra: la piattaforma grafica %1 non si avvia."),
+            {quoted(platform)});
     }
     std::string displays;
     if (!setting.x11Display.empty()) {
@@ -200,8 +207,16 @@ std::string displayFailureMessage(const DisplaySetting& setting, std::string_vie
     if (!setting.waylandDisplay.empty()) {
         displays += (displays.empty() ? "Wayland " : ", Wayland ") + quoted(setting.waylandDisplay);
     }
-    return start + "lo schermo grafico non risponde" +
-           (displays.empty() ? std::string() : " (" + displays + ")") + '.';
+    if (displays.empty()) {
+        return runtime::translated(
+            "runtime::host::Application",
+            "Impossibile aprire la finestra: lo schermo grafico non risponde.");
+    }
+    return runtime::filled(
+        runtime::translated(
+            "runtime::host::Application",
+            "Impossibile aprire la finestra: lo schermo grafico non risponde (%1)."),
+        {displays});
 }
 
 void configureApplication(const ProjectDescription& project) {
@@ -250,7 +265,8 @@ int runApplication(const ProjectDescription& project, int argc, char** argv) {
         .defaultWaylandSocket = defaultWaylandSocketExists(),
     };
     if (!displayAvailable(setting)) {
-        std::cerr << noDisplayMessage << '\n';
+        std::cerr << runtime::translated("runtime::host::Application", noDisplayMessage.data())
+                  << '\n';
         return 1;
     }
 

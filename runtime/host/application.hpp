@@ -5,6 +5,7 @@
 // start-up window and runs the event loop until that window is closed.
 
 #include "runtime/host/command_line.hpp"
+#include "runtime/translatable.hpp"
 
 #include <QCommandLineParser>
 #include <QLocale>
@@ -61,15 +62,18 @@ struct DisplaySetting {
 // others (offscreen, vnc...) never do.
 bool displayAvailable(const DisplaySetting& setting) noexcept;
 
-// The line written to standard error when there is no display.
+// The line written to standard error when there is no display, in Italian;
+// runApplication writes it in the user's language.
 inline constexpr std::string_view noDisplayMessage =
-    "Impossibile aprire la finestra: nessuno schermo grafico disponibile "
-    "(DISPLAY e WAYLAND_DISPLAY non sono impostati).";
+    LAVORO1_TRANSLATABLE("runtime::host::Application",
+                         "Impossibile aprire la finestra: nessuno schermo grafico disponibile "
+                         "(DISPLAY e WAYLAND_DISPLAY non sono impostati).");
 
 // The line written to standard error when Qt could not start its platform
 // although a display seemed set: the display does not answer (DISPLAY names
 // no server, WAYLAND_DISPLAY no socket), or the platform asked for by name,
 // missingPlatform when Qt reported its plugin missing, is not there or fails.
+// In the user's language (runtime::translated).
 std::string displayFailureMessage(const DisplaySetting& setting, std::string_view missingPlatform);
 
 // Reads the command line (argc and argv as main has them): --help and

@@ -1,5 +1,6 @@
 #include "runtime/host/command_line.hpp"
 
+#include "runtime/host/translation.hpp"
 #include "runtime/printable.hpp"
 
 #include <QRegularExpression>
@@ -29,10 +30,16 @@ constexpr std::array qtOptions = {
     QtOption{"dograb", false},       QtOption{"sync", false},
 };
 
-const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                    QStringLiteral("Mostra questo aiuto ed esce."));
-const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                       QStringLiteral("Mostra la versione ed esce."));
+// Made when asked for, once the user's language is known.
+QCommandLineOption helpOption() {
+    return {{QStringLiteral("h"), QStringLiteral("help")},
+            translatedText("runtime::host::CommandLine", "Mostra questo aiuto ed esce.")};
+}
+
+QCommandLineOption versionOption() {
+    return {{QStringLiteral("v"), QStringLiteral("version")},
+            translatedText("runtime::host::CommandLine", "Mostra la versione ed esce.")};
+}
 
 QCommandLineOption qtOption(const QtOption& option) {
     QCommandLineOption made(QString::fromLatin1(option.name));
@@ -55,7 +62,7 @@ QString quotedName(const QString& errorText) {
 QString refusal(const CommandLineSyntax& syntax, const QString& reason) {
     const bool closed = reason.endsWith(QLatin1Char('.')) || reason.endsWith(QLatin1Char('!')) ||
                         reason.endsWith(QLatin1Char('?'));
-    return QStringLiteral("%1: %2%3 Vedere '%1 --help'.")
+    return translatedText("runtime::host::CommandLine", "%1: %2%3 Vedere '%1 --help'.")
         .arg(syntax.executableName,
              QString::fromStdString(runtime::printable(reason.toStdString())),
              closed ? QString() : QStringLiteral("."));
@@ -112,16 +119,19 @@ QString refusalOf(const CommandLineSyntax& syntax, const QCommandLineParser& par
     if (!unknown.isEmpty()) {
         const QString& name = unknown.first();
         return refusal(
-            syntax, QStringLiteral("opzione sconosciuta '%1%2'")
+            syntax, translatedText("runtime::host::CommandLine", "opzione sconosciuta '%1%2'")
                         .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
     }
     const QString error = parser.errorText();
     if (error.startsWith(QLatin1String("Missing value"))) {
-        return refusal(syntax, QStringLiteral("manca il valore dopo '%1'").arg(quotedName(error)));
+        return refusal(syntax,
+                       translatedText("runtime::host::CommandLine", "manca il valore dopo '%1'")
+                           .arg(quotedName(error)));
     }
     if (error.startsWith(QLatin1String("Unexpected value"))) {
-        return refusal(syntax,
-                       QStringLiteral("l'opzione '%1' non vuole un valore").arg(quotedName(error)));
+        return refusal(syntax, translatedText("runtime::host::CommandLine",
+                                              "l'opzione '%1' non vuole un valore")
+                                   .arg(quotedName(error)));
     }
     return refusal(syntax, error);
 }
@@ -141,14 +151,16 @@ QString optionNames(const QCommandLineOption& option) {
 } // namespace
 
 QString helpText(const CommandLineSyntax& syntax) {
-    QList<QCommandLineOption> listed = {helpOption, versionOption};
+    QList<QCommandLineOption> listed = {helpOption(), versionOption()};
     listed += syntax.options;
 
-    QString usage = QStringLiteral("Uso: %1 [opzioni]").arg(syntax.executableName);
+    QString usage = translatedText("runtime::host::CommandLine", "Uso: %1 [opzioni]")
+                        .arg(syntax.executableName);
     if (!syntax.positionalName.isEmpty()) {
         usage += QStringLiteral(" [%1]").arg(syntax.positionalName);
     }
-    QString text = usage + QLatin1Char('\n') + syntax.summary + QStringLiteral("\n\nOpzioni:\n");
+    QString text = usage + QLatin1Char('\n') + syntax.summary + QStringLiteral("\n\n") +
+                   translatedText("runtime::host::CommandLine", "Opzioni:") + QLatin1Char('\n');
 
     qsizetype width = syntax.positionalName.size();
     for (const QCommandLineOption& option : listed) {
@@ -163,11 +175,13 @@ QString helpText(const CommandLineSyntax& syntax) {
         text += row(optionNames(option), option.description());
     }
     if (!syntax.positionalName.isEmpty()) {
-        text += QStringLiteral("\nArgomenti:\n") +
-                row(syntax.positionalName, syntax.positionalDescription);
+        text += QLatin1Char('\n') + translatedText("runtime::host::CommandLine", "Argomenti:") +
+                QLatin1Char('\n') + row(syntax.positionalName, syntax.positionalDescription);
     }
-    text += QStringLiteral("\nSono accettate anche le opzioni standard di Qt, tra cui -platform "
-                           "NOME,\n-style NOME, -reverse e -session ID.\n");
+    text += QLatin1Char('\n') +
+            translatedText("runtime::host::CommandLine",
+                           "Sono accettate anche le opzioni standard di Qt, tra cui "
+                           "-platform NOME,\n-style NOME, -reverse e -session ID.\n");
     return text;
 }
 
@@ -176,8 +190,10 @@ CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& 
     // Qt's options are written with one dash, "-platform xcb": every option
     // is read as a long one, so "-h" and "--help" are the same.
     parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser->addOption(helpOption);
-    parser->addOption(versionOption);
+    const QCommandLineOption help = helpOption();
+    const QCommandLineOption version = versionOption();
+    parser->addOption(help);
+    parser->addOption(version);
     QList<QCommandLineOption> options = syntax.options;
     for (const QtOption& option : qtOptions) {
         options << qtOption(option);
@@ -194,12 +210,12 @@ CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& 
         commandLine.text = refusalOf(syntax, *parser);
         return commandLine;
     }
-    if (parser->isSet(helpOption)) {
+    if (parser->isSet(help)) {
         commandLine.action = CommandLine::Action::ShowHelp;
         commandLine.text = helpText(syntax);
         return commandLine;
     }
-    if (parser->isSet(versionOption)) {
+    if (parser->isSet(version)) {
         commandLine.action = CommandLine::Action::ShowVersion;
         commandLine.text = syntax.versionLine + QLatin1Char('\n');
         return commandLine;
@@ -209,7 +225,8 @@ CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& 
     if (positional.size() > accepted) {
         commandLine.action = CommandLine::Action::Refuse;
         commandLine.text =
-            refusal(syntax, QStringLiteral("argomento inatteso '%1'").arg(positional.at(accepted)));
+            refusal(syntax, translatedText("runtime::host::CommandLine", "argomento inatteso '%1'")
+                                .arg(positional.at(accepted)));
         return commandLine;
     }
     if (syntax.checkArguments) {

@@ -53,7 +53,7 @@ struct CommandLine {
 CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& arguments);
 
 // The help text: usage, summary, every option with its description, and a
-// word on Qt's options. Italian.
+// word on Qt's options, in the user's language (translatedText).
 QString helpText(const CommandLineSyntax& syntax);
 
 } // namespace runtime::host

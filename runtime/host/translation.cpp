@@ -1,5 +1,7 @@
 #include "runtime/host/translation.hpp"
 
+#include "runtime/translatable.hpp"
+
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -81,6 +83,41 @@ Translations::~Translations() {
 QString translateCoreText(const char* context, std::string_view text) {
     const std::string source(text);
     return QCoreApplication::translate(context, source.c_str());
+}
+
+DirectTranslations::DirectTranslations(const Language& language) {
+    if (language != Language::Italian) {
+        // Looked up in this order: the language's own catalogues, then the
+        // English ones, as Translations installs them.
+        QStringList files = language == Language::English ? QStringList() : cataloguesOf(language);
+        files += cataloguesOf(Language::English);
+        for (const QString& file : files) {
+            auto catalogue = std::make_unique<QTranslator>();
+            if (catalogue->load(file, catalogues)) {
+                catalogues_.push_back(std::move(catalogue));
+            }
+        }
+    }
+    active_ = this;
+    runtime::setTextTranslator(&DirectTranslations::translate);
+}
+
+DirectTranslations::~DirectTranslations() {
+    runtime::setTextTranslator(nullptr);
+    active_ = nullptr;
+}
+
+std::string DirectTranslations::translate(const char* context, const char* source) {
+    for (const auto& catalogue : active_->catalogues_) {
+        if (const QString text = catalogue->translate(context, source); !text.isEmpty()) {
+            return text.toStdString();
+        }
+    }
+    return source;
+}
+
+QString translatedText(const char* context, const char* source) {
+    return QString::fromStdString(runtime::translated(context, source));
 }
 
 } // namespace runtime::host

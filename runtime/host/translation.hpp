@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -68,5 +69,31 @@ private:
 // A text of the Qt-free core, marked there with LAVORO1_TRANSLATABLE, in the
 // user's language.
 QString translateCoreText(const char* context, std::string_view text);
+
+// The program's own catalogues of one language, read without an application
+// object and looked up by runtime::translated (and translatedText) for as
+// long as this object lives: what a program writes before its application
+// exists (its command line, a display that cannot be opened) and everything
+// archimede writes, which makes none. Italian loads nothing: the texts are
+// Italian already; another language's catalogues are searched before the
+// English ones. One at a time.
+class DirectTranslations {
+public:
+    explicit DirectTranslations(const Language& language);
+    DirectTranslations(const DirectTranslations&) = delete;
+    DirectTranslations& operator=(const DirectTranslations&) = delete;
+    ~DirectTranslations();
+
+private:
+    static std::string translate(const char* context, const char* source);
+
+    static inline DirectTranslations* active_ = nullptr;
+    std::vector<std::unique_ptr<QTranslator>> catalogues_;
+};
+
+// runtime::translated(context, source) as a QString: for Qt code that may
+// run before the application exists. lupdate reads a call with literal
+// arguments as QCoreApplication::translate(context, source).
+QString translatedText(const char* context, const char* source);
 
 } // namespace runtime::host

@@ -5,6 +5,7 @@
 #include "tests/gui_support/temporary_settings.hpp"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,60 @@ TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
                   QStringLiteral(LAVORO1_EXECUTABLE),
                   {QStringLiteral("--esplora"), QStringLiteral("3")}, environment),
               "");
+}
+
+struct TerminalCase {
+    QStringList arguments;
+    const char* display; // DISPLAY, or nullptr for none
+    int status;
+    const char* output; // what standard output starts with
+    const char* error;  // all of standard error
+};
+
+// Outside Italian, what lavoro1 says before it has a window is English: the
+// help, refusals, the core's warnings and a display that does not answer.
+TEST(Lavoro1Executable, AnswersOnTheTerminalInEnglishUnderOtherLanguages) {
+    const TerminalCase cases[] = {
+        {{"--help"}, nullptr, 0, "Usage: lavoro1 [options] [STEPS]\nBounds for pi ", ""},
+        {{"--nessuna"},
+         nullptr,
+         2,
+         "",
+         "lavoro1: unknown option '--nessuna'. See 'lavoro1 --help'.\n"},
+        {{"--esplora", "0"},
+         nullptr,
+         2,
+         "",
+         "lavoro1: Enter a number of steps from 1 to 500. See 'lavoro1 --help'.\n"},
+        {{},
+         ":7919",
+         1,
+         "",
+         "Cannot open the window: the display does not answer (X11 ':7919').\n"},
+    };
+    const QTemporaryDir runtimeDirectory; // holds no Wayland socket
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(QString::fromLatin1(variable));
+    }
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDirectory.path());
+    for (const TerminalCase& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcessEnvironment withDisplay = environment;
+        if (c.display != nullptr) {
+            withDisplay.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(c.display));
+        }
+        QProcess lavoro1;
+        lavoro1.setProcessEnvironment(withDisplay);
+        lavoro1.start(QStringLiteral(LAVORO1_EXECUTABLE), c.arguments);
+        ASSERT_TRUE(lavoro1.waitForFinished(10000));
+        EXPECT_EQ(lavoro1.exitCode(), c.status);
+        const std::string output = lavoro1.readAllStandardOutput().toStdString();
+        EXPECT_TRUE(output.starts_with(c.output)) << output;
+        EXPECT_EQ(lavoro1.readAllStandardError().toStdString(), c.error);
+    }
 }
 
 } // namespace

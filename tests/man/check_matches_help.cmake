@@ -1,11 +1,10 @@
-# Every option of `PROGRAM --help` (the names, --name or -x, that open a
-# line of its option list) must appear in the page source PAGE, in LANGUAGE
-# (en or it), as \-\-name. The exit statuses of its "Stato d'uscita:" table,
-# when it has one (a row "  N  meaning" each), and the ".B N" tags of the
-# page's exit status section must be the same list. Names and numbers do not
-# depend on the language, so every page is held to the Italian help.
+# Every option of `PROGRAM --help` in LANGUAGE (en or it), the names, --name
+# or -x, that open a line of its option list, must appear in the page source
+# PAGE of that language as \-\-name. The exit statuses of its exit status
+# table, when it has one (a row "  N  meaning" each), and the ".B N" tags of
+# the page's exit status section must be the same list.
 execute_process(
-    COMMAND "${CMAKE_COMMAND}" -E env LANGUAGE=it LC_ALL=it_IT.UTF-8
+    COMMAND "${CMAKE_COMMAND}" -E env LANGUAGE=${LANGUAGE} LC_ALL=C.UTF-8
         "${PROGRAM}" --help
     RESULT_VARIABLE result
     OUTPUT_VARIABLE help)
@@ -29,7 +28,8 @@ foreach(option IN LISTS options)
     endif()
 endforeach()
 
-string(REGEX MATCH "Stato d'uscita:[^\n]*(\n[^\n]+)*" statuses_paragraph "${help}")
+string(REGEX MATCH "(Stato d'uscita|Exit status):[^\n]*(\n[^\n]+)*" statuses_paragraph
+    "${help}")
 if(NOT statuses_paragraph)
     message(STATUS "options: ${options}; no exit status in the help")
     return()

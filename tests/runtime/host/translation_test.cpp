@@ -2,7 +2,9 @@
 // QLocale::system().uiLanguages() reports it: Italian for Italian, a language
 // with catalogues of its own for itself, English for everything else.
 
+#include "runtime/errors.hpp"
 #include "runtime/host/translation.hpp"
+#include "runtime/translatable.hpp"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,23 @@ TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
         EXPECT_EQ(runtime::host::chooseLanguage(c.uiLanguages, c.translated).code(),
                   c.expected.code());
     }
+}
+
+// The catalogues that runtime::translated reads while they live: a text of
+// the core, and a run-time error raised meanwhile, in English; Italian, the
+// sources, with Italian ones and once they are gone.
+TEST(DirectTranslations, PutTheCoreTextsInTheirLanguageWhileTheyLive) {
+    {
+        const runtime::host::DirectTranslations english(Language::English);
+        EXPECT_EQ(runtime::translated("calc", "Risultati inattendibili!"), "Unreliable results!");
+        EXPECT_EQ(runtime::translated("calc", "not in any catalogue"), "not in any catalogue");
+        EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::Overflow).what(),
+                     "Run-time error '6': Overflow");
+    }
+    EXPECT_EQ(runtime::translated("calc", "Risultati inattendibili!"), "Risultati inattendibili!");
+    const runtime::host::DirectTranslations italian(Language::Italian);
+    EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero).what(),
+                 "Errore di run-time '11': Divisione per zero");
 }
 
 } // namespace
