@@ -43,25 +43,6 @@ void checkDepth(std::int64_t row, std::int64_t depth) {
     }
 }
 
-// c(m + 1, m) = prod_{l=1..m} (4^(m+1) - 4^l) / (4^l - 1)
-//             = prod_{l=1..m} (4^(m+1-l) - 1) * 4^l / (4^l - 1),
-// what the table does to the first power of 1/n it leaves.
-void firstFactorLeft(arb_ptr product, ulong m) {
-    Ball factor, scratch;
-    arb_one(product);
-    for (ulong l = 1; l <= m; ++l) {
-        arb_one(factor);
-        arb_mul_2exp_si(factor, factor, static_cast<slong>(2 * (m + 1 - l)));
-        arb_sub_ui(factor, factor, 1, boundPrecision);
-        arb_mul(product, product, factor, boundPrecision);
-        arb_one(scratch);
-        arb_mul_2exp_si(scratch, scratch, static_cast<slong>(2 * l));
-        arb_sub_ui(factor, scratch, 1, boundPrecision);
-        arb_div(scratch, scratch, factor, boundPrecision);
-        arb_mul(product, product, scratch, boundPrecision);
-    }
-}
-
 // term / (1 - ratio), the first term left out and the geometric series over
 // it, rounded up.
 void geometricTail(mag_ptr bound, arb_ptr term, arb_srcptr ratio) {
@@ -73,18 +54,6 @@ void geometricTail(mag_ptr bound, arb_ptr term, arb_srcptr ratio) {
     }
     arb_div(term, term, complement, boundPrecision);
     arb_get_mag(bound, term);
-}
-
-// log10 of firstFactorLeft(m), in binary64.
-double log10FirstFactorLeft(std::int64_t depth) {
-    const double m = static_cast<double>(depth);
-    double result = 0.0;
-    for (std::int64_t l = 1; l <= depth; ++l) {
-        const double ld = static_cast<double>(l);
-        result += (m + 1 - ld) * std::log10(4.0) + std::log10(1 - std::pow(4.0, ld - m - 1)) -
-                  std::log10(1 - std::pow(4.0, -ld));
-    }
-    return result;
 }
 
 double piAboveAsDouble() {
@@ -101,7 +70,10 @@ void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_src
 
     // First term left out, i = m + 1:
     //   t = P^(2m+3) / (2m+3)! * n_k^(-2(m+1)) * c(m + 1, m),
-    // with n_k^(-2(m+1)) = 36^(-(m+1)) * 2^(-2k(m+1)).
+    // with n_k^(-2(m+1)) = 36^(-(m+1)) * 2^(-2k(m+1)) and what the table
+    // does to that power, c(m + 1, m) = prod_{l=1..m} (4^(m+1) - 4^l) /
+    // (4^l - 1) = 4^(m(m+1)/2): the factors 4^(m+1-l) - 1 of the numerators,
+    // 4^l (4^(m+1-l) - 1), are those of the denominators.
     Ball term, scratch;
     arb_pow_ui(term, piAbove, 2 * m + 3, prec);
     arb_fac_ui(scratch, 2 * m + 3, prec);
@@ -109,9 +81,8 @@ void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_src
     arb_set_ui(scratch, 36);
     arb_pow_ui(scratch, scratch, m + 1, prec);
     arb_div(term, term, scratch, prec);
-    arb_mul_2exp_si(term, term, -2 * k * static_cast<slong>(m + 1));
-    firstFactorLeft(scratch, m);
-    arb_mul(term, term, scratch, prec);
+    arb_mul_2exp_si(term, term,
+                    static_cast<slong>(m * (m + 1)) - 2 * k * static_cast<slong>(m + 1));
 
     // Every later term is at most ratio times the one before it, with
     //   ratio = P^2 (4^(m+1) - 1) / (3 (2m+4) (2m+5) n_k^2).
@@ -135,7 +106,7 @@ void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth,
     const slong prec = boundPrecision;
 
     // First term left out, i = m + 1:
-    //   t = 2^(2m+3) P^(2m+4) / (2m+4)! * n_k^(-2(m+1)) * c(m + 1, m).
+    //   t = 2^(2m+3) P^(2m+4) / (2m+4)! * n_k^(-2(m+1)) * 4^(m(m+1)/2).
     Ball term, scratch;
     arb_pow_ui(term, piAbove, 2 * m + 4, prec);
     arb_fac_ui(scratch, 2 * m + 4, prec);
@@ -143,9 +114,9 @@ void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth,
     arb_set_ui(scratch, 36);
     arb_pow_ui(scratch, scratch, m + 1, prec);
     arb_div(term, term, scratch, prec);
-    arb_mul_2exp_si(term, term, static_cast<slong>(2 * m + 3) - 2 * k * static_cast<slong>(m + 1));
-    firstFactorLeft(scratch, m);
-    arb_mul(term, term, scratch, prec);
+    arb_mul_2exp_si(term, term,
+                    static_cast<slong>(2 * m + 3 + m * (m + 1)) -
+                        2 * k * static_cast<slong>(m + 1));
 
     //   ratio = 4 P^2 (4^(m+1) - 1) / (3 (2m+5) (2m+6) n_k^2).
     Ball ratio;
@@ -166,7 +137,7 @@ double log10RemainderBound(std::int64_t row, std::int64_t depth) {
     const double piAbove = piAboveAsDouble();
     const double result =
         (2 * m + 3) * std::log10(piAbove) - std::lgamma(2 * m + 4) / std::numbers::ln10 -
-        2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0)) + log10FirstFactorLeft(depth);
+        2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0)) + m * (m + 1) * std::log10(2.0);
     const double ratio = piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
                          std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 4) * (2 * m + 5));
     return result - std::log10(1 - ratio);
@@ -179,7 +150,7 @@ double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth) {
     const double result =
         (2 * m + 4) * std::log10(piAbove) - std::lgamma(2 * m + 5) / std::numbers::ln10 +
         (2 * m + 3) * std::log10(2.0) - 2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0)) +
-        log10FirstFactorLeft(depth);
+        m * (m + 1) * std::log10(2.0);
     const double ratio = 4 * piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
                          std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 5) * (2 * m + 6));
     return result - std::log10(1 - ratio);
