@@ -202,10 +202,12 @@ void Extrapolation::addStep(arb_srcptr previousApothem) {
     const std::int64_t t = steps_;
     const std::int64_t u = depth_ - t;
     // The sum is about 1 - c_j now and is multiplied by w_t 4^j / (w_m 4^k)
-    // on the way to the end, at most 1.45 * 2^(-u(u+1)) in size: the bits
-    // below the last bit of the result are not computed.
+    // on the way to the end: its part in the result is at most
+    // 1.46 * 2^(-u(u+1)) of the last step's, and its bits below the last
+    // bit of the result are not computed. (std::clamp would need
+    // precision_ >= 64.)
     const slong bits =
-        static_cast<slong>(std::clamp<std::int64_t>(precision_ - u * (u + 1) + 16, 64, precision_));
+        std::min<slong>(precision_, std::max<std::int64_t>(precision_ - u * (u + 1) + 16, 64));
     if (t > 0) {
         // sum <- -sum (4^t - 1) / (4^(t+1) (4^(u+1) - 1)), the shift and
         // the subtraction exact but for the rounding to bits.

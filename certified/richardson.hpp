@@ -2,8 +2,8 @@
 
 // Richardson's extrapolation of the inscribed half perimeters or of their
 // squares, as a Romberg table or in closed form, and the proven bounds on
-// what it leaves out. L_k is the half
-// perimeter of the inscribed polygon of n_k = 6 * 2^k sides, and
+// what it leaves out. L_k is the half perimeter of the inscribed polygon of
+// n_k = 6 * 2^k sides, and
 //   L_k = sum over i >= 0 of (-1)^i pi^(2i+1) / (2i+1)! * n_k^(-2i),
 // so the table entry T(k, m) over L_(k-m) .. L_k cancels the terms i = 1..m.
 // docs/richardson-remainder.md derives the bound and its tail.
