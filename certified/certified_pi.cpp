@@ -154,12 +154,8 @@ void polygonBracket(Method method, const Polygons& polygons, slong precision, Br
     }
 }
 
-// T(row, depth), widened by the remainder bound.
-void extrapolatedBracket(arb_srcptr extrapolated, std::int64_t row, std::int64_t depth,
-                         arb_srcptr piAbove, double remainderFactor, Bracket& bracket) {
-    arb_set(bracket.lower, extrapolated);
-    Mag remainder;
-    richardson::remainderBound(remainder, row, depth, piAbove);
+// value widened by remainder * remainderFactor.
+void widen(arb_ptr value, mag_ptr remainder, double remainderFactor) {
     if (remainderFactor != 1.0) {
         Ball scaled, factor;
         arb_set_d(factor, remainderFactor);
@@ -168,7 +164,16 @@ void extrapolatedBracket(arb_srcptr extrapolated, std::int64_t row, std::int64_t
         arb_mul(scaled, scaled, factor, 64);
         arb_get_mag(remainder, scaled);
     }
-    arb_add_error_mag(bracket.lower, remainder);
+    arb_add_error_mag(value, remainder);
+}
+
+// T(row, depth) over the half perimeters, widened by the remainder bound.
+void extrapolatedBracket(arb_srcptr extrapolated, std::int64_t row, std::int64_t depth,
+                         arb_srcptr piAbove, double remainderFactor, Bracket& bracket) {
+    arb_set(bracket.lower, extrapolated);
+    Mag remainder;
+    richardson::remainderBound(remainder, row, depth, piAbove);
+    widen(bracket.lower, remainder, remainderFactor);
     arb_set(bracket.upper, bracket.lower);
 }
 
@@ -224,18 +229,19 @@ Plan planTo(Method method, int digits, double remainderFactor) {
         plan.steps = stepsForSides(0.25 * (std::log2(std::pow(pi, 5) / 18.0) - log2Width));
         break;
     case Method::Richardson: {
-        // The bracket is T +- (remainder bound + radius), so a remainder
-        // bound just under half of 10^-digits is enough: the estimate is the
-        // bound's own formula in binary64, and the guard bits keep the radius
-        // near 2^-16 of it. No smaller table reaches the digits.
-        const double log10Target =
-            -digits + std::log10(0.5 * (1.0 - 1.0 / 64.0)) - std::log10(remainderFactor);
+        // The bracket is sqrt(T +- (remainder bound + radius)), so a
+        // remainder bound just under 2 pi times half of 10^-digits is enough:
+        // the estimate is the bound's own formula in binary64, and the guard
+        // bits keep the radius near 2^-16 of it. No smaller table reaches
+        // the digits.
+        const double log10Target = -digits + std::log10(0.5 * (1.0 - 1.0 / 64.0)) -
+                                   std::log10(remainderFactor) + std::log10(2.0 * pi);
         std::int64_t row = 0;
-        while (richardson::log10RemainderBound(row, row) > log10Target) {
+        while (richardson::log10SquaresRemainderBound(row, row) > log10Target) {
             ++row;
         }
         std::int64_t depth = row;
-        while (depth > 0 && richardson::log10RemainderBound(row, depth - 1) <= log10Target) {
+        while (depth > 0 && richardson::log10SquaresRemainderBound(row, depth - 1) <= log10Target) {
             --depth;
         }
         plan.steps = row + 1;
@@ -255,45 +261,89 @@ Plan planTo(Method method, int digits, double remainderFactor) {
     return plan;
 }
 
-// pi's enclosure after plan.steps polygons: one square root a step, and for
-// Richardson one multiplication a step of the extrapolated ones.
-void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
-    checkPlan(plan);
+// pi's bracket from Richardson's closed form over the squares: one square
+// root a step, the apothem of the polygon before each of the last depth + 1
+// into the extrapolation, and the square root of its entry.
+void squaresBracket(const Plan& plan, const StepObserver& observer, Bracket& bracket) {
     const std::int64_t lastRow = plan.steps - 1;
-    const bool richardson = plan.method == Method::Richardson;
-    // Richardson takes L_k from the last apothem alone, which loses 2k bits:
-    // the apothems carry them, a fraction of a percent of the precision.
-    const slong precision = static_cast<slong>(plan.precisionBits) +
-                            (richardson ? static_cast<slong>(2 * lastRow + 8) : 0);
-
-    Polygons polygons(precision, richardson ? Polygons::HalfPerimeters::LastStepOnly
-                                            : Polygons::HalfPerimeters::EveryStep);
-    richardson::Extrapolation extrapolation(precision, richardson ? plan.depth : 0);
-    Ball piAbove;
-    if (richardson) {
-        richardson::provenPiAbove(piAbove);
-    }
-    for (std::int64_t step = 1; step <= plan.steps; ++step) {
-        if (step > 1) {
+    // 1 - c_K, about 4^-K / 2, loses 2K bits: the apothems carry them, a
+    // fraction of a percent of the precision.
+    const slong precision =
+        static_cast<slong>(plan.precisionBits) + static_cast<slong>(2 * lastRow + 8);
+    Polygons polygons(precision, Polygons::HalfPerimeters::LastStepOnly);
+    richardson::Extrapolation extrapolation(static_cast<slong>(plan.precisionBits), lastRow,
+                                            plan.depth);
+    Ball half;
+    arb_one(half);
+    arb_mul_2exp_si(half, half, -1);
+    for (std::int64_t row = 0; row <= lastRow; ++row) {
+        // The polygons hold the apothem of row - 1 from row 1 on.
+        if (row >= 2) {
             polygons.doubleSides();
         }
-        if (richardson && step - 1 >= lastRow - plan.depth) {
-            extrapolation.addStep(polygons.apothem());
+        if (row >= lastRow - plan.depth) {
+            extrapolation.addStep(row == 0 ? static_cast<arb_srcptr>(half) : polygons.apothem());
         }
         if (observer) {
-            observer(step, plan.steps);
+            observer(row + 1, plan.steps);
         }
     }
+    Ball squared;
+    extrapolation.value(squared);
+    Mag remainder;
+    Ball piAbove;
+    richardson::provenPiAbove(piAbove);
+    richardson::squaresRemainderBound(remainder, lastRow, plan.depth, piAbove);
+    widen(squared, remainder, plan.remainderFactor);
+    arb_sqrt(bracket.lower, squared, static_cast<slong>(plan.precisionBits));
+    arb_set(bracket.upper, bracket.lower);
+}
 
+// The Romberg table's entry over the half perimeters of the last depth + 1
+// polygons.
+void halfPerimetersBracket(const Plan& plan, const StepObserver& observer, Bracket& bracket) {
+    const slong precision = static_cast<slong>(plan.precisionBits);
+    const std::int64_t lastRow = plan.steps - 1;
+    Polygons polygons(precision);
+    richardson::Table table(precision);
+    Ball halfPerimeter, extrapolated, piAbove;
+    for (std::int64_t row = 0; row <= lastRow; ++row) {
+        if (row > 0) {
+            polygons.doubleSides();
+        }
+        if (row >= lastRow - plan.depth) {
+            polygons.inscribedHalfPerimeter(halfPerimeter);
+            table.addRow(halfPerimeter, plan.depth);
+        }
+        if (observer) {
+            observer(row + 1, plan.steps);
+        }
+    }
+    table.entry(extrapolated, plan.depth);
+    richardson::provenPiAbove(piAbove);
+    extrapolatedBracket(extrapolated, lastRow, plan.depth, piAbove, plan.remainderFactor, bracket);
+}
+
+// pi's enclosure after plan.steps polygons.
+void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
+    checkPlan(plan);
     Bracket bracket;
-    if (richardson) {
-        Ball halfPerimeter, extrapolated;
-        polygons.inscribedHalfPerimeter(halfPerimeter);
-        extrapolation.value(extrapolated, halfPerimeter);
-        extrapolatedBracket(extrapolated, lastRow, plan.depth, piAbove, plan.remainderFactor,
-                            bracket);
-    } else {
+    if (plan.method != Method::Richardson) {
+        const slong precision = static_cast<slong>(plan.precisionBits);
+        Polygons polygons(precision);
+        for (std::int64_t step = 1; step <= plan.steps; ++step) {
+            if (step > 1) {
+                polygons.doubleSides();
+            }
+            if (observer) {
+                observer(step, plan.steps);
+            }
+        }
         polygonBracket(plan.method, polygons, precision, bracket);
+    } else if (plan.series == Plan::Series::SquaredHalfPerimeters) {
+        squaresBracket(plan, observer, bracket);
+    } else {
+        halfPerimetersBracket(plan, observer, bracket);
     }
     endsOf(ends, bracket.lower, bracket.upper);
 }

@@ -6,8 +6,10 @@
 // Three ways to read pi off the same polygons:
 //   Doubling    the inscribed and circumscribed half perimeters themselves;
 //   Huygens     Snell's lower and Huygens' upper bound from one polygon;
-//   Richardson  the Romberg table's entry over the inscribed half perimeters,
-//               in closed form, widened by a proven bound on the terms it leaves out
+//   Richardson  the Romberg table's entry over the squares of the inscribed
+//               half perimeters, in closed form, widened by a proven bound on
+//               the terms it leaves out, and its square root; race
+//               extrapolates the half perimeters themselves
 //               (docs/richardson-remainder.md).
 
 #include <cstdint>
@@ -36,14 +38,26 @@ struct Plan {
     // Richardson only: columns of the Romberg table beyond the first, at most
     // steps - 1.
     std::int64_t depth = 0;
-    // Working precision of every ball operation; for Richardson the
-    // apothems carry 2 (steps - 1) + 8 bits more, which its closed form
-    // loses at the last step.
+    // Working precision of every ball operation; for Richardson's closed
+    // form the apothems carry 2 (steps - 1) + 8 bits more, which 1 - c loses
+    // at the last step.
     std::int64_t precisionBits = 0;
     // Richardson only: the proven remainder bound is multiplied by this before
     // it widens the result. 1 for a proof; below 1 the bounds are no longer
     // proven, which is how the tests show that their containment check bites.
     double remainderFactor = 1.0;
+    // Richardson only: what the table extrapolates.
+    enum class Series {
+        // L^2 = n^2 (1 - c) / 2, c the apothem of the polygon before: linear
+        // in the apothems, so the closed form costs no long multiplication;
+        // pi is the square root of the entry. What planFor plans.
+        SquaredHalfPerimeters,
+        // L itself, as race does: at depth m its remainder is about
+        // 4^(m+1) / (2m+4) times smaller, at the cost of the product of the
+        // apothems at every step and the Romberg table.
+        HalfPerimeters,
+    };
+    Series series = Series::SquaredHalfPerimeters;
 };
 
 // lower < pi < upper, both with the same number of decimals and a point as the

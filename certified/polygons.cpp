@@ -28,7 +28,7 @@ void Polygons::doubleSides() {
         const arb_struct* const difference = sagitta_;
         if (arf_is_finite(arb_midref(difference)) && !arf_is_zero(arb_midref(difference))) {
             const slong exponent = arf_abs_bound_lt_2exp_si(arb_midref(difference));
-            bits = std::clamp<slong>(precision_ + exponent + 16, 64, precision_);
+            bits = std::min(precision_, std::max<slong>(precision_ + exponent + 16, 64));
         }
         arb_set_round(scratch_, product_, bits);
         arb_mul(scratch_, scratch_, sagitta_, bits);

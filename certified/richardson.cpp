@@ -35,45 +35,57 @@ void provenPiAbove(arb_ptr result) {
     }
 }
 
-void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove) {
+namespace {
+
+void checkDepth(std::int64_t row, std::int64_t depth) {
     if (depth < 0 || depth > row) {
-        throw std::invalid_argument("remainderBound: depth out of range");
+        throw std::invalid_argument("remainder bound: depth out of range");
     }
+}
+
+// term / (1 - ratio), the first term left out and the geometric series over
+// it, rounded up.
+void geometricTail(mag_ptr bound, arb_ptr term, arb_srcptr ratio) {
+    Ball complement;
+    arb_sub_ui(complement, ratio, 1, boundPrecision);
+    arb_neg(complement, complement);
+    if (!arb_is_positive(complement)) {
+        throw std::logic_error("remainder bound: the tail does not shrink geometrically");
+    }
+    arb_div(term, term, complement, boundPrecision);
+    arb_get_mag(bound, term);
+}
+
+double piAboveAsDouble() {
+    return static_cast<double>(piAboveNumerator) / static_cast<double>(piAboveDenominator);
+}
+
+} // namespace
+
+void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove) {
+    checkDepth(row, depth);
     const auto m = static_cast<ulong>(depth);
     const auto k = static_cast<slong>(row);
     const slong prec = boundPrecision;
 
     // First term left out, i = m + 1:
-    //   t = P^(2m+3) / (2m+3)! * n_k^(-2(m+1)) * c,
-    //   c = prod_{l=1..m} (4^(m+1) - 4^l) / (4^l - 1),
-    // with n_k^(-2(m+1)) = 36^(-(m+1)) * 2^(-2k(m+1)).
-    Ball term, scratch, product, factor;
+    //   t = P^(2m+3) / (2m+3)! * n_k^(-2(m+1)) * c(m + 1, m),
+    // with n_k^(-2(m+1)) = 36^(-(m+1)) * 2^(-2k(m+1)) and what the table
+    // does to that power, c(m + 1, m) = prod_{l=1..m} (4^(m+1) - 4^l) /
+    // (4^l - 1) = 4^(m(m+1)/2): the factors 4^(m+1-l) - 1 of the numerators,
+    // 4^l (4^(m+1-l) - 1), are those of the denominators.
+    Ball term, scratch;
     arb_pow_ui(term, piAbove, 2 * m + 3, prec);
     arb_fac_ui(scratch, 2 * m + 3, prec);
     arb_div(term, term, scratch, prec);
     arb_set_ui(scratch, 36);
     arb_pow_ui(scratch, scratch, m + 1, prec);
     arb_div(term, term, scratch, prec);
-    arb_mul_2exp_si(term, term, -2 * k * static_cast<slong>(m + 1));
-
-    arb_one(product);
-    for (ulong l = 1; l <= m; ++l) {
-        // (4^(m+1-l) - 1) * 4^l / (4^l - 1)
-        arb_one(factor);
-        arb_mul_2exp_si(factor, factor, static_cast<slong>(2 * (m + 1 - l)));
-        arb_sub_ui(factor, factor, 1, prec);
-        arb_mul(product, product, factor, prec);
-        arb_one(scratch);
-        arb_mul_2exp_si(scratch, scratch, static_cast<slong>(2 * l));
-        arb_sub_ui(factor, scratch, 1, prec);
-        arb_div(scratch, scratch, factor, prec);
-        arb_mul(product, product, scratch, prec);
-    }
-    arb_mul(term, term, product, prec);
+    arb_mul_2exp_si(term, term,
+                    static_cast<slong>(m * (m + 1)) - 2 * k * static_cast<slong>(m + 1));
 
     // Every later term is at most ratio times the one before it, with
-    //   ratio = P^2 (4^(m+1) - 1) / (3 (2m+4) (2m+5) n_k^2),
-    // so the terms from i = m + 1 on sum to at most t / (1 - ratio).
+    //   ratio = P^2 (4^(m+1) - 1) / (3 (2m+4) (2m+5) n_k^2).
     Ball ratio;
     arb_sqr(ratio, piAbove, prec);
     arb_one(scratch);
@@ -83,31 +95,64 @@ void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_src
     arb_div_ui(ratio, ratio, 3 * 36 * (2 * m + 4), prec);
     arb_div_ui(ratio, ratio, 2 * m + 5, prec);
     arb_mul_2exp_si(ratio, ratio, -2 * k);
-    arb_sub_ui(scratch, ratio, 1, prec);
-    arb_neg(scratch, scratch);
-    if (!arb_is_positive(scratch)) {
-        throw std::logic_error("remainderBound: the tail does not shrink geometrically");
-    }
+    geometricTail(bound, term, ratio);
+}
+
+void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth,
+                           arb_srcptr piAbove) {
+    checkDepth(row, depth);
+    const auto m = static_cast<ulong>(depth);
+    const auto k = static_cast<slong>(row);
+    const slong prec = boundPrecision;
+
+    // First term left out, i = m + 1:
+    //   t = 2^(2m+3) P^(2m+4) / (2m+4)! * n_k^(-2(m+1)) * 4^(m(m+1)/2).
+    Ball term, scratch;
+    arb_pow_ui(term, piAbove, 2 * m + 4, prec);
+    arb_fac_ui(scratch, 2 * m + 4, prec);
     arb_div(term, term, scratch, prec);
-    arb_get_mag(bound, term);
+    arb_set_ui(scratch, 36);
+    arb_pow_ui(scratch, scratch, m + 1, prec);
+    arb_div(term, term, scratch, prec);
+    arb_mul_2exp_si(term, term,
+                    static_cast<slong>(2 * m + 3 + m * (m + 1)) -
+                        2 * k * static_cast<slong>(m + 1));
+
+    //   ratio = 4 P^2 (4^(m+1) - 1) / (3 (2m+5) (2m+6) n_k^2).
+    Ball ratio;
+    arb_sqr(ratio, piAbove, prec);
+    arb_one(scratch);
+    arb_mul_2exp_si(scratch, scratch, static_cast<slong>(2 * (m + 1)));
+    arb_sub_ui(scratch, scratch, 1, prec);
+    arb_mul(ratio, ratio, scratch, prec);
+    arb_div_ui(ratio, ratio, 3 * 36 * (2 * m + 5), prec);
+    arb_div_ui(ratio, ratio, 2 * m + 6, prec);
+    arb_mul_2exp_si(ratio, ratio, 2 - 2 * k);
+    geometricTail(bound, term, ratio);
 }
 
 double log10RemainderBound(std::int64_t row, std::int64_t depth) {
     const double m = static_cast<double>(depth);
     const double k = static_cast<double>(row);
-    const double log10Four = std::log10(4.0);
-    const double piAbove =
-        static_cast<double>(piAboveNumerator) / static_cast<double>(piAboveDenominator);
-    double result = (2 * m + 3) * std::log10(piAbove) -
-                    std::lgamma(2 * m + 4) / std::numbers::ln10 -
-                    2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0));
-    for (std::int64_t l = 1; l <= depth; ++l) {
-        const double ld = static_cast<double>(l);
-        result += (m + 1 - ld) * log10Four + std::log10(1 - std::pow(4.0, ld - m - 1)) -
-                  std::log10(1 - std::pow(4.0, -ld));
-    }
+    const double piAbove = piAboveAsDouble();
+    const double result =
+        (2 * m + 3) * std::log10(piAbove) - std::lgamma(2 * m + 4) / std::numbers::ln10 -
+        2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0)) + m * (m + 1) * std::log10(2.0);
     const double ratio = piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
                          std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 4) * (2 * m + 5));
+    return result - std::log10(1 - ratio);
+}
+
+double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth) {
+    const double m = static_cast<double>(depth);
+    const double k = static_cast<double>(row);
+    const double piAbove = piAboveAsDouble();
+    const double result =
+        (2 * m + 4) * std::log10(piAbove) - std::lgamma(2 * m + 5) / std::numbers::ln10 +
+        (2 * m + 3) * std::log10(2.0) - 2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0)) +
+        m * (m + 1) * std::log10(2.0);
+    const double ratio = 4 * piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
+                         std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 5) * (2 * m + 6));
     return result - std::log10(1 - ratio);
 }
 
@@ -143,51 +188,54 @@ void productOfFourToTheMinusOne(fmpz* result, ulong first, ulong last) {
 
 } // namespace
 
-Extrapolation::Extrapolation(slong precision, std::int64_t depth)
-    : precision_(precision), depth_(depth) {
-    if (depth < 0) {
+Extrapolation::Extrapolation(slong precision, std::int64_t row, std::int64_t depth)
+    : precision_(precision), row_(row), depth_(depth) {
+    if (depth < 0 || depth > row) {
         throw std::invalid_argument("Extrapolation: depth out of range");
     }
-    productOfFourToTheMinusOne(divisor_, 1, static_cast<ulong>(depth));
-    fmpz_one(binomial_);
 }
 
-void Extrapolation::addStep(arb_srcptr apothem) {
+void Extrapolation::addStep(arb_srcptr previousApothem) {
     if (steps_ > depth_) {
         throw std::logic_error("Extrapolation::addStep: more steps than the depth takes");
     }
-    const auto m = static_cast<ulong>(depth_);
-    const auto t = static_cast<ulong>(steps_);
+    const std::int64_t t = steps_;
+    const std::int64_t u = depth_ - t;
+    // The sum is about 1 - c_j now and is multiplied by w_t 4^j / (w_m 4^k)
+    // on the way to the end: its part in the result is at most
+    // 1.46 * 2^(-u(u+1)) of the last step's, and its bits below the last
+    // bit of the result are not computed. (std::clamp would need
+    // precision_ >= 64.)
+    const slong bits =
+        std::min<slong>(precision_, std::max<std::int64_t>(precision_ - u * (u + 1) + 16, 64));
     if (t > 0) {
-        // [m t]_4 = [m t-1]_4 (4^(m-t+1) - 1) / (4^t - 1), exactly.
-        fourToTheMinusOne(factor_, m - t + 1);
-        fmpz_mul(binomial_, binomial_, factor_);
-        fourToTheMinusOne(factor_, t);
-        fmpz_divexact(binomial_, binomial_, factor_);
+        // sum <- -sum (4^t - 1) / (4^(t+1) (4^(u+1) - 1)), the shift and
+        // the subtraction exact but for the rounding to bits.
+        arb_mul_2exp_si(scratch_, sum_, static_cast<slong>(2 * t));
+        arb_sub(sum_, sum_, scratch_, bits);
+        fourToTheMinusOne(divisor_, static_cast<ulong>(u + 1));
+        arb_div_fmpz(sum_, sum_, divisor_, bits);
+        arb_mul_2exp_si(sum_, sum_, -static_cast<slong>(2 * (t + 1)));
     }
-    fmpz_mul_2exp(weight_, binomial_, t * (t + 1));
-    if ((m - t) % 2 == 1) {
-        fmpz_neg(weight_, weight_);
-    }
-    // H is about w_t now and about P_m at the end, where its last bit
-    // matters: the bits below that are not computed.
-    const slong bits = std::clamp<slong>(precision_ + static_cast<slong>(fmpz_bits(weight_)) -
-                                             static_cast<slong>(fmpz_bits(divisor_)) + 16,
-                                         64, precision_);
-    if (t > 0) {
-        arb_set_round(rounded_, apothem, bits);
-        arb_mul(sum_, sum_, rounded_, bits);
-    }
-    arb_add_fmpz(sum_, sum_, weight_, bits);
+    // + (1 - c_j): c_j - 1 is exact at the apothem's precision, rounded to bits.
+    arb_sub_ui(scratch_, previousApothem, 1, bits);
+    arb_sub(sum_, sum_, scratch_, bits);
     ++steps_;
 }
 
-void Extrapolation::value(arb_ptr result, arb_srcptr lastHalfPerimeter) const {
+void Extrapolation::value(arb_ptr result) const {
     if (steps_ != depth_ + 1) {
         throw std::logic_error("Extrapolation::value: steps missing");
     }
-    arb_mul(result, sum_, lastHalfPerimeter, precision_);
-    arb_div_fmpz(result, result, divisor_, precision_);
+    // T = (1/P_m) sum_t w_t 18 4^j (1 - c_j) = 18 4^k w_m sum / P_m, with
+    // w_m = 4^(m(m+1)/2).
+    const auto m = static_cast<ulong>(depth_);
+    Integer divisor;
+    productOfFourToTheMinusOne(divisor, 1, m);
+    arb_mul_ui(result, sum_, 9, precision_);
+    arb_mul_2exp_si(result, result,
+                    static_cast<slong>(2 * row_) + static_cast<slong>(m * (m + 1)) + 1);
+    arb_div_fmpz(result, result, divisor, precision_);
 }
 
 void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// Richardson's extrapolation of the inscribed half perimeters, as a Romberg
-// table or in closed form, and the proven bound on what it leaves out. L_k is the half
-// perimeter of the inscribed polygon of n_k = 6 * 2^k sides, and
+// Richardson's extrapolation of the inscribed half perimeters or of their
+// squares, as a Romberg table or in closed form, and the proven bounds on
+// what it leaves out. L_k is the half perimeter of the inscribed polygon of
+// n_k = 6 * 2^k sides, and
 //   L_k = sum over i >= 0 of (-1)^i pi^(2i+1) / (2i+1)! * n_k^(-2i),
 // so the table entry T(k, m) over L_(k-m) .. L_k cancels the terms i = 1..m.
 // docs/richardson-remainder.md derives the bound and its tail.
@@ -27,38 +28,48 @@ void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_src
 // log10 of remainderBound with 3.15 for pi, in binary64, for planning.
 double log10RemainderBound(std::int64_t row, std::int64_t depth);
 
-// T(k, m) in closed form, from the apothems a_j = cos(pi/n_j) of the steps
-// k - m .. k and L_k alone: with P_m = (4^1 - 1)(4^2 - 1)...(4^m - 1) and
-// the Gaussian binomial coefficients [m t]_4 = P_m / (P_t P_(m-t)),
-// integers,
-//   T(k, m) = (1/P_m) sum_(t=0..m) w_t L_(k-m+t),
+// The same extrapolation over the squares of the half perimeters,
+//   S_k = L_k^2 = n_k^2 sin^2(pi/n_k)
+//       = sum over i >= 0 of (-1)^i 2^(2i+1) pi^(2i+2) / (2i+2)! * n_k^(-2i),
+// an even series in 1/n_k too, whose T(k, m) tends to pi^2: an upper bound
+// of |T(row, depth) - pi^2|, derived as remainderBound's (section 11 of the
+// note). At depth m it is about 4^(m+1) / (m+2) times pi times
+// remainderBound, so a step more may be needed for the same digits.
+void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove);
+double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth);
+
+// T(k, m) over the squares, in closed form. S_j = n_j^2 (1 - c_j) / 2 with
+// c_j = cos(2 pi/n_j), the apothem of the polygon before (1/2 before the
+// hexagon): linear in the apothems, so the weighted sum
+//   T(k, m) = (1/P_m) sum_(t=0..m) w_t S_(k-m+t),
 //   w_t = (-1)^(m-t) 4^(t(t+1)/2) [m t]_4,
-// and L_(j-1) = a_j L_j turns the sum into L_k times a Horner scheme in the
-// apothems: H = w_0, then H <- a_j H + w_t for j = k - m + t, t = 1..m. One
-// multiplication a step, each only as long as w_t is large beside P_m.
-// docs/richardson-remainder.md, section 10, derives the weights.
+// P_m = (4^1 - 1)...(4^m - 1) and [m t]_4 = P_m / (P_t P_(m-t)), needs no
+// multiplication of two long numbers: it is a Horner scheme in the ratios of
+// consecutive weights,
+//   w_(t-1) / w_t = -(4^t - 1) / (4^t (4^(m-t+1) - 1)),
+// a shift, a subtraction and a division by a short integer a step, each
+// only as long as the weight of the step is large beside the last one; one
+// division by P_m at the end. docs/richardson-remainder.md, section 10.
 class Extrapolation {
 public:
-    Extrapolation(slong precision, std::int64_t depth);
+    Extrapolation(slong precision, std::int64_t row, std::int64_t depth);
 
-    // The apothem of the next step from k - depth on (the first one is not
-    // used, as L_(k-m) carries no factor).
-    void addStep(arb_srcptr apothem);
+    // c_j for the next j from row - depth on. The apothem must carry about
+    // 2j bits more than the result, which 1 - c_j loses.
+    void addStep(arb_srcptr previousApothem);
     std::int64_t steps() const { return steps_; }
 
-    // T(k, depth) from L_k, once depth + 1 steps are in.
-    void value(arb_ptr result, arb_srcptr lastHalfPerimeter) const;
+    // T(row, depth) over the squares, near pi^2, once depth + 1 steps are in.
+    void value(arb_ptr result) const;
 
 private:
     slong precision_;
+    std::int64_t row_;
     std::int64_t depth_;
     std::int64_t steps_ = 0;
-    Integer divisor_;  // P_m
-    Integer binomial_; // [m t]_4 of the last step
-    Integer weight_;
-    Integer factor_;
-    Ball sum_; // H
-    Ball rounded_;
+    Ball sum_; // the Horner sum, about 1 - c_j of the last step j
+    Ball scratch_;
+    Integer divisor_; // 4^(m-t+1) - 1
 };
 
 // The table, one row per half perimeter, without a division: column j holds

@@ -151,10 +151,10 @@ TEST(CertifiedDigits, WritesStepsSidesAndTheBracketWithTheLocalesSeparator) {
         {"raddoppi", {"Numero iterazioni: 19", sides + "6*2^18 = 1572864", bracket}},
         {"huygens", {"Numero iterazioni: 9", sides + "6*2^8 = 1536", bracket}},
         {"richardson",
-         {"Numero iterazioni: 4", sides + "6*2^3 = 48", "Profondità dell'estrapolazione: 3",
+         {"Numero iterazioni: 5", sides + "6*2^4 = 96", "Profondità dell'estrapolazione: 3",
           bracket}},
         {nullptr,
-         {"Numero iterazioni: 4", sides + "6*2^3 = 48", "Profondità dell'estrapolazione: 3",
+         {"Numero iterazioni: 5", sides + "6*2^4 = 96", "Profondità dell'estrapolazione: 3",
           bracket}},
     };
     for (const DigitsCase& c : cases) {

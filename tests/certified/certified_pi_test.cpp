@@ -237,7 +237,7 @@ TEST(Polygons, StillBracketPiWhereRoundingErrorsDwarfTheGap) {
 }
 
 // A row's digits are those both printed ends share: at that many decimals
-// the bracket of the same polygons is one unit wide and holds pi, at one more
+// the bracket of the same polygons and the same series is one unit wide and holds pi, at one more
 // it straddles a boundary.
 TEST(Race, RowsCountTheDecimalsBothEndsShare) {
     for (const Method method : allMethods) {
@@ -252,6 +252,7 @@ TEST(Race, RowsCountTheDecimalsBothEndsShare) {
             certified::Plan at = plan;
             at.steps = row.step;
             at.depth = method == Method::Richardson ? row.step - 1 : 0;
+            at.series = certified::Plan::Series::HalfPerimeters;
             const Bounds proven = certified::bracketAfter(at, row.provenDigits);
             EXPECT_TRUE(containsPi(proven));
             if (row.provenDigits > 0) { // else not even the units may agree
