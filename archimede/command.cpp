@@ -70,7 +70,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  limite inferiore è pi greco troncato a N decimali, il
                  superiore una unità dell'ultimo decimale più su. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
-                 100000 un paio di secondi, 1000000 un paio di minuti e
+                 100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
                  molto più lenti (huygens, minuti già a 100000)
   --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
@@ -79,9 +79,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  huygens    3L/(2+a) < pi greco < (2L+U)/3, dove a è
                             l'apotema (circa 1,2 cifre per raddoppio);
                  richardson (predefinito) la tabella di Romberg sui
-                            semiperimetri inscritti, allargata di un limite
-                            dimostrato per i termini che trascura (circa
-                            0,3 k^2 cifre dopo k raddoppi)
+                            quadrati dei semiperimetri inscritti (sui
+                            semiperimetri con --tabella), allargata di un
+                            limite dimostrato per i termini che trascura,
+                            poi la radice quadrata (circa 0,3 k^2 cifre
+                            dopo k raddoppi)
   --help, -h     questo aiuto
   --version      la versione
 

@@ -46,7 +46,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  limite inferiore è pi greco troncato a N decimali, il
                  superiore una unità dell&apos;ultimo decimale più su. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
-                 100000 un paio di secondi, 1000000 un paio di minuti e
+                 100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
                  molto più lenti (huygens, minuti già a 100000)
   --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
@@ -55,9 +55,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  huygens    3L/(2+a) &lt; pi greco &lt; (2L+U)/3, dove a è
                             l&apos;apotema (circa 1,2 cifre per raddoppio);
                  richardson (predefinito) la tabella di Romberg sui
-                            semiperimetri inscritti, allargata di un limite
-                            dimostrato per i termini che trascura (circa
-                            0,3 k^2 cifre dopo k raddoppi)
+                            quadrati dei semiperimetri inscritti (sui
+                            semiperimetri con --tabella), allargata di un
+                            limite dimostrato per i termini che trascura,
+                            poi la radice quadrata (circa 0,3 k^2 cifre
+                            dopo k raddoppi)
   --help, -h     questo aiuto
   --version      la versione
 
@@ -123,8 +125,8 @@ above pi.
   --cifre N      proven bounds to N decimal places, N from 1 to 1000000: the
                  lower bound is pi truncated to N decimal places, the upper
                  bound one unit more in the last place. With richardson
-                 10000 decimal places take hundredths of a second, 100000 a
-                 couple of seconds, 1000000 a couple of minutes and a few
+                 10000 decimal places take hundredths of a second, 100000
+                 about a second, 1000000 a couple of minutes and a few
                  tens of MB of memory; raddoppi and huygens are much slower
                  (huygens takes minutes already at 100000)
   --metodo M     with --cifre, how pi is read from the same polygons:
@@ -132,10 +134,12 @@ above pi.
                             L and U (about 0.6 digits per doubling);
                  huygens    3L/(2+a) &lt; pi &lt; (2L+U)/3, where a is the
                             apothem (about 1.2 digits per doubling);
-                 richardson (the default) the Romberg table on the inscribed
-                            half-perimeters, widened by a proven bound on
-                            the terms it leaves out (about 0.3 k^2 digits
-                            after k doublings)
+                 richardson (the default) the Romberg table on the squares
+                            of the inscribed half-perimeters (on the
+                            half-perimeters with --tabella), widened by a
+                            proven bound on the terms it leaves out, then
+                            its square root (about 0.3 k^2 digits after k
+                            doublings)
   --help, -h     this help
   --version      the version
 
