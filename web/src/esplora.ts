@@ -1,0 +1,177 @@
+// Esplora: the drawing, the table of the steps and the convergence chart of
+// one step, chosen with a number field and a slider kept in step; the
+// drawing and the chart downloaded as SVG or PNG.
+import type { Core } from "lavoro1-core";
+import certified from "../build/generated/certified.json";
+import { chartNote, drawChart, type DigitSeries } from "./chart";
+import { element, svgElement } from "./dom";
+import { drawStep } from "./drawing";
+import { stepRangeText } from "./form1";
+import { decimalSeparator, mnemonic, tr } from "./i18n";
+
+const context = "explore::ExploreWindow";
+
+// The colours of every exported picture: dark text on white, as the desktop
+// exports them whatever its theme.
+const exportStyle = `
+.background{fill:#fff}.text,.tick,.legend,.axis-title,.chart-title{fill:#202020;font-family:'DejaVu Sans',Verdana,sans-serif}
+.text,.legend{font-size:13px}.tick{font-size:11px}.axis-title{font-size:12px}.chart-title{font-size:15px;font-weight:bold}
+.circle,.inscribed,.circumscribed,.frame,.series,.grid,.axes,.run-out,.swatch{fill:none}
+.circle{stroke:#202020;stroke-width:1.5}.inscribed{stroke:#1f6fd0;stroke-width:1.5}.circumscribed{stroke:#d0452f;stroke-width:1.5}
+.swatch{stroke-width:3}.frame{stroke:#808080}.grid{stroke:#e1e1e1}.grid.minor{stroke-dasharray:3 3}.axes{stroke:#808080}
+.series{stroke-width:2}.series0{stroke:#1f6fd0;fill:#1f6fd0}.series1{stroke:#d0452f;fill:#d0452f}.series2{stroke:#2ea043;fill:#2ea043}
+.series3{stroke:#7846b4;fill:#7846b4}.series4{stroke:#be7d00;fill:#be7d00}.series5{stroke:#c82882;fill:#c82882}
+path.series{fill:none}.run-out{stroke:#808080;stroke-dasharray:4 3}.run-out-point{fill:#202020}`;
+
+function download(name: string, blob: Blob): void {
+  const link = element("a", { href: URL.createObjectURL(blob), download: name });
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
+}
+
+// svg as a file of its own, in the export colours.
+function svgFile(svg: SVGSVGElement): string {
+  const copy = svg.cloneNode(true) as SVGSVGElement;
+  copy.setAttribute("xmlns", "http://www.w3.org/2000/svg");
+  copy.removeAttribute("class");
+  copy.removeAttribute("role");
+  copy.removeAttribute("aria-label");
+  copy.insertBefore(svgElement("style", {}, exportStyle), copy.firstChild);
+  return `<?xml version="1.0" encoding="UTF-8"?>\n${new XMLSerializer().serializeToString(copy)}\n`;
+}
+
+async function pngFile(svg: SVGSVGElement): Promise<Blob> {
+  const url = URL.createObjectURL(new Blob([svgFile(svg)], { type: "image/svg+xml" }));
+  try {
+    const image = new Image();
+    image.src = url;
+    await image.decode();
+    const canvas = element("canvas", { width: svg.getAttribute("width") ?? "900", height: svg.getAttribute("height") ?? "600" });
+    canvas.getContext("2d")!.drawImage(image, 0, 0);
+    return await new Promise<Blob>((resolve, reject) =>
+      canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error("PNG"))), "image/png"),
+    );
+  } finally {
+    URL.revokeObjectURL(url);
+  }
+}
+
+export interface Esplora {
+  section: HTMLElement;
+  setStep(step: number): void;
+}
+
+export function createEsplora(core: Core): Esplora {
+  const first = core.minimumSteps();
+  const last = core.maximumSteps();
+  const section = element("section", { class: "window esplora-window", "aria-labelledby": "esploraTitle" });
+  section.append(element("h2", { class: "title-bar", id: "esploraTitle" }, tr(context, "Esplora poligoni e convergenza")));
+
+  // The step's controls.
+  const controls = element("div", { class: "esplora-controls" });
+  const caption = mnemonic(tr(context, "&Passo:"));
+  const stepLabel = element("label", { for: "stepBox", accesskey: caption.key }, caption.text);
+  const description = element(
+    "span",
+    { id: "stepDescription", class: "visually-hidden" },
+    core.filledPattern(tr(context, "Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati"), stepRangeText(core), ""),
+  );
+  const stepBox = element("input", {
+    id: "stepBox", type: "number", min: String(first), max: String(last), step: "1",
+    "aria-label": tr(context, "Passo"), "aria-describedby": "stepDescription",
+  });
+  const stepSlider = element("input", {
+    id: "stepSlider", type: "range", min: String(first), max: String(last), step: "1", "aria-label": tr(context, "Passo, cursore"),
+  });
+  const saveGroup = (id: string, name: string) => {
+    const group = element("span", { class: "save", role: "group", "aria-labelledby": `${id}Label` });
+    group.append(
+      element("span", { id: `${id}Label` }, name),
+      element("button", { id: `${id}Svg`, type: "button" }, "SVG"),
+      element("button", { id: `${id}Png`, type: "button" }, "PNG"),
+    );
+    return group;
+  };
+  controls.append(stepLabel, stepBox, stepSlider, description,
+    saveGroup("saveDrawing", tr(context, "Salva il disegno")), saveGroup("saveChart", tr(context, "Salva il grafico")));
+
+  const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr(context, "Disegno dei poligoni") }) as SVGSVGElement;
+
+  // Every step's row, built once; the rows after the step are hidden.
+  const tableText = core.tableText(last, decimalSeparator).trimEnd().split("\n");
+  const tableBox = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": tr(context, "Tabella dei passi") });
+  const table = element("table", { id: "stepTable" });
+  const head = element("tr");
+  const model = "explore::StepTableModel";
+  for (const header of [tr(model, "Passo"), tr(model, "Lati"), tr(model, "Limite inferiore"), tr(model, "Limite superiore"), tr(model, "Differenza")]) {
+    head.append(element("th", { scope: "col" }, header));
+  }
+  const body = element("tbody");
+  for (const line of tableText) {
+    const row = element("tr");
+    for (const cell of line.split("\t")) row.append(element("td", {}, cell));
+    body.append(row);
+  }
+  table.append(element("thead"), body);
+  table.tHead!.append(head);
+  tableBox.append(table);
+
+  const series: DigitSeries[] = [...core.binary64Series(last), ...(certified as DigitSeries[])];
+  const runOutStep = core.firstStepPastPi(last);
+  const chart = svgElement("svg", { id: "chart", role: "img", "aria-label": tr(context, "Grafico della convergenza") }) as SVGSVGElement;
+  const note = element("p", { id: "note" });
+
+  const views = element("div", { class: "esplora-views" });
+  const side = element("div", { class: "esplora-side" });
+  side.append(tableBox, chart, note);
+  views.append(drawing, side);
+  section.append(controls, views);
+
+  let current = 0;
+  let shownRows = 0;
+  const narrow = () => window.matchMedia("(max-width: 700px)").matches;
+  const render = () => {
+    const phone = narrow();
+    drawStep(drawing, core, current, phone ? 600 : 900, phone ? 860 : 600);
+    drawChart(chart, series, runOutStep, current, phone ? 600 : 900, phone ? 640 : 460);
+  };
+  const setStep = (requested: number) => {
+    const step = Math.min(Math.max(Math.round(requested) || first, first), last);
+    if (String(step) !== stepBox.value) stepBox.value = String(step);
+    if (String(step) !== stepSlider.value) stepSlider.value = String(step);
+    stepSlider.setAttribute("aria-valuetext", tr(context, "Passo %1").replace("%1", String(step)));
+    if (step === current) return;
+    current = step;
+    render();
+    const rows = body.rows;
+    for (let i = Math.min(step, shownRows); i < Math.max(step, shownRows); ++i) rows[i].hidden = i >= step;
+    if (shownRows > 0) rows[shownRows - 1].classList.remove("current");
+    shownRows = step;
+    const row = rows[step - 1];
+    row.classList.add("current");
+    tableBox.scrollTop = row.offsetTop + row.offsetHeight - tableBox.clientHeight;
+    note.textContent = chartNote(runOutStep, step);
+  };
+  for (const row of body.rows) row.hidden = true;
+  stepBox.addEventListener("input", () => {
+    const value = stepBox.valueAsNumber;
+    if (Number.isInteger(value) && value >= first && value <= last) setStep(value);
+  });
+  stepBox.addEventListener("change", () => setStep(stepBox.valueAsNumber));
+  stepSlider.addEventListener("input", () => setStep(stepSlider.valueAsNumber));
+  window.matchMedia("(max-width: 700px)").addEventListener("change", render);
+
+  const fileName = (pattern: string, extension: string) =>
+    tr(context, pattern).replace("%1", String(current)).replace(/\.svg$/, `.${extension}`);
+  const wire = (id: string, svg: SVGSVGElement, pattern: string) => {
+    controls.querySelector(`#${id}Svg`)!.addEventListener("click", () =>
+      download(fileName(pattern, "svg"), new Blob([svgFile(svg)], { type: "image/svg+xml" })));
+    controls.querySelector(`#${id}Png`)!.addEventListener("click", async () =>
+      download(fileName(pattern, "png"), await pngFile(svg)));
+  };
+  wire("saveDrawing", drawing, "poligoni-passo-%1.svg");
+  wire("saveChart", chart, "convergenza-%1-passi.svg");
+  return { section, setStep };
+}
