@@ -23,9 +23,35 @@ interface Layout {
   leaderEnd: [number, number];
 }
 
+// Under this width the texts and the inset stack below the circle, as on a phone.
+export const stackedBelow = 600;
+
+// The height of a picture width wide: two thirds of it, as the desktop's
+// 900 x 600, or, stacked, the circle, the texts, the inset and its captions.
+export function drawingHeight(width: number): number {
+  if (width >= stackedBelow) return Math.round((width * 2) / 3);
+  const inner = width - 2 * margin;
+  return Math.round(inner + 4 * lineHeight + Math.min(inner, 320) + 2 * lineHeight + 5 * margin);
+}
+
 // The circle as large as the size allows, with the texts and the inset in a
-// column at its right or in a row below it, whichever leaves it larger.
+// column at its right or in a row below it, whichever leaves it larger; on a
+// narrow picture one under the other.
 function layOut(width: number, height: number): Layout {
+  if (width < stackedBelow) {
+    const diameter = width - 2 * margin;
+    const textTop = 2 * margin + diameter;
+    const side = Math.min(diameter, 320);
+    const top = textTop + 4 * lineHeight + margin;
+    return {
+      centre: [width / 2, margin + diameter / 2],
+      radius: diameter / 2 / hexagonSecant,
+      text: [margin, textTop],
+      frame: [(width - side) / 2, top, side],
+      caption: [(width - side) / 2, top + side],
+      leaderEnd: [width / 2, top],
+    };
+  }
   const clamp = (value: number, low: number, high: number) => Math.min(Math.max(value, low), high);
   const textHeight = 4 * lineHeight;
   const columnWidth = Math.max(textWidth, clamp(0.34 * width, 220, 320));

@@ -5,7 +5,7 @@ import type { Core } from "lavoro1-core";
 import certified from "../build/generated/certified.json";
 import { chartNote, drawChart, type DigitSeries } from "./chart";
 import { element, svgElement } from "./dom";
-import { drawStep } from "./drawing";
+import { drawingHeight, drawStep } from "./drawing";
 import { stepRangeText } from "./form1";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
 
@@ -126,16 +126,22 @@ export function createEsplora(core: Core): Esplora {
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });
   side.append(tableBox, chart, note);
-  views.append(drawing, side);
+  const drawingBox = element("div", { class: "drawing-box" });
+  drawingBox.append(drawing);
+  views.append(drawingBox, side);
   section.append(controls, views);
 
   let current = 0;
   let shownRows = 0;
-  const narrow = () => window.matchMedia("(max-width: 700px)").matches;
+  // Drawn at the size they are shown, so that their texts keep their size:
+  // the drawing wide with the inset beside the circle, or tall with it below.
+  let drawingWidth = 0;
+  let chartWidth = 0;
   const render = () => {
-    const phone = narrow();
-    drawStep(drawing, core, current, phone ? 600 : 900, phone ? 860 : 600);
-    drawChart(chart, series, runOutStep, current, phone ? 600 : 900, phone ? 640 : 460);
+    drawingWidth = Math.max(280, Math.round(drawingBox.clientWidth || 900));
+    chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
+    drawStep(drawing, core, current, drawingWidth, drawingHeight(drawingWidth));
+    drawChart(chart, series, runOutStep, current, chartWidth, Math.round(chartWidth >= 700 ? chartWidth * 0.55 : chartWidth * 1.2));
   };
   const setStep = (requested: number) => {
     const step = Math.min(Math.max(Math.round(requested) || first, first), last);
@@ -161,17 +167,25 @@ export function createEsplora(core: Core): Esplora {
   });
   stepBox.addEventListener("change", () => setStep(stepBox.valueAsNumber));
   stepSlider.addEventListener("input", () => setStep(stepSlider.valueAsNumber));
-  window.matchMedia("(max-width: 700px)").addEventListener("change", render);
+  new ResizeObserver(() => {
+    if (current > 0 && (Math.round(drawingBox.clientWidth) !== drawingWidth || Math.round(side.clientWidth) !== chartWidth)) render();
+  }).observe(views);
 
   const fileName = (pattern: string, extension: string) =>
     tr(context, pattern).replace("%1", String(current)).replace(/\.svg$/, `.${extension}`);
-  const wire = (id: string, svg: SVGSVGElement, pattern: string) => {
-    controls.querySelector(`#${id}Svg`)!.addEventListener("click", () =>
-      download(fileName(pattern, "svg"), new Blob([svgFile(svg)], { type: "image/svg+xml" })));
-    controls.querySelector(`#${id}Png`)!.addEventListener("click", async () =>
-      download(fileName(pattern, "png"), await pngFile(svg)));
+  // Files are drawn afresh at the desktop's size for pictures, 900 x 600.
+  const picture = (draw: (svg: SVGSVGElement) => void) => {
+    const svg = svgElement("svg") as SVGSVGElement;
+    draw(svg);
+    return svg;
   };
-  wire("saveDrawing", drawing, "poligoni-passo-%1.svg");
-  wire("saveChart", chart, "convergenza-%1-passi.svg");
+  const wire = (id: string, draw: (svg: SVGSVGElement) => void, pattern: string) => {
+    controls.querySelector(`#${id}Svg`)!.addEventListener("click", () =>
+      download(fileName(pattern, "svg"), new Blob([svgFile(picture(draw))], { type: "image/svg+xml" })));
+    controls.querySelector(`#${id}Png`)!.addEventListener("click", async () =>
+      download(fileName(pattern, "png"), await pngFile(picture(draw))));
+  };
+  wire("saveDrawing", (svg) => drawStep(svg, core, current, 900, 600), "poligoni-passo-%1.svg");
+  wire("saveChart", (svg) => drawChart(svg, series, runOutStep, current, 900, 600), "convergenza-%1-passi.svg");
   return { section, setStep };
 }
