@@ -5,6 +5,9 @@
 import { svgElement } from "./dom";
 import { tr } from "./i18n";
 
+// A pattern with %1 filled in, as the core fills its patterns.
+export type Fill = (pattern: string, first: string) => string;
+
 export interface DigitSeries {
   name: string; // the desktop chart's Italian source text
   points: ArrayLike<number>; // step, digits, step, digits...
@@ -29,15 +32,23 @@ function tickInterval(span: number): number {
   return 5000;
 }
 
+// The chart's height at width: the plot, and the legend below it when narrow.
+export function chartHeight(width: number, lines: number): number {
+  return width >= legendBelowWidth ? Math.round(width * 0.55) : Math.round(width * 0.6 + 100 + lines * 20);
+}
+
+const legendBelowWidth = 700;
+
 export function drawChart(
   svg: SVGSVGElement,
+  fill: Fill,
   series: DigitSeries[],
   runOutStep: number,
   shown: number,
   width: number,
   height: number,
 ): void {
-  const legendBelow = width < 700;
+  const legendBelow = width < legendBelowWidth;
   const legendRows = series.length + (runOutStep > 0 ? 1 : 0);
   const plot = {
     left: 64,
@@ -74,7 +85,7 @@ export function drawChart(
   const interval = tickInterval(lastStep - 1);
   for (let step = interval; step <= lastStep; step += interval) {
     parts.push(svgElement("line", { class: "grid", x1: x(step), y1: plot.top, x2: x(step), y2: plot.bottom }));
-    parts.push(svgElement("text", { class: "tick", x: x(step), y: plot.bottom + 16, "text-anchor": "middle" }, String(step)));
+    if (step > 1) parts.push(svgElement("text", { class: "tick", x: x(step), y: plot.bottom + 16, "text-anchor": "middle" }, String(step)));
   }
   parts.push(svgElement("text", { class: "tick", x: x(1), y: plot.bottom + 16, "text-anchor": "middle" }, "1"));
   for (let decade = 0.1; decade <= topDigits; decade *= 10) {
@@ -113,7 +124,7 @@ export function drawChart(
   });
   let runOutName = "";
   if (runOutStep > 0) {
-    runOutName = tr(context, "binary64 esaurito (passo %1)").replace("%1", String(runOutStep));
+    runOutName = fill(tr(context, "binary64 esaurito (passo %1)"), String(runOutStep));
     if (runOutStep <= shown) {
       const lower = series[0].points;
       const digits = lower[2 * (runOutStep - 1) + 1];
@@ -142,13 +153,13 @@ export function drawChart(
 }
 
 // The note under the chart: where binary64 runs out, as the desktop writes it.
-export function chartNote(runOutStep: number, shown: number): string {
+export function chartNote(fill: Fill, runOutStep: number, shown: number): string {
   if (runOutStep <= 0) return tr(context, "Il limite inferiore in binary64 resta sotto pi greco.");
   if (runOutStep > shown) {
-    return tr(context, "Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.").replace("%1", String(runOutStep));
+    return fill(tr(context, "Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco."), String(runOutStep));
   }
-  return tr(
-    context,
-    "Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.",
-  ).replace("%1", String(runOutStep));
+  return fill(
+    tr(context, "Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato."),
+    String(runOutStep),
+  );
 }

@@ -3,13 +3,15 @@
 // drawing and the chart downloaded as SVG or PNG.
 import type { Core } from "lavoro1-core";
 import certified from "../build/generated/certified.json";
-import { chartNote, drawChart, type DigitSeries } from "./chart";
+import { chartHeight, chartNote, drawChart, type DigitSeries } from "./chart";
 import { element, svgElement } from "./dom";
 import { drawingHeight, drawStep } from "./drawing";
 import { stepRangeText } from "./form1";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
 
 const context = "explore::ExploreWindow";
+// The height of a row of the step table, in CSS pixels (style.css).
+const rowHeight = 20;
 
 // The colours of every exported picture: dark text on white, as the desktop
 // exports them whatever its theme.
@@ -64,6 +66,7 @@ export interface Esplora {
 }
 
 export function createEsplora(core: Core): Esplora {
+  const fill = (pattern: string, value: string) => core.filledPattern(pattern, value, "");
   const first = core.minimumSteps();
   const last = core.maximumSteps();
   const section = element("section", { class: "window esplora-window", "aria-labelledby": "esploraTitle" });
@@ -99,24 +102,45 @@ export function createEsplora(core: Core): Esplora {
 
   const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr(context, "Disegno dei poligoni") }) as SVGSVGElement;
 
-  // Every step's row, built once; the rows after the step are hidden.
-  const tableText = core.tableText(last, decimalSeparator).trimEnd().split("\n");
+  // Every step's row, formatted once by the core; the table holds rows 1 to
+  // the step and builds only those in view and a few around them.
+  const cells = core.tableText(last, decimalSeparator).trimEnd().split("\n").map((line) => line.split("\t"));
   const tableBox = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": tr(context, "Tabella dei passi") });
   const table = element("table", { id: "stepTable" });
-  const head = element("tr");
+  const head = element("tr", { "aria-rowindex": "1" });
   const model = "explore::StepTableModel";
   for (const header of [tr(model, "Passo"), tr(model, "Lati"), tr(model, "Limite inferiore"), tr(model, "Limite superiore"), tr(model, "Differenza")]) {
     head.append(element("th", { scope: "col" }, header));
   }
   const body = element("tbody");
-  for (const line of tableText) {
-    const row = element("tr");
-    for (const cell of line.split("\t")) row.append(element("td", {}, cell));
-    body.append(row);
-  }
   table.append(element("thead"), body);
   table.tHead!.append(head);
   tableBox.append(table);
+  const spacer = (height: number) => {
+    const row = element("tr", { class: "spacer", "aria-hidden": "true" });
+    row.style.height = `${height}px`;
+    return row;
+  };
+  let rendered = "";
+  const renderRows = () => {
+    const headHeight = table.tHead!.offsetHeight;
+    const inView = Math.ceil(tableBox.clientHeight / rowHeight);
+    const firstRow = Math.max(0, Math.min(current - inView, Math.floor((tableBox.scrollTop - headHeight) / rowHeight)) - 10);
+    const lastRow = Math.min(current, firstRow + inView + 20);
+    if (rendered === `${firstRow} ${lastRow} ${current}`) return;
+    rendered = `${firstRow} ${lastRow} ${current}`;
+    const rows: HTMLTableRowElement[] = [];
+    if (firstRow > 0) rows.push(spacer(firstRow * rowHeight));
+    for (let i = firstRow; i < lastRow; ++i) {
+      const row = element("tr", { "aria-rowindex": String(i + 2) });
+      if (i === current - 1) row.className = "current";
+      for (const cell of cells[i]) row.append(element("td", {}, cell));
+      rows.push(row);
+    }
+    if (lastRow < current) rows.push(spacer((current - lastRow) * rowHeight));
+    body.replaceChildren(...rows);
+  };
+  tableBox.addEventListener("scroll", renderRows, { passive: true });
 
   const series: DigitSeries[] = [...core.binary64Series(last), ...(certified as DigitSeries[])];
   const runOutStep = core.firstStepPastPi(last);
@@ -132,7 +156,6 @@ export function createEsplora(core: Core): Esplora {
   section.append(controls, views);
 
   let current = 0;
-  let shownRows = 0;
   // Drawn at the size they are shown, so that their texts keep their size:
   // the drawing wide with the inset beside the circle, or tall with it below.
   let drawingWidth = 0;
@@ -141,26 +164,24 @@ export function createEsplora(core: Core): Esplora {
     drawingWidth = Math.max(280, Math.round(drawingBox.clientWidth || 900));
     chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
     drawStep(drawing, core, current, drawingWidth, drawingHeight(drawingWidth));
-    drawChart(chart, series, runOutStep, current, chartWidth, Math.round(chartWidth >= 700 ? chartWidth * 0.55 : chartWidth * 1.2));
+    drawChart(chart, fill, series, runOutStep, current, chartWidth, chartHeight(chartWidth, series.length + 1));
   };
   const setStep = (requested: number) => {
     const step = Math.min(Math.max(Math.round(requested) || first, first), last);
     if (String(step) !== stepBox.value) stepBox.value = String(step);
     if (String(step) !== stepSlider.value) stepSlider.value = String(step);
-    stepSlider.setAttribute("aria-valuetext", tr(context, "Passo %1").replace("%1", String(step)));
+    stepSlider.setAttribute("aria-valuetext", fill(tr(context, "Passo %1"), String(step)));
     if (step === current) return;
     current = step;
     render();
-    const rows = body.rows;
-    for (let i = Math.min(step, shownRows); i < Math.max(step, shownRows); ++i) rows[i].hidden = i >= step;
-    if (shownRows > 0) rows[shownRows - 1].classList.remove("current");
-    shownRows = step;
-    const row = rows[step - 1];
-    row.classList.add("current");
-    tableBox.scrollTop = row.offsetTop + row.offsetHeight - tableBox.clientHeight;
-    note.textContent = chartNote(runOutStep, step);
+    // The step's row is the table's last, scrolled into view.
+    table.setAttribute("aria-rowcount", String(step + 1));
+    rendered = "";
+    body.replaceChildren(spacer(step * rowHeight));
+    tableBox.scrollTop = tableBox.scrollHeight;
+    renderRows();
+    note.textContent = chartNote(fill, runOutStep, step);
   };
-  for (const row of body.rows) row.hidden = true;
   stepBox.addEventListener("input", () => {
     const value = stepBox.valueAsNumber;
     if (Number.isInteger(value) && value >= first && value <= last) setStep(value);
@@ -172,7 +193,7 @@ export function createEsplora(core: Core): Esplora {
   }).observe(views);
 
   const fileName = (pattern: string, extension: string) =>
-    tr(context, pattern).replace("%1", String(current)).replace(/\.svg$/, `.${extension}`);
+    fill(tr(context, pattern), String(current)).replace(/\.svg$/, `.${extension}`);
   // Files are drawn afresh at the desktop's size for pictures, 900 x 600.
   const picture = (draw: (svg: SVGSVGElement) => void) => {
     const svg = svgElement("svg") as SVGSVGElement;
@@ -186,6 +207,6 @@ export function createEsplora(core: Core): Esplora {
       download(fileName(pattern, "png"), await pngFile(picture(draw))));
   };
   wire("saveDrawing", (svg) => drawStep(svg, core, current, 900, 600), "poligoni-passo-%1.svg");
-  wire("saveChart", (svg) => drawChart(svg, series, runOutStep, current, 900, 600), "convergenza-%1-passi.svg");
+  wire("saveChart", (svg) => drawChart(svg, fill, series, runOutStep, current, 900, 600), "convergenza-%1-passi.svg");
   return { section, setStep };
 }

@@ -8,8 +8,9 @@ async function expectStep(page: Page, step: number, sides: string): Promise<void
   await expect(page.locator("#stepBox")).toHaveValue(String(step));
   await expect(page.locator("#stepSlider")).toHaveValue(String(step));
   await expect(page.locator("#drawing text").first()).toHaveText(`Passo ${step}: poligoni di ${sides} lati`);
-  await expect(page.locator("#stepTable tbody tr:not([hidden])")).toHaveCount(step);
+  await expect(page.locator("#stepTable")).toHaveAttribute("aria-rowcount", String(step + 1));
   await expect(page.locator("#stepTable tr.current td").first()).toHaveText(String(step));
+  await expect(page.locator("#stepTable tr.current")).toBeInViewport();
 }
 
 test("opens at step 3 and follows the number field and the slider", async ({ page }) => {
