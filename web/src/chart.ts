@@ -34,7 +34,7 @@ function tickInterval(span: number): number {
 
 // The chart's height at width: the plot, and the legend below it when narrow.
 export function chartHeight(width: number, lines: number): number {
-  return width >= legendBelowWidth ? Math.round(width * 0.55) : Math.round(width * 0.6 + 100 + lines * 20);
+  return width >= legendBelowWidth ? Math.round(Math.min(width * 0.55, 420)) : Math.round(width * 0.6 + 100 + lines * 20);
 }
 
 const legendBelowWidth = 700;

@@ -105,10 +105,11 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
     svgElement("polygon", { class: "circumscribed", points: pointsText(drawing.circumscribed, cx, cy) }),
   ];
   const [mx, my] = [cx + drawing.arcMiddle[0], cy + drawing.arcMiddle[1]];
-  parts.push(
-    svgElement("rect", { class: "frame", x: mx - 6, y: my - 6, width: 12, height: 12 }),
-    svgElement("line", { class: "frame", x1: mx, y1: my, x2: layout.leaderEnd[0], y2: layout.leaderEnd[1] }),
-  );
+  parts.push(svgElement("rect", { class: "frame", x: mx - 6, y: my - 6, width: 12, height: 12 }));
+  // Stacked, the texts stand between the marker and the inset: no leader across them.
+  if (width >= stackedBelow) {
+    parts.push(svgElement("line", { class: "frame", x1: mx, y1: my, x2: layout.leaderEnd[0], y2: layout.leaderEnd[1] }));
+  }
 
   const [tx, ty] = layout.text;
   let baseline = ty + lineHeight - 4;
