@@ -4,6 +4,7 @@
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
+#include "runtime/host/translation.hpp"
 
 #include <QApplication>
 #include <QFile>
@@ -80,6 +81,7 @@ std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) 
     static char* arguments[] = {programName, nullptr};
     int argumentCount = 1;
     QApplication application(argumentCount, arguments);
+    const runtime::host::Translations translations(runtime::host::userLanguage());
 
     std::string error;
     for (const PictureRequest& request : requests) {

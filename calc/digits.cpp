@@ -1,5 +1,7 @@
 #include "calc/digits.hpp"
 
+#include "runtime/translatable.hpp"
+
 #include <cmath>
 #include <utility>
 
@@ -14,10 +16,11 @@ double correctDigits(double value) {
 }
 
 std::vector<DigitSeries> binary64Series(std::span<const StepRow> rows) {
+    // Named in the chart's words, which the chart translates.
     std::vector<DigitSeries> series = {
-        {"Limite inferiore", {}},
-        {"Limite superiore", {}},
-        {"Ampiezza", {}},
+        {LAVORO1_TRANSLATABLE("ConvergenceChart", "Limite inferiore"), {}},
+        {LAVORO1_TRANSLATABLE("ConvergenceChart", "Limite superiore"), {}},
+        {LAVORO1_TRANSLATABLE("ConvergenceChart", "Ampiezza"), {}},
     };
     bool widthShown = true;
     for (DigitSeries& line : series) {

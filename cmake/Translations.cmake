@@ -18,13 +18,17 @@ set(LAVORO1_LUPDATE_OPTIONS
     -tr-function-alias QT_TRANSLATE_NOOP+=LAVORO1_TRANSLATABLE)
 
 # lavoro1_add_translations(TARGET target CATALOGUE name SOURCES files...)
-# Catalogue translations/<name>_en.ts holds the texts of SOURCES (relative
-# to the current folder or absolute); building <target>_lupdate updates it
-# from them. Its .qm is embedded in target, a Qt library: for the Qt-free
-# core, one above it that every program links.
+# Catalogues translations/<name>_<language>.ts hold the texts of SOURCES
+# (relative to the current folder or absolute), one per language: _en always,
+# and any other that is there (_fr.ts, a copy of _en.ts with language="fr").
+# Building <target>_lupdate, or update_translations for every library,
+# updates them from the sources. Their .qm files are embedded in target, a Qt
+# library: for the Qt-free core, one above it that every program links.
 function(lavoro1_add_translations)
     cmake_parse_arguments(PARSE_ARGV 0 arg "" "TARGET;CATALOGUE" "SOURCES")
-    set(ts ${PROJECT_SOURCE_DIR}/translations/${arg_CATALOGUE}_en.ts)
+    file(GLOB ts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/${arg_CATALOGUE}_*.ts)
+    list(APPEND ts ${PROJECT_SOURCE_DIR}/translations/${arg_CATALOGUE}_en.ts)
+    list(REMOVE_DUPLICATES ts)
     set(sources "")
     foreach(source IN LISTS arg_SOURCES)
         cmake_path(ABSOLUTE_PATH source NORMALIZE)
@@ -32,27 +36,40 @@ function(lavoro1_add_translations)
     endforeach()
     qt_add_lupdate(${arg_TARGET} TS_FILES ${ts} SOURCES ${sources}
         INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR} OPTIONS ${LAVORO1_LUPDATE_OPTIONS})
+    # Newer Qt makes this target itself; Debian 12's 6.4 does not.
+    if(NOT TARGET update_translations)
+        add_custom_target(update_translations)
+    endif()
+    add_dependencies(update_translations ${arg_TARGET}_lupdate)
     qt_add_lrelease(${arg_TARGET} TS_FILES ${ts} QM_FILES_OUTPUT_VARIABLE qm
         NO_TARGET_DEPENDENCY)
     qt_add_resources(${arg_TARGET} ${arg_CATALOGUE}_translations
         PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm})
     set_property(GLOBAL APPEND PROPERTY LAVORO1_TRANSLATION_CATALOGUES ${arg_CATALOGUE})
     set_property(GLOBAL PROPERTY LAVORO1_TRANSLATION_${arg_CATALOGUE}_SOURCES "${sources}")
+    set_property(GLOBAL PROPERTY LAVORO1_TRANSLATION_${arg_CATALOGUE}_FILES "${ts}")
 endfunction()
 
-# One test per catalogue, from tests/ where testing is enabled: lupdate would
-# change nothing and every entry is translated.
+# One test per catalogue and language, from tests/ where testing is enabled:
+# lupdate would change nothing and every entry is translated. English keeps
+# the name translations_<name>_in_sync, another language is
+# translations_<name>_<language>_in_sync.
 function(lavoro1_add_translation_tests)
     get_property(catalogues GLOBAL PROPERTY LAVORO1_TRANSLATION_CATALOGUES)
     foreach(catalogue IN LISTS catalogues)
         get_property(sources GLOBAL PROPERTY LAVORO1_TRANSLATION_${catalogue}_SOURCES)
-        add_test(NAME translations_${catalogue}_in_sync
-            COMMAND ${CMAKE_COMMAND}
-                -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
-                -DCATALOGUE=${PROJECT_SOURCE_DIR}/translations/${catalogue}_en.ts
-                "-DSOURCES=${sources}"
-                "-DOPTIONS=${LAVORO1_LUPDATE_OPTIONS};-I;${PROJECT_SOURCE_DIR}"
-                -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations_check/${catalogue}
-                -P ${PROJECT_SOURCE_DIR}/cmake/CheckTranslations.cmake)
+        get_property(files GLOBAL PROPERTY LAVORO1_TRANSLATION_${catalogue}_FILES)
+        foreach(file IN LISTS files)
+            get_filename_component(stem ${file} NAME_WE)
+            string(REGEX REPLACE "_en$" "" test ${stem})
+            add_test(NAME translations_${test}_in_sync
+                COMMAND ${CMAKE_COMMAND}
+                    -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>
+                    -DCATALOGUE=${file}
+                    "-DSOURCES=${sources}"
+                    "-DOPTIONS=${LAVORO1_LUPDATE_OPTIONS};-I;${PROJECT_SOURCE_DIR}"
+                    -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations_check/${stem}
+                    -P ${PROJECT_SOURCE_DIR}/cmake/CheckTranslations.cmake)
+        endforeach()
     endforeach()
 endfunction()

@@ -7,6 +7,7 @@
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
+#include "runtime/host/translation.hpp"
 
 #include <QAccessible>
 #include <QChartView>
@@ -87,7 +88,7 @@ QRect openingGeometry(const QRect& available) {
 
 PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
-    setAccessibleName(QStringLiteral("Disegno dei poligoni"));
+    setAccessibleName(tr("Disegno dei poligoni"));
     setMinimumSize(360, 260);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -123,7 +124,7 @@ ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWi
       rows_(
           std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))) {
     setObjectName(QStringLiteral("Esplora"));
-    setWindowTitle(QStringLiteral("Esplora poligoni e convergenza"));
+    setWindowTitle(tr("Esplora poligoni e convergenza"));
     createControls();
     createConnections();
     applyPalette();
@@ -141,27 +142,29 @@ void ExploreWindow::createControls() {
 
 // The step's spin box and slider, and the save buttons.
 void ExploreWindow::createStepControls() {
-    stepLabel_ = new QLabel(QStringLiteral("&Passo:"), this);
+    stepLabel_ = new QLabel(tr("&Passo:"), this);
     stepBox_ = new QSpinBox(this);
     stepBox_->setObjectName(QStringLiteral("stepBox"));
     stepBox_->setRange(calc::minimumSteps, calc::maximumSteps);
-    stepBox_->setAccessibleName(QStringLiteral("Passo"));
+    stepBox_->setAccessibleName(tr("Passo"));
     stepBox_->setAccessibleDescription(
-        QStringLiteral("Passo %1, contato come nella tabella: al passo 1 gli esagoni, "
-                       "a ogni passo il doppio dei lati")
-            .arg(QString::fromStdString(calc::stepRangeText())));
+        tr("Passo %1, contato come nella tabella: al passo 1 gli esagoni, "
+           "a ogni passo il doppio dei lati")
+            .arg(runtime::host::translateCoreText("calc", calc::stepRangePattern)
+                     .arg(calc::minimumSteps)
+                     .arg(calc::maximumSteps)));
     stepLabel_->setBuddy(stepBox_);
     stepSlider_ = new QSlider(Qt::Horizontal, this);
     stepSlider_->setObjectName(QStringLiteral("stepSlider"));
     stepSlider_->setRange(calc::minimumSteps, calc::maximumSteps);
     stepSlider_->setPageStep(10);
-    stepSlider_->setAccessibleName(QStringLiteral("Passo, cursore"));
-    saveDrawingButton_ = new QPushButton(QStringLiteral("Salva &disegno..."), this);
+    stepSlider_->setAccessibleName(tr("Passo, cursore"));
+    saveDrawingButton_ = new QPushButton(tr("Salva &disegno..."), this);
     saveDrawingButton_->setObjectName(QStringLiteral("saveDrawing"));
-    saveDrawingButton_->setAccessibleName(QStringLiteral("Salva il disegno"));
-    saveChartButton_ = new QPushButton(QStringLiteral("Salva &grafico..."), this);
+    saveDrawingButton_->setAccessibleName(tr("Salva il disegno"));
+    saveChartButton_ = new QPushButton(tr("Salva &grafico..."), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChart"));
-    saveChartButton_->setAccessibleName(QStringLiteral("Salva il grafico"));
+    saveChartButton_->setAccessibleName(tr("Salva il grafico"));
 }
 
 // The drawing, the table and the chart with its note.
@@ -181,16 +184,16 @@ void ExploreWindow::createViews() {
     model_->setShownRows(calc::maximumSteps);
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setAccessibleName(QStringLiteral("Tabella dei passi"));
+    table_->setAccessibleName(tr("Tabella dei passi"));
     table_->setAccessibleDescription(
-        QStringLiteral("Passo, lati, limite inferiore, limite superiore e differenza; "
-                       "Ctrl+C copia le righe scelte"));
+        tr("Passo, lati, limite inferiore, limite superiore e differenza; "
+           "Ctrl+C copia le righe scelte"));
 
     chart_ = pictures::makeConvergenceChart(*rows_).release();
     chartView_ = new QChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setAccessibleName(QStringLiteral("Grafico della convergenza"));
+    chartView_->setAccessibleName(tr("Grafico della convergenza"));
     chartView_->setMinimumSize(360, 260);
     chartView_->setFocusPolicy(Qt::NoFocus);
     note_ = new QLabel(this);
@@ -272,7 +275,7 @@ void ExploreWindow::stepChanged(int step) {
     table_->scrollTo(row);
     chart_->setShownSteps(step);
     note_->setText(chart_->note());
-    stepSlider_->setAccessibleDescription(QStringLiteral("Passo %1").arg(step));
+    stepSlider_->setAccessibleDescription(tr("Passo %1").arg(step));
 }
 
 QString ExploreWindow::saveDrawing(const QString& path, QSize size) const {
@@ -286,7 +289,7 @@ QString ExploreWindow::saveChart(const QString& path, QSize size) const {
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
                                         const QString& suggestedName) {
     auto dialog = std::make_unique<QFileDialog>(parent, title, QString(),
-                                                QStringLiteral("Immagini (*.svg *.png *.pdf)"));
+                                                ExploreWindow::tr("Immagini (*.svg *.png *.pdf)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension is saved as SVG, and the question
@@ -307,8 +310,8 @@ QString ExploreWindow::askSavePath(const QString& title, const QString& suggeste
 }
 
 void ExploreWindow::saveDrawingClicked() {
-    const QString path = askSavePath(QStringLiteral("Salva il disegno"),
-                                     QStringLiteral("poligoni-passo-%1.svg").arg(step()));
+    const QString path =
+        askSavePath(tr("Salva il disegno"), tr("poligoni-passo-%1.svg").arg(step()));
     if (path.isEmpty()) {
         return;
     }
@@ -318,8 +321,8 @@ void ExploreWindow::saveDrawingClicked() {
 }
 
 void ExploreWindow::saveChartClicked() {
-    const QString path = askSavePath(QStringLiteral("Salva il grafico"),
-                                     QStringLiteral("convergenza-%1-passi.svg").arg(step()));
+    const QString path =
+        askSavePath(tr("Salva il grafico"), tr("convergenza-%1-passi.svg").arg(step()));
     if (path.isEmpty()) {
         return;
     }

@@ -59,6 +59,8 @@ std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
 
 // The drawing of one step, scaled to the widget, following the palette.
 class PolygonView : public QWidget {
+    Q_OBJECT
+
 public:
     PolygonView(std::string decimalSeparator, QWidget* parent = nullptr);
     void setStep(int step);
@@ -85,6 +87,8 @@ protected:
 // The window remembers, in the application's settings, its geometry, its
 // splitters and its step when it is closed, and takes them back when it opens.
 class ExploreWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // Opens at step, or without one at the step last closed at (calc::defaultExploreStep
     // the first time).

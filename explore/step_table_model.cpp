@@ -12,9 +12,12 @@ namespace {
 
 enum Column { StepColumn, SidesColumn, LowerColumn, UpperColumn, DifferenceColumn, ColumnCount };
 
-const std::array<QString, ColumnCount> headers = {
-    QStringLiteral("Passo"), QStringLiteral("Lati"), QStringLiteral("Limite inferiore"),
-    QStringLiteral("Limite superiore"), QStringLiteral("Differenza")};
+constexpr std::array<const char*, ColumnCount> headers = {
+    QT_TRANSLATE_NOOP("explore::StepTableModel", "Passo"),
+    QT_TRANSLATE_NOOP("explore::StepTableModel", "Lati"),
+    QT_TRANSLATE_NOOP("explore::StepTableModel", "Limite inferiore"),
+    QT_TRANSLATE_NOOP("explore::StepTableModel", "Limite superiore"),
+    QT_TRANSLATE_NOOP("explore::StepTableModel", "Differenza")};
 
 } // namespace
 
@@ -86,7 +89,7 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount) {
-        return headers[static_cast<std::size_t>(section)];
+        return tr(headers[static_cast<std::size_t>(section)]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -1,17 +1,24 @@
 #include "pictures/certified_series.hpp"
 
 #include "certified/certified_pi.hpp"
+#include "runtime/translatable.hpp"
 
-#include <string>
 #include <utility>
 
 namespace pictures {
 
 std::vector<calc::DigitSeries> certifiedSeries(int digits, int lastStep) {
+    const std::pair<certified::Method, const char*> methods[] = {
+        {certified::Method::Doubling,
+         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: raddoppi")},
+        {certified::Method::Huygens,
+         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: huygens")},
+        {certified::Method::Richardson,
+         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: richardson")},
+    };
     std::vector<calc::DigitSeries> series;
-    for (const certified::Method method :
-         {certified::Method::Doubling, certified::Method::Huygens, certified::Method::Richardson}) {
-        calc::DigitSeries line{"Dimostrate: " + std::string(certified::nameOf(method)), {}};
+    for (const auto& [method, name] : methods) {
+        calc::DigitSeries line{name, {}};
         for (const certified::RaceRow& row : certified::race(method, digits)) {
             if (row.step > lastStep) {
                 break;

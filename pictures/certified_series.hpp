@@ -17,8 +17,9 @@ inline constexpr int certifiedDigits = 300;
 
 // The digits each step proves (certified::RaceRow::provenDigits, 0 included)
 // for the doubling, Huygens and Richardson methods, in this order, named
-// "Dimostrate: " and the method's command-line name; steps 1 to lastStep,
-// or fewer where the race reaches digits sooner.
+// "Dimostrate: " and the method's command-line name (Italian source texts,
+// which the chart translates); steps 1 to lastStep, or fewer where the race
+// reaches digits sooner.
 std::vector<calc::DigitSeries> certifiedSeries(int digits, int lastStep);
 
 } // namespace pictures

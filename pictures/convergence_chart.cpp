@@ -3,6 +3,7 @@
 #include "pictures/certified_series.hpp"
 #include "pictures/polygon_scene.hpp"
 
+#include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -63,19 +64,20 @@ void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval
 } // namespace
 
 ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
-    setTitle(QStringLiteral("Cifre corrette di pi greco"));
+    setTitle(QCoreApplication::translate("ConvergenceChart", "Cifre corrette di pi greco"));
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
     legend()->setAlignment(Qt::AlignRight);
     setMargins(QMargins(4, 4, 4, 4));
 
     stepAxis_ = new QValueAxis(this);
-    stepAxis_->setTitleText(QStringLiteral("Passo"));
+    stepAxis_->setTitleText(QCoreApplication::translate("ConvergenceChart", "Passo"));
     stepAxis_->setLabelFormat(QStringLiteral("%d"));
     stepAxis_->setTickType(QValueAxis::TicksDynamic);
     stepAxis_->setTickAnchor(0.0);
     digitAxis_ = new QLogValueAxis(this);
-    digitAxis_->setTitleText(QStringLiteral("Cifre corrette (scala logaritmica)"));
+    digitAxis_->setTitleText(
+        QCoreApplication::translate("ConvergenceChart", "Cifre corrette (scala logaritmica)"));
     digitAxis_->setLabelFormat(QStringLiteral("%g"));
     digitAxis_->setBase(10.0);
     digitAxis_->setMinorTickCount(8);
@@ -89,7 +91,9 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     if (runOutStep_) {
         runOutLine_ = new QLineSeries(this);
         runOutPoint_ = new QScatterSeries(this);
-        runOutPoint_->setName(QStringLiteral("binary64 esaurito (passo %1)").arg(*runOutStep_));
+        runOutPoint_->setName(
+            QCoreApplication::translate("ConvergenceChart", "binary64 esaurito (passo %1)")
+                .arg(*runOutStep_));
         runOutPoint_->setMarkerSize(10.0);
         addMarkerSeries();
     }
@@ -98,7 +102,9 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
 
 void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     auto* line = new QLineSeries(this);
-    line->setName(QString::fromStdString(series.name));
+    // Series names come marked for translation in this context from where
+    // the series are made: calc/digits.cpp, pictures/certified_series.cpp.
+    line->setName(QCoreApplication::translate("ConvergenceChart", series.name.c_str()));
     line->setMarkerSize(4.0);
     if (runOutStep_) {
         // The legend lists series in the order they were added: the marker last.
@@ -169,15 +175,20 @@ void ConvergenceChart::setShownSteps(int count) {
 
 QString ConvergenceChart::note() const {
     if (!runOutStep_) {
-        return QStringLiteral("Il limite inferiore in binary64 resta sotto pi greco.");
+        return QCoreApplication::translate("ConvergenceChart",
+                                           "Il limite inferiore in binary64 resta sotto pi greco.");
     }
     if (*runOutStep_ > shown_) {
-        return QStringLiteral("Con %1 passi o più il limite inferiore calcolato in binary64 "
-                              "supera pi greco.")
+        return QCoreApplication::translate(
+                   "ConvergenceChart",
+                   "Con %1 passi o più il limite inferiore calcolato in binary64 "
+                   "supera pi greco.")
             .arg(*runOutStep_);
     }
-    return QStringLiteral("Dal passo %1 il limite inferiore in binary64 supera pi greco: gli "
-                          "arrotondamenti hanno esaurito le circa 16 cifre del formato.")
+    return QCoreApplication::translate(
+               "ConvergenceChart",
+               "Dal passo %1 il limite inferiore in binary64 supera pi greco: gli "
+               "arrotondamenti hanno esaurito le circa 16 cifre del formato.")
         .arg(*runOutStep_);
 }
 

@@ -4,6 +4,7 @@
 #include "pictures/polygon_scene.hpp"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGraphicsScene>
 #include <QImage>
@@ -52,28 +53,30 @@ private:
 QString causeOf(int error, const QString& fallback) {
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("disco pieno");
+        return QCoreApplication::translate("Pictures", "disco pieno");
     case EDQUOT:
-        return QStringLiteral("quota del disco esaurita");
+        return QCoreApplication::translate("Pictures", "quota del disco esaurita");
     case EFBIG:
-        return QStringLiteral("file oltre la dimensione massima consentita");
+        return QCoreApplication::translate("Pictures",
+                                           "file oltre la dimensione massima consentita");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permesso negato");
+        return QCoreApplication::translate("Pictures", "permesso negato");
     case ENOENT:
-        return QStringLiteral("la cartella non esiste");
+        return QCoreApplication::translate("Pictures", "la cartella non esiste");
     case ENOTDIR:
-        return QStringLiteral("una parte del percorso non è una cartella");
+        return QCoreApplication::translate("Pictures", "una parte del percorso non è una cartella");
     case EROFS:
-        return QStringLiteral("file system di sola lettura");
+        return QCoreApplication::translate("Pictures", "file system di sola lettura");
     case EISDIR:
-        return QStringLiteral("è una cartella");
+        return QCoreApplication::translate("Pictures", "è una cartella");
     case ENAMETOOLONG:
-        return QStringLiteral("nome troppo lungo");
+        return QCoreApplication::translate("Pictures", "nome troppo lungo");
     case EIO:
-        return QStringLiteral("errore di lettura o scrittura del dispositivo");
+        return QCoreApplication::translate("Pictures",
+                                           "errore di lettura o scrittura del dispositivo");
     case ENOMEM:
-        return QStringLiteral("memoria esaurita");
+        return QCoreApplication::translate("Pictures", "memoria esaurita");
     case 0:
         return fallback;
     default:
@@ -82,11 +85,12 @@ QString causeOf(int error, const QString& fallback) {
 }
 
 QString cannotWrite(const QString& path, const QString& cause) {
-    return QStringLiteral("Impossibile scrivere '%1': %2").arg(path, cause);
+    return QCoreApplication::translate("Pictures", "Impossibile scrivere '%1': %2")
+        .arg(path, cause);
 }
 
 QString outOfMemory(const QString& path, QSize size) {
-    return QStringLiteral("Memoria esaurita per '%1' di %2x%3 pixel")
+    return QCoreApplication::translate("Pictures", "Memoria esaurita per '%1' di %2x%3 pixel")
         .arg(path)
         .arg(size.width())
         .arg(size.height());
@@ -161,16 +165,20 @@ QString writePicture(const QString& path, QSize size, const QString& title,
                      const TemporaryFileOpened& opened) {
     const std::optional<calc::PictureFormat> format = calc::pictureFormatOf(path.toStdString());
     if (!format) {
-        return QStringLiteral("Estensione sconosciuta in '%1': usare .svg, .png o .pdf").arg(path);
+        return QCoreApplication::translate(
+                   "Pictures", "Estensione sconosciuta in '%1': usare .svg, .png o .pdf")
+            .arg(path);
     }
     if (size.width() < 1 || size.height() < 1) {
-        return QStringLiteral("Dimensioni non valide");
+        return QCoreApplication::translate("Pictures", "Dimensioni non valide");
     }
     // A device or a fifo is not replaced by a file, nor written in place.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile()) {
-        return cannotWrite(path, target.isDir() ? QStringLiteral("è una cartella")
-                                                : QStringLiteral("non è un file ordinario"));
+        return cannotWrite(
+            path, target.isDir()
+                      ? QCoreApplication::translate("Pictures", "è una cartella")
+                      : QCoreApplication::translate("Pictures", "non è un file ordinario"));
     }
     try {
         PictureFile file(path);
@@ -226,14 +234,14 @@ void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size) {
 QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
                      const TemporaryFileOpened& opened) {
     return writePicture(
-        path, size, QStringLiteral("Poligoni al passo %1").arg(step),
+        path, size, QCoreApplication::translate("Pictures", "Poligoni al passo %1").arg(step),
         [&](QPainter& painter) { paintDrawing(painter, step, size, decimalSeparator); }, opened);
 }
 
 QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
                    const TemporaryFileOpened& opened) {
     return writePicture(
-        path, size, QStringLiteral("Convergenza"),
+        path, size, QCoreApplication::translate("Pictures", "Convergenza"),
         [&](QPainter& painter) { paintChart(painter, chart, size); }, opened);
 }
 

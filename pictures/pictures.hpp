@@ -35,7 +35,7 @@ using TemporaryFileOpened = std::function<void(int descriptor)>;
 // Writes the picture to path through a temporary file in its folder, renamed
 // over path only once complete: on any failure what was at path stays byte
 // for byte and nothing else is left. Returns an empty string, or what went
-// wrong in one line of Italian naming the file and the cause.
+// wrong in one line naming the file and the cause, in the user's language.
 QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
                      const TemporaryFileOpened& opened = {});
 QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,

@@ -5,6 +5,7 @@
 #include "calc/number_formats.hpp"
 #include "runtime/number_format.hpp"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -33,9 +34,11 @@ QString zoomText(double zoom, std::string_view separator) {
 }
 
 QString zoomCaption(int line, double zoom, std::string_view separator) {
-    return line == 0
-               ? QStringLiteral("Ingrandimento: × %1 lungo il lato,").arg(zoomText(zoom, separator))
-               : QStringLiteral("× %1 verso il centro").arg(zoomText(zoom, separator));
+    const QString pattern =
+        line == 0
+            ? QCoreApplication::translate("PolygonScene", "Ingrandimento: × %1 lungo il lato,")
+            : QCoreApplication::translate("PolygonScene", "× %1 verso il centro");
+    return pattern.arg(zoomText(zoom, separator));
 }
 
 // The parts of polyline inside frame. Clipped here rather than by the
@@ -119,7 +122,7 @@ void addInset(PolygonScene& scene, std::string_view separator) {
 }
 
 QString titleOf(int step, std::string_view separator) {
-    return QStringLiteral("Passo %1: poligoni di %2 lati")
+    return QCoreApplication::translate("PolygonScene", "Passo %1: poligoni di %2 lati")
         .arg(step)
         .arg(sidesText(step, separator));
 }
@@ -188,9 +191,9 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     scene.marker = scene.centre + QPointF(arcMiddle.x, arcMiddle.y);
 
     scene.title = titleOf(scene.step, decimalSeparator);
-    scene.legend[0] = QStringLiteral("Cerchio di raggio 1");
-    scene.legend[1] = QStringLiteral("Poligono inscritto");
-    scene.legend[2] = QStringLiteral("Poligono circoscritto");
+    scene.legend[0] = QCoreApplication::translate("PolygonScene", "Cerchio di raggio 1");
+    scene.legend[1] = QCoreApplication::translate("PolygonScene", "Poligono inscritto");
+    scene.legend[2] = QCoreApplication::translate("PolygonScene", "Poligono circoscritto");
 
     addInset(scene, decimalSeparator);
     return scene;

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ConvergenceChart</name>
+    <message>
+        <source>Limite inferiore</source>
+        <translation>Lower bound</translation>
+    </message>
+    <message>
+        <source>Limite superiore</source>
+        <translation>Upper bound</translation>
+    </message>
+    <message>
+        <source>Ampiezza</source>
+        <translation>Width</translation>
+    </message>
+</context>
+<context>
     <name>calc</name>
     <message>
         <source>Risultati inattendibili!</source>

@@ -7,20 +7,46 @@
 #include <string>
 
 namespace runtime::host {
+namespace {
 
-Language chooseLanguage(const QStringList& uiLanguages) {
+const QString catalogues = QStringLiteral(":/i18n");
+
+QStringList cataloguesOf(const Language& language) {
+    return QDir(catalogues)
+        .entryList({QStringLiteral("*_%1.qm").arg(language.code())}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+QStringList embeddedLanguages() {
+    QStringList codes;
+    for (const QString& file :
+         QDir(catalogues).entryList({QStringLiteral("*_*.qm")}, QDir::Files)) {
+        const QString code = file.section(QLatin1Char('_'), -1).section(QLatin1Char('.'), 0, 0);
+        if (!codes.contains(code)) {
+            codes.append(code);
+        }
+    }
+    return codes;
+}
+
+Language chooseLanguage(const QStringList& uiLanguages, const QStringList& translated) {
     if (uiLanguages.isEmpty()) {
         return Language::English;
     }
-    return QLocale(uiLanguages.front()).language() == QLocale::Italian ? Language::Italian
-                                                                       : Language::English;
+    const QLocale::Language first = QLocale(uiLanguages.front()).language();
+    if (first == QLocale::Italian) {
+        return Language::Italian;
+    }
+    const QString code = QLocale::languageToCode(first);
+    return first != QLocale::C && translated.contains(code) ? Language(code) : Language::English;
 }
 
 Language userLanguage() {
     return chooseLanguage(QLocale::system().uiLanguages());
 }
 
-Translations::Translations(Language language) {
+Translations::Translations(const Language& language) {
     const auto install = [this](const QString& file, const QString& directory) {
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(file, directory) &&
@@ -28,15 +54,22 @@ Translations::Translations(Language language) {
             installed_.push_back(std::move(translator));
         }
     };
-    if (language == Language::Italian) {
-        install(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language != Language::Italian) {
+        for (const QString& file : cataloguesOf(Language::English)) {
+            install(file, catalogues);
+        }
+    }
+    if (language == Language::English) {
         return;
     }
-    const QString catalogues = QStringLiteral(":/i18n");
-    for (const QString& file :
-         QDir(catalogues).entryList({QStringLiteral("*_en.qm")}, QDir::Files, QDir::Name)) {
-        install(file, catalogues);
+    // Installed last, so searched first: over the English catalogues.
+    if (language != Language::Italian) {
+        for (const QString& file : cataloguesOf(language)) {
+            install(file, catalogues);
+        }
     }
+    install(QStringLiteral("qtbase_") + language.code(),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 Translations::~Translations() {

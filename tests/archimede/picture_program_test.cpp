@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -55,6 +56,7 @@ public:
                 const rlimit limit{*fileSizeLimit, *fileSizeLimit};
                 setrlimit(RLIMIT_FSIZE, &limit);
             }
+            setenv("LANGUAGE", "it", 1); // the messages below are the Italian ones
             execv(program, argv.data());
             _exit(127);
         }

@@ -6,7 +6,9 @@
 #include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
+#include "runtime/host/translation.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
+#include "tests/gui_support/shown_texts.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
 
 #include <QAccessible>
@@ -15,6 +17,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QProcess>
@@ -489,7 +492,8 @@ TEST_F(ExploreWindowTest, SavesThePicturesArchimedeDrawsWithoutADisplay) {
 
     QProcess archimede;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG"}) {
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANG", "LANGUAGE"}) {
         environment.remove(QString::fromLatin1(variable));
     }
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
@@ -515,6 +519,95 @@ TEST_F(ExploreWindowTest, SavesThePicturesArchimedeDrawsWithoutADisplay) {
     QFile archimedeSvg(path("archimede.svg"));
     ASSERT_TRUE(windowSvg.open(QIODevice::ReadOnly) && archimedeSvg.open(QIODevice::ReadOnly));
     EXPECT_EQ(windowSvg.readAll(), archimedeSvg.readAll());
+}
+
+// --- Language ----------------------------------------------------------------
+
+// Every text of the window, with the chart's and the drawing's.
+testing_support::ShownTexts everyText(const explore::ExploreWindow& window) {
+    testing_support::ShownTexts texts = testing_support::shownTexts(window);
+    const pictures::ConvergenceChart& chart = window.chart();
+    texts["chart title"] = chart.title();
+    for (const QAbstractAxis* axis : chart.axes()) {
+        texts["chart axis " + std::to_string(chart.axes().indexOf(axis))] = axis->titleText();
+    }
+    for (const QLegendMarker* marker : chart.legend()->markers()) {
+        texts["chart legend " + std::to_string(chart.legend()->markers().indexOf(marker))] =
+            marker->label();
+    }
+    const pictures::PolygonScene scene = pictures::makeScene(window.step(), {640, 420}, ".");
+    texts["drawing title"] = scene.title;
+    for (int i = 0; i < 3; ++i) {
+        texts["drawing legend " + std::to_string(i)] = scene.legend[i];
+    }
+    for (int i = 0; i < 2; ++i) {
+        texts["drawing inset " + std::to_string(i)] = scene.insetCaption[i];
+    }
+    return texts;
+}
+
+class ExploreWindowInEnglish : public ExploreWindowTest {
+protected:
+    void TearDown() override {
+        ExploreWindowTest::TearDown();
+        window.reset();
+        translations.reset();
+    }
+    std::optional<runtime::host::Translations> translations;
+};
+
+// Before and after step 26, where the chart's note and marker change.
+TEST_F(ExploreWindowInEnglish, LeavesNoItalianText) {
+    for (const int step : {3, 26}) {
+        SCOPED_TRACE(step);
+        translations.emplace(runtime::host::Language::English);
+        open(step, english);
+        const testing_support::ShownTexts englishTexts = everyText(*window);
+        translations.reset();
+        open(step, italian);
+        EXPECT_EQ(testing_support::untranslated(everyText(*window), englishTexts),
+                  std::vector<std::string>{});
+    }
+    translations.emplace(runtime::host::Language::English);
+    open(26, english);
+    EXPECT_EQ(window->windowTitle(), "Explore polygons and convergence");
+    EXPECT_EQ(table()->model()->headerData(2, Qt::Horizontal).toString(), "Lower bound");
+    EXPECT_EQ(window->chart().title(), "Correct digits of pi");
+    EXPECT_EQ(explore::saveDialog(window.get(), {}, {})->nameFilters(),
+              QStringList{"Images (*.svg *.png *.pdf)"});
+    EXPECT_EQ(window->saveDrawing(QStringLiteral("/nessuna/d.svg")),
+              "Cannot write '/nessuna/d.svg': the folder does not exist");
+}
+
+// archimede's pictures follow the language as the window does.
+TEST(ArchimedePictures, FollowTheUsersLanguage) {
+    const struct {
+        const char* variable;
+        const char* value;
+        const char* title;
+    } cases[] = {
+        {"LANG", "C.UTF-8", "Correct digits of pi"},
+        {"LANGUAGE", "it", "Cifre corrette di pi greco"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        QTemporaryDir directory;
+        const QString svg = directory.filePath(QStringLiteral("grafico.svg"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(QString::fromLatin1(variable));
+        }
+        environment.insert(QString::fromLatin1(c.variable), QString::fromLatin1(c.value));
+        QProcess archimede;
+        archimede.setProcessEnvironment(environment);
+        archimede.start(QStringLiteral(LAVORO1_ARCHIMEDE),
+                        {QStringLiteral("30"), QStringLiteral("--grafico"), svg});
+        ASSERT_TRUE(archimede.waitForFinished(30000));
+        ASSERT_EQ(archimede.exitCode(), 0) << archimede.readAllStandardError().toStdString();
+        QFile file(svg);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QString::fromUtf8(c.title)));
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "runtime/host/translation.hpp"
 #include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
+#include "tests/gui_support/shown_texts.hpp"
 
 #include <QAccessible>
 #include <QApplication>
@@ -478,31 +479,6 @@ TEST_F(Form1Test, RendersToAPicture) {
 
 // --- Language ----------------------------------------------------------------
 
-namespace {
-
-// Every text a user or assistive technology meets on the window's controls,
-// by control and role.
-std::map<std::string, QString> shownTexts(const QWidget& window) {
-    std::map<std::string, QString> texts;
-    for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        const std::string name = str(widget->objectName());
-        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-            texts[name + " text"] = label->text();
-        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-            texts[name + " text"] = button->text();
-        }
-        texts[name + " accessible name"] = widget->accessibleName();
-        texts[name + " accessible description"] = widget->accessibleDescription();
-    }
-    return texts;
-}
-
-bool hasLetters(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
-}
-
-} // namespace
-
 class Form1InEnglish : public Form1Test {
 protected:
     void SetUp() override { translations.emplace(runtime::host::Language::English); }
@@ -525,16 +501,14 @@ TEST_F(Form1InEnglish, ShowsEveryTextInEnglishAndWarnsInEnglish) {
     EXPECT_EQ(control<QLabel>("Label2")->accessibleName(), "Lower bound");
     EXPECT_EQ(control<QLabel>("Label6")->accessibleName(), "Upper bound");
 
-    // No text of the Italian window is left as it was, but for symbols.
-    const std::map<std::string, QString> englishTexts = shownTexts(*form);
+    // No text of the Italian window is left as it was, but for symbols and
+    // the window's name.
+    const testing_support::ShownTexts englishTexts = testing_support::shownTexts(*form);
     translations.reset();
     open(italian);
-    for (const auto& [where, italianText] : shownTexts(*form)) {
-        SCOPED_TRACE(where);
-        if (hasLetters(italianText)) {
-            EXPECT_NE(englishTexts.at(where), italianText);
-        }
-    }
+    EXPECT_EQ(testing_support::untranslated(testing_support::shownTexts(*form), englishTexts,
+                                            {"Form1 window title"}),
+              std::vector<std::string>{});
     translations.emplace(runtime::host::Language::English);
     open(english);
 

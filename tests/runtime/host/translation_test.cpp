@@ -1,6 +1,6 @@
 // The language of the texts follows the user's first preferred language, as
-// QLocale::system().uiLanguages() reports it: Italian for Italian, English for
-// everything else.
+// QLocale::system().uiLanguages() reports it: Italian for Italian, a language
+// with catalogues of its own for itself, English for everything else.
 
 #include "runtime/host/translation.hpp"
 
@@ -14,6 +14,7 @@ struct LanguageCase {
     const char* name;
     QStringList uiLanguages;
     Language expected;
+    QStringList translated = {QStringLiteral("en")}; // the catalogues' languages
 };
 
 TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
@@ -27,10 +28,17 @@ TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
         {"LANGUAGE=it with LANG=de_DE", {"it", "de-DE", "de"}, Language::Italian},
         {"LANGUAGE=en with LANG=it_IT", {"en", "it-IT", "it"}, Language::English},
         {"LANGUAGE=fr:it with LANG=it_IT", {"fr", "it", "it-IT"}, Language::English},
+        {"LANG=fr_FR, French catalogues",
+         {"fr-FR", "fr"},
+         Language(QStringLiteral("fr")),
+         {"en", "fr"}},
+        {"LANG=de_DE, French catalogues", {"de-DE", "de"}, Language::English, {"en", "fr"}},
+        {"LANG=it_IT, Italian catalogues too", {"it-IT", "it"}, Language::Italian, {"en", "it"}},
     };
     for (const LanguageCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(runtime::host::chooseLanguage(c.uiLanguages), c.expected);
+        EXPECT_EQ(runtime::host::chooseLanguage(c.uiLanguages, c.translated).code(),
+                  c.expected.code());
     }
 }
 

@@ -1,0 +1,149 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ConvergenceChart</name>
+    <message>
+        <source>Dimostrate: raddoppi</source>
+        <translation>Proven: doubling</translation>
+    </message>
+    <message>
+        <source>Dimostrate: huygens</source>
+        <translation>Proven: Huygens</translation>
+    </message>
+    <message>
+        <source>Dimostrate: richardson</source>
+        <translation>Proven: Richardson</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco</source>
+        <translation>Correct digits of pi</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Cifre corrette (scala logaritmica)</source>
+        <translation>Correct digits (log scale)</translation>
+    </message>
+    <message>
+        <source>binary64 esaurito (passo %1)</source>
+        <translation>binary64 runs out (step %1)</translation>
+    </message>
+    <message>
+        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <translation>The binary64 lower bound stays below pi.</translation>
+    </message>
+    <message>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <translation>From %1 steps on, the lower bound computed in binary64 exceeds pi.</translation>
+    </message>
+    <message>
+        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <translation>From step %1 the binary64 lower bound exceeds pi: rounding has used up the format&apos;s 16 or so digits.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>disco pieno</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>file oltre la dimensione massima consentita</source>
+        <translation>file larger than the maximum size allowed</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>file system di sola lettura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>nome troppo lungo</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del dispositivo</source>
+        <translation>device read or write error</translation>
+    </message>
+    <message>
+        <source>memoria esaurita</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere &apos;%1&apos;: %2</source>
+        <translation>Cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Memoria esaurita per &apos;%1&apos; di %2x%3 pixel</source>
+        <translation>Out of memory for &apos;%1&apos; of %2x%3 pixels</translation>
+    </message>
+    <message>
+        <source>Estensione sconosciuta in &apos;%1&apos;: usare .svg, .png o .pdf</source>
+        <translation>Unknown extension in &apos;%1&apos;: use .svg, .png or .pdf</translation>
+    </message>
+    <message>
+        <source>Dimensioni non valide</source>
+        <translation>Invalid size</translation>
+    </message>
+    <message>
+        <source>non è un file ordinario</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Poligoni al passo %1</source>
+        <translation>Polygons at step %1</translation>
+    </message>
+    <message>
+        <source>Convergenza</source>
+        <translation>Convergence</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonScene</name>
+    <message>
+        <source>Ingrandimento: × %1 lungo il lato,</source>
+        <translation>Magnification: × %1 along the side,</translation>
+    </message>
+    <message>
+        <source>× %1 verso il centro</source>
+        <translation>× %1 towards the centre</translation>
+    </message>
+    <message>
+        <source>Passo %1: poligoni di %2 lati</source>
+        <translation>Step %1: polygons with %2 sides</translation>
+    </message>
+    <message>
+        <source>Cerchio di raggio 1</source>
+        <translation>Circle of radius 1</translation>
+    </message>
+    <message>
+        <source>Poligono inscritto</source>
+        <translation>Inscribed polygon</translation>
+    </message>
+    <message>
+        <source>Poligono circoscritto</source>
+        <translation>Circumscribed polygon</translation>
+    </message>
+</context>
+</TS>
