@@ -100,7 +100,7 @@ export function createEsplora(core: Core): Esplora {
   controls.append(stepLabel, stepBox, stepSlider, description,
     saveGroup("saveDrawing", tr(context, "Salva il disegno")), saveGroup("saveChart", tr(context, "Salva il grafico")));
 
-  const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr(context, "Disegno dei poligoni") }) as SVGSVGElement;
+  const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr("explore::PolygonView", "Disegno dei poligoni") }) as SVGSVGElement;
 
   // Every step's row, formatted once by the core; the table holds rows 1 to
   // the step and builds only those in view and a few around them.

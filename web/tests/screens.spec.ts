@@ -10,6 +10,8 @@ test.describe("English", () => {
     await expect(page.locator("#Command1")).toHaveText("Compute pi");
     await expect(page.locator("#Label1")).toHaveText("Number of steps");
     await expect(page.locator("#Label9")).toHaveText("  [1 to 500]");
+    await expect(page.locator("#drawing text").first()).toHaveText("Step 3: polygons with 24 sides");
+    await expect(page.locator("#stepTable th")).toHaveText(["Step", "Sides", "Lower bound", "Upper bound", "Difference"]);
     await compute(page, "2");
     expect(await results(page)).toEqual(["1.200E+01", "3.10582854", "3.21539031"]);
     await compute(page, "0");
