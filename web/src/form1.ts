@@ -9,6 +9,10 @@ import { messageBox } from "./message_box";
 
 type Geometry = [left: number, top: number, width: number, height: number];
 
+// A failure that is no run-time error of the calculation, numbered as the
+// desktop's host layer numbers it.
+const internalErrorNumber = 51;
+
 function place(control: HTMLElement, [left, top, width, height]: Geometry): void {
   control.style.setProperty("--left", String(left));
   control.style.setProperty("--top", String(top));
@@ -80,7 +84,7 @@ export function createForm1(core: Core): HTMLElement {
     try {
       outcome = core.compute(text1.value, decimalSeparator);
     } catch {
-      messageBox(runtimeErrorText(core, 51, "Errore interno"));
+      messageBox(runtimeErrorText(core, internalErrorNumber, "Errore interno"));
       return;
     }
     if (outcome.errorNumber !== 0) {
