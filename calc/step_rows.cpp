@@ -2,6 +2,7 @@
 
 #include "calc/compute_command.hpp"
 #include "runtime/arithmetic.hpp"
+#include "runtime/charconv.hpp"
 #include "runtime/number_format.hpp"
 #include "runtime/translatable.hpp"
 
@@ -103,8 +104,8 @@ std::vector<StepRow> stepRows(std::int32_t steps) {
 
 std::string exactNumber(double value, std::string_view decimalSeparator) {
     std::array<char, 32> written;
-    const char* const end = std::to_chars(written.data(), written.data() + written.size(), value,
-                                          std::chars_format::general, 17)
+    const char* const end = runtime::toChars(written.data(), written.data() + written.size(), value,
+                                             std::chars_format::general, 17)
                                 .ptr;
     std::string text;
     for (const char* c = written.data(); c != end; ++c) {

@@ -16,47 +16,21 @@ namespace pictures {
 namespace {
 
 constexpr double margin = 10.0;
-constexpr double twoPi = 2.0 * calc::piHigh;
 // Circumradius over inradius of the hexagon: the widest circumscribed polygon.
 const double hexagonSecant = 1.0 / std::cos(calc::piHigh / 6.0);
 constexpr int fontPixels = 13;
 constexpr double lineHeight = 18.0;
-// The inset shows one and a half sides either way of the followed side's
-// middle, and its sagitta takes this share of the inset's height.
-constexpr double insetHalfWidthInSides = 1.5;
-constexpr double sagittaShare = 0.3;
-constexpr double insetTangentLevel = 0.2; // share of the height above the tangent
-constexpr int insetCirclePoints = 96;
 
 QString qString(const std::string& text) {
     return QString::fromStdString(text);
 }
 
 QString sidesText(int step, std::string_view separator) {
-    if (step <= 50) {
-        const auto sides = static_cast<long long>(calc::sidesAtStep(step));
-        return QString::number(sides);
-    }
-    return qString(runtime::formatNumber(calc::sidesAtStep(step), calc::sidesFormat, separator));
+    return qString(calc::drawnSidesText(step, separator));
 }
 
-// Magnification written as "12,5" below a thousand and as a power of ten,
-// "1,23·10²⁹⁹", from there: three significant digits, as many as the
-// picture can be measured to.
 QString zoomText(double zoom, std::string_view separator) {
-    if (zoom < 1000.0) {
-        return qString(runtime::formatNumber(zoom, calc::zoomFormat, separator));
-    }
-    // "1,23E+299": the mantissa, then the exponent, positive here.
-    const QString scientific =
-        qString(runtime::formatNumber(zoom, calc::largeZoomFormat, separator));
-    const qsizetype marker = scientific.lastIndexOf(QLatin1Char('E'));
-    static constexpr char16_t superscripts[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
-    QString power = scientific.left(marker) + QStringLiteral("·10");
-    for (const QChar digit : QString::number(scientific.mid(marker + 1).toInt())) {
-        power += QChar(superscripts[digit.unicode() - u'0']);
-    }
-    return power;
+    return qString(calc::zoomText(zoom, separator));
 }
 
 QString zoomCaption(int line, double zoom, std::string_view separator) {
@@ -65,12 +39,6 @@ QString zoomCaption(int line, double zoom, std::string_view separator) {
             ? QCoreApplication::translate("PolygonScene", "Ingrandimento: × %1 lungo il lato,")
             : QCoreApplication::translate("PolygonScene", "× %1 verso il centro");
     return pattern.arg(zoomText(zoom, separator));
-}
-
-// 1 - cos(x) without cancellation: 2 sin^2(x / 2).
-double versine(double x) {
-    const double s = std::sin(x / 2.0);
-    return 2.0 * s * s;
 }
 
 // The parts of polyline inside frame. Clipped here rather than by the
@@ -123,75 +91,32 @@ QList<QPolygonF> clipped(const QPolygonF& polyline, const QRectF& frame) {
     return pieces;
 }
 
-// The main view: the two polygons through every drawnEvery-th vertex.
-void addPolygons(PolygonScene& scene, int step) {
-    int drawnStep = step;
-    while (drawnStep > calc::minimumSteps &&
-           2.0 * scene.radius * std::sin(halfSideAngle(drawnStep)) < minimumSidePixels) {
-        --drawnStep;
+QPolygonF polygonOf(const std::vector<calc::Point>& points, QPointF origin) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const calc::Point& point : points) {
+        polygon.append(origin + QPointF(point.x, point.y));
     }
-    scene.drawnEvery = std::ldexp(1.0, step - drawnStep);
-    const auto drawn = static_cast<int>(calc::sidesAtStep(drawnStep));
-    const double outerRadius = scene.radius / std::cos(halfSideAngle(step));
-    scene.inscribed.reserve(drawn);
-    scene.circumscribed.reserve(drawn);
-    for (int k = 0; k < drawn; ++k) {
-        // The k-th drawn vertex is the (k * drawnEvery)-th of the polygon, at
-        // the same angle, which two roundings put within 1e-15 radians of
-        // 2 pi k / drawn: a billionth of a pixel.
-        const double angle = twoPi * (static_cast<double>(k) / static_cast<double>(drawn));
-        const double c = std::cos(angle);
-        const double s = std::sin(angle);
-        scene.inscribed.append(scene.centre + QPointF(scene.radius * c, -scene.radius * s));
-        scene.circumscribed.append(scene.centre + QPointF(outerRadius * c, -outerRadius * s));
-    }
+    return polygon;
 }
 
-// The inset follows the side from vertex 0 to vertex 1 in a frame normalised
-// to it, centred on the side's middle at polar angle alpha = pi / n: x along
-// the tangent there, in half-sides of the circumscribed polygon (tan alpha),
-// y outwards, in sagittas (1 - cos alpha, how far the inscribed side lies
-// inside the arc). Each coordinate is a ratio of two small quantities, both
-// written without cancellation, so it keeps binary64's relative precision at
-// every step: at step 500 the sagitta is 5e-302, still a normal number.
+// The main view: the two polygons through every drawnEvery-th vertex.
+void addPolygons(PolygonScene& scene, int step) {
+    const calc::DrawnPolygons polygons = calc::drawnPolygons(step, scene.radius);
+    scene.drawnEvery = polygons.drawnEvery;
+    scene.inscribed = polygonOf(polygons.inscribed, scene.centre);
+    scene.circumscribed = polygonOf(polygons.circumscribed, scene.centre);
+}
+
 void addInset(PolygonScene& scene, std::string_view separator) {
-    const double alpha = halfSideAngle(scene.step);
     const QRectF& frame = scene.insetFrame;
-    const double halfSide = std::tan(alpha);
-    const double sagitta = versine(alpha);
-    const double halfSidePixels = frame.width() / (2.0 * insetHalfWidthInSides);
-    const double sagittaPixels = sagittaShare * frame.height();
-    scene.alongZoom = halfSidePixels / halfSide / scene.radius;
-    scene.acrossZoom = sagittaPixels / sagitta / scene.radius;
-    const QPointF origin(frame.center().x(), frame.top() + insetTangentLevel * frame.height());
-    // The side lies level, the centre of the circle below.
-    const auto toPixels = [&](double x, double y) {
-        return QPointF(origin.x() + x * halfSidePixels, origin.y() - y * sagittaPixels);
-    };
-
-    // A point at polar angle alpha + phi and radius r: along the tangent
-    // r sin phi, outwards r cos phi - 1. On the circle the latter is
-    // -versine(phi); on the circumscribed polygon's circle, r = 1 / cos alpha,
-    // it is -2 sin((phi + alpha) / 2) sin((phi - alpha) / 2) / cos alpha.
-    const auto onCircle = [&](double phi) {
-        return toPixels(std::sin(phi) / halfSide, -versine(phi) / sagitta);
-    };
-    const auto onOuter = [&](double phi) {
-        const double outwards =
-            -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) / std::cos(alpha);
-        return toPixels(std::sin(phi) / std::sin(alpha), outwards / sagitta);
-    };
-
-    for (int i = 0; i <= insetCirclePoints; ++i) {
-        const double x = insetHalfWidthInSides * (2.0 * i / insetCirclePoints - 1.0);
-        scene.insetCircle.append(onCircle(std::asin(std::min(x * halfSide, 1.0))));
-    }
-    // Vertices at phi = -3 alpha, -alpha, alpha, 3 alpha: the followed side and
-    // its two neighbours, the only ones in view.
-    for (const double k : {-3.0, -1.0, 1.0, 3.0}) {
-        scene.insetInscribed.append(onCircle(k * alpha));
-        scene.insetCircumscribed.append(onOuter(k * alpha));
-    }
+    const calc::Inset inset =
+        calc::insetOf(scene.step, frame.width(), frame.height(), scene.radius);
+    scene.alongZoom = inset.alongZoom;
+    scene.acrossZoom = inset.acrossZoom;
+    scene.insetCircle = polygonOf(inset.circle, frame.topLeft());
+    scene.insetInscribed = polygonOf(inset.inscribed, frame.topLeft());
+    scene.insetCircumscribed = polygonOf(inset.circumscribed, frame.topLeft());
     scene.insetCaption[0] = zoomCaption(0, scene.alongZoom, separator);
     scene.insetCaption[1] = zoomCaption(1, scene.acrossZoom, separator);
 }
@@ -254,10 +179,6 @@ void layOut(PolygonScene& scene, QSizeF size, double textWidth) {
 
 } // namespace
 
-double halfSideAngle(int step) {
-    return std::ldexp(calc::piHigh / 6.0 + calc::piLow / 6.0, 1 - step);
-}
-
 PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator) {
     PolygonScene scene;
     scene.step = std::clamp(step, calc::minimumSteps, calc::maximumSteps);
@@ -266,9 +187,8 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
 
     layOut(scene, size, widestText(decimalSeparator));
     addPolygons(scene, scene.step);
-    const double alpha = halfSideAngle(scene.step);
-    scene.marker =
-        scene.centre + QPointF(scene.radius * std::cos(alpha), -scene.radius * std::sin(alpha));
+    const calc::Point arcMiddle = calc::followedArcMiddle(scene.step, scene.radius);
+    scene.marker = scene.centre + QPointF(arcMiddle.x, arcMiddle.y);
 
     scene.title = titleOf(scene.step, decimalSeparator);
     scene.legend[0] = QCoreApplication::translate("PolygonScene", "Cerchio di raggio 1");

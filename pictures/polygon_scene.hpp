@@ -6,6 +6,7 @@
 // geometry in device pixels, then painted: the window, the exports and the
 // tests all use the same scene.
 
+#include "calc/drawing.hpp"
 #include "calc/step_range.hpp"
 
 #include <QColor>
@@ -22,15 +23,10 @@ class QPainter;
 
 namespace pictures {
 
-// Drawn sides are never shorter than this, in pixels: a polygon whose sides
-// would be shorter is drawn through every 2^j-th vertex, all of them exact
-// vertices of the polygon. The drawn sides, under twice this long, stray from
-// the polygon by at most side^2 / (8 radius): 0.02 px at a radius of 250 px.
-inline constexpr double minimumSidePixels = 3.0;
-
-// Angle subtended by half a side, pi / sides, from the two-term pi so that it
-// is correct to the last bit even when sides is 10^151.
-double halfSideAngle(int step);
+// The core computes the drawing's numbers (calc/drawing.hpp); the scene
+// places them and paints them.
+using calc::halfSideAngle;
+using calc::minimumSidePixels;
 
 struct PolygonScene {
     int step = 0;

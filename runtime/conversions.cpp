@@ -1,5 +1,6 @@
 #include "runtime/conversions.hpp"
 
+#include "runtime/charconv.hpp"
 #include "runtime/errors.hpp"
 
 #include <algorithm>
@@ -181,7 +182,7 @@ double rounded(Decimal decimal, bool negative) {
     text.push_back('e');
     text += std::to_string(decimal.scale);
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = fromChars(text.data(), text.data() + text.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         value = magnitude > 0 ? infinity : 0.0;
@@ -205,10 +206,10 @@ double decimalNumber(Cursor& cursor) {
 double valueOfText(std::string_view text) noexcept {
     // Blanks count nowhere in a number: "1 0 0" is 100 and "&H 1F4" is 500.
     std::string withoutBlanks;
-    if (std::ranges::any_of(text, isBlank)) {
+    if (std::any_of(text.begin(), text.end(), isBlank)) {
         withoutBlanks.reserve(text.size());
-        std::ranges::copy_if(text, std::back_inserter(withoutBlanks),
-                             [](char c) { return !isBlank(c); });
+        std::copy_if(text.begin(), text.end(), std::back_inserter(withoutBlanks),
+                     [](char c) { return !isBlank(c); });
         text = withoutBlanks;
     }
     Cursor cursor(text);

@@ -1,7 +1,8 @@
 #include "runtime/number_format.hpp"
 
+#include "runtime/charconv.hpp"
+
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace runtime {
@@ -28,8 +29,8 @@ std::string formatNumber(double value, const NumberPattern& pattern,
     std::array<char, 320 + NumberPattern::maxFractionDigits> buffer;
     const auto format =
         pattern.scientific ? std::chars_format::scientific : std::chars_format::fixed;
-    const char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                          format, pattern.fractionDigits)
+    const char* const end = runtime::toChars(buffer.data(), buffer.data() + buffer.size(), value,
+                                             format, pattern.fractionDigits)
                                 .ptr;
     const std::string_view written(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t point = written.find('.');

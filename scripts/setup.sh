@@ -31,6 +31,8 @@ packages=(
     dpkg-dev
     file
     lintian
+    emscripten # the browser edition's core (web/)
+    chromium   # its tests, driven by Playwright
 )
 
 installed() {
@@ -43,6 +45,12 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
+
+# npm for the browser edition's packages: Debian's, unless a Node.js from
+# elsewhere brought its own.
+if ! command -v npm >/dev/null 2>&1 && ! installed npm; then
+    missing+=(npm)
+fi
 
 # libFuzzer's runtime, in the package of the clang release installed, which
 # each Debian release names after its own major version (libclang-rt-14-dev

@@ -1,0 +1,137 @@
+#include "calc/drawing.hpp"
+
+#include "calc/compute_command.hpp"
+#include "calc/digits.hpp"
+#include "calc/number_formats.hpp"
+#include "calc/step_range.hpp"
+#include "runtime/number_format.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace calc {
+namespace {
+
+constexpr double twoPi = 2.0 * piHigh;
+// The inset shows one and a half sides either way of the followed side's
+// middle, and its sagitta takes this share of the inset's height.
+constexpr double insetHalfWidthInSides = 1.5;
+constexpr double sagittaShare = 0.3;
+constexpr double insetTangentLevel = 0.2; // share of the height above the tangent
+constexpr int insetCirclePoints = 96;
+
+// 1 - cos(x) without cancellation: 2 sin^2(x / 2).
+double versine(double x) {
+    const double s = std::sin(x / 2.0);
+    return 2.0 * s * s;
+}
+
+} // namespace
+
+double halfSideAngle(int step) {
+    return std::ldexp(piHigh / 6.0 + piLow / 6.0, 1 - step);
+}
+
+DrawnPolygons drawnPolygons(int step, double radius) {
+    DrawnPolygons polygons;
+    int drawnStep = step;
+    while (drawnStep > minimumSteps &&
+           2.0 * radius * std::sin(halfSideAngle(drawnStep)) < minimumSidePixels) {
+        --drawnStep;
+    }
+    polygons.drawnEvery = std::ldexp(1.0, step - drawnStep);
+    const auto drawn = static_cast<int>(sidesAtStep(drawnStep));
+    const double outerRadius = radius / std::cos(halfSideAngle(step));
+    polygons.inscribed.reserve(static_cast<std::size_t>(drawn));
+    polygons.circumscribed.reserve(static_cast<std::size_t>(drawn));
+    for (int k = 0; k < drawn; ++k) {
+        // The k-th drawn vertex is the (k * drawnEvery)-th of the polygon, at
+        // the same angle, which two roundings put within 1e-15 radians of
+        // 2 pi k / drawn: a billionth of a pixel.
+        const double angle = twoPi * (static_cast<double>(k) / static_cast<double>(drawn));
+        const double c = std::cos(angle);
+        const double s = std::sin(angle);
+        polygons.inscribed.push_back({radius * c, -radius * s});
+        polygons.circumscribed.push_back({outerRadius * c, -outerRadius * s});
+    }
+    return polygons;
+}
+
+Point followedArcMiddle(int step, double radius) {
+    const double alpha = halfSideAngle(step);
+    return {radius * std::cos(alpha), -radius * std::sin(alpha)};
+}
+
+// The inset follows the side from vertex 0 to vertex 1 in a frame normalised
+// to it, centred on the side's middle at polar angle alpha = pi / n: x along
+// the tangent there, in half-sides of the circumscribed polygon (tan alpha),
+// y outwards, in sagittas (1 - cos alpha, how far the inscribed side lies
+// inside the arc). Each coordinate is a ratio of two small quantities, both
+// written without cancellation, so it keeps binary64's relative precision at
+// every step: at step 500 the sagitta is 5e-302, still a normal number.
+Inset insetOf(int step, double width, double height, double radius) {
+    Inset inset;
+    const double alpha = halfSideAngle(step);
+    const double halfSide = std::tan(alpha);
+    const double sagitta = versine(alpha);
+    const double halfSidePixels = width / (2.0 * insetHalfWidthInSides);
+    const double sagittaPixels = sagittaShare * height;
+    inset.alongZoom = halfSidePixels / halfSide / radius;
+    inset.acrossZoom = sagittaPixels / sagitta / radius;
+    const Point origin{width / 2.0, insetTangentLevel * height};
+    // The side lies level, the centre of the circle below.
+    const auto toPixels = [&](double x, double y) {
+        return Point{origin.x + x * halfSidePixels, origin.y - y * sagittaPixels};
+    };
+
+    // A point at polar angle alpha + phi and radius r: along the tangent
+    // r sin phi, outwards r cos phi - 1. On the circle the latter is
+    // -versine(phi); on the circumscribed polygon's circle, r = 1 / cos alpha,
+    // it is -2 sin((phi + alpha) / 2) sin((phi - alpha) / 2) / cos alpha.
+    const auto onCircle = [&](double phi) {
+        return toPixels(std::sin(phi) / halfSide, -versine(phi) / sagitta);
+    };
+    const auto onOuter = [&](double phi) {
+        const double outwards =
+            -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) / std::cos(alpha);
+        return toPixels(std::sin(phi) / std::sin(alpha), outwards / sagitta);
+    };
+
+    for (int i = 0; i <= insetCirclePoints; ++i) {
+        const double x = insetHalfWidthInSides * (2.0 * i / insetCirclePoints - 1.0);
+        inset.circle.push_back(onCircle(std::asin(std::min(x * halfSide, 1.0))));
+    }
+    // Vertices at phi = -3 alpha, -alpha, alpha, 3 alpha: the followed side and
+    // its two neighbours, the only ones in view.
+    for (const double k : {-3.0, -1.0, 1.0, 3.0}) {
+        inset.inscribed.push_back(onCircle(k * alpha));
+        inset.circumscribed.push_back(onOuter(k * alpha));
+    }
+    return inset;
+}
+
+std::string drawnSidesText(int step, std::string_view decimalSeparator) {
+    if (step <= 50) {
+        return std::to_string(static_cast<long long>(sidesAtStep(step)));
+    }
+    return runtime::formatNumber(sidesAtStep(step), sidesFormat, decimalSeparator);
+}
+
+std::string zoomText(double zoom, std::string_view decimalSeparator) {
+    if (zoom < 1000.0) {
+        return runtime::formatNumber(zoom, zoomFormat, decimalSeparator);
+    }
+    // "1,23E+299": the mantissa, then the exponent, positive here.
+    const std::string scientific = runtime::formatNumber(zoom, largeZoomFormat, decimalSeparator);
+    const std::size_t marker = scientific.rfind('E');
+    static constexpr const char* superscripts[] = {"⁰", "¹", "²", "³", "⁴",
+                                                   "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string power = scientific.substr(0, marker) + "·10";
+    for (const char digit : std::to_string(std::atoi(scientific.c_str() + marker + 1))) {
+        power += superscripts[digit - '0'];
+    }
+    return power;
+}
+
+} // namespace calc

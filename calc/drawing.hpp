@@ -1,0 +1,68 @@
+#pragma once
+
+// The numbers of the drawing of one step, apart from any surface: the
+// polygons' vertices in the main view, the magnified inset's lines and its
+// magnifications, and the texts written with numbers. Esplora, archimede's
+// pictures and the page draw from these. Plain C++, no Qt; pixels with y
+// pointing down.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace calc {
+
+struct Point {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+// Drawn sides are never shorter than this, in pixels: a polygon whose sides
+// would be shorter is drawn through every 2^j-th vertex, all of them exact
+// vertices of the polygon. The drawn sides, under twice this long, stray from
+// the polygon by at most side^2 / (8 radius): 0.02 px at a radius of 250 px.
+inline constexpr double minimumSidePixels = 3.0;
+
+// Angle subtended by half a side, pi / sides, from the two-term pi so that it
+// is correct to the last bit even when sides is 10^151.
+double halfSideAngle(int step);
+
+// The two polygons of step on a circle of radius pixels centred at (0, 0):
+// vertex k at radius * (cos, -sin)(2 pi k drawnEvery / n), the circumscribed
+// one at the same angles and radius / cos(pi / n).
+struct DrawnPolygons {
+    double drawnEvery = 1.0; // 1, or 2^j when only every 2^j-th vertex is drawn
+    std::vector<Point> inscribed;
+    std::vector<Point> circumscribed;
+};
+DrawnPolygons drawnPolygons(int step, double radius);
+
+// Where the followed side's arc lies in the main view, from the centre: the
+// middle of the arc of the side from vertex 0 to vertex 1.
+Point followedArcMiddle(int step, double radius);
+
+// The inset of step in a frame of width x height pixels, the main view's
+// circle having radius pixels: the circle's arc and the polygons' sides near
+// the followed one (their vertices in view only), as open polylines in
+// pixels from the frame's top left; they may leave the frame, which clips
+// them. The arc touches the circumscribed side at the frame's middle and
+// stands a fixed share of the frame's height above the inscribed side.
+struct Inset {
+    std::vector<Point> circle;
+    std::vector<Point> inscribed;
+    std::vector<Point> circumscribed;
+    double alongZoom = 0.0;  // magnification along the side, over the main view's
+    double acrossZoom = 0.0; // magnification towards the centre, over the main view's
+};
+Inset insetOf(int step, double width, double height, double radius);
+
+// The sides of step as the drawing's title writes them: in full up to step
+// 50 ("1688849860263936"), from there in the window's format ("1,351E+16").
+std::string drawnSidesText(int step, std::string_view decimalSeparator);
+
+// A magnification as the inset's caption writes it: "12,5" below a
+// thousand and a power of ten from there, "1,23·10²⁹⁹" (UTF-8): three
+// significant digits, as many as the picture can be measured to.
+std::string zoomText(double zoom, std::string_view decimalSeparator);
+
+} // namespace calc

@@ -1,0 +1,87 @@
+// Benchmarks of the built page (npm run build) in Debian's Chromium,
+// headless, on this machine; figures, not pass or fail:
+//   the bytes of page, WebAssembly, JavaScript and CSS (uncompressed);
+//   the time from navigation to the page answering, on localhost;
+//   a step change in Esplora, drawing, table, chart and layout;
+//   Form1's compute command for 500 steps, from the text to the shown results.
+import { spawn } from "node:child_process";
+import { setTimeout as sleep } from "node:timers/promises";
+import { chromium } from "playwright-core";
+
+const port = 8182;
+const url = `http://127.0.0.1:${port}/`;
+const server = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", "dist", String(port)], { stdio: "ignore" });
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const format = (ms) => `${ms.toFixed(3)} ms`;
+
+try {
+  for (let i = 0; i < 50; ++i) {
+    try {
+      if ((await fetch(url)).ok) break;
+    } catch {
+      await sleep(100);
+    }
+  }
+  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium" });
+  const context = await browser.newContext({ locale: "it-IT", viewport: { width: 1280, height: 900 } });
+
+  // Transfer and start, each navigation in a fresh page with no cache.
+  const starts = [];
+  let bytes = 0;
+  let files = [];
+  for (let run = 0; run < 10; ++run) {
+    const page = await context.newPage();
+    const cdp = await context.newCDPSession(page);
+    await cdp.send("Network.setCacheDisabled", { cacheDisabled: true });
+    await page.goto(url);
+    await page.waitForSelector("body[data-ready]");
+    const measured = await page.evaluate(() => {
+      const entries = [...performance.getEntriesByType("navigation"), ...performance.getEntriesByType("resource")];
+      return {
+        ready: performance.getEntriesByName("lavoro1-ready")[0].startTime,
+        files: entries.map((entry) => [new URL(entry.name).pathname, entry.decodedBodySize]),
+      };
+    });
+    starts.push(measured.ready);
+    files = measured.files;
+    bytes = files.reduce((sum, [, size]) => sum + size, 0);
+    await page.close();
+  }
+  console.log(`transfer: ${(bytes / 1024).toFixed(1)} KB in ${files.length} files (${files.map(([name, size]) => `${name} ${size}`).join(", ")})`);
+  console.log(`interactive after navigation: median ${format(median(starts))}, worst ${format(Math.max(...starts))} of ${starts.length}`);
+
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.waitForSelector("body[data-ready]");
+  const steps = await page.evaluate(() => {
+    const box = document.getElementById("stepBox");
+    const times = [];
+    for (let i = 0; i < 300; ++i) {
+      const step = 1 + ((i * 167) % 500);
+      const start = performance.now();
+      box.value = String(step);
+      box.dispatchEvent(new Event("input"));
+      document.body.getBoundingClientRect(); // style and layout included
+      times.push(performance.now() - start);
+    }
+    return times;
+  });
+  console.log(`Esplora step change: median ${format(median(steps))}, worst ${format(Math.max(...steps))} of ${steps.length}`);
+
+  const computes = await page.evaluate(() => {
+    const text = document.getElementById("Text1");
+    const form = document.getElementById("Form1");
+    text.value = "500";
+    const times = [];
+    for (let i = 0; i < 1000; ++i) {
+      const start = performance.now();
+      form.requestSubmit();
+      times.push(performance.now() - start);
+    }
+    return times;
+  });
+  console.log(`Form1 compute, 500 steps: median ${format(median(computes))}, worst ${format(Math.max(...computes))} of ${computes.length}`);
+  await browser.close();
+} finally {
+  server.kill();
+}

@@ -1,0 +1,48 @@
+// Screenshots of the built page in headless Chromium: light and dark,
+// Italian and English, a 1920 x 1080 projector and a 360 px phone, Form1
+// after 500 steps and Esplora at step 25. Usage: node bench/screenshots.mjs DIR
+import { spawn } from "node:child_process";
+import { mkdirSync } from "node:fs";
+import { join } from "node:path";
+import { setTimeout as sleep } from "node:timers/promises";
+import { chromium } from "playwright-core";
+
+const out = process.argv[2] ?? "screenshots";
+const port = 8183;
+const url = `http://127.0.0.1:${port}/`;
+mkdirSync(out, { recursive: true });
+const server = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", "dist", String(port)], { stdio: "ignore" });
+try {
+  for (let i = 0; i < 50; ++i) {
+    try {
+      if ((await fetch(url)).ok) break;
+    } catch {
+      await sleep(100);
+    }
+  }
+  const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium" });
+  const shots = [];
+  for (const [language, locale] of [["it", "it-IT"], ["en", "en-GB"]]) {
+    for (const colorScheme of ["light", "dark"]) {
+      for (const [screen, viewport] of [["1920", { width: 1920, height: 1080 }], ["360", { width: 360, height: 760 }]]) {
+        shots.push({ name: `web_${language}_${colorScheme}_${screen}.png`, locale, colorScheme, viewport, fullPage: screen === "360" });
+      }
+    }
+  }
+  shots.push({ name: "web.png", locale: "it-IT", colorScheme: "light", viewport: { width: 1280, height: 960 }, fullPage: false });
+  for (const shot of shots) {
+    const page = await browser.newPage({ locale: shot.locale, colorScheme: shot.colorScheme, viewport: shot.viewport });
+    await page.goto(url);
+    await page.waitForSelector("body[data-ready]");
+    await page.fill("#Text1", "500");
+    await page.click("#Command1");
+    await page.fill("#stepBox", "25");
+    await page.locator("#Command1").focus();
+    await page.screenshot({ path: join(out, shot.name), fullPage: shot.fullPage });
+    await page.close();
+  }
+  await browser.close();
+  console.log(`${shots.length} screenshots in ${out}`);
+} finally {
+  server.kill();
+}

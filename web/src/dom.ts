@@ -1,0 +1,29 @@
+// Small helpers for building the page's elements.
+export function element<K extends keyof HTMLElementTagNameMap>(
+  tag: K,
+  attributes: Record<string, string> = {},
+  text = "",
+): HTMLElementTagNameMap[K] {
+  const made = document.createElement(tag);
+  for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
+  if (text) made.textContent = text;
+  return made;
+}
+
+const svgNamespace = "http://www.w3.org/2000/svg";
+
+export function svgElement(tag: string, attributes: Record<string, string | number> = {}, text = ""): SVGElement {
+  const made = document.createElementNS(svgNamespace, tag) as SVGElement;
+  for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, String(value));
+  if (text) made.textContent = text;
+  return made;
+}
+
+// Coordinates x, y, x, y... as an SVG points list, offset by (dx, dy).
+export function pointsText(coordinates: ArrayLike<number>, dx = 0, dy = 0): string {
+  let text = "";
+  for (let i = 0; i + 1 < coordinates.length; i += 2) {
+    text += `${(coordinates[i] + dx).toFixed(2)},${(coordinates[i + 1] + dy).toFixed(2)} `;
+  }
+  return text;
+}

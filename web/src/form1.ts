@@ -1,0 +1,104 @@
+// Form1: the eleven controls of the desktop window, where its layout puts
+// them (logical pixels of a 999 x 227 client area, 15 twips each, scaled to
+// the page), the button first in the tab order, and its compute command run
+// by the core.
+import type { Core } from "lavoro1-core";
+import { element } from "./dom";
+import { decimalSeparator, tr } from "./i18n";
+import { messageBox } from "./message_box";
+
+type Geometry = [left: number, top: number, width: number, height: number];
+
+// A failure that is no run-time error of the calculation, numbered as the
+// desktop's host layer numbers it.
+const internalErrorNumber = 51;
+
+function place(control: HTMLElement, [left, top, width, height]: Geometry): void {
+  control.style.setProperty("--left", String(left));
+  control.style.setProperty("--top", String(top));
+  control.style.setProperty("--width", String(width));
+  control.style.setProperty("--height", String(height));
+}
+
+// The range of steps, "da 1 a 500", from the core's pattern in the user's language.
+export function stepRangeText(core: Core): string {
+  return core.filledPattern(tr("calc", core.stepRangePattern()), String(core.minimumSteps()), String(core.maximumSteps()));
+}
+
+// The text of the warning the core refused a count with, in the user's language.
+function warningText(core: Core, warning: string): string {
+  if (warning === core.tooManyStepsWarning()) return tr("calc", "Risultati inattendibili!");
+  return core.filledPattern(tr("calc", "Inserire un numero di iterazioni %1."), stepRangeText(core), "");
+}
+
+function runtimeErrorText(core: Core, number: number, description: string): string {
+  return core.filledPattern(tr("runtime::host::messageBox", "Errore di run-time '%1':\n\n%2"), String(number), tr("runtime", description));
+}
+
+export function createForm1(core: Core): HTMLElement {
+  const context = "form::Form1";
+  const window = element("section", { class: "window form1-window", "aria-labelledby": "form1Title" });
+  window.append(element("h2", { class: "title-bar", id: "form1Title" }, "Form1"));
+  const form = element("form", { class: "form1", id: "Form1", novalidate: "", autocomplete: "off" });
+
+  // In the desktop's creation order, but for the button, which comes before
+  // the text box in the tab order.
+  const command1 = element("button", { id: "Command1", type: "submit" }, tr(context, "Calcola costante"));
+  place(command1, [200, 168, 193, 41]);
+  const text1 = element("input", { id: "Text1", type: "text", inputmode: "decimal", spellcheck: "false", value: "1" });
+  place(text1, [232, 40, 137, 25]);
+  const stepRange = stepRangeText(core);
+  const label9 = element("span", { id: "Label9", class: "caption", "aria-label": stepRange }, `  [${stepRange}]`);
+  place(label9, [376, 40, 137, 33]);
+  const label8 = element("span", { id: "Label8", class: "caption" }, tr(context, "Numero lati poligono inscritto e circoscritto"));
+  place(label8, [8, 104, 297, 49]);
+  const result = (id: string, name: string, geometry: Geometry) => {
+    const made = element("output", { id, class: "result", "aria-label": tr(context, name), "aria-live": "off" });
+    place(made, geometry);
+    return made;
+  };
+  const label7 = result("Label7", "Numero lati", [320, 120, 137, 25]);
+  const label6 = result("Label6", "Limite superiore", [848, 120, 137, 25]);
+  const lessThan = (id: string, geometry: Geometry) => {
+    const made = element("span", { id, class: "caption", role: "img", "aria-label": tr(context, "minore di") }, "<");
+    place(made, geometry);
+    return made;
+  };
+  const label5 = lessThan("Label5", [808, 120, 25, 25]);
+  const label4 = element("span", { id: "Label4", class: "caption" }, tr(context, "costante"));
+  place(label4, [720, 120, 81, 25]);
+  const label3 = lessThan("Label3", [696, 120, 17, 25]);
+  const label2 = result("Label2", "Limite inferiore", [552, 120, 137, 25]);
+  const label1 = element("label", { id: "Label1", class: "caption", for: "Text1" }, tr(context, "Numero iterazioni"));
+  place(label1, [24, 40, 193, 33]);
+  // Read once after each computation by screen readers.
+  const announcement = element("p", { id: "Form1Results", class: "visually-hidden", "aria-live": "polite", "aria-atomic": "true" });
+
+  form.append(command1, text1, label9, label8, label7, label6, label5, label4, label3, label2, label1, announcement);
+  window.append(form);
+
+  // Enter in the text box submits the form, as the button does.
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    let outcome;
+    try {
+      outcome = core.compute(text1.value, decimalSeparator);
+    } catch {
+      messageBox(runtimeErrorText(core, internalErrorNumber, "Errore interno"));
+      return;
+    }
+    if (outcome.errorNumber !== 0) {
+      messageBox(runtimeErrorText(core, outcome.errorNumber, outcome.errorDescription));
+    } else if (!outcome.computed) {
+      messageBox(warningText(core, outcome.warning));
+    } else {
+      label7.value = outcome.sides;
+      label2.value = outcome.lowerBound;
+      label6.value = outcome.upperBound;
+      announcement.textContent =
+        `${tr(context, "Numero lati")} ${outcome.sides}; ${tr(context, "Limite inferiore")} ${outcome.lowerBound}; ` +
+        `${tr(context, "Limite superiore")} ${outcome.upperBound}`;
+    }
+  });
+  return window;
+}

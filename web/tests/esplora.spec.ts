@@ -1,0 +1,64 @@
+// Esplora in the page: the step from the number field or the slider, the
+// drawing, table, chart and note that follow it, and the downloads.
+import { readFileSync } from "node:fs";
+import { expect, test, type Page } from "@playwright/test";
+import { open } from "./page";
+
+async function expectStep(page: Page, step: number, sides: string): Promise<void> {
+  await expect(page.locator("#stepBox")).toHaveValue(String(step));
+  await expect(page.locator("#stepSlider")).toHaveValue(String(step));
+  await expect(page.locator("#drawing text").first()).toHaveText(`Passo ${step}: poligoni di ${sides} lati`);
+  await expect(page.locator("#stepTable")).toHaveAttribute("aria-rowcount", String(step + 1));
+  await expect(page.locator("#stepTable tr.current td").first()).toHaveText(String(step));
+  await expect(page.locator("#stepTable tr.current")).toBeInViewport();
+}
+
+test("opens at step 3 and follows the number field and the slider", async ({ page }) => {
+  await open(page);
+  await expectStep(page, 3, "24");
+  await expect(page.locator("#stepTable tr.current td")).toHaveText(["3", "2,400E+01", "3,13262861", "3,15965994", "2,703E-02"]);
+  await page.locator("#stepBox").fill("60");
+  await expectStep(page, 60, "3,459E+18");
+  await expect(page.locator("#drawing text").last()).toHaveText(/^× [0-9],[0-9]{2}·10[⁰¹²³⁴⁵⁶⁷⁸⁹]+ verso il centro$/);
+  await expect(page.locator("#note")).toContainText("Dal passo 26");
+  await page.locator("#stepSlider").focus();
+  await page.keyboard.press("ArrowLeft");
+  await expectStep(page, 59, "1,729E+18");
+  await page.keyboard.press("End");
+  await expectStep(page, 500, "9,820E+150");
+  await page.locator("#stepBox").fill("2");
+  await expectStep(page, 2, "12");
+  await expect(page.locator("#note")).toContainText("Con 26 passi o più");
+  // The inset: the circle and both polygons, clipped to its frame.
+  await expect(page.locator("#drawing g[clip-path] polyline")).toHaveCount(3);
+});
+
+test("a step outside 1 to 500 in the field is brought back into the range", async ({ page }) => {
+  await open(page);
+  await page.locator("#stepBox").fill("900");
+  await page.locator("#stepBox").press("Tab");
+  await expectStep(page, 500, "9,820E+150");
+});
+
+for (const [button, name, kind] of [
+  ["#saveDrawingSvg", "poligoni-passo-7.svg", "svg"],
+  ["#saveDrawingPng", "poligoni-passo-7.png", "png"],
+  ["#saveChartSvg", "convergenza-7-passi.svg", "svg"],
+  ["#saveChartPng", "convergenza-7-passi.png", "png"],
+]) {
+  test(`downloads ${name}`, async ({ page }) => {
+    await open(page);
+    await page.locator("#stepBox").fill("7");
+    const [download] = await Promise.all([page.waitForEvent("download"), page.locator(button).click()]);
+    expect(download.suggestedFilename()).toBe(name);
+    const file = readFileSync((await download.path())!);
+    if (kind === "svg") {
+      const text = file.toString("utf8");
+      expect(text).toMatch(/^<\?xml[^>]*>\n<svg[^>]* width="900" height="600"/);
+      expect(text).toContain(name.startsWith("poligoni") ? "Passo 7: poligoni di 384 lati" : "Cifre corrette di pi greco");
+    } else {
+      expect(file.subarray(1, 4).toString("latin1")).toBe("PNG");
+      expect([file.readUInt32BE(16), file.readUInt32BE(20)]).toEqual([900, 600]);
+    }
+  });
+}

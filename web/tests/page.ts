@@ -1,0 +1,32 @@
+// What the tests share: opening the page, Form1's fields, the native archimede.
+import { existsSync } from "node:fs";
+import { dirname, join, resolve } from "node:path";
+import { fileURLToPath } from "node:url";
+import { expect, type Page } from "@playwright/test";
+
+export async function open(page: Page): Promise<void> {
+  await page.goto("/");
+  await expect(page.locator("body[data-ready]")).toBeAttached();
+}
+
+export async function results(page: Page): Promise<string[]> {
+  return [await page.locator("#Label7").textContent(), await page.locator("#Label2").textContent(), await page.locator("#Label6").textContent()].map(
+    (text) => text ?? "",
+  );
+}
+
+export async function compute(page: Page, text: string): Promise<void> {
+  await page.locator("#Text1").fill(text);
+  await page.locator("#Command1").click();
+}
+
+// The native archimede the desktop build made, as web/scripts/build.mjs finds it.
+export function nativeArchimede(): string {
+  if (process.env.ARCHIMEDE) return process.env.ARCHIMEDE;
+  const root = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
+  for (const preset of ["ci", "release"]) {
+    const path = join(root, "build", preset, "bin", "archimede");
+    if (existsSync(path)) return path;
+  }
+  throw new Error("no native archimede: build it first (cmake --build --preset release --target archimede)");
+}

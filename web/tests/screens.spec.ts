@@ -1,0 +1,116 @@
+// Both languages, both schemes, the keyboard alone and a phone's width.
+import { expect, test, type Page } from "@playwright/test";
+import { compute, open, results } from "./page";
+
+test.describe("English", () => {
+  test.use({ locale: "en-GB" });
+  test("texts from the catalogues and the point as separator", async ({ page }) => {
+    await open(page);
+    await expect(page.locator("html")).toHaveAttribute("lang", "en");
+    await expect(page.locator("#Command1")).toHaveText("Compute pi");
+    await expect(page.locator("#Label1")).toHaveText("Number of steps");
+    await expect(page.locator("#Label9")).toHaveText("  [1 to 500]");
+    await expect(page.locator("#drawing text").first()).toHaveText("Step 3: polygons with 24 sides");
+    await expect(page.locator("#stepTable th")).toHaveText(["Step", "Sides", "Lower bound", "Upper bound", "Difference"]);
+    await compute(page, "2");
+    expect(await results(page)).toEqual(["1.200E+01", "3.10582854", "3.21539031"]);
+    await compute(page, "0");
+    await expect(page.locator("#messageBoxText")).toHaveText("Enter a number of steps from 1 to 500.");
+  });
+});
+
+test.describe("Italian after another language", () => {
+  test.use({ locale: "de-DE" });
+  test("is English with the comma of German", async ({ page }) => {
+    await open(page);
+    await expect(page.locator("#Command1")).toHaveText("Compute pi");
+    await compute(page, "2");
+    expect(await results(page)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
+  });
+});
+
+// The WCAG contrast of each text against the background it stands on.
+async function lowestContrast(page: Page): Promise<{ ratio: number; where: string }> {
+  return page.evaluate(() => {
+    const channels = (colour: string) => (colour.match(/[\d.]+/g) ?? []).map(Number);
+    const luminance = ([r, g, b]: number[]) =>
+      [r, g, b].map((c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4)).reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+    const background = (element: Element | null): number[] => {
+      for (; element; element = element.parentElement) {
+        const rgba = channels(getComputedStyle(element).backgroundColor);
+        if (rgba.length === 3 || (rgba.length === 4 && rgba[3] > 0)) return rgba;
+      }
+      return [255, 255, 255];
+    };
+    let lowest = { ratio: 21, where: "" };
+    for (const element of document.querySelectorAll("#app *")) {
+      if (!(element instanceof HTMLElement) || !element.textContent?.trim() || element.children.length > 0) continue;
+      if (element.closest(".visually-hidden") || element.offsetParent === null) continue;
+      const [a, b] = [luminance(channels(getComputedStyle(element).color)), luminance(background(element))];
+      const ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+      if (ratio < lowest.ratio) lowest = { ratio, where: element.id || element.tagName };
+    }
+    return lowest;
+  });
+}
+
+for (const colorScheme of ["light", "dark"] as const) {
+  test.describe(() => {
+    test.use({ colorScheme });
+    test(`${colorScheme}: every text at least 4.5:1`, async ({ page }) => {
+      await open(page);
+      await page.locator("#Command1").click();
+      const background = await page.locator(".window").first().evaluate((e) => getComputedStyle(e).backgroundColor);
+      expect(background).toBe(colorScheme === "dark" ? "rgb(30, 30, 30)" : "rgb(255, 255, 255)");
+      const lowest = await lowestContrast(page);
+      expect(lowest.ratio, lowest.where).toBeGreaterThanOrEqual(4.5);
+    });
+  });
+}
+
+test("the keyboard alone computes, answers the box and moves Esplora", async ({ page }) => {
+  await open(page);
+  await page.keyboard.press("Enter");
+  await expect(page.locator("#Label7")).toHaveText("6,000E+00");
+  await page.keyboard.press("Tab");
+  await expect(page.locator("#Text1")).toBeFocused();
+  await page.keyboard.press("ControlOrMeta+A");
+  await page.keyboard.type("501");
+  await page.keyboard.press("Enter");
+  await expect(page.locator("#messageBox")).toHaveJSProperty("open", true);
+  await page.keyboard.press("Enter");
+  await expect(page.locator("#messageBox")).toHaveJSProperty("open", false);
+  await expect(page.locator("#Text1")).toBeFocused();
+  await page.keyboard.press("ControlOrMeta+A");
+  await page.keyboard.type("5");
+  await page.keyboard.press("Enter");
+  await expect(page.locator("#Label7")).toHaveText("9,600E+01");
+  await page.keyboard.press("Tab");
+  await expect(page.locator("#stepBox")).toBeFocused();
+  await page.keyboard.press("ArrowUp");
+  await expect(page.locator("#stepSlider")).toHaveValue("4");
+  await page.keyboard.press("Tab");
+  await expect(page.locator("#stepSlider")).toBeFocused();
+  await page.keyboard.press("PageUp");
+  await expect(page.locator("#stepBox")).not.toHaveValue("4");
+  await page.keyboard.press("Tab");
+  await expect(page.locator("#saveDrawingSvg")).toBeFocused();
+});
+
+test.describe("phone", () => {
+  test.use({ viewport: { width: 360, height: 740 } });
+  test("360 px wide: nothing wider than the screen, every control of Form1 in it", async ({ page }) => {
+    await open(page);
+    await page.locator("#Command1").click();
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(360);
+    for (const id of ["Label1", "Text1", "Label9", "Command1", "Label8", "Label7", "Label2", "Label3", "Label4", "Label5", "Label6", "stepBox", "stepSlider"]) {
+      const box = (await page.locator(`#${id}`).boundingBox())!;
+      expect(box.x, id).toBeGreaterThanOrEqual(0);
+      expect(box.x + box.width, id).toBeLessThanOrEqual(360);
+    }
+    // The results are shown whole.
+    for (const id of ["Label7", "Label2", "Label6"]) {
+      expect(await page.locator(`#${id}`).evaluate((e) => e.scrollWidth <= e.clientWidth), id).toBe(true);
+    }
+  });
+});
