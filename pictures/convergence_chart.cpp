@@ -26,13 +26,14 @@ QFont chartFont(int pixels, bool bold = false) {
     return font;
 }
 
-// A tick interval of 1, 2 or 5 times a power of ten giving at most ten ticks.
-double tickInterval(double span) {
+// A tick interval of 1, 2 or 5 times a power of ten giving at most mostTicks
+// intervals.
+double tickInterval(double span, int mostTicks) {
     double interval = 1.0;
     for (const double scale : {1.0, 10.0, 100.0, 1000.0}) {
         for (const double base : {1.0, 2.0, 5.0}) {
             interval = base * scale;
-            if (span / interval <= 10.0) {
+            if (span / interval <= mostTicks) {
                 return interval;
             }
         }
@@ -41,6 +42,12 @@ double tickInterval(double span) {
 }
 
 constexpr int markedPointsUpTo = 60;
+
+// The step axis has at most ten intervals, and each at least this many
+// pixels wide, so that labels up to "500" never crowd into ellipses when the
+// chart is small.
+constexpr int mostStepTicks = 10;
+constexpr double leastStepTickPixels = 40.0;
 
 // The digit axis runs from lowestDigits, under every binary64 point (the
 // width's first has 0.33 digits), to a little over the highest point shown,
@@ -98,6 +105,18 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
         addMarkerSeries();
     }
     applyColours();
+    // The plot's width, known once the chart is laid out, decides how many
+    // step labels fit.
+    connect(this, &QChart::plotAreaChanged, this, [this] { fitStepTicks(); });
+}
+
+void ConvergenceChart::fitStepTicks() {
+    const double lastStep = std::max(shown_, 2);
+    const double width = plotArea().width();
+    const int mostTicks =
+        width > 0.0 ? std::clamp(static_cast<int>(width / leastStepTickPixels), 1, mostStepTicks)
+                    : mostStepTicks;
+    setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0, mostTicks));
 }
 
 void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
@@ -157,8 +176,7 @@ void ConvergenceChart::setShownSteps(int count) {
         lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
     }
     const double top = std::max(fewestTopDigits, highest * headroom);
-    const double lastStep = std::max(shown_, 2);
-    setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0));
+    fitStepTicks();
     digitAxis_->setRange(lowestDigits, top);
 
     if (runOutStep_) {

@@ -50,6 +50,7 @@ public:
 private:
     void applyColours();
     void addMarkerSeries();
+    void fitStepTicks();
 
     std::vector<calc::DigitSeries> series_;
     std::vector<QLineSeries*> lines_;

@@ -4,6 +4,7 @@
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFontMetricsF>
@@ -14,6 +15,7 @@
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QValueAxis>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -384,3 +386,21 @@ TEST_F(PictureFiles, RefusesAnUnknownExtensionAndWritesNothing) {
 }
 
 } // namespace
+
+// Step labels up to "500" need about 30 pixels each: a narrow chart labels
+// fewer steps rather than eliding them, and a wide one still labels ten.
+TEST_F(PictureFiles, StepLabelsHaveRoomAtEveryWidth) {
+    for (const int width : {320, 500, 900, 1600}) {
+        SCOPED_TRACE(width);
+        const std::unique_ptr<pictures::ConvergenceChart> chart = chartOf(500);
+        chart->resize(width, 400);
+        QApplication::processEvents();
+        const auto* axis = qobject_cast<QValueAxis*>(chart->axes(Qt::Horizontal).front());
+        const double intervals = 499.0 / axis->tickInterval();
+        EXPECT_GE(chart->plotArea().width() / intervals, 30.0);
+        EXPECT_LE(intervals, 10.0);
+        if (width >= 900) {
+            EXPECT_EQ(axis->tickInterval(), 50.0);
+        }
+    }
+}
