@@ -27,6 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # font that stands in for the window's design font.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# Qt's own texts in Italian (the file dialog's and message boxes' buttons),
+# read from Qt's translations folder at run time; without them those buttons
+# are English and all else works.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 # copyright and changelog.Debian.gz belong to the package only: component
 # "debian", left out of a plain `cmake --install` and added to the package
