@@ -105,6 +105,19 @@ protected:
 std::deque<Ball>* Remainder::halfPerimeters_ = nullptr;
 std::deque<Ball>* Remainder::squares_ = nullptr;
 
+// error = T - limit is negative, and bound lies between |error| and 2|error|.
+void expectNegativeAndBoundedWithinTwice(arb_srcptr error, mag_srcptr bound) {
+    EXPECT_TRUE(arb_is_negative(error));
+    Mag above, below;
+    arb_get_mag(above, error);
+    arb_get_mag_lower(below, error);
+    EXPECT_LE(mag_cmp(above, bound), 0)
+        << "bound 2^" << mag_get_d_log2_approx(bound) << " below the remainder 2^"
+        << mag_get_d_log2_approx(above);
+    mag_mul_2exp_si(below, below, 1);
+    EXPECT_LE(mag_cmp(bound, below), 0) << "bound 2^" << mag_get_d_log2_approx(bound);
+}
+
 TEST_F(Remainder, BoundIsNeverBelowTheTrueRemainderAndAtMostTwiceIt) {
     Ball piAbove, pi, entry, tabled, error;
     certified::richardson::provenPiAbove(piAbove);
@@ -120,16 +133,8 @@ TEST_F(Remainder, BoundIsNeverBelowTheTrueRemainderAndAtMostTwiceIt) {
             arb_sub(error, entry, pi, precision);
             // The remainder's terms alternate and shrink, the first negative
             // (docs/richardson-remainder.md, section 9): T below pi.
-            EXPECT_TRUE(arb_is_negative(error));
-            Mag above, below;
-            arb_get_mag(above, error);
-            arb_get_mag_lower(below, error);
-            EXPECT_LE(mag_cmp(above, bound), 0)
-                << "bound 2^" << mag_get_d_log2_approx(bound) << " below the remainder 2^"
-                << mag_get_d_log2_approx(above);
             // 3.15 for pi costs (3.15/pi)^(2m+3) < 1.4 up to depth 60.
-            mag_mul_2exp_si(below, below, 1);
-            EXPECT_LE(mag_cmp(bound, below), 0) << "bound 2^" << mag_get_d_log2_approx(bound);
+            expectNegativeAndBoundedWithinTwice(error, bound);
 
             // The division-free table gives the same entry.
             certified::richardson::Table table(precision);
@@ -160,15 +165,7 @@ TEST_F(Remainder, SquaresBoundIsNeverBelowTheTrueRemainderAndAtMostTwiceIt) {
             ASSERT_LT(-mag_get_d_log2_approx(bound), static_cast<double>(precision) / 2);
             lagrangeEntry(entry, *squares_, row, depth);
             arb_sub(error, entry, piSquared, precision);
-            EXPECT_TRUE(arb_is_negative(error));
-            Mag above, below;
-            arb_get_mag(above, error);
-            arb_get_mag_lower(below, error);
-            EXPECT_LE(mag_cmp(above, bound), 0)
-                << "bound 2^" << mag_get_d_log2_approx(bound) << " below the remainder 2^"
-                << mag_get_d_log2_approx(above);
-            mag_mul_2exp_si(below, below, 1);
-            EXPECT_LE(mag_cmp(bound, below), 0) << "bound 2^" << mag_get_d_log2_approx(bound);
+            expectNegativeAndBoundedWithinTwice(error, bound);
         }
     }
 }
