@@ -145,5 +145,9 @@
         <source>Poligono circoscritto</source>
         <translation>Circumscribed polygon</translation>
     </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Each step: side ÷ 2, gap ÷ 4</translation>
+    </message>
 </context>
 </TS>
