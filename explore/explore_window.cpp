@@ -1,7 +1,9 @@
 #include "explore/explore_window.hpp"
 
+#include "explore/lesson_panel.hpp"
 #include "explore/step_table_model.hpp"
 #include "lavoro1/project_info.hpp"
+#include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
@@ -200,6 +202,14 @@ void ExploreWindow::createViews() {
     note_->setObjectName(QStringLiteral("note"));
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    // The chart's last three series are the certified methods'.
+    const std::vector<calc::DigitSeries>& series = chart_->digitSeries();
+    lesson_ = new LessonPanel(
+        decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0),
+        {series.end() - std::min<std::ptrdiff_t>(3, std::ssize(series)), series.end()},
+        pictures::certifiedDigits, this);
+    lesson_->setObjectName(QStringLiteral("lesson"));
 }
 
 // The controls in a row above the drawing beside the table over the chart,
@@ -222,9 +232,15 @@ void ExploreWindow::layOut() {
     tableChart_->addWidget(table_);
     tableChart_->addWidget(chartColumn);
     tableChart_->setStretchFactor(1, 1);
+    drawingLesson_ = new QSplitter(Qt::Vertical, this);
+    drawingLesson_->setObjectName(QStringLiteral("drawingLessonSplitter"));
+    drawingLesson_->addWidget(drawing_);
+    drawingLesson_->addWidget(lesson_);
+    drawingLesson_->setStretchFactor(0, 1);
+    drawingLesson_->setStretchFactor(1, 1);
     views_ = new QSplitter(Qt::Horizontal, this);
     views_->setObjectName(QStringLiteral("viewsSplitter"));
-    views_->addWidget(drawing_);
+    views_->addWidget(drawingLesson_);
     views_->addWidget(tableChart_);
     views_->setStretchFactor(0, 1);
     views_->setStretchFactor(1, 1);
@@ -238,6 +254,7 @@ void ExploreWindow::layOut() {
     setTabOrder(stepSlider_, saveDrawingButton_);
     setTabOrder(saveDrawingButton_, saveChartButton_);
     setTabOrder(saveChartButton_, table_);
+    setTabOrder(table_, lesson_);
     stepBox_->setFocus();
 }
 
@@ -266,6 +283,7 @@ void ExploreWindow::stepChanged(int step) {
         stepSlider_->setValue(step);
     }
     drawing_->setStep(step);
+    lesson_->setStep(step);
     model_->setShownRows(step);
     // The step's row is the table's last: selected and scrolled into view,
     // wherever the table was scrolled before.

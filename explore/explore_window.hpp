@@ -33,6 +33,7 @@ class ConvergenceChart;
 
 namespace explore {
 
+class LessonPanel;
 class StepTableModel;
 
 // The size of the window's contents when it remembers none and the screen
@@ -143,8 +144,10 @@ private:
     StepTableView* table_ = nullptr;
     QChartView* chartView_ = nullptr;
     QLabel* note_ = nullptr;
-    QSplitter* views_ = nullptr;      // the drawing | the table over the chart
-    QSplitter* tableChart_ = nullptr; // the table / the chart
+    LessonPanel* lesson_ = nullptr;
+    QSplitter* drawingLesson_ = nullptr; // the drawing / the lesson
+    QSplitter* views_ = nullptr;         // the above | the table over the chart
+    QSplitter* tableChart_ = nullptr;    // the table / the chart
 };
 
 } // namespace explore

@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>explore::LessonPanel</name>
+    <message>
+        <source>Come funziona</source>
+        <translation>How it works</translation>
+    </message>
+</context>
+<context>
     <name>explore::PolygonView</name>
     <message>
         <source>Disegno dei poligoni</source>

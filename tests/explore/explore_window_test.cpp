@@ -29,6 +29,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -540,8 +541,17 @@ testing_support::ShownTexts everyText(const explore::ExploreWindow& window) {
     for (int i = 0; i < 3; ++i) {
         texts["drawing legend " + std::to_string(i)] = scene.legend[i];
     }
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         texts["drawing inset " + std::to_string(i)] = scene.insetCaption[i];
+    }
+    // One entry a paragraph, so that an untranslated one is named; the
+    // formulas ("a = √(1 − h²) ...") are the same in every language.
+    const QStringList lesson =
+        window.findChild<QTextBrowser*>(QStringLiteral("lesson"))->toPlainText().split('\n');
+    for (qsizetype i = 0; i < lesson.size(); ++i) {
+        if (!lesson[i].contains(QLatin1String(" = "))) {
+            texts["lesson " + std::to_string(i)] = lesson[i];
+        }
     }
     return texts;
 }
