@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
@@ -205,10 +206,20 @@ void ExploreWindow::createViews() {
 
     // The chart's last three series are the certified methods'.
     const std::vector<calc::DigitSeries>& series = chart_->digitSeries();
-    lesson_ = new LessonPanel(
-        decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0),
-        {series.end() - std::min<std::ptrdiff_t>(3, std::ssize(series)), series.end()},
-        pictures::certifiedDigits, this);
+    std::vector<calc::DigitSeries> proven(
+        series.end() - std::min<std::ptrdiff_t>(3, std::ssize(series)), series.end());
+    model_->setProvenSeries(proven);
+    provenBox_ = new QCheckBox(tr("&Cifre dimostrate nella tabella"), this);
+    provenBox_->setObjectName(QStringLiteral("provenDigits"));
+    provenBox_->setAccessibleDescription(
+        tr("Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, "
+           "gli stessi numeri del grafico"));
+    chartView_->setAccessibleDescription(
+        tr("Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, "
+           "limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da "
+           "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
+    lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0),
+                              std::move(proven), pictures::certifiedDigits, this);
     lesson_->setObjectName(QStringLiteral("lesson"));
 }
 
@@ -227,6 +238,7 @@ void ExploreWindow::layOut() {
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(chartView_, 1);
     chartLayout->addWidget(note_);
+    chartLayout->addWidget(provenBox_);
     tableChart_ = new QSplitter(Qt::Vertical, this);
     tableChart_->setObjectName(QStringLiteral("tableChartSplitter"));
     tableChart_->addWidget(table_);
@@ -254,13 +266,18 @@ void ExploreWindow::layOut() {
     setTabOrder(stepSlider_, saveDrawingButton_);
     setTabOrder(saveDrawingButton_, saveChartButton_);
     setTabOrder(saveChartButton_, table_);
-    setTabOrder(table_, lesson_);
+    setTabOrder(table_, provenBox_);
+    setTabOrder(provenBox_, lesson_);
     stepBox_->setFocus();
 }
 
 void ExploreWindow::createConnections() {
     connect(stepBox_, &QSpinBox::valueChanged, this, &ExploreWindow::stepChanged);
     connect(stepSlider_, &QSlider::valueChanged, this, &ExploreWindow::stepChanged);
+    connect(provenBox_, &QCheckBox::toggled, this, [this](bool shown) {
+        model_->setProvenShown(shown);
+        table_->resizeColumnsToContents();
+    });
     connect(saveDrawingButton_, &QPushButton::clicked, this,
             [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveDrawingClicked); });
     connect(saveChartButton_, &QPushButton::clicked, this,

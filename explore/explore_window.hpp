@@ -20,6 +20,7 @@
 #include <vector>
 
 class QChartView;
+class QCheckBox;
 class QFileDialog;
 class QLabel;
 class QPushButton;
@@ -144,6 +145,7 @@ private:
     StepTableView* table_ = nullptr;
     QChartView* chartView_ = nullptr;
     QLabel* note_ = nullptr;
+    QCheckBox* provenBox_ = nullptr;
     LessonPanel* lesson_ = nullptr;
     QSplitter* drawingLesson_ = nullptr; // the drawing / the lesson
     QSplitter* views_ = nullptr;         // the above | the table over the chart

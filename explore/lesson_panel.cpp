@@ -42,17 +42,6 @@ QString formulaTable(const std::vector<calc::LessonFormula>& formulas) {
 
 } // namespace
 
-int provenDigitsAt(const calc::DigitSeries& series, int step) {
-    int digits = 0;
-    for (const calc::DigitPoint& point : series.points) {
-        if (point.step > step) {
-            break;
-        }
-        digits = static_cast<int>(point.digits);
-    }
-    return digits;
-}
-
 LessonPanel::LessonPanel(std::string decimalSeparator, int runOutStep,
                          std::vector<calc::DigitSeries> proven, int aimedAt, QWidget* parent)
     : QTextBrowser(parent), decimalSeparator_(std::move(decimalSeparator)), runOutStep_(runOutStep),
@@ -84,7 +73,8 @@ void LessonPanel::setStep(int step) {
 
 void LessonPanel::showStep() {
     const auto provenBy = [this](std::size_t method) {
-        return method < proven_.size() ? provenDigitsAt(proven_[method], step_) : 0;
+        return method < proven_.size() ? static_cast<int>(calc::digitsAt(proven_[method], step_))
+                                       : 0;
     };
     const calc::ProvenDigits proven{.doubling = provenBy(0),
                                     .huygens = provenBy(1),

@@ -38,8 +38,4 @@ private:
     bool large_ = false;
 };
 
-// The digits series proves with the polygons up to step: its last point
-// at or before step, 0 before its first.
-int provenDigitsAt(const calc::DigitSeries& series, int step);
-
 } // namespace explore

@@ -9,6 +9,7 @@
 #include "calc/digits.hpp"
 
 #include <QChart>
+#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -38,6 +39,9 @@ public:
     void setShownSteps(int count);
     int shownSteps() const { return shown_; }
 
+    // A point as its tooltip names it: "Limite inferiore, passo 5: 3.3 cifre".
+    static QString pointText(const QString& series, QPointF point);
+
     // The one line written under the chart.
     QString note() const;
 
@@ -45,6 +49,7 @@ public:
     void setDark(bool dark);
 
     const std::vector<calc::DigitSeries>& digitSeries() const { return series_; }
+    const std::vector<QLineSeries*>& lines() const { return lines_; }
     std::optional<int> runOutStep() const { return runOutStep_; }
 
 private:

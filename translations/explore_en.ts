@@ -67,6 +67,18 @@
         <source>convergenza-%1-passi.svg</source>
         <translation>convergence-%1-steps.svg</translation>
     </message>
+    <message>
+        <source>&amp;Cifre dimostrate nella tabella</source>
+        <translation>&amp;Proven digits in the table</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
+        <translation>Adds to the table the digits each method proves at each step, the same numbers as the chart&apos;s</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Correct digits of pi at each step, on a logarithmic scale: lower bound, upper bound and width in binary64, and digits proven by doubling, by Huygens and by Richardson. The same digits are in the table, with Proven digits.</translation>
+    </message>
 </context>
 <context>
     <name>explore::LessonPanel</name>

@@ -43,6 +43,10 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>From step %1 the binary64 lower bound exceeds pi: rounding has used up the format&apos;s 16 or so digits.</translation>
     </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, step %2: %3 digits</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QChartView>
 #include <QClipboard>
 #include <QFileDialog>
@@ -290,6 +291,36 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
     EXPECT_GE(digitsAt(*lineNamed(window->chart(), QStringLiteral("Dimostrate: richardson")), 28),
               pictures::certifiedDigits)
         << "the target reached, on a digit axis that binary64's 16 digits share";
+}
+
+// The chart's text alternative: ticked, the table adds the digits each
+// method proves, from the race itself; past its end, at least its target.
+TEST_F(ExploreWindowTest, TableShowsTheDigitsEachMethodProvesWhenAsked) {
+    open(30);
+    auto* proven = control<QCheckBox>("provenDigits");
+    QTest::mouseClick(proven, Qt::LeftButton, {}, QPoint(8, proven->height() / 2));
+    ASSERT_EQ(table()->model()->columnCount(), 8);
+    const struct {
+        certified::Method method;
+        const char* header;
+    } columns[] = {{certified::Method::Doubling, "Dimostrate: raddoppi"},
+                   {certified::Method::Huygens, "Dimostrate: huygens"},
+                   {certified::Method::Richardson, "Dimostrate: richardson"}};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(columns[i].header);
+        EXPECT_EQ(table()->model()->headerData(5 + i, Qt::Horizontal).toString(),
+                  QString::fromUtf8(columns[i].header));
+        const auto race = certified::race(columns[i].method, pictures::certifiedDigits);
+        for (const int step : {1, 12, 30}) {
+            const QString expected =
+                static_cast<std::size_t>(step) <= race.size()
+                    ? QString::number(race[static_cast<std::size_t>(step - 1)].provenDigits)
+                    : QStringLiteral("≥ %1").arg(race.back().provenDigits);
+            EXPECT_EQ(cell(step - 1, 5 + i), expected) << "step " << step;
+        }
+    }
+    proven->click();
+    EXPECT_EQ(table()->model()->columnCount(), 5);
 }
 
 TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
