@@ -13,8 +13,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
