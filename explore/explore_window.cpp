@@ -1,6 +1,9 @@
 #include "explore/explore_window.hpp"
 
+#include "calc/compute_command.hpp"
+#include "calc/drawing.hpp"
 #include "explore/lesson_panel.hpp"
+#include "explore/play_controls.hpp"
 #include "explore/step_table_model.hpp"
 #include "lavoro1/project_info.hpp"
 #include "pictures/certified_series.hpp"
@@ -11,7 +14,9 @@
 #include "runtime/host/locale.hpp"
 #include "runtime/host/translation.hpp"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -28,6 +33,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -168,6 +174,14 @@ void ExploreWindow::createStepControls() {
     saveChartButton_ = new QPushButton(tr("Salva &grafico..."), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChart"));
     saveChartButton_->setAccessibleName(tr("Salva il grafico"));
+    play_ = new PlayControls(this);
+    play_->setObjectName(QStringLiteral("playControls"));
+    bounds_ = new QLabel(this);
+    bounds_->setObjectName(QStringLiteral("bounds"));
+    bounds_->setAccessibleName(tr("Passo e limiti"));
+    bounds_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bounds_->setWordWrap(true);
+    bounds_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // The drawing, the table and the chart with its note.
@@ -258,14 +272,20 @@ void ExploreWindow::layOut() {
     views_->setStretchFactor(1, 1);
     views_->setSizes({680, 600});
 
+    auto* playRow = new QHBoxLayout;
+    playRow->addWidget(play_);
+    playRow->addWidget(bounds_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addLayout(playRow);
     layout->addWidget(views_, 1);
 
     setTabOrder(stepBox_, stepSlider_);
     setTabOrder(stepSlider_, saveDrawingButton_);
+    setTabOrder(saveChartButton_, play_->firstInTabOrder());
+    setTabOrder(play_->lastInTabOrder(), table_);
     setTabOrder(saveDrawingButton_, saveChartButton_);
-    setTabOrder(saveChartButton_, table_);
     setTabOrder(table_, provenBox_);
     setTabOrder(provenBox_, lesson_);
     stepBox_->setFocus();
@@ -274,6 +294,21 @@ void ExploreWindow::layOut() {
 void ExploreWindow::createConnections() {
     connect(stepBox_, &QSpinBox::valueChanged, this, &ExploreWindow::stepChanged);
     connect(stepSlider_, &QSlider::valueChanged, this, &ExploreWindow::stepChanged);
+    connect(play_, &PlayControls::stepRequested, this, &ExploreWindow::setStep);
+    // Space plays and pauses wherever the focus is, but in a field that
+    // takes text (the step's spin box), which keeps its keys, and on a
+    // button or check box, which it presses as ever.
+    auto* playPause = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(playPause, &QShortcut::activated, this, [this] {
+        if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
+            button->click();
+            return;
+        }
+        play_->toggle();
+    });
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this,
+            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
     connect(provenBox_, &QCheckBox::toggled, this, [this](bool shown) {
         model_->setProvenShown(shown);
         table_->resizeColumnsToContents();
@@ -301,6 +336,8 @@ void ExploreWindow::stepChanged(int step) {
     }
     drawing_->setStep(step);
     lesson_->setStep(step);
+    play_->setCurrentStep(step);
+    announceStep(step);
     model_->setShownRows(step);
     // The step's row is the table's last: selected and scrolled into view,
     // wherever the table was scrolled before.
@@ -310,7 +347,34 @@ void ExploreWindow::stepChanged(int step) {
     table_->scrollTo(row);
     chart_->setShownSteps(step);
     note_->setText(chart_->note());
-    stepSlider_->setAccessibleDescription(tr("Passo %1").arg(step));
+}
+
+// What a screen reader says of a step, in reading order: the sides, then
+// lower < pi < upper. Qt's labels offer no text over AT-SPI, so it is also
+// the label's description, and each new one is announced.
+void ExploreWindow::announceStep(int step) {
+    const calc::StepRow& row = (*rows_)[static_cast<std::size_t>(step - 1)];
+    const QString text =
+        tr("Passo %1: %2 lati, %3 < π < %4")
+            .arg(step)
+            .arg(QString::fromStdString(calc::drawnSidesText(step, decimalSeparator_)),
+                 QString::fromStdString(calc::formatBound(row.lowerBound, decimalSeparator_)),
+                 QString::fromStdString(calc::formatBound(row.upperBound, decimalSeparator_)));
+    bounds_->setText(text);
+    bounds_->setAccessibleDescription(text);
+    stepSlider_->setAccessibleDescription(text);
+    QAccessibleValueChangeEvent event(bounds_, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ExploreWindow::setLarge(bool large) {
+    lesson_->setLarge(large);
+    QFont shown = font();
+    if (large) {
+        shown.setPixelSize(largeTypePixels);
+        shown.setBold(true);
+    }
+    bounds_->setFont(shown);
 }
 
 QString ExploreWindow::saveDrawing(const QString& path, QSize size) const {
@@ -369,6 +433,9 @@ void ExploreWindow::saveChartClicked() {
 void ExploreWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) {
         applyPalette();
+    }
+    if (event->type() == QEvent::WindowStateChange) {
+        setLarge(isFullScreen());
     }
     QWidget::changeEvent(event);
 }

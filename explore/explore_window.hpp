@@ -35,6 +35,7 @@ class ConvergenceChart;
 namespace explore {
 
 class LessonPanel;
+class PlayControls;
 class StepTableModel;
 
 // The size of the window's contents when it remembers none and the screen
@@ -43,6 +44,8 @@ inline constexpr QSize preferredWindowSize{1280, 800};
 // Pixels of a screen's work area kept free around a window that had to be
 // fitted, for the frame and title bar the window manager adds around it.
 inline constexpr int screenMargin = 32;
+// Type of the current bounds and the lesson in full screen, for a room.
+inline constexpr int largeTypePixels = 28;
 
 // wanted, the geometry of the window's contents, as it goes on a screen whose
 // work area is available: unchanged when it lies inside; otherwise no larger
@@ -130,6 +133,9 @@ private:
     void saveDrawingClicked();
     void saveChartClicked();
     void stepChanged(int step);
+    void announceStep(int step);
+    // Type for the back of a room, in full screen.
+    void setLarge(bool large);
 
     std::string decimalSeparator_;
     std::shared_ptr<const std::vector<calc::StepRow>> rows_;
@@ -146,6 +152,8 @@ private:
     QChartView* chartView_ = nullptr;
     QLabel* note_ = nullptr;
     QCheckBox* provenBox_ = nullptr;
+    PlayControls* play_ = nullptr;
+    QLabel* bounds_ = nullptr; // the step's sides and bounds
     LessonPanel* lesson_ = nullptr;
     QSplitter* drawingLesson_ = nullptr; // the drawing / the lesson
     QSplitter* views_ = nullptr;         // the above | the table over the chart

@@ -2,11 +2,13 @@
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
 #include "explore/explore_window.hpp"
+#include "explore/play_controls.hpp"
 #include "lavoro1/project_info.hpp"
 #include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/translation.hpp"
+#include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
 #include "tests/gui_support/shown_texts.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
@@ -16,6 +18,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLegendMarker>
@@ -342,11 +345,43 @@ TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
     EXPECT_TRUE(note->text().startsWith(QLatin1String("Dal passo 26 il limite inferiore")));
 }
 
+// --- Play ----------------------------------------------------------------------
+
+// Play goes on from the step shown, a step at a time, and stops at the
+// chosen one; Space pauses and goes on; reduced motion caps the speed.
+TEST_F(ExploreWindowTest, PlaysFromTheStepShownToTheChosenOneAndSpaceToggles) {
+    open(20);
+    auto* play = control<explore::PlayControls>("playControls");
+    control<QComboBox>("speed")->setCurrentIndex(std::ssize(explore::playSpeeds) - 1);
+    control<QSpinBox>("playTarget")->setValue(24);
+    std::vector<int> shown;
+    stepSlider()->setFocus();
+    QTest::keyClick(stepSlider(), Qt::Key_Space);
+    ASSERT_TRUE(play->playing());
+    while (play->playing()) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return window->step() != (shown.empty() ? 20 : shown.back()); }, 5000));
+        shown.push_back(window->step());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{21, 22, 23, 24}));
+    expectAllAt(24);
+
+    QTest::keyClick(stepSlider(), Qt::Key_Space);
+    EXPECT_TRUE(play->playing()) << "at the chosen step, from the first again";
+    EXPECT_EQ(window->step(), 1);
+    QTest::keyClick(stepSlider(), Qt::Key_Space);
+    EXPECT_FALSE(play->playing());
+
+    control<QCheckBox>("reducedMotion")->setChecked(true);
+    EXPECT_EQ(play->stepsPerSecond(), explore::reducedMotionSpeed);
+}
+
 // --- Keyboard, names, palette ------------------------------------------------
 
 TEST_F(ExploreWindowTest, TabVisitsTheControlsInOrderAndAltPFindsTheStep) {
     open();
-    const char* order[] = {"stepSlider", "saveDrawing", "saveChart", "table"};
+    const char* order[] = {"stepSlider", "saveDrawing", "saveChart",     "play",
+                           "speed",      "playTarget",  "reducedMotion", "table"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(name)) << name;
@@ -365,6 +400,37 @@ TEST_F(ExploreWindowTest, NamesEveryControlForAssistiveTechnology) {
         ASSERT_NE(accessible, nullptr);
         EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty());
     }
+}
+
+using Announcement = std::pair<QObject*, QAccessible::Event>;
+std::vector<Announcement>* announcements = nullptr;
+
+void recordAnnouncement(QAccessibleEvent* event) {
+    if (announcements != nullptr) {
+        announcements->emplace_back(event->object(), event->type());
+    }
+}
+
+// A step change is heard as sides, then lower < pi < upper, in the order it
+// reads, over the accessibility tree.
+TEST_F(ExploreWindowTest, AnnouncesTheSidesAndBoundsOfANewStepInReadingOrder) {
+    open(3);
+    testing_support::activateAccessibility();
+    ASSERT_TRUE(QAccessible::isActive());
+    std::vector<Announcement> seen;
+    announcements = &seen;
+    QAccessible::installUpdateHandler(recordAnnouncement);
+    typeStep(QStringLiteral("5"));
+    QAccessible::installUpdateHandler(nullptr);
+    announcements = nullptr;
+
+    auto* bounds = control<QLabel>("bounds");
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Announcement(bounds, QAccessible::ValueChanged)),
+              seen.end());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bounds)->text(QAccessible::Description),
+              "Passo 5: 96 lati, 3,14103195 < π < 3,14271460");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(stepSlider())->text(QAccessible::Description),
+              bounds->text());
 }
 
 TEST_F(ExploreWindowTest, FollowsADarkPalette) {
