@@ -4,6 +4,9 @@
 #include "runtime/host/translation.hpp"
 
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <utility>
 
@@ -26,18 +29,34 @@ QString filledText(const calc::LessonSection& section) {
     return text;
 }
 
-QString formulaTable(const std::vector<calc::LessonFormula>& formulas) {
-    if (formulas.empty()) {
-        return {};
+// A run of text in one style.
+struct Piece {
+    QString text;
+    bool italic = false;
+    bool bold = false;
+};
+
+QString htmlOf(const std::vector<Piece>& pieces) {
+    QString html;
+    for (const Piece& piece : pieces) {
+        QString text = piece.text.toHtmlEscaped();
+        if (piece.italic) {
+            text = QStringLiteral("<i>%1</i>").arg(text);
+        }
+        if (piece.bold) {
+            text = QStringLiteral("<b>%1</b>").arg(text);
+        }
+        html += text;
     }
-    QString html = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"2\">");
-    for (const calc::LessonFormula& formula : formulas) {
-        html += QStringLiteral("<tr><td><i>%1</i></td><td>= %2</td><td>= <b>%3</b></td></tr>")
-                    .arg(qString(formula.symbols).toHtmlEscaped(),
-                         qString(formula.numbers).toHtmlEscaped(),
-                         qString(formula.value).toHtmlEscaped());
+    return html;
+}
+
+QString plainOf(const std::vector<Piece>& pieces) {
+    QString text;
+    for (const Piece& piece : pieces) {
+        text += piece.text;
     }
-    return html + QStringLiteral("</table>");
+    return text;
 }
 
 } // namespace
@@ -58,6 +77,7 @@ void LessonPanel::setLarge(bool large) {
     shown.setPixelSize(large ? largePixels : normalPixels);
     setFont(shown);
     document()->setDefaultFont(shown);
+    document()->clear();
     if (step_ > 0) {
         showStep();
     }
@@ -71,6 +91,11 @@ void LessonPanel::setStep(int step) {
     showStep();
 }
 
+// The lesson as paragraphs: its heading, then each section's title, text and
+// formulas, one a paragraph. A new step changes the numbers only, so the
+// paragraphs that changed are rewritten in place and the document lays out
+// those alone: rebuilding it all at every step of a play would take longer
+// than a frame.
 void LessonPanel::showStep() {
     const auto provenBy = [this](std::size_t method) {
         return method < proven_.size() ? static_cast<int>(calc::digitsAt(proven_[method], step_))
@@ -80,17 +105,51 @@ void LessonPanel::showStep() {
                                     .huygens = provenBy(1),
                                     .richardson = provenBy(2),
                                     .aimedAt = aimedAt_};
+    std::vector<std::vector<Piece>> paragraphs;
     QString html = QStringLiteral("<h2>%1</h2>").arg(tr("Come funziona").toHtmlEscaped());
+    paragraphs.push_back({{tr("Come funziona")}});
     for (const calc::LessonSection& section :
          calc::lessonSections(step_, runOutStep_, proven, decimalSeparator_)) {
-        html += QStringLiteral("<h3>%1</h3><p>%2</p>")
-                    .arg(runtime::host::translateCoreText("calc", section.title).toHtmlEscaped(),
-                         filledText(section).toHtmlEscaped()) +
-                formulaTable(section.formulas);
+        const QString title = runtime::host::translateCoreText("calc", section.title);
+        html += QStringLiteral("<h3>%1</h3>").arg(title.toHtmlEscaped());
+        paragraphs.push_back({{title}});
+        paragraphs.push_back({{filledText(section)}});
+        html += QStringLiteral("<p>%1</p>").arg(htmlOf(paragraphs.back()));
+        for (const calc::LessonFormula& formula : section.formulas) {
+            paragraphs.push_back(
+                {{qString(formula.symbols), true},
+                 {QStringLiteral(" = ") + qString(formula.numbers) + QStringLiteral(" = ")},
+                 {qString(formula.value), false, true}});
+            html += QStringLiteral("<p>%1</p>").arg(htmlOf(paragraphs.back()));
+        }
     }
-    const int scrolled = verticalScrollBar()->value();
-    setHtml(html);
-    verticalScrollBar()->setValue(scrolled);
+
+    QTextDocument& shown = *document();
+    if (shown.blockCount() != static_cast<int>(paragraphs.size()) || shownFonts_ != large_) {
+        const int scrolled = verticalScrollBar()->value();
+        setHtml(html);
+        verticalScrollBar()->setValue(scrolled);
+        shownFonts_ = large_;
+        return;
+    }
+    QTextCursor cursor(&shown);
+    cursor.beginEditBlock();
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        const QTextBlock block = shown.findBlockByNumber(static_cast<int>(i));
+        if (block.text() == plainOf(paragraphs[i])) {
+            continue;
+        }
+        cursor.setPosition(block.position());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat format = cursor.charFormat();
+        cursor.removeSelectedText();
+        for (const Piece& piece : paragraphs[i]) {
+            format.setFontItalic(piece.italic);
+            format.setFontWeight(piece.bold ? QFont::Bold : QFont::Normal);
+            cursor.insertText(piece.text, format);
+        }
+    }
+    cursor.endEditBlock();
 }
 
 } // namespace explore

@@ -36,6 +36,7 @@ private:
     int aimedAt_ = 0;
     int step_ = 0;
     bool large_ = false;
+    bool shownFonts_ = false; // large_ when the document was last built
 };
 
 } // namespace explore
