@@ -100,15 +100,27 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
              "nuovo, per il teorema di Pitagora. Al passo %1:"),
          {stepText},
          recurrence(at, decimalSeparator)});
+    // From where binary64 runs out the computed p exceeds pi: the text says
+    // so rather than write an inequality the numbers beside it break.
+    const bool pastPi = distanceFromPi(at.lowerBound) > 0.0;
     sections.push_back(
         {LAVORO1_TRANSLATABLE("calc", "Perché p < π < P"),
-         LAVORO1_TRANSLATABLE(
-             "calc",
-             "Ogni lato inscritto è una corda, più corta dell'arco tra i suoi estremi. Ogni lato "
-             "circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell'arco "
-             "che copre. Sommando su tutti gli n lati, n · s < 2π < n · t, e dividendo per 2, "
-             "p < π < P a ogni passo. Al passo %1: %2 < π < %3, distanti %4; al passo dopo la "
-             "distanza sarà circa un quarto."),
+         pastPi ? LAVORO1_TRANSLATABLE(
+                      "calc",
+                      "Ogni lato inscritto è una corda, più corta dell'arco tra i suoi estremi. "
+                      "Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna "
+                      "più lunga dell'arco che copre. Sommando su tutti gli n lati, "
+                      "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
+                      "%1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare "
+                      "sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).")
+                : LAVORO1_TRANSLATABLE(
+                      "calc",
+                      "Ogni lato inscritto è una corda, più corta dell'arco tra i suoi estremi. "
+                      "Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna "
+                      "più lunga dell'arco che copre. Sommando su tutti gli n lati, "
+                      "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
+                      "%1: %2 < π < %3, distanti %4; al passo dopo la distanza sarà circa un "
+                      "quarto."),
          {stepText, number(at.lowerBound), number(at.upperBound),
           number(at.upperBound - at.lowerBound)},
          {}});

@@ -1,3 +1,4 @@
+#include "calc/digits.hpp"
 #include "calc/lesson.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
@@ -61,6 +62,9 @@ TEST(Lesson, FormulasShowTheCoresNumbersAtEachStep) {
         EXPECT_EQ(valueOf(formulas[4].value), row.upperBound);
         EXPECT_EQ(valueOf(sections.at(3).arguments.at(1)), row.lowerBound);
         EXPECT_EQ(valueOf(sections.at(3).arguments.at(2)), row.upperBound);
+        EXPECT_EQ(std::string(sections.at(3).pattern).find("%2 < π < %3") == std::string::npos,
+                  calc::distanceFromPi(row.lowerBound) > 0.0)
+            << "lower < pi < upper written only where the computed bounds hold it";
         if (step < calc::maximumSteps) {
             EXPECT_EQ(valueOf(formulas[6].value), calc::stepValues(step + 1).side);
         }
