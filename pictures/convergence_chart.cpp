@@ -239,10 +239,8 @@ void ConvergenceChart::setShownSteps(int count) {
             }
         }
         lines_[i]->replace(points);
-        // Points are marked while they stand apart, and a lone point (one
-        // step shown) has no line to draw without its mark.
-        lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
     }
+    showMarkers();
     const double top = std::max(fewestTopDigits, highest * headroom);
     fitStepTicks();
     digitAxis_->setRange(lowestDigits, top);
@@ -256,6 +254,16 @@ void ConvergenceChart::setShownSteps(int count) {
         runOutLine_->replace(
             QList<QPointF>{QPointF(*runOutStep_, lowestDigits), QPointF(*runOutStep_, top)});
         runOutPoint_->replace(QList<QPointF>{QPointF(*runOutStep_, runOutDigits_)});
+    }
+}
+
+// Points are marked while they stand apart, and a lone point (one step
+// shown) has no line to draw without its mark.
+void ConvergenceChart::showMarkers() {
+    const bool marked = shown_ <= markedPointsUpTo;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i]->setPointsVisible(marked);
+        lines_[i]->setLightMarker(marked && i < markers_.size() ? markers_[i] : QImage());
     }
 }
 
@@ -303,9 +311,13 @@ void ConvergenceChart::applyColours() {
     for (std::size_t i = 0; i < lines_.size() && i < calc::chartSeriesStyles.size(); ++i) {
         const calc::SeriesStyle& style = calc::chartSeriesStyles[i];
         lines_[i]->setPen(seriesPen(style, dark_));
-        lines_[i]->setLightMarker(
-            markerImage(style.marker, qColour(dark_ ? style.dark : style.light)));
     }
+    markers_.clear();
+    for (std::size_t i = 0; i < lines_.size() && i < calc::chartSeriesStyles.size(); ++i) {
+        const calc::SeriesStyle& style = calc::chartSeriesStyles[i];
+        markers_.push_back(markerImage(style.marker, qColour(dark_ ? style.dark : style.light)));
+    }
+    showMarkers();
     // The dark theme draws the eight minor lines of each decade as bright as
     // the major ones: keep them faint, as the light theme does.
     digitAxis_->setMinorGridLinePen(

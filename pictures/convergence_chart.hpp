@@ -9,6 +9,7 @@
 #include "calc/digits.hpp"
 
 #include <QChart>
+#include <QImage>
 #include <QPointF>
 #include <QString>
 
@@ -54,11 +55,13 @@ public:
 
 private:
     void applyColours();
+    void showMarkers();
     void addMarkerSeries();
     void fitStepTicks();
 
     std::vector<calc::DigitSeries> series_;
     std::vector<QLineSeries*> lines_;
+    std::vector<QImage> markers_; // each series' point marker, in the colours shown
     std::optional<int> runOutStep_;
     double runOutDigits_ = 0.0;
     QScatterSeries* runOutPoint_ = nullptr;
