@@ -29,6 +29,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -38,6 +39,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -128,6 +130,57 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void ChartView::keyPressEvent(QKeyEvent* event) {
+    const auto& lines = static_cast<const pictures::ConvergenceChart*>(chart())->lines();
+    if (lines.empty()) {
+        QChartView::keyPressEvent(event);
+        return;
+    }
+    const QPointF before =
+        index_ >= 0 && index_ < lines[series_]->count() ? lines[series_]->at(index_) : QPointF();
+    switch (event->key()) {
+    case Qt::Key_Right:
+        ++index_;
+        break;
+    case Qt::Key_Left:
+        index_ = std::max(0, index_ - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        const std::size_t count = lines.size();
+        series_ = (series_ + (event->key() == Qt::Key_Down ? 1 : count - 1)) % count;
+        // The nearest step the new series has.
+        index_ = 0;
+        for (int i = 0; i < lines[series_]->count(); ++i) {
+            if (lines[series_]->at(i).x() <= before.x()) {
+                index_ = i;
+            }
+        }
+        break;
+    }
+    default:
+        QChartView::keyPressEvent(event);
+        return;
+    }
+    index_ = std::clamp(index_, 0, std::max(0, lines[series_]->count() - 1));
+    showFocusedPoint();
+    event->accept();
+}
+
+void ChartView::showFocusedPoint() {
+    QLineSeries* line = static_cast<const pictures::ConvergenceChart*>(chart())->lines()[series_];
+    if (index_ < 0 || index_ >= line->count()) {
+        return;
+    }
+    const QPointF point = line->at(index_);
+    focusedText_ = pictures::ConvergenceChart::pointText(line->name(), point);
+    const QPoint where = mapFromScene(chart()->mapToScene(chart()->mapToPosition(point, line)));
+    QToolTip::showText(mapToGlobal(where), focusedText_, this);
+    setAccessibleDescription(focusedText_);
+    QAccessibleValueChangeEvent changed(this, focusedText_);
+    QAccessible::updateAccessibility(&changed);
+}
+
 ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWidget* parent)
     : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
       rows_(
@@ -207,12 +260,12 @@ void ExploreWindow::createViews() {
            "Ctrl+C copia le righe scelte"));
 
     chart_ = pictures::makeConvergenceChart(*rows_).release();
-    chartView_ = new QChartView(chart_, this);
+    chartView_ = new ChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setAccessibleName(tr("Grafico della convergenza"));
     chartView_->setMinimumSize(360, 260);
-    chartView_->setFocusPolicy(Qt::NoFocus);
+    chartView_->setFocusPolicy(Qt::StrongFocus);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("note"));
     note_->setWordWrap(true);
@@ -286,7 +339,8 @@ void ExploreWindow::layOut() {
     setTabOrder(saveChartButton_, play_->firstInTabOrder());
     setTabOrder(play_->lastInTabOrder(), table_);
     setTabOrder(saveDrawingButton_, saveChartButton_);
-    setTabOrder(table_, provenBox_);
+    setTabOrder(table_, chartView_);
+    setTabOrder(chartView_, provenBox_);
     setTabOrder(provenBox_, lesson_);
     stepBox_->setFocus();
 }

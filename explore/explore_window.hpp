@@ -7,6 +7,7 @@
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
 
+#include <QChartView>
 #include <QLocale>
 #include <QRect>
 #include <QSize>
@@ -19,7 +20,6 @@
 #include <string>
 #include <vector>
 
-class QChartView;
 class QCheckBox;
 class QFileDialog;
 class QLabel;
@@ -89,6 +89,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// The chart, focusable: Left and Right move along a series' points, Up and
+// Down to the other series at the nearest step; the point in focus shows in
+// a tooltip and is described to assistive technology.
+class ChartView : public QChartView {
+public:
+    using QChartView::QChartView;
+    // The point in focus as its tooltip names it; empty before any.
+    const QString& focusedPointText() const { return focusedText_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showFocusedPoint();
+
+    std::size_t series_ = 0;
+    int index_ = -1;
+    QString focusedText_;
+};
+
 // The window remembers, in the application's settings, its geometry, its
 // splitters and its step when it is closed, and takes them back when it opens.
 class ExploreWindow : public QWidget {
@@ -149,7 +169,7 @@ private:
     QPushButton* saveChartButton_ = nullptr;
     PolygonView* drawing_ = nullptr;
     StepTableView* table_ = nullptr;
-    QChartView* chartView_ = nullptr;
+    ChartView* chartView_ = nullptr;
     QLabel* note_ = nullptr;
     QCheckBox* provenBox_ = nullptr;
     PlayControls* play_ = nullptr;

@@ -345,6 +345,41 @@ TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
     EXPECT_TRUE(note->text().startsWith(QLatin1String("Dal passo 26 il limite inferiore")));
 }
 
+// The keyboard reaches every point: Right and Left along a series, Down and
+// Up to the next series at the nearest step, each point named with its
+// step and digits for the tooltip and assistive technology.
+TEST_F(ExploreWindowTest, KeyboardFocusesTheChartsPointsAndNamesThem) {
+    open(5);
+    auto* chart = control<explore::ChartView>("chart");
+    chart->setFocus();
+    const std::vector<calc::DigitSeries> binary64 =
+        calc::binary64Series(calc::stepRows(calc::maximumSteps));
+    const auto named = [&](const char* series, int step, double digits) {
+        return pictures::ConvergenceChart::pointText(QString::fromUtf8(series),
+                                                     QPointF(step, digits));
+    };
+    const struct {
+        Qt::Key key;
+        const char* series;
+        int step;
+        double digits;
+    } presses[] = {
+        {Qt::Key_Right, "Limite inferiore", 1, binary64[0].points[0].digits},
+        {Qt::Key_Right, "Limite inferiore", 2, binary64[0].points[1].digits},
+        {Qt::Key_Down, "Limite superiore", 2, binary64[1].points[1].digits},
+        {Qt::Key_Up, "Limite inferiore", 2, binary64[0].points[1].digits},
+        {Qt::Key_Up, "Dimostrate: richardson", 2, 2.0},
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.series);
+        QTest::keyClick(chart, press.key);
+        const QString expected = named(press.series, press.step, press.digits);
+        EXPECT_EQ(chart->focusedPointText(), expected);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description),
+                  expected);
+    }
+}
+
 // --- Play ----------------------------------------------------------------------
 
 // Play goes on from the step shown, a step at a time, and stops at the
