@@ -411,6 +411,21 @@ TEST_F(ExploreWindowTest, PlaysFromTheStepShownToTheChosenOneAndSpaceToggles) {
     EXPECT_EQ(play->stepsPerSecond(), explore::reducedMotionSpeed);
 }
 
+// In front of a class: F11 fills the screen and sets the step's bounds and
+// the lesson's numbers in type for the back of the room; F11 again undoes it.
+TEST_F(ExploreWindowTest, F11GoesFullScreenInTypeForARoom) {
+    open(5);
+    auto* bounds = control<QLabel>("bounds");
+    auto* lesson = control<QTextBrowser>("lesson");
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    EXPECT_GE(QFontInfo(bounds->font()).pixelSize(), 24);
+    EXPECT_GE(QFontInfo(lesson->document()->defaultFont()).pixelSize(), 24);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+    EXPECT_LT(QFontInfo(bounds->font()).pixelSize(), 24);
+}
+
 // --- Keyboard, names, palette ------------------------------------------------
 
 TEST_F(ExploreWindowTest, TabVisitsTheControlsInOrderAndAltPFindsTheStep) {
