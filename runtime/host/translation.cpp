@@ -33,15 +33,19 @@ QStringList embeddedLanguages() {
 }
 
 Language chooseLanguage(const QStringList& uiLanguages, const QStringList& translated) {
-    if (uiLanguages.isEmpty()) {
-        return Language::English;
+    // The first language of the list that the program has, as gettext takes
+    // LANGUAGE=fr:it: Italian when French has no catalogues.
+    for (const QString& name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::Italian) {
+            return Language::Italian;
+        }
+        const QString code = QLocale::languageToCode(language);
+        if (language != QLocale::C && translated.contains(code)) {
+            return Language(code);
+        }
     }
-    const QLocale::Language first = QLocale(uiLanguages.front()).language();
-    if (first == QLocale::Italian) {
-        return Language::Italian;
-    }
-    const QString code = QLocale::languageToCode(first);
-    return first != QLocale::C && translated.contains(code) ? Language(code) : Language::English;
+    return Language::English;
 }
 
 Language userLanguage() {

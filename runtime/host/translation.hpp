@@ -38,8 +38,8 @@ inline const Language Language::English{QStringLiteral("en")};
 // codes of every :/i18n/<name>_<code>.qm.
 QStringList embeddedLanguages();
 
-// The user's first preferred language when it is Italian or one of
-// translated; English for every other language and for C/POSIX. uiLanguages
+// The first of the user's preferred languages that is Italian or one of
+// translated; English when there is none. uiLanguages
 // is what QLocale::system().uiLanguages() reports: LANGUAGE first, then
 // LC_ALL, LC_MESSAGES and LANG.
 Language chooseLanguage(const QStringList& uiLanguages,

@@ -1,6 +1,6 @@
 // The language of the texts follows the user's first preferred language, as
-// QLocale::system().uiLanguages() reports it: Italian for Italian, a language
-// with catalogues of its own for itself, English for everything else.
+// QLocale::system().uiLanguages() reports it: the first of the list that is
+// Italian or has catalogues of its own, English when none does.
 
 #include "runtime/errors.hpp"
 #include "runtime/host/translation.hpp"
@@ -19,7 +19,7 @@ struct LanguageCase {
     QStringList translated = {QStringLiteral("en")}; // the catalogues' languages
 };
 
-TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
+TEST(ChooseLanguage, FirstOfTheListThatTheProgramHas) {
     const LanguageCase cases[] = {
         {"LANG=it_IT", {"it-IT", "it"}, Language::Italian},
         {"LANG=it_CH", {"it-CH", "it"}, Language::Italian},
@@ -29,7 +29,16 @@ TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
         {"nothing set", {}, Language::English},
         {"LANGUAGE=it with LANG=de_DE", {"it", "de-DE", "de"}, Language::Italian},
         {"LANGUAGE=en with LANG=it_IT", {"en", "it-IT", "it"}, Language::English},
-        {"LANGUAGE=fr:it with LANG=it_IT", {"fr", "it", "it-IT"}, Language::English},
+        {"LANGUAGE=fr:it with LANG=de_DE", {"fr", "it", "de-DE", "de"}, Language::Italian},
+        {"LANGUAGE=fr:de with LANG=C", {"fr", "de", "C"}, Language::English},
+        {"LANGUAGE=fr:de, German catalogues",
+         {"fr", "de"},
+         Language(QStringLiteral("de")),
+         {"en", "de"}},
+        {"LANGUAGE=de:fr, French catalogues",
+         {"de", "fr"},
+         Language(QStringLiteral("fr")),
+         {"en", "fr"}},
         {"LANG=fr_FR, French catalogues",
          {"fr-FR", "fr"},
          Language(QStringLiteral("fr")),
