@@ -23,7 +23,7 @@ l&apos;ultima volta; la prima volta %2), letto come nella
 finestra: il punto separa i decimali e si arrotonda al
 pari (4.5 vale 4).</source>
         <translation>Mit --esplora der Schritt, bei dem es sich öffnet,
-%1 (ohne Angabe der Schritt, bei dem das Fenster
+von %1 (ohne Angabe der Schritt, bei dem das Fenster
 zuletzt geschlossen wurde, beim ersten Mal %2); gelesen
 wie das Textfeld des Fensters: ein Punkt (.) trennt die
 Nachkommastellen, eine Hälfte wird zur geraden Zahl

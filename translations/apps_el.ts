@@ -22,7 +22,7 @@
 l&apos;ultima volta; la prima volta %2), letto come nella
 finestra: il punto separa i decimali e si arrotonda al
 pari (4.5 vale 4).</source>
-        <translation>Με --esplora, το βήμα στο οποίο ανοίγει, %1
+        <translation>Με --esplora, το βήμα στο οποίο ανοίγει, από %1
 (προεπιλογή: το βήμα στο οποίο έκλεισε το παράθυρο την
 τελευταία φορά, ή %2 την πρώτη φορά)· διαβάζεται όπως
 το πλαίσιο κειμένου του παραθύρου: η τελεία (.) χωρίζει

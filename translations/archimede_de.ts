@@ -310,7 +310,7 @@ Rückgabewert:
     </message>
     <message>
         <source>manca PASSI, il numero di passi %1</source>
-        <translation>SCHRITTE fehlt, die Anzahl der Schritte %1</translation>
+        <translation>SCHRITTE fehlt, die Anzahl der Schritte von %1</translation>
     </message>
     <message>
         <source>archimede: impossibile scrivere i risultati sull&apos;uscita standard</source>

@@ -309,7 +309,7 @@ Stato d&apos;uscita:
     </message>
     <message>
         <source>manca PASSI, il numero di passi %1</source>
-        <translation>λείπει το ΒΗΜΑΤΑ, ο αριθμός βημάτων %1</translation>
+        <translation>λείπει το ΒΗΜΑΤΑ, ο αριθμός βημάτων από %1</translation>
     </message>
     <message>
         <source>archimede: impossibile scrivere i risultati sull&apos;uscita standard</source>

@@ -24,11 +24,11 @@
     </message>
     <message>
         <source>Inserire un numero di iterazioni %1.</source>
-        <translation>Geben Sie eine Anzahl von Schritten %1 ein.</translation>
+        <translation>Geben Sie eine Anzahl von Schritten von %1 ein.</translation>
     </message>
     <message>
         <source>da %1 a %2</source>
-        <translation>von %1 bis %2</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>Passo</source>

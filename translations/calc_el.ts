@@ -24,11 +24,11 @@
     </message>
     <message>
         <source>Inserire un numero di iterazioni %1.</source>
-        <translation>Εισαγάγετε αριθμό βημάτων %1.</translation>
+        <translation>Εισαγάγετε αριθμό βημάτων από %1.</translation>
     </message>
     <message>
         <source>da %1 a %2</source>
-        <translation>από %1 έως %2</translation>
+        <translation>%1 έως %2</translation>
     </message>
     <message>
         <source>Passo</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Schritt, %1, gezählt wie in der Tabelle: Schritt 1 ergibt die Sechsecke, jeder weitere Schritt verdoppelt die Eckenzahl</translation>
+        <translation>Schritt von %1, gezählt wie in der Tabelle: Schritt 1 ergibt die Sechsecke, jeder weitere Schritt verdoppelt die Eckenzahl</translation>
     </message>
     <message>
         <source>Passo, cursore</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Βήμα, %1, μετρημένο όπως στον πίνακα: το βήμα 1 δίνει τα εξάγωνα, κάθε επόμενο βήμα διπλασιάζει τις πλευρές</translation>
+        <translation>Βήμα από %1, μετρημένο όπως στον πίνακα: το βήμα 1 δίνει τα εξάγωνα, κάθε επόμενο βήμα διπλασιάζει τις πλευρές</translation>
     </message>
     <message>
         <source>Passo, cursore</source>

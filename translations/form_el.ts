@@ -5,7 +5,7 @@
     <name>form::Form1</name>
     <message>
         <source>Calcola costante</source>
-        <translation>Υπολογισμός του π</translation>
+        <translation>Υπολογισμός π</translation>
     </message>
     <message>
         <source>Numero lati poligono inscritto e circoscritto</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>binary64 esaurito (passo %1)</source>
-        <translation>εξάντληση ακρίβειας binary64 (βήμα %1)</translation>
+        <translation>όριο του binary64 (βήμα %1)</translation>
     </message>
     <message>
         <source>Il limite inferiore in binary64 resta sotto pi greco.</source>

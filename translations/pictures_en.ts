@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>binary64 esaurito (passo %1)</source>
-        <translation>binary64 precision exhausted (step %1)</translation>
+        <translation>binary64 limit (step %1)</translation>
     </message>
     <message>
         <source>Il limite inferiore in binary64 resta sotto pi greco.</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>binary64 esaurito (passo %1)</source>
-        <translation>precisión de binary64 agotada (paso %1)</translation>
+        <translation>límite de binary64 (paso %1)</translation>
     </message>
     <message>
         <source>Il limite inferiore in binary64 resta sotto pi greco.</source>

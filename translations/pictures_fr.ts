@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>binary64 esaurito (passo %1)</source>
-        <translation>précision de binary64 épuisée (étape %1)</translation>
+        <translation>limite de binary64 (étape %1)</translation>
     </message>
     <message>
         <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
