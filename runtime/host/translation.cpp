@@ -55,10 +55,12 @@ Language userLanguage() {
 Translations::Translations(const Language& language) {
     const auto install = [this](const QString& file, const QString& directory) {
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(file, directory) &&
-            QCoreApplication::installTranslator(translator.get())) {
-            installed_.push_back(std::move(translator));
+        if (!translator->load(file, directory) ||
+            !QCoreApplication::installTranslator(translator.get())) {
+            return false;
         }
+        installed_.push_back(std::move(translator));
+        return true;
     };
     if (language != Language::Italian) {
         for (const QString& file : cataloguesOf(Language::English)) {
@@ -74,8 +76,12 @@ Translations::Translations(const Language& language) {
             install(file, catalogues);
         }
     }
-    install(QStringLiteral("qtbase_") + language.code(),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts from Qt's translations, or from the program's where Qt
+    // has none for the language (Greek).
+    const QString qtCatalogue = QStringLiteral("qtbase_") + language.code();
+    if (!install(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        install(qtCatalogue, catalogues + QStringLiteral("/qt"));
+    }
 }
 
 Translations::~Translations() {

@@ -54,7 +54,8 @@ Language userLanguage();
 // are Italian already. English: the program's own catalogues, every
 // :/i18n/*_en.qm that the libraries it links embed. Another language: its
 // own catalogues over the English ones, so that a text it lacks is English,
-// and Qt's own texts.
+// and Qt's own texts, from Qt's translations or, where Qt has none for the
+// language, from :/i18n/qt/.
 class Translations {
 public:
     explicit Translations(const Language& language);

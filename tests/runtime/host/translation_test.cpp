@@ -6,6 +6,8 @@
 #include "runtime/host/translation.hpp"
 #include "runtime/translatable.hpp"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +70,33 @@ TEST(DirectTranslations, PutTheCoreTextsInTheirLanguageWhileTheyLive) {
     const runtime::host::DirectTranslations italian(Language::Italian);
     EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero).what(),
                  "Errore di run-time '11': Divisione per zero");
+}
+
+// Each language's own texts over the program's, and Qt's own buttons from
+// Qt's translations, or from the program's for Greek, which Qt's lack.
+TEST(Translations, PutTheProgramsAndQtsTextsInTheLanguage) {
+    int argc = 1;
+    char name[] = "locale_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    const struct {
+        const char* code;
+        const char* unreliable; // the core's warning
+        const char* cancel;     // Qt's button
+    } cases[] = {
+        {"fr", "Résultats peu fiables !", "Annuler"},
+        {"de", "Unzuverlässige Ergebnisse!", "Abbrechen"},
+        {"es", "¡Resultados poco fiables!", "Cancelar"},
+        {"el", "Αναξιόπιστα αποτελέσματα!", "Ακύρωση"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        const runtime::host::Translations translations(Language(QString::fromLatin1(c.code)));
+        EXPECT_EQ(runtime::host::translateCoreText("calc", "Risultati inattendibili!"),
+                  QString::fromUtf8(c.unreliable));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  QString::fromUtf8(c.cancel));
+    }
 }
 
 } // namespace
