@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
-        <translation>Richtige Stellen von π</translation>
+        <translation>Stellen von π: richtig und bewiesen</translation>
     </message>
     <message>
         <source>Passo</source>

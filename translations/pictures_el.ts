@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
-        <translation>Σωστά ψηφία του π</translation>
+        <translation>Ψηφία του π: σωστά και αποδεδειγμένα</translation>
     </message>
     <message>
         <source>Passo</source>

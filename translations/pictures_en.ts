@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
-        <translation>Correct digits of π</translation>
+        <translation>Digits of π: correct and proven</translation>
     </message>
     <message>
         <source>Passo</source>

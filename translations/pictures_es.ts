@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
-        <translation>Cifras correctas de π</translation>
+        <translation>Cifras de π: correctas y demostradas</translation>
     </message>
     <message>
         <source>Passo</source>

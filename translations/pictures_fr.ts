@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
-        <translation>Décimales exactes de π</translation>
+        <translation>Décimales de π : exactes et démontrées</translation>
     </message>
     <message>
         <source>Passo</source>

@@ -572,7 +572,7 @@ TEST_F(ExploreWindowInEnglish, LeavesNoItalianText) {
     open(26, english);
     EXPECT_EQ(window->windowTitle(), "Explore polygons and convergence");
     EXPECT_EQ(table()->model()->headerData(2, Qt::Horizontal).toString(), "Lower bound");
-    EXPECT_EQ(window->chart().title(), "Correct digits of π");
+    EXPECT_EQ(window->chart().title(), "Digits of π: correct and proven");
     EXPECT_EQ(explore::saveDialog(window.get(), {}, {})->nameFilters(),
               QStringList{"Images (*.svg *.png *.pdf)"});
     EXPECT_EQ(window->saveDrawing(QStringLiteral("/nessuna/d.svg")),
