@@ -86,7 +86,8 @@ Esempi:
 Stato d&apos;uscita:
 </source>
         <translation>Uso: archimede PASOS [--tabella] [--formato testo|csv|json] [--esatto]
-     archimede PASOS [--disegno ARCHIVO] [--grafico ARCHIVO] [--dimensioni AxA]
+     archimede PASOS [--disegno ARCHIVO] [--grafico ARCHIVO]
+                     [--dimensioni ANxAL]
      archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
      archimede --help | --version
 
@@ -120,7 +121,7 @@ por encima de pi.
                  distintos, con nombres en UTF-8; cada uno sustituye al
                  archivo existente solo cuando está completo, y si la
                  escritura falla ese archivo queda como estaba
-  --dimensioni AxA  anchura y altura de las imágenes en píxeles (puntos en
+  --dimensioni ANxAL  anchura y altura de las imágenes en píxeles (puntos en
                  pdf), 900x600 por defecto
   --cifre N      cotas demostradas con N decimales, N de 1 a 1000000: la cota
                  inferior es pi truncado a N decimales, la superior una unidad
