@@ -13,10 +13,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <memory>
 #include <new>
 #include <system_error>
 
@@ -96,6 +99,41 @@ QString outOfMemory(const QString& path, QSize size) {
         .arg(size.height());
 }
 
+// paint between the painter's begin() and end() on device. Out of memory,
+// painting or end() throws, and QPainter's destructor, which may not throw,
+// would end the painting again: the painter is then let go, a few bytes, and
+// the exception goes on.
+bool paintOn(QPaintDevice& device, const std::function<void(QPainter&)>& paint) {
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&device)) {
+        return false;
+    }
+    try {
+        paint(*painter);
+        return painter->end();
+    } catch (...) {
+        [[maybe_unused]] const QPainter* const abandoned = painter.release();
+        throw;
+    }
+}
+
+// Qt's raster engine shares a fill of more than about a hundred rows among
+// the threads of the global pool and waits for them; a thread that cannot
+// start (a limit of processes or of memory) leaves it waiting for ever.
+// Bands of fewer rows are filled on this thread alone: each band is painted
+// whole, clipped to its own rows.
+constexpr int bandRows = 64;
+
+void paintInBands(QImage& image, const std::function<void(QPainter&)>& paint) {
+    for (int top = 0; top < image.height(); top += bandRows) {
+        QImage band(image.scanLine(top), image.width(), std::min(bandRows, image.height() - top),
+                    image.bytesPerLine(), image.format());
+        QPainter painter(&band);
+        painter.translate(0, -top);
+        paint(painter);
+    }
+}
+
 // Paints the picture on file in format. Returns false when the painter
 // cannot start; the file keeps the errors of its own writes. Running out of
 // memory throws std::bad_alloc.
@@ -111,12 +149,7 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
         svg.setResolution(96);
         svg.setTitle(title);
         svg.setDescription(QStringLiteral("Lavoro1"));
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            return false;
-        }
-        paint(painter);
-        return painter.end();
+        return paintOn(svg, paint);
     }
     case calc::PictureFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -124,9 +157,7 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
             throw std::bad_alloc();
         }
         image.fill(Qt::white);
-        QPainter painter(&image);
-        paint(painter);
-        painter.end();
+        paintInBands(image, paint);
         // Encoded in memory (a few hundred kilobytes for these pictures), so
         // that a failed write is reported here and not by libpng on
         // standard error.
@@ -149,12 +180,7 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
                 QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch))) {
             return false;
         }
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            return false;
-        }
-        paint(painter);
-        return painter.end();
+        return paintOn(pdf, paint);
     }
     }
     return false;
@@ -220,10 +246,12 @@ void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size) {
     {
         QGraphicsScene scene;
         scene.addItem(copy.get());
+        // The scene deletes the items it still holds: copy is taken back
+        // however rendering ends, out of memory included.
+        const auto takeBack = qScopeGuard([&] { scene.removeItem(copy.get()); });
         copy->setGeometry(chartArea);
         scene.setSceneRect(chartArea);
         scene.render(&painter, chartArea, chartArea);
-        scene.removeItem(copy.get());
     }
     painter.setPen(colours.text);
     painter.setFont(sceneFont());
