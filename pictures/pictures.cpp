@@ -2,10 +2,12 @@
 
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
+#include "runtime/file_target.hpp"
+#include "runtime/system_errors.hpp"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QImageWriter>
@@ -18,10 +20,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <new>
 #include <system_error>
+#include <unistd.h>
 
 namespace pictures {
 namespace {
@@ -51,39 +55,20 @@ private:
     int writeError_ = 0;
 };
 
-// The cause of a failure in a few Italian words; the system's own text for
-// the rarer ones.
+std::string translateSystemText(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+// The cause of a failure, in the user's language; fallback when the system
+// gave no number.
 QString causeOf(int error, const QString& fallback) {
     switch (error) {
-    case ENOSPC:
-        return QCoreApplication::translate("Pictures", "disco pieno");
-    case EDQUOT:
-        return QCoreApplication::translate("Pictures", "quota del disco esaurita");
-    case EFBIG:
-        return QCoreApplication::translate("Pictures",
-                                           "file oltre la dimensione massima consentita");
-    case EACCES:
-    case EPERM:
-        return QCoreApplication::translate("Pictures", "permesso negato");
-    case ENOENT:
-        return QCoreApplication::translate("Pictures", "la cartella non esiste");
-    case ENOTDIR:
-        return QCoreApplication::translate("Pictures", "una parte del percorso non è una cartella");
-    case EROFS:
-        return QCoreApplication::translate("Pictures", "file system di sola lettura");
-    case EISDIR:
-        return QCoreApplication::translate("Pictures", "è una cartella");
-    case ENAMETOOLONG:
-        return QCoreApplication::translate("Pictures", "nome troppo lungo");
-    case EIO:
-        return QCoreApplication::translate("Pictures",
-                                           "errore di lettura o scrittura del dispositivo");
-    case ENOMEM:
-        return QCoreApplication::translate("Pictures", "memoria esaurita");
     case 0:
         return fallback;
+    case ENOENT: // of a file being written, only its folder can be missing
+        return QCoreApplication::translate("Pictures", "la cartella non esiste");
     default:
-        return QString::fromStdString(std::generic_category().message(error));
+        return QString::fromStdString(runtime::systemErrorText(error, translateSystemText));
     }
 }
 
@@ -198,16 +183,36 @@ QString writePicture(const QString& path, QSize size, const QString& title,
     if (size.width() < 1 || size.height() < 1) {
         return QCoreApplication::translate("Pictures", "Dimensioni non valide");
     }
-    // A device or a fifo is not replaced by a file, nor written in place.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        return cannotWrite(
-            path, target.isDir()
-                      ? QCoreApplication::translate("Pictures", "è una cartella")
-                      : QCoreApplication::translate("Pictures", "non è un file ordinario"));
+    // What the name leads to, read as the system reads it, in bytes: a
+    // folder that links elsewhere, a link to a file not yet there, links that
+    // go round. Only a regular file, or a new name in a folder, is written.
+    const runtime::FileTarget target =
+        runtime::resolveFileTarget(QFile::encodeName(path).constData());
+    if (target.error != 0) {
+        return cannotWrite(path, causeOf(target.error, {}));
+    }
+    if (target.kind == runtime::FileTarget::Kind::Folder) {
+        return cannotWrite(path, QCoreApplication::translate("Pictures", "è una cartella"));
+    }
+    if (target.kind == runtime::FileTarget::Kind::Other) {
+        return cannotWrite(path,
+                           QCoreApplication::translate("Pictures", "non è un file ordinario"));
+    }
+    // The folder reached through its descriptor: Qt makes names absolute
+    // with the current folder's name, which it cannot hold unless UTF-8.
+    const int folder = open(target.folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        return cannotWrite(path, causeOf(errno, {}));
+    }
+    const auto closeFolder = qScopeGuard([folder] { close(folder); });
+    const QByteArray throughFolder =
+        "/proc/self/fd/" + QByteArray::number(folder) + '/' + target.name.c_str();
+    const QString writtenPath = QFile::decodeName(throughFolder);
+    if (QFile::encodeName(writtenPath) != throughFolder) {
+        return cannotWrite(path, causeOf(EILSEQ, {}));
     }
     try {
-        PictureFile file(path);
+        PictureFile file(writtenPath);
         errno = 0;
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
             return cannotWrite(path, causeOf(errno, file.errorString()));
