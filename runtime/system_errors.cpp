@@ -56,8 +56,8 @@ std::string systemErrorText(int error, TextTranslator translate) {
         return translate("runtime", text);
     }
     // %2, the C library's English text, for the translations that want it.
-    return filled(translate("runtime", LAVORO1_TRANSLATABLE("runtime", "errore di sistema %1")),
-                  {std::to_string(error), std::strerror(error)});
+    const char* const otherError = LAVORO1_TRANSLATABLE("runtime", "errore di sistema %1");
+    return filled(translate("runtime", otherError), {std::to_string(error), std::strerror(error)});
 }
 
 } // namespace runtime

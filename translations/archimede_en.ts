@@ -320,5 +320,9 @@ Exit status:
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>Cannot write &apos;%1&apos;: the name is not in UTF-8</translation>
     </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede: out of memory</translation>
+    </message>
 </context>
 </TS>
