@@ -66,6 +66,17 @@ extern "C" void requestInterrupt(int signalNumber) {
     std::abort();
 }
 
+// Qt is not written to survive an exception: a chart half built when memory
+// ran out can crash as it is destroyed. Where pictures are drawn, the run
+// ends as soon as an allocation fails, before anything unwinds.
+void endOutOfMemory() {
+    if (pictureAbandoner != nullptr) {
+        pictureAbandoner();
+    }
+    writeLine(outOfMemoryMessage);
+    _exit(exitFailed);
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv, PictureWriter writePictures,
@@ -77,6 +88,9 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         outOfMemoryMessage =
             runtime::translated("archimede", "archimede: memoria esaurita") + std::string("\n");
         std::set_terminate(endOnTerminate);
+        if (abandonPictures != nullptr) {
+            std::set_new_handler(endOutOfMemory);
+        }
         // A --cifre run looks at the flag after every step, a fraction of a
         // millisecond even at 10000 digits, and ends with status 130; so do
         // pictures, from the handler. The other runs take milliseconds;

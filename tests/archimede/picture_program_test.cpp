@@ -34,7 +34,7 @@ struct Outcome {
 class Archimede {
 public:
     Archimede(const std::vector<std::string>& arguments, std::optional<rlim_t> fileSizeLimit,
-              const fs::path& workingDirectory = {}) {
+              const fs::path& workingDirectory = {}, std::optional<rlim_t> addressLimit = {}) {
         int pipeEnds[2];
         if (pipe(pipeEnds) != 0) {
             ADD_FAILURE() << "pipe";
@@ -59,6 +59,10 @@ public:
                 signal(SIGXFSZ, SIG_IGN);
                 const rlimit limit{*fileSizeLimit, *fileSizeLimit};
                 setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            if (addressLimit) {
+                const rlimit limit{*addressLimit, *addressLimit};
+                setrlimit(RLIMIT_AS, &limit);
             }
             setenv("LANGUAGE", "it", 1); // the messages below are the Italian ones
             execv(program, argv.data());
@@ -189,6 +193,25 @@ TEST_F(PictureProgram, SignalsDuringALongExportLeaveTheOldFile) {
         EXPECT_EQ(contents(path("grande.png")), "OLD");
         EXPECT_EQ(names(), std::vector<std::string>{"grande.png"});
     }
+}
+
+// Qt does not survive every allocation that fails: under a limit of address
+// space too small for the picture, the run is refused before drawing.
+TEST_F(PictureProgram, RefusesAtOnceWhatTheAddressLimitCannotHold) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory needs more than any such limit";
+#endif
+    writeOld("grande.png");
+    const Outcome run =
+        Archimede({"4", "--disegno", path("grande.png"), "--dimensioni", "10000x10000"},
+                  std::nullopt, {}, rlim_t{300} << 20)
+            .wait();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.starts_with("archimede: Memoria insufficiente per '" + path("grande.png") +
+                                    "': servono circa "))
+        << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
+    EXPECT_EQ(contents(path("grande.png")), "OLD");
 }
 
 // Names are read as the system reads them, from a current folder whose name
