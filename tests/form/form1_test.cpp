@@ -173,7 +173,6 @@ TEST_F(Form1Test, DrawsEveryControlInTheSameBoldFont) {
 // Each caption, and the widest result, fits inside its control: nothing is cut.
 TEST_F(Form1Test, FitsEveryTextInsideItsControl) {
     open();
-    module.sideCount = 0;
     type("500");
     click();
     for (const QLabel* shown : form->findChildren<QLabel*>()) {
