@@ -213,23 +213,26 @@ QString writePicture(const QString& path, QSize size, const QString& title,
     }
     try {
         PictureFile file(writtenPath);
+        // Qt's own words, for the rare failures with no system error, name
+        // the file as the user did.
+        const auto qtCause = [&] { return file.errorString().replace(writtenPath, path); };
         errno = 0;
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            return cannotWrite(path, causeOf(errno, file.errorString()));
+            return cannotWrite(path, causeOf(errno, qtCause()));
         }
         if (opened) {
             opened(file.handle());
         }
         const bool painted = paintTo(file, *format, size, title, paint);
         if (file.writeError() != 0) {
-            return cannotWrite(path, causeOf(file.writeError(), file.errorString()));
+            return cannotWrite(path, causeOf(file.writeError(), qtCause()));
         }
         if (!painted) {
-            return cannotWrite(path, file.errorString());
+            return cannotWrite(path, qtCause());
         }
         errno = 0;
         if (!file.commit()) {
-            return cannotWrite(path, causeOf(errno, file.errorString()));
+            return cannotWrite(path, causeOf(errno, qtCause()));
         }
         return {};
     } catch (const std::bad_alloc&) {
