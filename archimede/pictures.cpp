@@ -6,6 +6,7 @@
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/translation.hpp"
+#include "runtime/printable.hpp"
 #include "runtime/translatable.hpp"
 
 #include <QApplication>
@@ -57,10 +58,19 @@ void forgetTemporaryFile() {
 
 // Qt's notes about the offscreen platform (no runtime directory, no window
 // manager) are not archimede's to report: its standard error carries only
-// its own messages.
+// its own messages. A fatal error of Qt (no platform plugin, no event
+// dispatcher) would abort: the run ends as any other failure, with status 1,
+// the temporary file removed and the error's first line.
 void dropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
+    if (type == QtCriticalMsg) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
+    } else if (type == QtFatalMsg) {
+        abandonPictures();
+        std::fprintf(
+            stderr, "archimede: %s\n",
+            runtime::printable(message.section(QLatin1Char('\n'), 0, 0).toStdString()).c_str());
+        std::fflush(stderr);
+        _exit(exitFailed);
     }
 }
 
