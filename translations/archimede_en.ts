@@ -321,5 +321,13 @@ Exit status:
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>Cannot write &apos;%1&apos;: the name is not in UTF-8</translation>
     </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede: out of memory</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
+        <translation>Not enough memory for &apos;%1&apos;: it needs about %2 MiB, the limit (ulimit -v) is %3 MiB</translation>
+    </message>
 </context>
 </TS>
