@@ -1,7 +1,6 @@
 #include "runtime/system_errors.hpp"
 
 #include <cerrno>
-#include <cstring>
 
 namespace runtime {
 namespace {
@@ -55,9 +54,8 @@ std::string systemErrorText(int error, TextTranslator translate) {
     if (const char* text = ourText(error)) {
         return translate("runtime", text);
     }
-    // %2, the C library's English text, for the translations that want it.
     const char* const otherError = LAVORO1_TRANSLATABLE("runtime", "errore di sistema %1");
-    return filled(translate("runtime", otherError), {std::to_string(error), std::strerror(error)});
+    return filled(translate("runtime", otherError), {std::to_string(error)});
 }
 
 } // namespace runtime

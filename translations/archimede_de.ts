@@ -324,5 +324,13 @@ Rückgabewert:
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>„%1“ kann nicht geschrieben werden: der Name ist nicht in UTF-8</translation>
     </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede: Speicher erschöpft</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
+        <translation>Nicht genug Speicher für „%1“: benötigt werden etwa %2 MiB, die Grenze (ulimit -v) liegt bei %3 MiB</translation>
+    </message>
 </context>
 </TS>

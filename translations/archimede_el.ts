@@ -323,5 +323,13 @@ Stato d&apos;uscita:
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>Δεν είναι δυνατή η εγγραφή του «%1»: το όνομα δεν είναι σε UTF-8</translation>
     </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede: η μνήμη εξαντλήθηκε</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
+        <translation>Ανεπαρκής μνήμη για «%1»: χρειάζονται περίπου %2 MiB, το όριο (ulimit -v) είναι %3 MiB</translation>
+    </message>
 </context>
 </TS>

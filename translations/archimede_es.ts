@@ -323,5 +323,13 @@ Estado de salida:
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>No se puede escribir «%1»: el nombre no está en UTF-8</translation>
     </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede: memoria agotada</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
+        <translation>Memoria insuficiente para «%1»: se necesitan unos %2 MiB, el límite (ulimit -v) es de %3 MiB</translation>
+    </message>
 </context>
 </TS>

@@ -322,5 +322,13 @@ Code de retour :
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>Impossible d&apos;écrire « %1 » : le nom n&apos;est pas en UTF-8</translation>
     </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede : mémoire épuisée</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
+        <translation>Mémoire insuffisante pour « %1 » : il faut environ %2 Mio, la limite (ulimit -v) est de %3 Mio</translation>
+    </message>
 </context>
 </TS>

@@ -77,5 +77,77 @@
         <source>Impossibile avviare &apos;%1&apos;: %2</source>
         <translation>„%1“ kann nicht gestartet werden: %2</translation>
     </message>
+    <message>
+        <source>disco pieno</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>file oltre la dimensione massima consentita</source>
+        <translation>Datei größer als erlaubt</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>file o cartella inesistente</source>
+        <translation>Datei oder Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>file system di sola lettura</source>
+        <translation>schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>das ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>nome troppo lungo</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del dispositivo</source>
+        <translation>Lese- oder Schreibfehler des Geräts</translation>
+    </message>
+    <message>
+        <source>memoria esaurita</source>
+        <translation>Speicher erschöpft</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici, forse in cerchio</source>
+        <translation>zu viele symbolische Verknüpfungen, vielleicht im Kreis</translation>
+    </message>
+    <message>
+        <source>nome non in UTF-8</source>
+        <translation>Name nicht in UTF-8</translation>
+    </message>
+    <message>
+        <source>non è un programma eseguibile</source>
+        <translation>kein ausführbares Programm</translation>
+    </message>
+    <message>
+        <source>file in uso</source>
+        <translation>Datei wird verwendet</translation>
+    </message>
+    <message>
+        <source>troppi file aperti</source>
+        <translation>zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>risorse temporaneamente esaurite</source>
+        <translation>Ressourcen vorübergehend erschöpft</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
 </context>
 </TS>

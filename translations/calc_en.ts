@@ -147,7 +147,7 @@
     </message>
     <message>
         <source>errore di sistema %1</source>
-        <translation>%2</translation>
+        <translation>system error %1</translation>
     </message>
 </context>
 </TS>

@@ -77,5 +77,77 @@
         <source>Impossibile avviare &apos;%1&apos;: %2</source>
         <translation>No se puede iniciar «%1»: %2</translation>
     </message>
+    <message>
+        <source>disco pieno</source>
+        <translation>disco lleno</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>cuota de disco agotada</translation>
+    </message>
+    <message>
+        <source>file oltre la dimensione massima consentita</source>
+        <translation>archivo mayor que el tamaño máximo permitido</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>file o cartella inesistente</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>file system di sola lettura</source>
+        <translation>sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>nome troppo lungo</source>
+        <translation>nombre demasiado largo</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del dispositivo</source>
+        <translation>error de lectura o escritura del dispositivo</translation>
+    </message>
+    <message>
+        <source>memoria esaurita</source>
+        <translation>memoria agotada</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici, forse in cerchio</source>
+        <translation>demasiados enlaces simbólicos, quizá en círculo</translation>
+    </message>
+    <message>
+        <source>nome non in UTF-8</source>
+        <translation>nombre no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>non è un programma eseguibile</source>
+        <translation>no es un programa ejecutable</translation>
+    </message>
+    <message>
+        <source>file in uso</source>
+        <translation>archivo en uso</translation>
+    </message>
+    <message>
+        <source>troppi file aperti</source>
+        <translation>demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>risorse temporaneamente esaurite</source>
+        <translation>recursos agotados temporalmente</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>error del sistema %1</translation>
+    </message>
 </context>
 </TS>

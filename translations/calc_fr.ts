@@ -77,5 +77,77 @@
         <source>Impossibile avviare &apos;%1&apos;: %2</source>
         <translation>Impossible de démarrer « %1 » : %2</translation>
     </message>
+    <message>
+        <source>disco pieno</source>
+        <translation>disque plein</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>file oltre la dimensione massima consentita</source>
+        <translation>fichier au-delà de la taille maximale permise</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>file o cartella inesistente</source>
+        <translation>fichier ou dossier inexistant</translation>
+    </message>
+    <message>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>une partie du chemin n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>file system di sola lettura</source>
+        <translation>système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>nome troppo lungo</source>
+        <translation>nom trop long</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del dispositivo</source>
+        <translation>erreur de lecture ou d&apos;écriture du périphérique</translation>
+    </message>
+    <message>
+        <source>memoria esaurita</source>
+        <translation>mémoire épuisée</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici, forse in cerchio</source>
+        <translation>trop de liens symboliques, peut-être en boucle</translation>
+    </message>
+    <message>
+        <source>nome non in UTF-8</source>
+        <translation>nom pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>non è un programma eseguibile</source>
+        <translation>ce n&apos;est pas un programme exécutable</translation>
+    </message>
+    <message>
+        <source>file in uso</source>
+        <translation>fichier en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>troppi file aperti</source>
+        <translation>trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>risorse temporaneamente esaurite</source>
+        <translation>ressources temporairement épuisées</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>erreur système %1</translation>
+    </message>
 </context>
 </TS>

@@ -47,48 +47,12 @@
 <context>
     <name>Pictures</name>
     <message>
-        <source>disco pieno</source>
-        <translation>Datenträger voll</translation>
-    </message>
-    <message>
-        <source>quota del disco esaurita</source>
-        <translation>Speicherkontingent überschritten</translation>
-    </message>
-    <message>
-        <source>file oltre la dimensione massima consentita</source>
-        <translation>Datei größer als die höchste erlaubte Größe</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>Zugriff verweigert</translation>
-    </message>
-    <message>
         <source>la cartella non esiste</source>
         <translation>der Ordner existiert nicht</translation>
     </message>
     <message>
-        <source>una parte del percorso non è una cartella</source>
-        <translation>ein Teil des Pfads ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>file system di sola lettura</source>
-        <translation>schreibgeschütztes Dateisystem</translation>
-    </message>
-    <message>
         <source>è una cartella</source>
         <translation>das ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>nome troppo lungo</source>
-        <translation>Name zu lang</translation>
-    </message>
-    <message>
-        <source>errore di lettura o scrittura del dispositivo</source>
-        <translation>Lese- oder Schreibfehler des Geräts</translation>
-    </message>
-    <message>
-        <source>memoria esaurita</source>
-        <translation>nicht genügend Speicher</translation>
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: %2</source>

@@ -47,48 +47,12 @@
 <context>
     <name>Pictures</name>
     <message>
-        <source>disco pieno</source>
-        <translation>ο δίσκος είναι γεμάτος</translation>
-    </message>
-    <message>
-        <source>quota del disco esaurita</source>
-        <translation>υπέρβαση ορίου χώρου στον δίσκο</translation>
-    </message>
-    <message>
-        <source>file oltre la dimensione massima consentita</source>
-        <translation>αρχείο μεγαλύτερο από το μέγιστο επιτρεπόμενο μέγεθος</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>δεν επιτρέπεται η πρόσβαση</translation>
-    </message>
-    <message>
         <source>la cartella non esiste</source>
         <translation>ο φάκελος δεν υπάρχει</translation>
     </message>
     <message>
-        <source>una parte del percorso non è una cartella</source>
-        <translation>μέρος της διαδρομής δεν είναι φάκελος</translation>
-    </message>
-    <message>
-        <source>file system di sola lettura</source>
-        <translation>σύστημα αρχείων μόνο για ανάγνωση</translation>
-    </message>
-    <message>
         <source>è una cartella</source>
         <translation>είναι φάκελος</translation>
-    </message>
-    <message>
-        <source>nome troppo lungo</source>
-        <translation>πολύ μεγάλο όνομα</translation>
-    </message>
-    <message>
-        <source>errore di lettura o scrittura del dispositivo</source>
-        <translation>σφάλμα ανάγνωσης ή εγγραφής της συσκευής</translation>
-    </message>
-    <message>
-        <source>memoria esaurita</source>
-        <translation>η μνήμη εξαντλήθηκε</translation>
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: %2</source>

@@ -47,48 +47,12 @@
 <context>
     <name>Pictures</name>
     <message>
-        <source>disco pieno</source>
-        <translation>disco lleno</translation>
-    </message>
-    <message>
-        <source>quota del disco esaurita</source>
-        <translation>cuota de disco superada</translation>
-    </message>
-    <message>
-        <source>file oltre la dimensione massima consentita</source>
-        <translation>archivo mayor que el tamaño máximo permitido</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>permiso denegado</translation>
-    </message>
-    <message>
         <source>la cartella non esiste</source>
         <translation>la carpeta no existe</translation>
     </message>
     <message>
-        <source>una parte del percorso non è una cartella</source>
-        <translation>una parte de la ruta no es una carpeta</translation>
-    </message>
-    <message>
-        <source>file system di sola lettura</source>
-        <translation>sistema de archivos de solo lectura</translation>
-    </message>
-    <message>
         <source>è una cartella</source>
         <translation>es una carpeta</translation>
-    </message>
-    <message>
-        <source>nome troppo lungo</source>
-        <translation>nombre demasiado largo</translation>
-    </message>
-    <message>
-        <source>errore di lettura o scrittura del dispositivo</source>
-        <translation>error de lectura o escritura del dispositivo</translation>
-    </message>
-    <message>
-        <source>memoria esaurita</source>
-        <translation>memoria insuficiente</translation>
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: %2</source>

@@ -47,48 +47,12 @@
 <context>
     <name>Pictures</name>
     <message>
-        <source>disco pieno</source>
-        <translation>disque plein</translation>
-    </message>
-    <message>
-        <source>quota del disco esaurita</source>
-        <translation>quota de disque dépassé</translation>
-    </message>
-    <message>
-        <source>file oltre la dimensione massima consentita</source>
-        <translation>fichier plus grand que la taille maximale autorisée</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>permission refusée</translation>
-    </message>
-    <message>
         <source>la cartella non esiste</source>
         <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
-        <source>una parte del percorso non è una cartella</source>
-        <translation>une partie du chemin n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>file system di sola lettura</source>
-        <translation>système de fichiers en lecture seule</translation>
-    </message>
-    <message>
         <source>è una cartella</source>
         <translation>c&apos;est un dossier</translation>
-    </message>
-    <message>
-        <source>nome troppo lungo</source>
-        <translation>nom trop long</translation>
-    </message>
-    <message>
-        <source>errore di lettura o scrittura del dispositivo</source>
-        <translation>erreur de lecture ou d&apos;écriture du périphérique</translation>
-    </message>
-    <message>
-        <source>memoria esaurita</source>
-        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: %2</source>
