@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Ampiezza</source>
-        <translation>Width</translation>
+        <translation>Difference</translation>
     </message>
 </context>
 <context>
@@ -136,6 +136,78 @@
     <message>
         <source>Impossibile avviare &apos;%1&apos;: %2</source>
         <translation>Cannot start &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>disco pieno</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>quota del disco esaurita</source>
+        <translation>disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>file oltre la dimensione massima consentita</source>
+        <translation>file larger than the maximum size allowed</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>file o cartella inesistente</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>una parte del percorso non è una cartella</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>file system di sola lettura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>nome troppo lungo</source>
+        <translation>name too long</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura del dispositivo</source>
+        <translation>device read or write error</translation>
+    </message>
+    <message>
+        <source>memoria esaurita</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici, forse in cerchio</source>
+        <translation>too many symbolic links, perhaps in a circle</translation>
+    </message>
+    <message>
+        <source>nome non in UTF-8</source>
+        <translation>name not in UTF-8</translation>
+    </message>
+    <message>
+        <source>non è un programma eseguibile</source>
+        <translation>not an executable program</translation>
+    </message>
+    <message>
+        <source>file in uso</source>
+        <translation>file in use</translation>
+    </message>
+    <message>
+        <source>troppi file aperti</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>risorse temporaneamente esaurite</source>
+        <translation>resources temporarily exhausted</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>system error %1</translation>
     </message>
 </context>
 </TS>
