@@ -307,8 +307,8 @@ TEST_F(ExploreWindowTest, TableShowsTheDigitsEachMethodProvesWhenAsked) {
         certified::Method method;
         const char* header;
     } columns[] = {{certified::Method::Doubling, "Dimostrate: raddoppi"},
-                   {certified::Method::Huygens, "Dimostrate: huygens"},
-                   {certified::Method::Richardson, "Dimostrate: richardson"}};
+                   {certified::Method::Huygens, "Dimostrate: Huygens"},
+                   {certified::Method::Richardson, "Dimostrate: Richardson"}};
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(columns[i].header);
         EXPECT_EQ(table()->model()->headerData(5 + i, Qt::Horizontal).toString(),
@@ -368,7 +368,7 @@ TEST_F(ExploreWindowTest, KeyboardFocusesTheChartsPointsAndNamesThem) {
         {Qt::Key_Right, "Limite inferiore", 2, binary64[0].points[1].digits},
         {Qt::Key_Down, "Limite superiore", 2, binary64[1].points[1].digits},
         {Qt::Key_Up, "Limite inferiore", 2, binary64[0].points[1].digits},
-        {Qt::Key_Up, "Dimostrate: richardson", 2, 2.0},
+        {Qt::Key_Up, "Dimostrate: Richardson", 2, 2.0},
     };
     for (const auto& press : presses) {
         SCOPED_TRACE(press.series);
