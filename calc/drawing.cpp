@@ -140,18 +140,14 @@ std::string drawnSidesText(int step, std::string_view decimalSeparator) {
 
 std::string zoomText(double zoom, std::string_view decimalSeparator) {
     if (zoom < 1000.0) {
-        return zoom == std::floor(zoom) ? std::to_string(static_cast<int>(zoom))
-                                        : runtime::formatNumber(zoom, zoomFormat, decimalSeparator);
+        return runtime::formatNumber(zoom, zoomFormat, decimalSeparator);
     }
     // "1,23E+299": the mantissa, then the exponent, positive here.
     const std::string scientific = runtime::formatNumber(zoom, largeZoomFormat, decimalSeparator);
     const std::size_t marker = scientific.rfind('E');
     static constexpr const char* superscripts[] = {"⁰", "¹", "²", "³", "⁴",
                                                    "⁵", "⁶", "⁷", "⁸", "⁹"};
-    const std::string mantissa = scientific.substr(0, marker);
-    const bool exactPower = mantissa.starts_with('1') && mantissa.ends_with("00") &&
-                            mantissa.size() == decimalSeparator.size() + 3;
-    std::string power = exactPower ? "10" : mantissa + "·10";
+    std::string power = scientific.substr(0, marker) + "·10";
     for (const char digit : std::to_string(std::atoi(scientific.c_str() + marker + 1))) {
         power += superscripts[digit - '0'];
     }

@@ -81,8 +81,8 @@ std::string drawnSidesText(int step, std::string_view decimalSeparator);
 
 // A magnification as the inset's caption writes it: "12,5" below a
 // thousand and a power of ten from there, "1,23·10²⁹⁹" (UTF-8): three
-// significant digits, as many as the picture can be measured to; an exact
-// power of ten, as the inset's are, "10²⁹⁹".
+// significant digits, as many as the picture can be measured to. The
+// inset's, exact powers of ten, read "10,0" and "1,00·10²⁹⁹".
 std::string zoomText(double zoom, std::string_view decimalSeparator);
 
 } // namespace calc

@@ -198,9 +198,9 @@ TEST(Inset, StatesTheMagnificationOfTheProvenGapWhateverTheSize) {
         int step;
         const char* across;
         double power;
-    } rows[] = {{1, "× 1 verso", 1.0},       {3, "× 10 verso", 1e1},
-                {4, "× 100 verso", 1e2},     {21, "× 10¹² verso", 1e12},
-                {100, "× 10⁶⁰ verso", 1e60}, {500, "× 10³⁰¹ verso", 1e301}};
+    } rows[] = {{1, "× 1,0 verso", 1.0},          {3, "× 10,0 verso", 1e1},
+                {4, "× 100,0 verso", 1e2},        {21, "× 1,00·10¹² verso", 1e12},
+                {100, "× 1,00·10⁶⁰ verso", 1e60}, {500, "× 1,00·10³⁰¹ verso", 1e301}};
     const auto drawnGapShare = [](const pictures::PolygonScene& scene) {
         const auto [from, to] = followedSide(scene.insetInscribed);
         const double middle = (from.x() + to.x()) / 2.0;
