@@ -120,8 +120,12 @@ try {
   document.body.dataset.ready = "true";
   // When the page answers: what bench/bench.mjs measures from navigation.
   performance.mark("lavoro1-ready");
+  // Each load asks whether a new build is out, so that it shows on the next.
   if (!inlineCore && "serviceWorker" in navigator) {
-    navigator.serviceWorker.register("sw.js").catch((error: unknown) => console.warn("Lavoro1 offline:", error));
+    navigator.serviceWorker
+      .register("sw.js")
+      .then((registration) => registration.update())
+      .catch((error: unknown) => console.info("Lavoro1 offline:", error));
   }
 } catch (error) {
   showLoadFailure(error);
