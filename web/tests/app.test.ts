@@ -18,11 +18,15 @@ test.describe("English", () => {
   });
 });
 
-test("computing N in Form1 moves Esplora to step N, and the address with it", async ({ page }) => {
+test("computing N in Form1 moves Esplora to step N, the address and the copied link with it", async ({ page, context, baseURL }) => {
+  await context.grantPermissions(["clipboard-read", "clipboard-write"]);
   await open(page);
   await compute(page, "25");
   await expect(step(page)).toHaveValue("25");
   expect(new URL(page.url()).hash).toBe("#passo=25");
+  await page.locator("#copyLink").click();
+  await expect(page.locator("#copyStatus")).toHaveText("Link copiato.");
+  expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(`${baseURL}#passo=25`);
   await compute(page, "501");
   await page.keyboard.press("Enter");
   await expect(step(page)).toHaveValue("25");
