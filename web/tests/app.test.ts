@@ -3,6 +3,7 @@
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { expect, test, type Page } from "@playwright/test";
+import { addressHash, readAddress } from "../src/address";
 import { compute, open, results } from "./page";
 
 const step = (page: Page) => page.locator("#stepBox");
@@ -54,6 +55,30 @@ test("the address opens a step and a language; back and forward; a slider drag i
     await open(page, `/${hash}`);
     await expect(step(page), hash).toHaveValue(expected);
   }
+});
+
+// Any text as the address's fragment: a step in digits or none, a language
+// tag or none; what the page writes reads back as written.
+test("the address read from any text", () => {
+  let seed = 1;
+  const random = (below: number) => ((seed = (seed * 48271) % 2147483647) % below);
+  const alphabet = ["passo", "lang", "=", "&", "#", "%", "%3D", "%26", "%zz", "-", "+", " ", "0", "7", "9", "e", "en", "it", "<", "é", "\u0000", "٥"];
+  const wrong: string[] = [];
+  for (let i = 0; i < 5000; ++i) {
+    const hash = Array.from({ length: random(12) }, () => alphabet[random(alphabet.length)]).join("");
+    const { step, language } = readAddress(hash);
+    const stepWritten = step ?? 3;
+    const back = readAddress(addressHash(stepWritten, language));
+    if (
+      !(step === undefined || (Number.isInteger(step) && step >= 0)) ||
+      !(language === undefined || /^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$/.test(language)) ||
+      back.step !== stepWritten ||
+      back.language !== language
+    ) {
+      wrong.push(hash);
+    }
+  }
+  expect(wrong).toEqual([]);
 });
 
 test.describe("browser languages fr, it", () => {
