@@ -2,7 +2,7 @@
 // WebAssembly, in the user's language, its state in the address; installable
 // and working offline once visited.
 import createCore, { type Core } from "lavoro1-core";
-import { AddressKeeper, addressHash, readAddress } from "./address";
+import { AddressKeeper, addressHash, readAddress, type PageAddress } from "./address";
 import { element } from "./dom";
 import { createEsplora, stepEvent, type Esplora } from "./esplora";
 import { computedEvent, createForm1 } from "./form1";
@@ -35,86 +35,104 @@ function showLoadFailure(error: unknown): void {
   document.documentElement.classList.add("failed");
 }
 
-function pageHeader(copyLink: () => Promise<boolean>, onLanguage: (tag: string) => void): HTMLElement {
+// The link to what the page shows, copied; false when the browser refused.
+async function copyLink(hash: string): Promise<boolean> {
+  const link = new URL(location.href);
+  link.hash = hash;
+  try {
+    await navigator.clipboard.writeText(link.href);
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+function pageHeader(copy: () => Promise<boolean>, onLanguage: (tag: string) => void): HTMLElement {
   const header = element("header", { class: "page-header" });
   const status = element("span", { id: "copyStatus", role: "status" });
-  const copy = element("button", { id: "copyLink", type: "button", class: "page-tool" }, pageText("copyLink"));
-  copy.addEventListener("click", async () => {
-    status.textContent = pageText((await copyLink()) ? "linkCopied" : "linkNotCopied");
+  const copyButton = element("button", { id: "copyLink", type: "button", class: "page-tool" }, pageText("copyLink"));
+  copyButton.addEventListener("click", async () => {
+    status.textContent = pageText((await copy()) ? "linkCopied" : "linkNotCopied");
   });
   const tools = element("div", { class: "page-tools" });
-  tools.append(createLanguageMenu(onLanguage), copy, status);
+  tools.append(createLanguageMenu(onLanguage), copyButton, status);
   header.append(element("h1", {}, pageText("title")), element("p", { class: "introduction" }, pageText("introduction")), tools);
   return header;
 }
 
-function startPage(core: Core): void {
-  const keeper = new AddressKeeper();
-  const opened = readAddress(location.hash);
-  // The language the user chose, by the address or the menu; undefined
-  // while the browser's holds.
-  let chosenLanguage = opened.language;
-  let shownStep = opened.step ?? core.defaultExploreStep();
-  let esplora: Esplora;
+// The page's state, kept in the address: the step Esplora shows and the
+// language the user chose (undefined while the browser's holds). Form1 and
+// Esplora never see each other; this wires them.
+class Page {
+  private readonly keeper = new AddressKeeper();
+  private chosenLanguage: string | undefined;
+  private shownStep: number;
+  private esplora: Esplora | undefined;
   // Whether the page itself moves Esplora, as the address asks or after Form1.
-  let moving = false;
-  const show = (step: number) => {
-    moving = true;
-    esplora.setStep(step);
-    moving = false;
-  };
-  const hash = () => addressHash(shownStep, chosenLanguage);
+  private moving = false;
 
-  const copyLink = async () => {
-    const link = new URL(location.href);
-    link.hash = hash();
-    try {
-      await navigator.clipboard.writeText(link.href);
-      return true;
-    } catch {
-      return false;
-    }
-  };
-  const build = () => {
-    chooseLanguage(chosenLanguage);
+  constructor(private readonly core: Core) {
+    const opened = readAddress(location.hash);
+    this.chosenLanguage = opened.language;
+    this.shownStep = opened.step ?? core.defaultExploreStep();
+    window.addEventListener("popstate", () => this.follow(readAddress(location.hash)));
+    this.build();
+  }
+
+  private hash(): string {
+    return addressHash(this.shownStep, this.chosenLanguage);
+  }
+
+  private show(step: number): void {
+    this.moving = true;
+    this.esplora?.setStep(step);
+    this.moving = false;
+  }
+
+  // Both windows and the header made afresh in the chosen language.
+  private build(): void {
+    chooseLanguage(this.chosenLanguage);
     document.documentElement.lang = language;
     document.title = pageText("title");
-    const form1 = createForm1(core);
-    esplora = createEsplora(core);
+    const form1 = createForm1(this.core);
+    const esplora = createEsplora(this.core);
+    this.esplora = esplora;
     form1.addEventListener(computedEvent, (event) => {
-      show((event as CustomEvent<number>).detail);
-      keeper.commit(hash());
+      this.show((event as CustomEvent<number>).detail);
+      this.keeper.commit(this.hash());
     });
     esplora.section.addEventListener(stepEvent, (event) => {
-      shownStep = (event as CustomEvent<number>).detail;
-      if (!moving) keeper.move(hash());
+      this.shownStep = (event as CustomEvent<number>).detail;
+      if (!this.moving) this.keeper.move(this.hash());
     });
-    esplora.section.addEventListener("change", () => keeper.settle());
-    const header = pageHeader(copyLink, (tag) => {
-      chosenLanguage = tag;
-      keeper.commit(hash());
-      build();
-      document.getElementById("languageMenu")!.focus();
-    });
+    esplora.section.addEventListener("change", () => this.keeper.settle());
+    const header = pageHeader(() => copyLink(this.hash()), (tag) => this.chooseLanguage(tag));
     app.replaceChildren(header, form1, esplora.section, createMessageBox());
-    show(shownStep);
-  };
-  window.addEventListener("popstate", () => {
-    keeper.settle();
-    const address = readAddress(location.hash);
-    shownStep = address.step ?? core.defaultExploreStep();
-    if (address.language === chosenLanguage) {
-      show(shownStep);
+    this.show(this.shownStep);
+  }
+
+  private chooseLanguage(tag: string): void {
+    this.chosenLanguage = tag;
+    this.keeper.commit(this.hash());
+    this.build();
+    document.getElementById("languageMenu")!.focus();
+  }
+
+  // Back and forward: the address's step and language.
+  private follow(address: PageAddress): void {
+    this.keeper.settle();
+    this.shownStep = address.step ?? this.core.defaultExploreStep();
+    if (address.language === this.chosenLanguage) {
+      this.show(this.shownStep);
     } else {
-      chosenLanguage = address.language;
-      build();
+      this.chosenLanguage = address.language;
+      this.build();
     }
-  });
-  build();
+  }
 }
 
 try {
-  startPage(await loadCore());
+  new Page(await loadCore());
   // The button has the focus when the window opens, as on the desktop.
   document.getElementById("Command1")!.focus();
   document.body.dataset.ready = "true";
