@@ -141,5 +141,8 @@ const singleHtml = html
   .replace(/<link rel="manifest"[^>]*>\n/, "")
   .replace(/<link rel="stylesheet"[^>]*>/, () => `<style>${css}</style>`)
   .replace(/<script type="module" src="main.js"><\/script>/, () => `<script type="module">${script}</script>`);
+// Small enough to mail: at most 250 KB.
+const singleKilobytes = Buffer.byteLength(singleHtml) / 1024;
+if (singleKilobytes > 250) throw new Error(`lavoro1.html: ${singleKilobytes.toFixed(0)} KB, above 250 KB`);
 writeFileSync(join(dist, "lavoro1.html"), singleHtml);
-console.log(`built ${dist}; lavoro1.html ${Math.round(singleHtml.length / 1024)} KB`);
+console.log(`built ${dist}; lavoro1.html ${singleKilobytes.toFixed(0)} KB`);
