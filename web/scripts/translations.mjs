@@ -66,8 +66,9 @@ export function pageTexts(header) {
   return texts;
 }
 
-// Language tags as the page writes them: "en", "pt-BR" for Qt's pt_BR.
-const catalogueLanguage = (file) => /_([a-z]{2,3}(?:_[A-Za-z0-9]+)?)\.ts$/.exec(file)?.[1].replace("_", "-");
+// Language tags as the page writes them, from Qt's catalogue names: "en" for
+// calc_en.ts, "pt-BR" for calc_pt_BR.ts.
+const catalogueLanguage = (file) => /_([a-z]{2,3}(?:_[A-Z]{2}|_[A-Z][a-z]{3})?)\.ts$/.exec(file)?.[1].replace("_", "-");
 
 export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, output }) {
   const languages = {};
