@@ -83,7 +83,8 @@ const { languages, catalogues, page: pageTexts } = JSON.parse(readFileSync(trans
 const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
 const text = (language, name) => {
   const source = pageTexts.texts[name];
-  return escapeHtml(language === "it" ? source : (catalogues[language]?.[pageTexts.context]?.[source] ?? source));
+  const translated = (into) => catalogues[into]?.[pageTexts.context]?.[source];
+  return escapeHtml(language === "it" ? source : (translated(language) ?? translated("en") ?? source));
 };
 const bootTexts =
   `<div class="loading" role="status">${languages.map((language) => `<p lang="${language}">${text(language, "loading")}</p>`).join("")}</div>` +

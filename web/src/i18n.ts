@@ -58,9 +58,11 @@ export function chooseLanguage(tag: string | undefined): void {
 }
 
 // source in the user's language: itself in Italian, the catalogue's
-// translation otherwise (the source while there is none).
+// translation otherwise; as on the desktop, English where that language's
+// catalogue lacks it (the source while there is none).
 export function tr(context: string, source: string): string {
-  return language === "it" ? source : (catalogues[language]?.[context]?.[source] ?? source);
+  if (language === "it") return source;
+  return catalogues[language]?.[context]?.[source] ?? catalogues[defaultLanguage]?.[context]?.[source] ?? source;
 }
 
 // A text of the page's own, by name, in the user's language.
