@@ -51,7 +51,7 @@ test("the address opens a step and a language; back and forward; a slider drag i
   await expect(step(page)).toHaveValue("25");
   await page.goForward();
   await expect(step(page)).toHaveValue("40");
-  for (const [hash, expected] of [["#passo=abc", "3"], ["#passo=9999", "500"], ["#passo=7&lang=%3Cb%3E", "7"]]) {
+  for (const [hash, expected] of [["#passo=abc", "3"], ["#passo=9999", "500"], ["#passo=7&lang=%3Cb%3E", "7"]] as const) {
     await open(page, `/${hash}`);
     await expect(step(page), hash).toHaveValue(expected);
   }
