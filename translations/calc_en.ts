@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Ampiezza</source>
-        <translation>Width</translation>
+        <translation>Difference</translation>
     </message>
 </context>
 <context>

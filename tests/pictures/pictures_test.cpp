@@ -338,7 +338,7 @@ TEST_F(PictureFiles, ChartSvgNamesItsSeriesAndTheRunOutStep) {
     const QString all = texts.join(QLatin1Char('|'));
     for (const char* expected :
          {"Limite inferiore", "Limite superiore", "Ampiezza", "Dimostrate: raddoppi",
-          "Dimostrate: huygens", "Dimostrate: richardson", "binary64 esaurito (passo 26)",
+          "Dimostrate: Huygens", "Dimostrate: Richardson", "binary64 esaurito (passo 26)",
           "Dal passo 26"}) {
         EXPECT_TRUE(all.contains(QString::fromUtf8(expected))) << expected;
     }

@@ -163,9 +163,6 @@ std::string filledPattern(const std::string& pattern, const std::string& first,
 std::string tooManyStepsWarning() {
     return calc::tooManyStepsWarning;
 }
-std::string tooFewStepsPattern() {
-    return calc::tooFewStepsPattern;
-}
 std::string stepRangePattern() {
     return calc::stepRangePattern;
 }
@@ -211,7 +208,6 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("drawing", &web::drawing);
     em::function("filledPattern", &web::filledPattern);
     em::function("tooManyStepsWarning", &web::tooManyStepsWarning);
-    em::function("tooFewStepsPattern", &web::tooFewStepsPattern);
     em::function("stepRangePattern", &web::stepRangePattern);
     em::function("minimumSteps", &web::minimumSteps);
     em::function("maximumSteps", &web::maximumSteps);

@@ -7,7 +7,7 @@ test.describe("English", () => {
   test("texts from the catalogues and the point as separator", async ({ page }) => {
     await open(page);
     await expect(page.locator("html")).toHaveAttribute("lang", "en");
-    await expect(page.locator("#Command1")).toHaveText("Compute pi");
+    await expect(page.locator("#Command1")).toHaveText("Compute π");
     await expect(page.locator("#Label1")).toHaveText("Number of steps");
     await expect(page.locator("#Label9")).toHaveText("  [1 to 500]");
     await expect(page.locator("#drawing text").first()).toHaveText("Step 3: polygons with 24 sides");
@@ -23,7 +23,7 @@ test.describe("Italian after another language", () => {
   test.use({ locale: "de-DE" });
   test("is English with the comma of German", async ({ page }) => {
     await open(page);
-    await expect(page.locator("#Command1")).toHaveText("Compute pi");
+    await expect(page.locator("#Command1")).toHaveText("Compute π");
     await compute(page, "2");
     expect(await results(page)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
   });
