@@ -36,17 +36,18 @@ export function parseCatalogue(xml) {
   return catalogue;
 }
 
-// The (context, source) pairs written as literals in the page's sources.
+// The (context, source) pairs of the tr() calls in the page's sources, the
+// source undefined where it is no literal.
 function askedTexts(sourceDir) {
   const asked = [];
   for (const file of readdirSync(sourceDir).filter((name) => name.endsWith(".ts"))) {
     const text = readFileSync(join(sourceDir, file), "utf8");
     // A context may be named by a constant of the file: const context = "...".
     const constants = Object.fromEntries([...text.matchAll(/\bconst (\w+) = ("[^"\\]*");/g)].map(([, name, value]) => [name, value]));
-    const call = new RegExp(String.raw`\btr\(\s*(${literal}|\w+)\s*,\s*(${literal})\s*,?\s*\)`, "g");
+    const call = new RegExp(String.raw`\btr\(\s*(${literal}|\w+)\s*,\s*(?:(${literal})\s*,?\s*\))?`, "g");
     for (const [, context, source] of text.matchAll(call)) {
       const contextLiteral = context.startsWith('"') ? context : constants[context];
-      if (contextLiteral) asked.push([JSON.parse(contextLiteral), JSON.parse(source)]);
+      if (contextLiteral) asked.push([JSON.parse(contextLiteral), source === undefined ? undefined : JSON.parse(source)]);
     }
   }
   return asked;
@@ -81,8 +82,16 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
   }
   const page = pageTexts(readFileSync(pageTextsHeader, "utf8"));
   const asked = [...askedTexts(sourceDir), ...Object.values(page).map((source) => [pageContext, source])];
+  // Only the contexts the page asks from: the desktop's others (the command
+  // line's help, for one) would only weigh on the page.
+  const contexts = new Set(asked.map(([context]) => context));
+  for (const catalogue of Object.values(languages)) {
+    for (const context of Object.keys(catalogue)) if (!contexts.has(context)) delete catalogue[context];
+  }
   const missing = Object.entries(languages).flatMap(([language, catalogue]) =>
-    asked.filter(([context, source]) => catalogue[context]?.[source] === undefined).map((text) => [language, ...text]),
+    asked
+      .filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined)
+      .map((text) => [language, ...text]),
   );
   mkdirSync(join(output, ".."), { recursive: true });
   writeFileSync(output, JSON.stringify({ languages: ["it", ...Object.keys(languages)], catalogues: languages, page: { context: pageContext, texts: page } }));
