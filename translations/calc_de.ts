@@ -210,4 +210,43 @@
         <translation>Systemfehler %1</translation>
     </message>
 </context>
+<context>
+    <name>web::Page</name>
+    <message>
+        <source>Lavoro1 — I limiti di Archimede per π</source>
+        <translation>Lavoro1 — Die Schranken des Archimedes für π</translation>
+    </message>
+    <message>
+        <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
+        <translation>Archimedes schloss π zwischen den Umfängen zweier regelmäßiger Vielecke ein, eines einem Kreis einbeschriebenen und eines umbeschriebenen, und verdoppelte ihre Seiten bei jedem Schritt. Form1 berechnet die beiden Schranken nach der gewählten Anzahl von Schritten; Esplora zeigt die Vielecke, die Tabelle der Schritte und die Konvergenz.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Copia il link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Link copiato.</source>
+        <translation>Link kopiert.</translation>
+    </message>
+    <message>
+        <source>Link non copiato: copiarlo dalla barra degli indirizzi.</source>
+        <translation>Link nicht kopiert: Kopieren Sie ihn aus der Adressleiste.</translation>
+    </message>
+    <message>
+        <source>Caricamento della calcolatrice…</source>
+        <translation>Der Rechner wird geladen…</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile caricare la calcolatrice.</source>
+        <translation>Der Rechner konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
+        <translation>Laden Sie die Seite neu, um es erneut zu versuchen; hilft das nicht, prüfen Sie die Verbindung oder öffnen Sie die Seite in einem anderen Browser.</translation>
+    </message>
+</context>
 </TS>

@@ -210,4 +210,43 @@
         <translation>σφάλμα συστήματος %1</translation>
     </message>
 </context>
+<context>
+    <name>web::Page</name>
+    <message>
+        <source>Lavoro1 — I limiti di Archimede per π</source>
+        <translation>Lavoro1 — Τα φράγματα του Αρχιμήδη για το π</translation>
+    </message>
+    <message>
+        <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
+        <translation>Ο Αρχιμήδης εγκλώβισε το π ανάμεσα στις περιμέτρους δύο κανονικών πολυγώνων, ενός εγγεγραμμένου σε κύκλο και ενός περιγεγραμμένου, διπλασιάζοντας τις πλευρές τους σε κάθε βήμα. Το Form1 υπολογίζει τα δύο φράγματα μετά τον αριθμό βημάτων που επιλέγετε· το Esplora δείχνει τα πολύγωνα, τον πίνακα των βημάτων και τη σύγκλιση.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Γλώσσα</translation>
+    </message>
+    <message>
+        <source>Copia il link</source>
+        <translation>Αντιγραφή συνδέσμου</translation>
+    </message>
+    <message>
+        <source>Link copiato.</source>
+        <translation>Ο σύνδεσμος αντιγράφηκε.</translation>
+    </message>
+    <message>
+        <source>Link non copiato: copiarlo dalla barra degli indirizzi.</source>
+        <translation>Ο σύνδεσμος δεν αντιγράφηκε: αντιγράψτε τον από τη γραμμή διευθύνσεων.</translation>
+    </message>
+    <message>
+        <source>Caricamento della calcolatrice…</source>
+        <translation>Φόρτωση της αριθμομηχανής…</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile caricare la calcolatrice.</source>
+        <translation>Δεν ήταν δυνατή η φόρτωση της αριθμομηχανής.</translation>
+    </message>
+    <message>
+        <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
+        <translation>Φορτώστε ξανά τη σελίδα για να δοκιμάσετε πάλι· αν δεν αρκεί, ελέγξτε τη σύνδεση ή ανοίξτε τη σελίδα σε άλλο πρόγραμμα περιήγησης.</translation>
+    </message>
+</context>
 </TS>

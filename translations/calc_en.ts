@@ -210,4 +210,43 @@
         <translation>system error %1</translation>
     </message>
 </context>
+<context>
+    <name>web::Page</name>
+    <message>
+        <source>Lavoro1 — I limiti di Archimede per π</source>
+        <translation>Lavoro1 — Archimedes&apos; bounds for π</translation>
+    </message>
+    <message>
+        <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
+        <translation>Archimedes enclosed π between the perimeters of two regular polygons, one inscribed in a circle and one circumscribed about it, doubling their sides at every step. Form1 computes the two bounds after the number of steps you choose; Esplora shows the polygons, the table of the steps and the convergence.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Copia il link</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>Link copiato.</source>
+        <translation>Link copied.</translation>
+    </message>
+    <message>
+        <source>Link non copiato: copiarlo dalla barra degli indirizzi.</source>
+        <translation>Link not copied: copy it from the address bar.</translation>
+    </message>
+    <message>
+        <source>Caricamento della calcolatrice…</source>
+        <translation>Loading the calculator…</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile caricare la calcolatrice.</source>
+        <translation>The calculator could not be loaded.</translation>
+    </message>
+    <message>
+        <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
+        <translation>Reload the page to try again; if that does not help, check the connection or open the page in another browser.</translation>
+    </message>
+</context>
 </TS>

@@ -210,4 +210,43 @@
         <translation>error del sistema %1</translation>
     </message>
 </context>
+<context>
+    <name>web::Page</name>
+    <message>
+        <source>Lavoro1 — I limiti di Archimede per π</source>
+        <translation>Lavoro1 — Las cotas de Arquímedes para π</translation>
+    </message>
+    <message>
+        <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
+        <translation>Arquímedes encerró π entre los perímetros de dos polígonos regulares, uno inscrito en una circunferencia y otro circunscrito, duplicando sus lados en cada paso. Form1 calcula las dos cotas tras el número de pasos elegido; Esplora muestra los polígonos, la tabla de los pasos y la convergencia.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Copia il link</source>
+        <translation>Copiar el enlace</translation>
+    </message>
+    <message>
+        <source>Link copiato.</source>
+        <translation>Enlace copiado.</translation>
+    </message>
+    <message>
+        <source>Link non copiato: copiarlo dalla barra degli indirizzi.</source>
+        <translation>Enlace no copiado: cópielo de la barra de direcciones.</translation>
+    </message>
+    <message>
+        <source>Caricamento della calcolatrice…</source>
+        <translation>Cargando la calculadora…</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile caricare la calcolatrice.</source>
+        <translation>No se ha podido cargar la calculadora.</translation>
+    </message>
+    <message>
+        <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
+        <translation>Vuelva a cargar la página para intentarlo de nuevo; si no basta, compruebe la conexión o abra la página en otro navegador.</translation>
+    </message>
+</context>
 </TS>

@@ -210,4 +210,43 @@
         <translation>erreur système %1</translation>
     </message>
 </context>
+<context>
+    <name>web::Page</name>
+    <message>
+        <source>Lavoro1 — I limiti di Archimede per π</source>
+        <translation>Lavoro1 — Les bornes d&apos;Archimède pour π</translation>
+    </message>
+    <message>
+        <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
+        <translation>Archimède a encadré π entre les périmètres de deux polygones réguliers, l&apos;un inscrit dans un cercle et l&apos;autre circonscrit, en doublant leurs côtés à chaque étape. Form1 calcule les deux bornes après le nombre d&apos;étapes choisi ; Esplora montre les polygones, le tableau des étapes et la convergence.</translation>
+    </message>
+    <message>
+        <source>Lingua</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Copia il link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Link copiato.</source>
+        <translation>Lien copié.</translation>
+    </message>
+    <message>
+        <source>Link non copiato: copiarlo dalla barra degli indirizzi.</source>
+        <translation>Lien non copié : copiez-le depuis la barre d&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>Caricamento della calcolatrice…</source>
+        <translation>Chargement de la calculatrice…</translation>
+    </message>
+    <message>
+        <source>Non è stato possibile caricare la calcolatrice.</source>
+        <translation>Impossible de charger la calculatrice.</translation>
+    </message>
+    <message>
+        <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
+        <translation>Rechargez la page pour réessayer ; si cela ne suffit pas, vérifiez la connexion ou ouvrez la page dans un autre navigateur.</translation>
+    </message>
+</context>
 </TS>

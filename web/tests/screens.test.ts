@@ -19,9 +19,9 @@ test.describe("English", () => {
   });
 });
 
-test.describe("Italian after another language", () => {
-  test.use({ locale: "de-DE" });
-  test("is English with the comma of German", async ({ page }) => {
+test.describe("a language the page does not have", () => {
+  test.use({ locale: "pt-BR" });
+  test("is English with the comma of Portuguese", async ({ page }) => {
     await open(page);
     await expect(page.locator("#Command1")).toHaveText("Compute π");
     await compute(page, "2");
@@ -88,11 +88,11 @@ test("the keyboard alone computes, answers the box and moves Esplora", async ({ 
   await page.keyboard.press("Tab");
   await expect(page.locator("#stepBox")).toBeFocused();
   await page.keyboard.press("ArrowUp");
-  await expect(page.locator("#stepSlider")).toHaveValue("4");
+  await expect(page.locator("#stepSlider")).toHaveValue("6");
   await page.keyboard.press("Tab");
   await expect(page.locator("#stepSlider")).toBeFocused();
   await page.keyboard.press("PageUp");
-  await expect(page.locator("#stepBox")).not.toHaveValue("4");
+  await expect(page.locator("#stepBox")).not.toHaveValue("6");
   await page.keyboard.press("Tab");
   await expect(page.locator("#saveDrawingSvg")).toBeFocused();
 });
@@ -103,7 +103,7 @@ test.describe("phone", () => {
     await open(page);
     await page.locator("#Command1").click();
     expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(360);
-    for (const id of ["Label1", "Text1", "Label9", "Command1", "Label8", "Label7", "Label2", "Label3", "Label4", "Label5", "Label6", "stepBox", "stepSlider"]) {
+    for (const id of ["Label1", "Text1", "Label9", "Command1", "Label8", "Label7", "Label2", "Label6", "stepBox", "stepSlider"]) {
       const box = (await page.locator(`#${id}`).boundingBox())!;
       expect(box.x, id).toBeGreaterThanOrEqual(0);
       expect(box.x + box.width, id).toBeLessThanOrEqual(360);
