@@ -48,15 +48,7 @@ void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
 }
 
 void writeCsv(std::ostream& out, std::span<const StepRow> rows) {
-    for (std::size_t column = 0; column < std::size(machineHeader); ++column) {
-        out << (column == 0 ? "" : ",") << machineHeader[column];
-    }
-    out << '\n';
-    for (const StepRow& row : rows) {
-        out << row.step << ',' << exactNumber(row.sides, ".") << ','
-            << exactNumber(row.lowerBound, ".") << ',' << exactNumber(row.upperBound, ".") << ','
-            << exactNumber(row.difference, ".") << '\n';
-    }
+    out << csvText(rows);
 }
 
 // One array, one object a line, so that line tools work on it too.
@@ -114,6 +106,21 @@ std::string exactNumber(double value, std::string_view decimalSeparator) {
         } else {
             text += *c;
         }
+    }
+    return text;
+}
+
+std::string csvText(std::span<const StepRow> rows) {
+    std::string text;
+    for (std::size_t column = 0; column < std::size(machineHeader); ++column) {
+        text += column == 0 ? "" : ",";
+        text += machineHeader[column];
+    }
+    text += '\n';
+    for (const StepRow& row : rows) {
+        text += std::to_string(row.step) + ',' + exactNumber(row.sides, ".") + ',' +
+                exactNumber(row.lowerBound, ".") + ',' + exactNumber(row.upperBound, ".") + ',' +
+                exactNumber(row.difference, ".") + '\n';
     }
     return text;
 }

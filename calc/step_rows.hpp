@@ -44,6 +44,9 @@ std::string exactNumber(double value, std::string_view decimalSeparator);
 void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat format, bool exact,
                std::string_view decimalSeparator);
 
+// The CSV that writeRows writes, as a string: header, then one line a row.
+std::string csvText(std::span<const StepRow> rows);
+
 // header and lines as right-aligned columns, two spaces apart, each as wide
 // as its widest cell in characters: the text tables of every kind of run.
 void writeColumns(std::ostream& out, std::span<const std::string_view> header,

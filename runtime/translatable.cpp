@@ -18,7 +18,10 @@ std::string translated(const char* context, const char* source) {
 }
 
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> arguments) {
-    const std::vector<std::string_view> values(arguments);
+    return filled(pattern, std::span<const std::string_view>(arguments.begin(), arguments.size()));
+}
+
+std::string filled(std::string_view pattern, std::span<const std::string_view> values) {
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

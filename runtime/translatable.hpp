@@ -4,6 +4,7 @@
 // source language, and put in the user's language where they are made.
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -34,5 +35,6 @@ std::string translated(const char* context, const char* source);
 // stays as it is. How the texts with numbers and names in them are written,
 // so that a translation may put them in another order.
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> arguments);
+std::string filled(std::string_view pattern, std::span<const std::string_view> arguments);
 
 } // namespace runtime

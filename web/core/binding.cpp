@@ -6,15 +6,19 @@
 #include "calc/compute_command.hpp"
 #include "calc/digits.hpp"
 #include "calc/drawing.hpp"
+#include "calc/lesson.hpp"
+#include "calc/series_styles.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
 #include "runtime/errors.hpp"
 #include "runtime/number_format.hpp"
+#include "runtime/translatable.hpp"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace web {
@@ -176,6 +180,121 @@ int defaultExploreStep() {
     return calc::defaultExploreStep;
 }
 
+// The lesson and the rest of Esplora's teaching, as the desktop shows them.
+
+// A chart series of the page's ({name, points: step, digits, ...}) as the
+// core's.
+calc::DigitSeries digitSeriesOf(const emscripten::val& series) {
+    calc::DigitSeries read;
+    read.name = series["name"].as<std::string>();
+    const std::vector<double> points =
+        emscripten::convertJSArrayToNumberVector<double>(series["points"]);
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
+        read.points.push_back({static_cast<int>(points[i]), points[i + 1]});
+    }
+    return read;
+}
+
+emscripten::val stringsOf(const std::vector<std::string>& texts) {
+    emscripten::val array = emscripten::val::array();
+    for (const std::string& text : texts) {
+        array.call<void>("push", text);
+    }
+    return array;
+}
+
+// The sections of "How it works" at step: {title, pattern, arguments,
+// formulas: [{symbols, numbers, value}]}, title and pattern Italian sources.
+// proven: the chart's three certified series, doubling, Huygens, Richardson,
+// each aimed at aimedAt digits.
+emscripten::val lessonSections(int step, int runOutStep, const emscripten::val& proven, int aimedAt,
+                               const std::string& decimalSeparator) {
+    const auto provenBy = [&proven, step](int method) {
+        return method < proven["length"].as<int>()
+                   ? static_cast<int>(calc::digitsAt(digitSeriesOf(proven[method]), step))
+                   : 0;
+    };
+    const calc::ProvenDigits digits{.doubling = provenBy(0),
+                                    .huygens = provenBy(1),
+                                    .richardson = provenBy(2),
+                                    .aimedAt = aimedAt};
+    emscripten::val sections = emscripten::val::array();
+    for (const calc::LessonSection& section :
+         calc::lessonSections(step, runOutStep, digits, decimalSeparator)) {
+        emscripten::val formulas = emscripten::val::array();
+        for (const calc::LessonFormula& formula : section.formulas) {
+            emscripten::val entry = emscripten::val::object();
+            entry.set("symbols", formula.symbols);
+            entry.set("numbers", formula.numbers);
+            entry.set("value", formula.value);
+            formulas.call<void>("push", entry);
+        }
+        emscripten::val entry = emscripten::val::object();
+        entry.set("title", std::string(section.title));
+        entry.set("pattern", std::string(section.pattern));
+        entry.set("arguments", stringsOf(section.arguments));
+        entry.set("formulas", formulas);
+        sections.call<void>("push", entry);
+    }
+    return sections;
+}
+
+calc::StepValues stepValues(int step) {
+    return calc::stepValues(step);
+}
+
+// pattern with %1.. filled in by arguments, an array of strings.
+std::string filledWith(const std::string& pattern, const emscripten::val& arguments) {
+    const auto texts = emscripten::vecFromJSArray<std::string>(arguments);
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    return runtime::filled(pattern, views);
+}
+
+// Step's sides and bounds as Esplora's table and the announcement write them.
+emscripten::val stepSummary(int step, const std::string& decimalSeparator) {
+    const std::vector<calc::StepRow> rows = calc::stepRows(step);
+    const calc::StepRow& row = rows.back();
+    emscripten::val summary = emscripten::val::object();
+    summary.set("sides", calc::drawnSidesText(step, decimalSeparator));
+    summary.set("lowerBound", calc::formatBound(row.lowerBound, decimalSeparator));
+    summary.set("upperBound", calc::formatBound(row.upperBound, decimalSeparator));
+    return summary;
+}
+
+// Steps 1 to steps as `archimede steps --tabella --formato csv` writes them.
+std::string tableCsv(int steps) {
+    return calc::csvText(calc::stepRows(steps));
+}
+
+// What a table cell says of series at step: "12", or "≥ 300".
+std::string digitsAtText(const emscripten::val& series, int step) {
+    return calc::digitsAtText(digitSeriesOf(series), step);
+}
+
+std::string cssColour(calc::Rgb colour) {
+    return "rgb(" + std::to_string(colour.red) + " " + std::to_string(colour.green) + " " +
+           std::to_string(colour.blue) + ")";
+}
+
+// The chart's series styles in its order: {light, dark, marker, dashes},
+// colours as CSS, the marker's name, dashes in line widths.
+emscripten::val seriesStyles() {
+    static constexpr std::array<const char*, 6> markers{"circle",  "square",        "triangle-up",
+                                                        "diamond", "triangle-down", "cross"};
+    emscripten::val styles = emscripten::val::array();
+    for (const calc::SeriesStyle& style : calc::chartSeriesStyles) {
+        std::vector<double> dashes(style.dashes.lengths.begin(),
+                                   style.dashes.lengths.begin() + style.dashes.count);
+        emscripten::val entry = emscripten::val::object();
+        entry.set("light", cssColour(style.light));
+        entry.set("dark", cssColour(style.dark));
+        entry.set("marker", std::string(markers.at(static_cast<std::size_t>(style.marker))));
+        entry.set("dashes", numbers(dashes));
+        styles.call<void>("push", entry);
+    }
+    return styles;
+}
+
 } // namespace
 } // namespace web
 
@@ -212,4 +331,22 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("minimumSteps", &web::minimumSteps);
     em::function("maximumSteps", &web::maximumSteps);
     em::function("defaultExploreStep", &web::defaultExploreStep);
+    em::value_object<calc::StepValues>("StepValues")
+        .field("step", &calc::StepValues::step)
+        .field("sides", &calc::StepValues::sides)
+        .field("side", &calc::StepValues::side)
+        .field("halfSide", &calc::StepValues::halfSide)
+        .field("apothem", &calc::StepValues::apothem)
+        .field("outerSide", &calc::StepValues::outerSide)
+        .field("lowerBound", &calc::StepValues::lowerBound)
+        .field("upperBound", &calc::StepValues::upperBound)
+        .field("sagitta", &calc::StepValues::sagitta)
+        .field("nextSide", &calc::StepValues::nextSide);
+    em::function("lessonSections", &web::lessonSections);
+    em::function("stepValues", &web::stepValues);
+    em::function("filledWith", &web::filledWith);
+    em::function("stepSummary", &web::stepSummary);
+    em::function("tableCsv", &web::tableCsv);
+    em::function("digitsAtText", &web::digitsAtText);
+    em::function("seriesStyles", &web::seriesStyles);
 }
