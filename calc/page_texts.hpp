@@ -30,5 +30,7 @@ inline constexpr const char* loadFailed =
 inline constexpr const char* howToRetry = LAVORO1_TRANSLATABLE(
     "web::Page", "Ricaricare la pagina per riprovare; se non basta, controllare la connessione o "
                  "aprire la pagina in un altro browser.");
+// Esplora's button that fills the screen with it, for a class.
+inline constexpr const char* fullScreen = LAVORO1_TRANSLATABLE("web::Page", "Schermo intero");
 
 } // namespace calc::page_texts

@@ -22,7 +22,7 @@ PlayControls::PlayControls(QWidget* parent) : QWidget(parent) {
     for (const int speed : playSpeeds) {
         speedBox_->addItem(tr("%1 passi/s").arg(speed), speed);
     }
-    speedBox_->setCurrentIndex(2);
+    speedBox_->setCurrentIndex(calc::defaultPlaySpeedIndex);
     speedBox_->setAccessibleName(tr("Velocità"));
     auto* targetLabel = new QLabel(tr("&fino al passo"), this);
     targetBox_ = new QSpinBox(this);

@@ -3,6 +3,8 @@
 // Play: steps the window from its current step to a chosen one, a step at a
 // time at a chosen speed, so that a class watches the polygons close in.
 
+#include "calc/play_speeds.hpp"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -13,10 +15,8 @@ class QTimer;
 
 namespace explore {
 
-// Steps per second of the speed control, slowest first.
-inline constexpr int playSpeeds[] = {1, 2, 5, 10, 30, 60};
-// With reduced motion the steps follow one another no faster than this.
-inline constexpr int reducedMotionSpeed = 1;
+using calc::playSpeeds;
+using calc::reducedMotionSpeed;
 
 class PlayControls : public QWidget {
     Q_OBJECT

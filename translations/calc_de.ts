@@ -248,5 +248,9 @@
         <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
         <translation>Laden Sie die Seite neu, um es erneut zu versuchen; hilft das nicht, prüfen Sie die Verbindung oder öffnen Sie die Seite in einem anderen Browser.</translation>
     </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Vollbild</translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,9 @@
         <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
         <translation>Φορτώστε ξανά τη σελίδα για να δοκιμάσετε πάλι· αν δεν αρκεί, ελέγξτε τη σύνδεση ή ανοίξτε τη σελίδα σε άλλο πρόγραμμα περιήγησης.</translation>
     </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Πλήρης οθόνη</translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,9 @@
         <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
         <translation>Reload the page to try again; if that does not help, check the connection or open the page in another browser.</translation>
     </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Full screen</translation>
+    </message>
 </context>
 </TS>

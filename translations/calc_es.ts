@@ -248,5 +248,9 @@
         <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
         <translation>Vuelva a cargar la página para intentarlo de nuevo; si no basta, compruebe la conexión o abra la página en otro navegador.</translation>
     </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Pantalla completa</translation>
+    </message>
 </context>
 </TS>

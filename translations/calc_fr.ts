@@ -248,5 +248,9 @@
         <source>Ricaricare la pagina per riprovare; se non basta, controllare la connessione o aprire la pagina in un altro browser.</source>
         <translation>Rechargez la page pour réessayer ; si cela ne suffit pas, vérifiez la connexion ou ouvrez la page dans un autre navigateur.</translation>
     </message>
+    <message>
+        <source>Schermo intero</source>
+        <translation>Plein écran</translation>
+    </message>
 </context>
 </TS>

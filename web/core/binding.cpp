@@ -7,6 +7,7 @@
 #include "calc/digits.hpp"
 #include "calc/drawing.hpp"
 #include "calc/lesson.hpp"
+#include "calc/play_speeds.hpp"
 #include "calc/series_styles.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
@@ -295,6 +296,21 @@ emscripten::val seriesStyles() {
     return styles;
 }
 
+// The play's speeds in steps per second, slowest first.
+emscripten::val playSpeeds() {
+    emscripten::val speeds = emscripten::val::array();
+    for (const int speed : calc::playSpeeds) {
+        speeds.call<void>("push", speed);
+    }
+    return speeds;
+}
+int defaultPlaySpeedIndex() {
+    return calc::defaultPlaySpeedIndex;
+}
+int reducedMotionSpeed() {
+    return calc::reducedMotionSpeed;
+}
+
 } // namespace
 } // namespace web
 
@@ -349,4 +365,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("tableCsv", &web::tableCsv);
     em::function("digitsAtText", &web::digitsAtText);
     em::function("seriesStyles", &web::seriesStyles);
+    em::function("playSpeeds", &web::playSpeeds);
+    em::function("defaultPlaySpeedIndex", &web::defaultPlaySpeedIndex);
+    em::function("reducedMotionSpeed", &web::reducedMotionSpeed);
 }

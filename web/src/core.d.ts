@@ -27,6 +27,45 @@ declare module "lavoro1-core" {
     name: string;
     points: Float64Array; // step, digits, step, digits...
   }
+  // A chart series as the page holds it, from the core or from certified.json.
+  export interface ChartSeries {
+    name: string;
+    points: ArrayLike<number>; // step, digits, step, digits...
+  }
+  export interface LessonFormula {
+    symbols: string;
+    numbers: string;
+    value: string;
+  }
+  export interface LessonSection {
+    title: string; // Italian source, context "calc"
+    pattern: string; // likewise, with %1.. for arguments
+    arguments: string[];
+    formulas: LessonFormula[];
+  }
+  export interface StepValues {
+    step: number;
+    sides: number;
+    side: number;
+    halfSide: number;
+    apothem: number;
+    outerSide: number;
+    lowerBound: number;
+    upperBound: number;
+    sagitta: number;
+    nextSide: number;
+  }
+  export interface StepSummary {
+    sides: string;
+    lowerBound: string;
+    upperBound: string;
+  }
+  export interface SeriesStyle {
+    light: string; // CSS colours
+    dark: string;
+    marker: "circle" | "square" | "triangle-up" | "diamond" | "triangle-down" | "cross";
+    dashes: Float64Array; // in line widths, dash then gap; empty for solid
+  }
   export interface Core {
     compute(text: string, decimalSeparator: string): Outcome;
     tableText(steps: number, decimalSeparator: string): string;
@@ -39,6 +78,16 @@ declare module "lavoro1-core" {
     minimumSteps(): number;
     maximumSteps(): number;
     defaultExploreStep(): number;
+    lessonSections(step: number, runOutStep: number, proven: readonly ChartSeries[], aimedAt: number, decimalSeparator: string): LessonSection[];
+    stepValues(step: number): StepValues;
+    filledWith(pattern: string, arguments: string[]): string;
+    stepSummary(step: number, decimalSeparator: string): StepSummary;
+    tableCsv(steps: number): string;
+    digitsAtText(series: ChartSeries, step: number): string;
+    seriesStyles(): SeriesStyle[];
+    playSpeeds(): number[];
+    defaultPlaySpeedIndex(): number;
+    reducedMotionSpeed(): number;
   }
   export default function createCore(options?: object): Promise<Core>;
 }

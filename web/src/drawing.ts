@@ -31,7 +31,7 @@ export const stackedBelow = 600;
 export function drawingHeight(width: number): number {
   if (width >= stackedBelow) return Math.round((width * 2) / 3);
   const inner = width - 2 * margin;
-  return Math.round(inner + 4 * lineHeight + Math.min(inner, 320) + 2 * lineHeight + 5 * margin);
+  return Math.round(inner + 4 * lineHeight + Math.min(inner, 320) + 3 * lineHeight + 5 * margin);
 }
 
 // The circle as large as the size allows, with the texts and the inset in a
@@ -62,7 +62,7 @@ function layOut(width: number, height: number): Layout {
     const diameter = Math.max(40, besideDiameter);
     const left = 2 * margin + diameter;
     const top = 2 * margin + textHeight;
-    const side = Math.max(40, Math.min(width - margin - left, height - top - 2 * lineHeight - 2 * margin));
+    const side = Math.max(40, Math.min(width - margin - left, height - top - 3 * lineHeight - 2 * margin));
     return {
       centre: [margin + diameter / 2, height / 2],
       radius: diameter / 2 / hexagonSecant,
@@ -140,6 +140,8 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
   const captions = [
     core.filledPattern(tr(context, "Ingrandimento: × %1 lungo il lato,"), drawing.alongZoom, ""),
     core.filledPattern(tr(context, "× %1 verso il centro"), drawing.acrossZoom, ""),
+    // Why the magnifications grow, as the desktop's inset says it.
+    tr(context, "A ogni passo: lato ÷ 2, scarto ÷ 4"),
   ];
   baseline = layout.caption[1] + lineHeight;
   for (const caption of captions) {

@@ -7,7 +7,10 @@ import { chartHeight, chartNote, drawChart, type DigitSeries } from "./chart";
 import { element, svgElement } from "./dom";
 import { drawingHeight, drawStep } from "./drawing";
 import { stepRangeText } from "./form1";
+import { fullScreenButton } from "./fullscreen";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
+import { createLesson } from "./lesson";
+import { createPlay } from "./play";
 
 const context = "explore::ExploreWindow";
 // The height of a row of the step table, in CSS pixels (style.css).
@@ -149,6 +152,10 @@ export function createEsplora(core: Core): Esplora {
   const runOutStep = core.firstStepPastPi(last);
   const chart = svgElement("svg", { id: "chart", role: "img", "aria-label": tr(context, "Grafico della convergenza") }) as SVGSVGElement;
   const note = element("p", { id: "note" });
+  const lesson = createLesson(core, runOutStep, certified as DigitSeries[]);
+  // The step's sides and bounds, in reading order, said at each change.
+  const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
+  const play = createPlay(core, (step) => setStep(step));
 
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });
@@ -156,7 +163,10 @@ export function createEsplora(core: Core): Esplora {
   const drawingBox = element("div", { class: "drawing-box" });
   drawingBox.append(drawing);
   views.append(drawingBox, side);
-  section.append(controls, views);
+  const saveTable = element("span", { class: "save", role: "group", "aria-labelledby": "saveTableLabel" });
+  saveTable.append(element("span", { id: "saveTableLabel" }, tr(context, "Tabella dei passi")), element("button", { id: "saveTableCsv", type: "button" }, "CSV"));
+  controls.append(saveTable, fullScreenButton(section));
+  section.append(controls, play.controls, bounds, views, lesson.panel);
 
   let current = 0;
   // Drawn at the size they are shown, so that their texts keep their size:
@@ -164,7 +174,9 @@ export function createEsplora(core: Core): Esplora {
   let drawingWidth = 0;
   let chartWidth = 0;
   const render = () => {
-    drawingWidth = Math.max(280, Math.round(drawingBox.clientWidth || 900));
+    // Full screen, the drawing is drawn at half the size it shows, its texts twice as large.
+    const scale = document.fullscreenElement === section ? 2 : 1;
+    drawingWidth = Math.max(280, Math.round((drawingBox.clientWidth || 900) / scale));
     chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
     drawStep(drawing, core, current, drawingWidth, drawingHeight(drawingWidth));
     drawChart(chart, fill, series, runOutStep, current, chartWidth, chartHeight(chartWidth, series.length + 1));
@@ -185,6 +197,10 @@ export function createEsplora(core: Core): Esplora {
     tableBox.scrollTop = tableBox.scrollHeight;
     renderRows();
     note.textContent = chartNote(fill, runOutStep, step);
+    lesson.setStep(step);
+    play.setCurrentStep(step);
+    const summary = core.stepSummary(step, decimalSeparator);
+    bounds.textContent = core.filledWith(tr(context, "Passo %1: %2 lati, %3 < π < %4"), [String(step), summary.sides, summary.lowerBound, summary.upperBound]);
   };
   stepBox.addEventListener("input", () => {
     const value = stepBox.valueAsNumber;
@@ -195,6 +211,7 @@ export function createEsplora(core: Core): Esplora {
   new ResizeObserver(() => {
     if (current > 0 && (Math.round(drawingBox.clientWidth) !== drawingWidth || Math.round(side.clientWidth) !== chartWidth)) render();
   }).observe(views);
+  document.addEventListener("fullscreenchange", () => current > 0 && render());
 
   const fileName = (pattern: string, extension: string) =>
     fill(tr(context, pattern), String(current)).replace(/\.svg$/, `.${extension}`);
@@ -212,5 +229,8 @@ export function createEsplora(core: Core): Esplora {
   };
   wire("saveDrawing", (svg) => drawStep(svg, core, current, 900, 600), "poligoni-passo-%1.svg");
   wire("saveChart", (svg) => drawChart(svg, fill, series, runOutStep, current, 900, 600), "convergenza-%1-passi.svg");
+  // The rows shown, as `archimede N --tabella --formato csv` writes them.
+  controls.querySelector("#saveTableCsv")!.addEventListener("click", () =>
+    download(`lavoro1-${current}.csv`, new Blob([core.tableCsv(current)], { type: "text/csv" })));
   return { section, setStep };
 }

@@ -44,8 +44,7 @@ export function createForm1(core: Core): HTMLElement {
   window.append(element("h2", { class: "title-bar", id: "form1Title" }, "Form1"));
   const form = element("form", { class: "form1", id: "Form1", novalidate: "", autocomplete: "off" });
 
-  // In the desktop's creation order, but for the button, which comes before
-  // the text box in the tab order.
+  // The button comes before the text box in the tab order.
   const command1 = element("button", { id: "Command1", type: "submit" }, tr(context, "Calcola costante"));
   place(command1, [200, 168, 193, 41]);
   const text1 = element("input", { id: "Text1", type: "text", inputmode: "decimal", spellcheck: "false", value: "1" });
@@ -77,7 +76,11 @@ export function createForm1(core: Core): HTMLElement {
   // Read once after each computation by screen readers.
   const announcement = element("p", { id: "Form1Results", class: "visually-hidden", "aria-live": "polite", "aria-atomic": "true" });
 
-  form.append(command1, text1, label9, label8, label7, label6, label5, label4, label3, label2, label1, announcement);
+  // Read in the order of its meaning, "lower < π < upper"; the layout
+  // places each control where the desktop has it.
+  label4.setAttribute("role", "img");
+  label4.setAttribute("aria-label", "π");
+  form.append(command1, label1, text1, label9, label8, label7, label2, label3, label4, label5, label6, announcement);
   window.append(form);
 
   // Enter in the text box submits the form, as the button does.
@@ -99,9 +102,12 @@ export function createForm1(core: Core): HTMLElement {
       label2.value = outcome.lowerBound;
       label6.value = outcome.upperBound;
       window.dispatchEvent(new CustomEvent<number>(computedEvent, { detail: outcome.steps }));
-      announcement.textContent =
-        `${tr(context, "Numero lati")} ${outcome.sides}; ${tr(context, "Limite inferiore")} ${outcome.lowerBound}; ` +
-        `${tr(context, "Limite superiore")} ${outcome.upperBound}`;
+      announcement.textContent = core.filledWith(tr("explore::ExploreWindow", "Passo %1: %2 lati, %3 < π < %4"), [
+        String(outcome.steps),
+        outcome.sides,
+        outcome.lowerBound,
+        outcome.upperBound,
+      ]);
     }
   });
   return window;

@@ -1,0 +1,90 @@
+// Play: steps Esplora from its current step to a chosen one, a step at a
+// time at a chosen speed (the core's), no faster than one a second when the
+// user asks for reduced motion; Space starts and pauses it.
+import type { Core } from "lavoro1-core";
+import { element } from "./dom";
+import { mnemonic, tr } from "./i18n";
+
+const context = "explore::PlayControls";
+
+export interface Play {
+  controls: HTMLElement;
+  // The step Esplora shows; playing goes on from there.
+  setCurrentStep(step: number): void;
+}
+
+// Whether a key press belongs to the control it was typed in.
+function typedIn(target: EventTarget | null): boolean {
+  return target instanceof HTMLElement && (target.isContentEditable || /^(INPUT|TEXTAREA|SELECT|BUTTON)$/.test(target.tagName));
+}
+
+function speedBox(core: Core): HTMLSelectElement {
+  const box = element("select", { id: "playSpeed", "aria-label": tr(context, "Velocità") });
+  for (const speed of core.playSpeeds()) {
+    box.append(element("option", { value: String(speed) }, core.filledPattern(tr(context, "%1 passi/s"), String(speed), "")));
+  }
+  box.selectedIndex = core.defaultPlaySpeedIndex();
+  return box;
+}
+
+export function createPlay(core: Core, requestStep: (step: number) => void): Play {
+  const controls = element("div", { class: "play-controls", role: "group", "aria-label": tr(context, "Avvia") });
+  const button = element("button", { id: "playButton", type: "button" });
+  const speed = speedBox(core);
+  const targetCaption = mnemonic(tr(context, "&fino al passo"));
+  const target = element("input", {
+    id: "playTarget", type: "number", min: String(core.minimumSteps()), max: String(core.maximumSteps()), step: "1",
+    value: String(core.maximumSteps()), "aria-label": tr(context, "Avanza fino al passo"),
+  });
+  const reducedCaption = mnemonic(tr(context, "&Movimento ridotto"));
+  const reduced = element("input", { id: "reducedMotion", type: "checkbox", title: tr(context, "Avanza al massimo di un passo al secondo, qualunque sia la velocità") });
+  const motionQuery = matchMedia("(prefers-reduced-motion: reduce)");
+  reduced.checked = motionQuery.matches;
+  motionQuery.addEventListener("change", () => (reduced.checked = motionQuery.matches));
+  const reducedLabel = element("label", { accesskey: reducedCaption.key });
+  reducedLabel.append(reduced, ` ${reducedCaption.text}`);
+  controls.append(button, speed, element("label", { for: "playTarget", accesskey: targetCaption.key }, targetCaption.text), target, reducedLabel);
+
+  let current = 0;
+  let timer: number | undefined;
+  const goal = () => Math.min(Math.max(Math.round(target.valueAsNumber) || core.maximumSteps(), core.minimumSteps()), core.maximumSteps());
+  const stepsPerSecond = () => Math.min(Number(speed.value), reduced.checked ? core.reducedMotionSpeed() : Infinity);
+  const show = (playing: boolean) => {
+    const caption = mnemonic(tr(context, playing ? "❚❚ Pau&sa" : "▶ &Avvia"));
+    button.textContent = caption.text;
+    button.accessKey = caption.key;
+    button.setAttribute("aria-label", tr(context, playing ? "Pausa" : "Avvia"));
+    button.setAttribute("aria-pressed", String(playing));
+  };
+  const stop = () => {
+    clearInterval(timer);
+    timer = undefined;
+    show(false);
+  };
+  const tick = () => {
+    if (!controls.isConnected) return stop();
+    if (current < goal()) requestStep(current + 1);
+    if (current >= goal()) stop();
+  };
+  const start = () => {
+    if (current >= goal()) requestStep(core.minimumSteps());
+    clearInterval(timer);
+    timer = window.setInterval(tick, 1000 / stepsPerSecond());
+    show(true);
+  };
+  const toggle = () => (timer === undefined ? start() : stop());
+  const restart = () => {
+    if (timer !== undefined) start();
+  };
+  button.addEventListener("click", toggle);
+  speed.addEventListener("change", restart);
+  reduced.addEventListener("change", restart);
+  document.addEventListener("keydown", (event) => {
+    if (event.key !== " " || event.repeat || event.ctrlKey || event.altKey || event.metaKey || typedIn(event.target)) return;
+    if (!controls.isConnected) return;
+    event.preventDefault();
+    toggle();
+  });
+  show(false);
+  return { controls, setCurrentStep: (step) => (current = step) };
+}
