@@ -1,0 +1,85 @@
+// Esplora's teaching in the page: the lesson's numbers, what a screen reader
+// hears, play, the table's CSV and full screen.
+import { execFileSync } from "node:child_process";
+import { readFileSync } from "node:fs";
+import { expect, test } from "@playwright/test";
+import { compute, nativeArchimede, open } from "./page";
+
+// archimede's CSV of steps 1 to steps, as the page must download it.
+function archimedeCsv(steps: number): string {
+  return execFileSync(nativeArchimede(), [String(steps), "--tabella", "--formato", "csv"], { encoding: "utf8" });
+}
+
+test("the lesson's formulas give the core's bounds and sides at steps 1, 5 and 26", async ({ page }) => {
+  const rows = archimedeCsv(26).trim().split("\n").slice(1).map((line) => line.split(","));
+  await open(page);
+  for (const step of [1, 5, 26]) {
+    await test.step(`step ${step}`, async () => {
+      await page.locator("#stepBox").fill(String(step));
+      const [, sides = "", lower = "", upper = ""] = rows[step - 1] ?? [];
+      const values = page.locator("#lesson .formula-value");
+      // h, a, t, p, P, g, s′, n′: p and P are the table's bounds, n′ twice the sides.
+      await expect(values.nth(3)).toHaveText(lower.replace(".", ","));
+      await expect(values.nth(4)).toHaveText(upper.replace(".", ","));
+      await expect(values.nth(7)).toHaveText(String(2 * Number(sides)));
+      await expect(page.locator("#lesson")).toContainText(`Al passo ${step}:`);
+    });
+  }
+  await expect(page.locator("#lesson")).toContainText("223/71 < π < 22/7");
+});
+
+test("Form1 reads lower < π < upper and announces it; a step change announces sides and bounds", async ({ page }) => {
+  await open(page);
+  await compute(page, "5");
+  expect(await page.locator("#Form1").ariaSnapshot()).toMatch(
+    /status "Limite inferiore": 3,14103195\n- img "minore di": <\n- img "π": costante\n- img "minore di": <\n- status "Limite superiore": 3,14271460/,
+  );
+  await expect(page.locator("#Form1Results")).toHaveText("Passo 5: 9,600E+01 lati, 3,14103195 < π < 3,14271460");
+  await page.locator("#stepBox").fill("6");
+  await expect(page.locator("#stepBounds")).toHaveAttribute("aria-live", "polite");
+  await expect(page.locator("#stepBounds")).toHaveText("Passo 6: 192 lati, 3,14145247 < π < 3,14187304");
+});
+
+test("play runs to the chosen step and Space starts and pauses it", async ({ page }) => {
+  await open(page, "/#passo=2");
+  await page.locator("#playSpeed").selectOption("60");
+  await page.locator("#playTarget").fill("9");
+  await page.locator("#drawing").click();
+  await page.keyboard.press("Space");
+  await expect(page.locator("#stepBox")).toHaveValue("9");
+  await expect(page.locator("#playButton")).toHaveAttribute("aria-pressed", "false");
+  await page.locator("#playTarget").fill("500");
+  await page.locator("#playSpeed").selectOption("1");
+  await page.locator("#drawing").click();
+  await page.keyboard.press("Space");
+  await expect(page.locator("#playButton")).toHaveAttribute("aria-pressed", "true");
+  await page.keyboard.press("Space");
+  await expect(page.locator("#playButton")).toHaveAttribute("aria-pressed", "false");
+});
+
+test("reduced motion is asked for when the system asks for it", async ({ page }) => {
+  await page.emulateMedia({ reducedMotion: "reduce" });
+  await open(page);
+  await expect(page.locator("#reducedMotion")).toBeChecked();
+});
+
+test("the table downloads as archimede's CSV", async ({ page }) => {
+  await open(page, "/#passo=40");
+  const [download] = await Promise.all([page.waitForEvent("download"), page.locator("#saveTableCsv").click()]);
+  expect(readFileSync((await download.path())!, "utf8")).toBe(archimedeCsv(40));
+});
+
+test("full screen at 1920 x 1080: the drawing, the bounds and the lesson in type of 24 px or more", async ({ page }) => {
+  await page.setViewportSize({ width: 1920, height: 1080 });
+  await open(page);
+  await page.locator("#fullScreen").click();
+  await expect(page.locator("#fullScreen")).toHaveAttribute("aria-pressed", "true");
+  const pixels = await page.evaluate(() => {
+    const drawing = document.getElementById("drawing") as unknown as SVGSVGElement;
+    const size = (selector: string) => parseFloat(getComputedStyle(document.querySelector(selector)!).fontSize);
+    // The drawing's texts as shown: their size times the drawing's scale.
+    const scale = drawing.getBoundingClientRect().width / drawing.width.baseVal.value;
+    return [size("#drawing text") * scale, size("#stepBounds"), size("#lesson .formula-value"), size("#lesson p")];
+  });
+  for (const shown of pixels) expect(shown).toBeGreaterThanOrEqual(24);
+});
