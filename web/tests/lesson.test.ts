@@ -37,7 +37,7 @@ test("Form1 reads lower < π < upper and announces it; a step change announces s
   await expect(page.locator("#Form1Results")).toHaveText("Passo 5: 9,600E+01 lati, 3,14103195 < π < 3,14271460");
   await page.locator("#stepBox").fill("6");
   await expect(page.locator("#stepBounds")).toHaveAttribute("aria-live", "polite");
-  await expect(page.locator("#stepBounds")).toHaveText("Passo 6: 192 lati, 3,14145247 < π < 3,14187304");
+  await expect(page.locator("#stepBounds")).toHaveText("Passo 6: 192 lati, 3,14145247 < π < 3,14187305");
 });
 
 test("play runs to the chosen step and Space starts and pauses it", async ({ page }) => {
