@@ -11,10 +11,13 @@
 #include "calc/series_styles.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
+#include "runtime/charconv.hpp"
 #include "runtime/errors.hpp"
 #include "runtime/number_format.hpp"
 #include "runtime/translatable.hpp"
 
+#include <array>
+#include <charconv>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <new>
@@ -296,6 +299,14 @@ emscripten::val seriesStyles() {
     return styles;
 }
 
+// A chart point's digits as its tooltip writes them, with one decimal.
+std::string pointDigitsText(double digits) {
+    std::array<char, 32> text{};
+    const auto written = runtime::toChars(text.data(), text.data() + text.size(), digits,
+                                          std::chars_format::fixed, 1);
+    return {text.data(), written.ptr};
+}
+
 // The play's speeds in steps per second, slowest first.
 emscripten::val playSpeeds() {
     emscripten::val speeds = emscripten::val::array();
@@ -365,6 +376,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("tableCsv", &web::tableCsv);
     em::function("digitsAtText", &web::digitsAtText);
     em::function("seriesStyles", &web::seriesStyles);
+    em::function("pointDigitsText", &web::pointDigitsText);
     em::function("playSpeeds", &web::playSpeeds);
     em::function("defaultPlaySpeedIndex", &web::defaultPlaySpeedIndex);
     em::function("reducedMotionSpeed", &web::reducedMotionSpeed);

@@ -115,7 +115,8 @@ export function drawChart(
   shownPoints.forEach((points, i) => {
     let path = "";
     for (let p = 0; p < points.length; p += 2) path += `${p === 0 ? "M" : "L"}${x(points[p]).toFixed(2)} ${y(points[p + 1]).toFixed(2)}`;
-    lines.append(svgElement("path", { class: `series series${i}`, d: path }));
+    // data-points: the vertices' step, digits, step, digits... for the point texts.
+    lines.append(svgElement("path", { class: `series series${i}`, d: path, "data-points": points.join(" ") }));
     if (shown <= markedPointsUpTo) {
       for (let p = 0; p < points.length; p += 2) {
         lines.append(svgElement("circle", { class: `point series${i}`, cx: x(points[p]), cy: y(points[p + 1]), r: 2 }));

@@ -85,6 +85,7 @@ declare module "lavoro1-core" {
     tableCsv(steps: number): string;
     digitsAtText(series: ChartSeries, step: number): string;
     seriesStyles(): SeriesStyle[];
+    pointDigitsText(digits: number): string;
     playSpeeds(): number[];
     defaultPlaySpeedIndex(): number;
     reducedMotionSpeed(): number;

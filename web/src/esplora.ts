@@ -4,6 +4,7 @@
 import type { Core } from "lavoro1-core";
 import certified from "../build/generated/certified.json";
 import { chartHeight, chartNote, drawChart, type DigitSeries } from "./chart";
+import { chartTooltip, readChart, setSeriesColours, styleChart } from "./chart_reading";
 import { element, svgElement } from "./dom";
 import { drawingHeight, drawStep } from "./drawing";
 import { stepRangeText } from "./form1";
@@ -24,9 +25,7 @@ const exportStyle = `
 .circle,.inscribed,.circumscribed,.frame,.series,.grid,.axes,.run-out,.swatch{fill:none}
 .circle{stroke:#202020;stroke-width:1.5}.inscribed{stroke:#1f6fd0;stroke-width:1.5}.circumscribed{stroke:#d0452f;stroke-width:1.5}
 .swatch{stroke-width:3}.frame{stroke:#808080}.grid{stroke:#e1e1e1}.grid.minor{stroke-dasharray:3 3}.axes{stroke:#808080}
-.series{stroke-width:2}.series0{stroke:#1f6fd0;fill:#1f6fd0}.series1{stroke:#d0452f;fill:#d0452f}.series2{stroke:#2ea043;fill:#2ea043}
-.series3{stroke:#7846b4;fill:#7846b4}.series4{stroke:#be7d00;fill:#be7d00}.series5{stroke:#c82882;fill:#c82882}
-path.series{fill:none}.run-out{stroke:#808080;stroke-dasharray:4 3}.run-out-point{fill:#202020}`;
+.series{stroke-width:2}path.series{fill:none}.focus-ring{display:none}.run-out{stroke:#808080;stroke-dasharray:4 3}.run-out-point{fill:#202020}`;
 
 function download(name: string, blob: Blob): void {
   const link = element("a", { href: URL.createObjectURL(blob), download: name });
@@ -152,6 +151,13 @@ export function createEsplora(core: Core): Esplora {
   const runOutStep = core.firstStepPastPi(last);
   const chart = svgElement("svg", { id: "chart", role: "img", "aria-label": tr(context, "Grafico della convergenza") }) as SVGSVGElement;
   const note = element("p", { id: "note" });
+  const styles = core.seriesStyles();
+  setSeriesColours(styles);
+  const chartBox = element("div", { class: "chart-box" });
+  const tooltip = chartTooltip();
+  const chartDescription = element("p", { id: "chartDescription", class: "visually-hidden" });
+  chartBox.append(chart, tooltip, chartDescription);
+  const reader = readChart(core, chart, tooltip, chartDescription);
   const lesson = createLesson(core, runOutStep, certified as DigitSeries[]);
   // The step's sides and bounds, in reading order, said at each change.
   const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
@@ -159,7 +165,7 @@ export function createEsplora(core: Core): Esplora {
 
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });
-  side.append(tableBox, chart, note);
+  side.append(tableBox, chartBox, note);
   const drawingBox = element("div", { class: "drawing-box" });
   drawingBox.append(drawing);
   views.append(drawingBox, side);
@@ -180,6 +186,8 @@ export function createEsplora(core: Core): Esplora {
     chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
     drawStep(drawing, core, current, drawingWidth, drawingHeight(drawingWidth));
     drawChart(chart, fill, series, runOutStep, current, chartWidth, chartHeight(chartWidth, series.length + 1));
+    styleChart(chart, styles);
+    reader.redrawn();
   };
   const setStep = (requested: number) => {
     const step = Math.min(Math.max(Math.round(requested) || first, first), last);
@@ -228,7 +236,10 @@ export function createEsplora(core: Core): Esplora {
       download(fileName(pattern, "png"), await pngFile(picture(draw))));
   };
   wire("saveDrawing", (svg) => drawStep(svg, core, current, 900, 600), "poligoni-passo-%1.svg");
-  wire("saveChart", (svg) => drawChart(svg, fill, series, runOutStep, current, 900, 600), "convergenza-%1-passi.svg");
+  wire("saveChart", (svg) => {
+    drawChart(svg, fill, series, runOutStep, current, 900, 600);
+    styleChart(svg, styles);
+  }, "convergenza-%1-passi.svg");
   // The rows shown, as `archimede N --tabella --formato csv` writes them.
   controls.querySelector("#saveTableCsv")!.addEventListener("click", () =>
     download(`lavoro1-${current}.csv`, new Blob([core.tableCsv(current)], { type: "text/csv" })));
