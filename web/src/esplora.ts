@@ -12,6 +12,7 @@ import { fullScreenButton } from "./fullscreen";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
 import { createLesson } from "./lesson";
 import { createPlay } from "./play";
+import { provenColumns } from "./proven_columns";
 
 const context = "explore::ExploreWindow";
 // The height of a row of the step table, in CSS pixels (style.css).
@@ -117,6 +118,12 @@ export function createEsplora(core: Core): Esplora {
   for (const header of [tr(model, "Passo"), tr(model, "Lati"), tr(model, "Limite inferiore"), tr(model, "Limite superiore"), tr(model, "Differenza")]) {
     head.append(element("th", { scope: "col" }, header));
   }
+  const proven = provenColumns(core, certified as DigitSeries[], () => {
+    for (const cell of head.querySelectorAll(".proven")) cell.remove();
+    if (proven.shown()) head.append(...proven.headers());
+    rendered = "";
+    renderRows();
+  });
   const body = element("tbody");
   table.append(element("thead"), body);
   table.tHead!.append(head);
@@ -140,6 +147,7 @@ export function createEsplora(core: Core): Esplora {
       const row = element("tr", { "aria-rowindex": String(i + 2) });
       if (i === current - 1) row.className = "current";
       for (const cell of cells[i]) row.append(element("td", {}, cell));
+      if (proven.shown()) for (const cell of proven.cells(i + 1)) row.append(element("td", {}, cell));
       rows.push(row);
     }
     if (lastRow < current) rows.push(spacer((current - lastRow) * rowHeight));
@@ -171,7 +179,7 @@ export function createEsplora(core: Core): Esplora {
   views.append(drawingBox, side);
   const saveTable = element("span", { class: "save", role: "group", "aria-labelledby": "saveTableLabel" });
   saveTable.append(element("span", { id: "saveTableLabel" }, tr(context, "Tabella dei passi")), element("button", { id: "saveTableCsv", type: "button" }, "CSV"));
-  controls.append(saveTable, fullScreenButton(section));
+  controls.append(saveTable, proven.toggle, fullScreenButton(section));
   section.append(controls, play.controls, bounds, views, lesson.panel);
 
   let current = 0;
