@@ -149,7 +149,7 @@ struct Drawing {
 Drawing drawing(int step, double radius, double insetWidth, double insetHeight,
                 const std::string& decimalSeparator) {
     const calc::DrawnPolygons polygons = calc::drawnPolygons(step, radius);
-    const calc::Inset inset = calc::insetOf(step, insetWidth, insetHeight, radius);
+    const calc::Inset inset = calc::insetOf(step, insetWidth, insetHeight);
     const calc::Point arcMiddle = calc::followedArcMiddle(step, radius);
     return {.drawnEvery = polygons.drawnEvery,
             .inscribed = flat(polygons.inscribed),
