@@ -243,10 +243,6 @@ emscripten::val lessonSections(int step, int runOutStep, const emscripten::val& 
     return sections;
 }
 
-calc::StepValues stepValues(int step) {
-    return calc::stepValues(step);
-}
-
 // pattern with %1.. filled in by arguments, an array of strings.
 std::string filledWith(const std::string& pattern, const emscripten::val& arguments) {
     const auto texts = emscripten::vecFromJSArray<std::string>(arguments);
@@ -358,19 +354,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("minimumSteps", &web::minimumSteps);
     em::function("maximumSteps", &web::maximumSteps);
     em::function("defaultExploreStep", &web::defaultExploreStep);
-    em::value_object<calc::StepValues>("StepValues")
-        .field("step", &calc::StepValues::step)
-        .field("sides", &calc::StepValues::sides)
-        .field("side", &calc::StepValues::side)
-        .field("halfSide", &calc::StepValues::halfSide)
-        .field("apothem", &calc::StepValues::apothem)
-        .field("outerSide", &calc::StepValues::outerSide)
-        .field("lowerBound", &calc::StepValues::lowerBound)
-        .field("upperBound", &calc::StepValues::upperBound)
-        .field("sagitta", &calc::StepValues::sagitta)
-        .field("nextSide", &calc::StepValues::nextSide);
     em::function("lessonSections", &web::lessonSections);
-    em::function("stepValues", &web::stepValues);
     em::function("filledWith", &web::filledWith);
     em::function("stepSummary", &web::stepSummary);
     em::function("tableCsv", &web::tableCsv);

@@ -43,18 +43,6 @@ declare module "lavoro1-core" {
     arguments: string[];
     formulas: LessonFormula[];
   }
-  export interface StepValues {
-    step: number;
-    sides: number;
-    side: number;
-    halfSide: number;
-    apothem: number;
-    outerSide: number;
-    lowerBound: number;
-    upperBound: number;
-    sagitta: number;
-    nextSide: number;
-  }
   export interface StepSummary {
     sides: string;
     lowerBound: string;
@@ -79,7 +67,6 @@ declare module "lavoro1-core" {
     maximumSteps(): number;
     defaultExploreStep(): number;
     lessonSections(step: number, runOutStep: number, proven: readonly ChartSeries[], aimedAt: number, decimalSeparator: string): LessonSection[];
-    stepValues(step: number): StepValues;
     filledWith(pattern: string, arguments: string[]): string;
     stepSummary(step: number, decimalSeparator: string): StepSummary;
     tableCsv(steps: number): string;
