@@ -169,7 +169,11 @@ export function createEsplora(core: Core): Esplora {
   const lesson = createLesson(core, runOutStep, certified as DigitSeries[]);
   // The step's sides and bounds, in reading order, said at each change.
   const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
-  const play = createPlay(core, (step) => setStep(step));
+  // While playing, the steps are not read out one by one: the one play stops at is.
+  const play = createPlay(core, (step) => setStep(step), (playing) => {
+    bounds.setAttribute("aria-live", playing ? "off" : "polite");
+    if (!playing) bounds.replaceChildren(bounds.textContent ?? "");
+  });
 
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });

@@ -27,7 +27,8 @@ function speedBox(core: Core): HTMLSelectElement {
   return box;
 }
 
-export function createPlay(core: Core, requestStep: (step: number) => void): Play {
+// playingChanged: after each start and stop.
+export function createPlay(core: Core, requestStep: (step: number) => void, playingChanged: (playing: boolean) => void): Play {
   const controls = element("div", { class: "play-controls", role: "group", "aria-label": tr(context, "Avvia") });
   const button = element("button", { id: "playButton", type: "button" });
   const speed = speedBox(core);
@@ -55,6 +56,7 @@ export function createPlay(core: Core, requestStep: (step: number) => void): Pla
     button.accessKey = caption.key;
     button.setAttribute("aria-label", tr(context, playing ? "Pausa" : "Avvia"));
     button.setAttribute("aria-pressed", String(playing));
+    playingChanged(playing);
   };
   const stop = () => {
     clearInterval(timer);

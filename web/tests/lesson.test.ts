@@ -53,8 +53,11 @@ test("play runs to the chosen step and Space starts and pauses it", async ({ pag
   await page.locator("#drawing").click();
   await page.keyboard.press("Space");
   await expect(page.locator("#playButton")).toHaveAttribute("aria-pressed", "true");
+  // Each step is not read out while playing; the one it stops at is.
+  await expect(page.locator("#stepBounds")).toHaveAttribute("aria-live", "off");
   await page.keyboard.press("Space");
   await expect(page.locator("#playButton")).toHaveAttribute("aria-pressed", "false");
+  await expect(page.locator("#stepBounds")).toHaveAttribute("aria-live", "polite");
 });
 
 test("reduced motion is asked for when the system asks for it", async ({ page }) => {
