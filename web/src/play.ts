@@ -27,6 +27,28 @@ function speedBox(core: Core): HTMLSelectElement {
   return box;
 }
 
+// Space anywhere but in a control toggles, while controls are in the page.
+function onSpace(controls: HTMLElement, toggle: () => void): void {
+  document.addEventListener("keydown", (event) => {
+    if (event.key !== " " || event.repeat || event.ctrlKey || event.altKey || event.metaKey || typedIn(event.target)) return;
+    if (!controls.isConnected) return;
+    event.preventDefault();
+    toggle();
+  });
+}
+
+// The reduced-motion box, checked while the system asks for reduced motion.
+function reducedMotionBox(): { label: HTMLLabelElement; box: HTMLInputElement } {
+  const caption = mnemonic(tr(context, "&Movimento ridotto"));
+  const box = element("input", { id: "reducedMotion", type: "checkbox", title: tr(context, "Avanza al massimo di un passo al secondo, qualunque sia la velocità") });
+  const motionQuery = matchMedia("(prefers-reduced-motion: reduce)");
+  box.checked = motionQuery.matches;
+  motionQuery.addEventListener("change", () => (box.checked = motionQuery.matches));
+  const label = element("label", { accesskey: caption.key });
+  label.append(box, ` ${caption.text}`);
+  return { label, box };
+}
+
 // playingChanged: after each start and stop.
 export function createPlay(core: Core, requestStep: (step: number) => void, playingChanged: (playing: boolean) => void): Play {
   const controls = element("div", { class: "play-controls", role: "group", "aria-label": tr(context, "Avvia") });
@@ -37,19 +59,13 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
     id: "playTarget", type: "number", min: String(core.minimumSteps()), max: String(core.maximumSteps()), step: "1",
     value: String(core.maximumSteps()), "aria-label": tr(context, "Avanza fino al passo"),
   });
-  const reducedCaption = mnemonic(tr(context, "&Movimento ridotto"));
-  const reduced = element("input", { id: "reducedMotion", type: "checkbox", title: tr(context, "Avanza al massimo di un passo al secondo, qualunque sia la velocità") });
-  const motionQuery = matchMedia("(prefers-reduced-motion: reduce)");
-  reduced.checked = motionQuery.matches;
-  motionQuery.addEventListener("change", () => (reduced.checked = motionQuery.matches));
-  const reducedLabel = element("label", { accesskey: reducedCaption.key });
-  reducedLabel.append(reduced, ` ${reducedCaption.text}`);
-  controls.append(button, speed, element("label", { for: "playTarget", accesskey: targetCaption.key }, targetCaption.text), target, reducedLabel);
+  const reduced = reducedMotionBox();
+  controls.append(button, speed, element("label", { for: "playTarget", accesskey: targetCaption.key }, targetCaption.text), target, reduced.label);
 
   let current = 0;
   let timer: number | undefined;
   const goal = () => Math.min(Math.max(Math.round(target.valueAsNumber) || core.maximumSteps(), core.minimumSteps()), core.maximumSteps());
-  const stepsPerSecond = () => Math.min(Number(speed.value), reduced.checked ? core.reducedMotionSpeed() : Infinity);
+  const stepsPerSecond = () => Math.min(Number(speed.value), reduced.box.checked ? core.reducedMotionSpeed() : Infinity);
   const show = (playing: boolean) => {
     const caption = mnemonic(tr(context, playing ? "❚❚ Pau&sa" : "▶ &Avvia"));
     button.textContent = caption.text;
@@ -80,13 +96,8 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
   };
   button.addEventListener("click", toggle);
   speed.addEventListener("change", restart);
-  reduced.addEventListener("change", restart);
-  document.addEventListener("keydown", (event) => {
-    if (event.key !== " " || event.repeat || event.ctrlKey || event.altKey || event.metaKey || typedIn(event.target)) return;
-    if (!controls.isConnected) return;
-    event.preventDefault();
-    toggle();
-  });
+  reduced.box.addEventListener("change", restart);
+  onSpace(controls, toggle);
   show(false);
   return { controls, setCurrentStep: (step) => (current = step) };
 }
