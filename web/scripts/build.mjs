@@ -10,6 +10,7 @@ import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { copyFileSync, existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
+import { gzipSync } from "node:zlib";
 import { fileURLToPath } from "node:url";
 import * as esbuild from "esbuild";
 import { convertTranslations } from "./translations.mjs";
@@ -133,7 +134,9 @@ await esbuild.build({
 
 // lavoro1.html: the same page with its script, styles, icon and core inside,
 // for file://, a mail or a USB stick; no manifest or service worker there.
-const single = await bundle(readFileSync(coreWasm).toString("base64"));
+// The core gzip-compressed (the page inflates it with DecompressionStream):
+// base64 of the bare .wasm would weigh a third more than the .wasm itself.
+const single = await bundle(gzipSync(readFileSync(coreWasm), { level: 9 }).toString("base64"));
 const script = output(single, ".js");
 const css = output(single, ".css");
 if (/<\/script/i.test(script) || /<\/style/i.test(css)) throw new Error("lavoro1.html: the script or the styles would close their element");

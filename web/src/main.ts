@@ -11,8 +11,8 @@ import { createLanguageMenu } from "./language_menu";
 import { createMessageBox } from "./message_box";
 import "./style.css";
 
-// The core's .wasm in base64 when the build inlines it (lavoro1.html), empty
-// when it is a file beside the page.
+// The core's .wasm, gzip-compressed and in base64, when the build inlines it
+// (lavoro1.html); empty when it is a file beside the page.
 declare const inlineCore: string;
 
 const app = document.getElementById("app")!;
@@ -22,7 +22,9 @@ const boot = document.getElementById("boot")!;
 
 async function loadCore(): Promise<Core> {
   if (!inlineCore) return createCore();
-  return createCore({ wasmBinary: Uint8Array.from(atob(inlineCore), (character) => character.charCodeAt(0)) });
+  const compressed = new Blob([Uint8Array.from(atob(inlineCore), (character) => character.charCodeAt(0))]);
+  const wasm = await new Response(compressed.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+  return createCore({ wasmBinary: new Uint8Array(wasm) });
 }
 
 function showLoadFailure(error: unknown): void {
