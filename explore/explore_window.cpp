@@ -7,6 +7,7 @@
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
+#include "runtime/host/settings_file.hpp"
 #include "runtime/host/translation.hpp"
 
 #include <QAccessible>
@@ -24,7 +25,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -36,8 +36,8 @@
 namespace explore {
 namespace {
 
-// Esplora's part of the application's settings: on Linux the group [Esplora]
-// of ~/.config/Lavoro1/Lavoro1.conf.
+// Esplora's part of the application's settings: the group [Esplora] of
+// ~/.config/Lavoro1/Lavoro1.conf.
 const QString settingsGroup = QStringLiteral("Esplora");
 const QString geometryKey = QStringLiteral("geometry");
 const QString viewsKey = QStringLiteral("viewsSplitter");
@@ -121,8 +121,9 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
 
 ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWidget* parent)
     : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
-      rows_(
-          std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))) {
+      rows_(std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))),
+      settings_(std::make_unique<runtime::host::SettingsFile>(
+          runtime::host::SettingsFile::userPath(applicationName()))) {
     setObjectName(QStringLiteral("Esplora"));
     setWindowTitle(tr("Esplora poligoni e convergenza"));
     createControls();
@@ -344,13 +345,12 @@ void ExploreWindow::closeEvent(QCloseEvent* event) {
 }
 
 std::optional<int> ExploreWindow::restoreLayout() {
-    QSettings settings(applicationName(), applicationName());
-    settings.beginGroup(settingsGroup);
+    const QVariantMap remembered = settings_->read(settingsGroup);
     // restoreState and restoreGeometry refuse what they cannot read, leaving
     // the window as it was built.
-    views_->restoreState(settings.value(viewsKey).toByteArray());
-    tableChart_->restoreState(settings.value(tableChartKey).toByteArray());
-    if (restoreGeometry(settings.value(geometryKey).toByteArray())) {
+    views_->restoreState(remembered.value(viewsKey).toByteArray());
+    tableChart_->restoreState(remembered.value(tableChartKey).toByteArray());
+    if (restoreGeometry(remembered.value(geometryKey).toByteArray())) {
         // A geometry remembered on another screen, or before the panels
         // changed, may no longer fit the work area.
         if (!isMaximized() && !isFullScreen()) {
@@ -360,20 +360,18 @@ std::optional<int> ExploreWindow::restoreLayout() {
         setGeometry(openingGeometry(workAreaAt(QCursor::pos())));
     }
     bool read = false;
-    const int step = settings.value(stepKey).toInt(&read);
+    const int step = remembered.value(stepKey).toInt(&read);
     if (!read || step < calc::minimumSteps || step > calc::maximumSteps) {
         return std::nullopt;
     }
     return step;
 }
 
-void ExploreWindow::rememberLayout() const {
-    QSettings settings(applicationName(), applicationName());
-    settings.beginGroup(settingsGroup);
-    settings.setValue(geometryKey, saveGeometry());
-    settings.setValue(viewsKey, views_->saveState());
-    settings.setValue(tableChartKey, tableChart_->saveState());
-    settings.setValue(stepKey, step());
+void ExploreWindow::rememberLayout() {
+    settings_->remember(settingsGroup, {{geometryKey, saveGeometry()},
+                                        {viewsKey, views_->saveState()},
+                                        {tableChartKey, tableChart_->saveState()},
+                                        {stepKey, step()}});
 }
 
 void ExploreWindow::applyPalette() {

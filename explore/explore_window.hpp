@@ -31,6 +31,10 @@ namespace pictures {
 class ConvergenceChart;
 }
 
+namespace runtime::host {
+class SettingsFile;
+}
+
 namespace explore {
 
 class StepTableModel;
@@ -85,7 +89,9 @@ protected:
 };
 
 // The window remembers, in the application's settings, its geometry, its
-// splitters and its step when it is closed, and takes them back when it opens.
+// splitters and its step when it is closed, and takes them back when it opens,
+// wholly on a screen. Settings that cannot be used are said once on standard
+// error and never block the window.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 
@@ -123,7 +129,7 @@ private:
     void applyPalette();
     // Takes back the geometry and splitters; returns the step remembered.
     std::optional<int> restoreLayout();
-    void rememberLayout() const;
+    void rememberLayout();
     QString askSavePath(const QString& title, const QString& suggestedName);
     void saveDrawingClicked();
     void saveChartClicked();
@@ -131,6 +137,7 @@ private:
 
     std::string decimalSeparator_;
     std::shared_ptr<const std::vector<calc::StepRow>> rows_;
+    std::unique_ptr<runtime::host::SettingsFile> settings_;
     pictures::ConvergenceChart* chart_ = nullptr; // owned by chartView_
     StepTableModel* model_ = nullptr;
 
