@@ -64,14 +64,14 @@ bool isDark(const QPalette& palette) {
 
 } // namespace
 
-QRect fitToScreen(const QRect& wanted, const QRect& available) {
+QRect fitToScreen(const QRect& wanted, const QRect& available, QSize least) {
     if (available.isEmpty() || available.contains(wanted)) {
         return wanted;
     }
-    QRect room = available.marginsRemoved({screenMargin, screenMargin, screenMargin, screenMargin});
-    if (room.isEmpty()) {
-        room = available;
-    }
+    // The margins narrow where the full ones would leave less than least.
+    const int across = std::clamp((available.width() - least.width()) / 2, 0, screenMargin);
+    const int down = std::clamp((available.height() - least.height()) / 2, 0, screenMargin);
+    const QRect room = available.marginsRemoved({across, down, across, down});
     QRect fitted(wanted.topLeft(), wanted.size().boundedTo(room.size()));
     fitted.moveLeft(
         std::clamp(fitted.left(), room.left(), room.left() + room.width() - fitted.width()));
@@ -352,9 +352,12 @@ std::optional<int> ExploreWindow::restoreLayout() {
     tableChart_->restoreState(remembered.value(tableChartKey).toByteArray());
     if (restoreGeometry(remembered.value(geometryKey).toByteArray())) {
         // A geometry remembered on another screen, or before the panels
-        // changed, may no longer fit the work area.
+        // changed, may no longer fit the work area; one smaller than the
+        // window's least grows to it first, or would grow past the screen.
         if (!isMaximized() && !isFullScreen()) {
-            setGeometry(fitToScreen(geometry(), workAreaAt(geometry().center())));
+            const QSize least = minimumSizeHint().expandedTo(minimumSize());
+            const QRect wanted(geometry().topLeft(), geometry().size().expandedTo(least));
+            setGeometry(fitToScreen(wanted, workAreaAt(wanted.center()), least));
         }
     } else {
         setGeometry(openingGeometry(workAreaAt(QCursor::pos())));

@@ -48,9 +48,10 @@ inline constexpr int screenMargin = 32;
 
 // wanted, the geometry of the window's contents, as it goes on a screen whose
 // work area is available: unchanged when it lies inside; otherwise no larger
-// than the work area less screenMargin on every side, moved the least to lie
+// than the work area less screenMargin on every side (less where that would
+// leave no room for least, the window's least size), moved the least to lie
 // within that.
-QRect fitToScreen(const QRect& wanted, const QRect& available);
+QRect fitToScreen(const QRect& wanted, const QRect& available, QSize least = {});
 
 // Where the window opens when it remembers nothing: preferredWindowSize
 // centred on available, fitted to it.
