@@ -11,7 +11,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <functional>
 #include <iostream>
@@ -37,6 +39,25 @@ struct Contents {
     QByteArray bytes;
 };
 
+// What the link named link holds, as a name to reach from where the link is:
+// a relative one is joined to the link's folder as written, so that the
+// kernel resolves its ".." after any link in that folder, as it does for the
+// link itself. Empty when link cannot be read.
+QString linkTarget(const QString& link) {
+    std::array<char, PATH_MAX> target{};
+    const ssize_t length =
+        readlink(QFile::encodeName(link).constData(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) {
+        return {};
+    }
+    const QString read = QFile::decodeName(QByteArray(target.data(), length));
+    if (read.startsWith(QLatin1Char('/'))) {
+        return read;
+    }
+    const qsizetype slash = link.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? read : link.left(slash + 1) + read;
+}
+
 // The name the links in place of name lead to, which may not exist; empty
 // for a loop or a chain of links too long to follow.
 QString followLinks(QString name) {
@@ -45,7 +66,7 @@ QString followLinks(QString name) {
         if (lstat(QFile::encodeName(name).constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
             return name;
         }
-        name = QFileInfo(name).symLinkTarget();
+        name = linkTarget(name);
     }
     return {};
 }

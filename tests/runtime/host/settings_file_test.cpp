@@ -8,9 +8,21 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// Maps in failure messages as {key=value, ...}.
+QT_BEGIN_NAMESPACE
+void PrintTo(const QVariantMap& map, std::ostream* out) {
+    *out << '{';
+    for (auto entry = map.cbegin(); entry != map.cend(); ++entry) {
+        *out << entry.key().toStdString() << '=' << entry.value().toString().toStdString() << ", ";
+    }
+    *out << '}';
+}
+QT_END_NAMESPACE
 
 namespace {
 
@@ -77,6 +89,14 @@ TEST(SettingsFile, ReplacesOnlyARegularFileAndSaysOnceWhyNot) {
          [&](const QDir& home, const QString& path) {
              regular(home.filePath("vero.conf"), otherKeys);
              link("../vero.conf", path);
+         },
+         true, true},
+        {"a link up from a folder that is a link itself",
+         [&](const QDir& home, const QString& path) {
+             regular(home.filePath("altrove/vero.conf"), otherKeys);
+             QDir().mkpath(home.filePath("altrove/Lavoro1"));
+             ASSERT_TRUE(QFile::link("altrove/Lavoro1", home.filePath("Lavoro1")));
+             ASSERT_TRUE(QFile::link("../vero.conf", path));
          },
          true, true},
         {"a link to nothing yet",
