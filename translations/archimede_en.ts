@@ -96,14 +96,14 @@ half-perimeters of the inscribed and circumscribed polygons lie below and
 above pi.
 
   STEPS          the number of steps, from 1 to 500, read as the window reads
-                 it: the point separates the decimals, and a half rounds to
-                 even (500.5 is 500)
+                 it: a point (.) is the decimal separator, and halves round
+                 to even (500.5 gives 500)
   --tabella      one row for each step from 1 to STEPS: the step, the sides
                  of the polygons, the lower bound, the upper bound and their
                  difference. With --cifre, one row for each polygon: the
                  step, the sides, the proven digits (the decimal places on
                  which both ends of the interval agree) and the digits gained
-                 over the step before
+                 over the previous step
   --formato F    testo (the default), csv or json. Text uses the window&apos;s
                  formats and the decimal separator of the user&apos;s language;
                  csv and json use the point and 17 significant digits, which
@@ -112,11 +112,11 @@ above pi.
                  formats, to compare results bit for bit
   --disegno FILE the circle with the inscribed and circumscribed polygons at
                  step STEPS (from 1, the hexagon, to 500; 6*2^(STEPS-1)
-                 sides), as in the Esplora window; the format comes from the
+                 sides), as in the Explore window; the format comes from the
                  extension: svg, png or pdf
-  --grafico FILE the correct digits of pi in the two binary64 bounds and the
+  --grafico FILE the correct digits of the two binary64 bounds and the
                  digits proven by the three methods of --cifre, step by step
-                 from 1 to STEPS, as in the Esplora window. Two different
+                 from 1 to STEPS, as in the Explore window. Two different
                  FILEs, with names in UTF-8; each replaces the file that was
                  there only once it is complete, and if writing fails that
                  file is left as it was
@@ -128,18 +128,18 @@ above pi.
                  10000 decimal places take hundredths of a second, 100000
                  about a second, 1000000 a couple of minutes and a few
                  tens of MB of memory; raddoppi and huygens are much slower
-                 (huygens takes minutes already at 100000)
+                 (huygens already takes minutes at 100000)
   --metodo M     with --cifre, how pi is read from the same polygons:
                  raddoppi   the inscribed and circumscribed half-perimeters
-                            L and U (about 0.6 digits per doubling);
+                            L and U (about 0.6 digits per step);
                  huygens    3L/(2+a) &lt; pi &lt; (2L+U)/3, where a is the
-                            apothem (about 1.2 digits per doubling);
+                            apothem (about 1.2 digits per step);
                  richardson (the default) the Romberg table on the squares
                             of the inscribed half-perimeters (on the
                             half-perimeters with --tabella), widened by a
                             proven bound on the terms it leaves out, then
                             its square root (about 0.3 k^2 digits after k
-                            doublings)
+                            steps)
   --help, -h     this help
   --version      the version
 
@@ -147,7 +147,8 @@ The results for STEPS are computed in binary64, as in the window, and are not
 rigorous: rounding errors build up, so from step 26 the computed lower bound
 is above pi, and from step 28 the two bounds are equal.
 --cifre redoes the same doublings in ball arithmetic (Arb), with the
-precision and the number of steps needed to narrow the interval below 10^-N
+precision and the number of steps needed to narrow the interval to less than
+10^-N
 (or a few decimal places more, until both ends agree on the first N), and
 rounds the lower bound down and the upper bound up: the inequalities printed
 are proven, with each of the three methods.
@@ -173,12 +174,12 @@ Exit status:
     <message>
         <source>calcolo o scrittura non riusciti: errore di run-time del
        calcolo, immagine o uscita standard non scritta</source>
-        <translation>the calculation or the writing failed: a run-time error of the
-       calculation, an image or standard output not written</translation>
+        <translation>the calculation or the output failed: a run-time error, or an
+       image or standard output that could not be written</translation>
     </message>
     <message>
         <source>numero di passi rifiutato o riga di comando errata</source>
-        <translation>number of steps refused or command line wrong</translation>
+        <translation>number of steps refused, or invalid command line</translation>
     </message>
     <message>
         <source>interrotto con Ctrl+C</source>
@@ -186,7 +187,7 @@ Exit status:
     </message>
     <message>
         <source>Numero lati poligono inscritto e circoscritto: </source>
-        <translation>Sides of the inscribed and circumscribed polygons: </translation>
+        <translation>Number of sides of each polygon: </translation>
     </message>
     <message>
         <source> &lt; costante &lt; </source>
@@ -214,7 +215,7 @@ Exit status:
     </message>
     <message>
         <source>Guadagno</source>
-        <translation>Gain</translation>
+        <translation>Gained</translation>
     </message>
     <message>
         <source>Numero iterazioni: </source>
@@ -222,15 +223,15 @@ Exit status:
     </message>
     <message>
         <source>Profondità dell&apos;estrapolazione: </source>
-        <translation>Depth of the extrapolation: </translation>
+        <translation>Extrapolation depth: </translation>
     </message>
     <message>
         <source>archimede: questa versione è stata compilata senza Qt: non disegna</source>
-        <translation>archimede: this version was built without Qt: it cannot draw</translation>
+        <translation>archimede: this build has no Qt, so it cannot draw pictures</translation>
     </message>
     <message>
         <source>archimede: %1 (archimede --help per l&apos;aiuto)</source>
-        <translation>archimede: %1 (see archimede --help)</translation>
+        <translation>archimede: %1. See &apos;archimede --help&apos;.</translation>
     </message>
     <message>
         <source>formato sconosciuto &apos;%1&apos;: usare testo, csv o json</source>
@@ -258,7 +259,7 @@ Exit status:
     </message>
     <message>
         <source>%1: il nome &apos;%2&apos; non è UTF-8 valido; archimede scrive solo nomi in UTF-8</source>
-        <translation>%1: the name &apos;%2&apos; is not valid UTF-8; archimede writes only names in UTF-8</translation>
+        <translation>%1: the name &apos;%2&apos; is not valid UTF-8; archimede only writes files whose names are UTF-8</translation>
     </message>
     <message>
         <source>troppi argomenti: &apos;%1&apos; e &apos;%2&apos;</source>
@@ -290,7 +291,7 @@ Exit status:
     </message>
     <message>
         <source>--dimensioni vale solo con --disegno o --grafico</source>
-        <translation>--dimensioni only goes with --disegno or --grafico</translation>
+        <translation>--dimensioni can only be used with --disegno or --grafico</translation>
     </message>
     <message>
         <source>--cifre sceglie da sé i passi: togliere &apos;%1&apos;</source>
@@ -302,7 +303,7 @@ Exit status:
     </message>
     <message>
         <source>--metodo vale solo con --cifre</source>
-        <translation>--metodo only goes with --cifre</translation>
+        <translation>--metodo can only be used with --cifre</translation>
     </message>
     <message>
         <source>manca PASSI, il numero di passi %1</source>
@@ -319,6 +320,14 @@ Exit status:
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>Cannot write &apos;%1&apos;: the name is not in UTF-8</translation>
+    </message>
+    <message>
+        <source>archimede: memoria esaurita</source>
+        <translation>archimede: out of memory</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
+        <translation>Not enough memory for &apos;%1&apos;: it needs about %2 MiB, the limit (ulimit -v) is %3 MiB</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,8 @@ calc::Module1& module() {
 // with its Italian description (0 when there was none).
 struct Outcome {
     bool computed = false;
+    // The number of steps computed, when computed.
+    int steps = 0;
     std::string sides;
     std::string lowerBound;
     std::string upperBound;
@@ -49,6 +51,7 @@ Outcome compute(const std::string& text, const std::string& decimalSeparator) {
         const calc::ComputeOutcome computed =
             calc::runComputeCommand(module(), text, decimalSeparator);
         outcome.computed = computed.computed;
+        outcome.steps = computed.computed ? module().iterationCount : 0;
         outcome.sides = computed.sides;
         outcome.lowerBound = computed.lowerBound;
         outcome.upperBound = computed.upperBound;
@@ -160,9 +163,6 @@ std::string filledPattern(const std::string& pattern, const std::string& first,
 std::string tooManyStepsWarning() {
     return calc::tooManyStepsWarning;
 }
-std::string tooFewStepsPattern() {
-    return calc::tooFewStepsPattern;
-}
 std::string stepRangePattern() {
     return calc::stepRangePattern;
 }
@@ -183,6 +183,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     namespace em = emscripten;
     em::value_object<web::Outcome>("Outcome")
         .field("computed", &web::Outcome::computed)
+        .field("steps", &web::Outcome::steps)
         .field("sides", &web::Outcome::sides)
         .field("lowerBound", &web::Outcome::lowerBound)
         .field("upperBound", &web::Outcome::upperBound)
@@ -207,7 +208,6 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("drawing", &web::drawing);
     em::function("filledPattern", &web::filledPattern);
     em::function("tooManyStepsWarning", &web::tooManyStepsWarning);
-    em::function("tooFewStepsPattern", &web::tooFewStepsPattern);
     em::function("stepRangePattern", &web::stepRangePattern);
     em::function("minimumSteps", &web::minimumSteps);
     em::function("maximumSteps", &web::maximumSteps);

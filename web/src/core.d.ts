@@ -3,6 +3,7 @@
 declare module "lavoro1-core" {
   export interface Outcome {
     computed: boolean;
+    steps: number; // when computed
     sides: string;
     lowerBound: string;
     upperBound: string;
@@ -34,7 +35,6 @@ declare module "lavoro1-core" {
     drawing(step: number, radius: number, insetWidth: number, insetHeight: number, decimalSeparator: string): Drawing;
     filledPattern(pattern: string, first: string, second: string): string;
     tooManyStepsWarning(): string;
-    tooFewStepsPattern(): string;
     stepRangePattern(): string;
     minimumSteps(): number;
     maximumSteps(): number;

@@ -60,6 +60,9 @@ async function pngFile(svg: SVGSVGElement): Promise<Blob> {
   }
 }
 
+// Sent by Esplora's window when its step changes, detail the step.
+export const stepEvent = "esplora-step";
+
 export interface Esplora {
   section: HTMLElement;
   setStep(step: number): void;
@@ -173,6 +176,7 @@ export function createEsplora(core: Core): Esplora {
     stepSlider.setAttribute("aria-valuetext", fill(tr(context, "Passo %1"), String(step)));
     if (step === current) return;
     current = step;
+    section.dispatchEvent(new CustomEvent<number>(stepEvent, { detail: step }));
     render();
     // The step's row is the table's last, scrolled into view.
     table.setAttribute("aria-rowcount", String(step + 1));

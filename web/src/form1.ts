@@ -35,6 +35,9 @@ function runtimeErrorText(core: Core, number: number, description: string): stri
   return core.filledPattern(tr("runtime::host::messageBox", "Errore di run-time '%1':\n\n%2"), String(number), tr("runtime", description));
 }
 
+// Sent by Form1's window after each computation, detail the number of steps.
+export const computedEvent = "form1-computed";
+
 export function createForm1(core: Core): HTMLElement {
   const context = "form::Form1";
   const window = element("section", { class: "window form1-window", "aria-labelledby": "form1Title" });
@@ -95,6 +98,7 @@ export function createForm1(core: Core): HTMLElement {
       label7.value = outcome.sides;
       label2.value = outcome.lowerBound;
       label6.value = outcome.upperBound;
+      window.dispatchEvent(new CustomEvent<number>(computedEvent, { detail: outcome.steps }));
       announcement.textContent =
         `${tr(context, "Numero lati")} ${outcome.sides}; ${tr(context, "Limite inferiore")} ${outcome.lowerBound}; ` +
         `${tr(context, "Limite superiore")} ${outcome.upperBound}`;
