@@ -46,4 +46,20 @@ std::optional<int> firstStepPastPi(std::span<const StepRow> rows) {
     return std::nullopt;
 }
 
+double digitsAt(const DigitSeries& series, int step) {
+    double digits = 0.0;
+    for (const DigitPoint& point : series.points) {
+        if (point.step > step) {
+            break;
+        }
+        digits = point.digits;
+    }
+    return digits;
+}
+
+std::string digitsAtText(const DigitSeries& series, int step) {
+    const std::string digits = std::to_string(static_cast<long long>(digitsAt(series, step)));
+    return !series.points.empty() && step > series.points.back().step ? "≥ " + digits : digits;
+}
+
 } // namespace calc

@@ -41,6 +41,15 @@ struct DigitSeries {
     std::vector<DigitPoint> points;
 };
 
+// The digits series shows at step: its last point at or before step, 0
+// before its first. A proven series ends where its method reached the
+// digits it aimed at, and holds at least as many from there on.
+double digitsAt(const DigitSeries& series, int step);
+
+// The same as a table writes it: "12", or "≥ 300" (UTF-8) past the series'
+// last point.
+std::string digitsAtText(const DigitSeries& series, int step);
+
 // The three binary64 series of rows, in this order: the lower bound, the
 // upper bound and the width upper - lower (as -log10 of the width). A width
 // of zero or less has no digits to show and ends the width series there.

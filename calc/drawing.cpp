@@ -14,10 +14,6 @@ namespace calc {
 namespace {
 
 constexpr double twoPi = 2.0 * piHigh;
-// The inset shows one and a half sides either way of the followed side's
-// middle, and its sagitta takes this share of the inset's height.
-constexpr double insetHalfWidthInSides = 1.5;
-constexpr double sagittaShare = 0.3;
 constexpr double insetTangentLevel = 0.2; // share of the height above the tangent
 constexpr int insetCirclePoints = 96;
 
@@ -63,48 +59,72 @@ Point followedArcMiddle(int step, double radius) {
     return {radius * std::cos(alpha), -radius * std::sin(alpha)};
 }
 
-// The inset follows the side from vertex 0 to vertex 1 in a frame normalised
-// to it, centred on the side's middle at polar angle alpha = pi / n: x along
-// the tangent there, in half-sides of the circumscribed polygon (tan alpha),
-// y outwards, in sagittas (1 - cos alpha, how far the inscribed side lies
-// inside the arc). Each coordinate is a ratio of two small quantities, both
-// written without cancellation, so it keeps binary64's relative precision at
-// every step: at step 500 the sagitta is 5e-302, still a normal number.
-Inset insetOf(int step, double width, double height, double radius) {
+namespace {
+
+// The largest power of ten, at least 1, that draws length at most mostShare
+// of the frame: it then fills between a tenth of that and that.
+int insetZoomExponent(double length, double mostShare) {
+    return std::max(0, static_cast<int>(std::floor(std::log10(mostShare / length))));
+}
+
+} // namespace
+
+InsetZooms insetZooms(int step) {
+    const double alpha = halfSideAngle(step);
+    InsetZooms zooms;
+    // The side fills up to nine tenths of the width; the gap, below the
+    // tangent a fifth of the way down, up to seven tenths of the height.
+    zooms.alongExponent = insetZoomExponent(2.0 * std::sin(alpha), 0.9);
+    zooms.acrossExponent = insetZoomExponent(versine(alpha), 0.7);
+    zooms.along = std::pow(10.0, zooms.alongExponent);
+    zooms.across = std::pow(10.0, zooms.acrossExponent);
+    return zooms;
+}
+
+// The inset follows the side from vertex 0 to vertex 1, centred on the
+// side's middle at polar angle alpha = pi / n: x along the tangent there,
+// y outwards, both in radii. The frame's width is 1 / along radii and its
+// height 1 / across radii, so x and y go to pixels as products of small
+// quantities (sin phi, the versine) and large powers of ten, each written
+// without cancellation: at step 500 the sagitta is 5e-302, still a normal
+// number, and across 10^301.
+Inset insetOf(int step, double width, double height) {
     Inset inset;
     const double alpha = halfSideAngle(step);
-    const double halfSide = std::tan(alpha);
-    const double sagitta = versine(alpha);
-    const double halfSidePixels = width / (2.0 * insetHalfWidthInSides);
-    const double sagittaPixels = sagittaShare * height;
-    inset.alongZoom = halfSidePixels / halfSide / radius;
-    inset.acrossZoom = sagittaPixels / sagitta / radius;
+    const InsetZooms zooms = insetZooms(step);
+    inset.alongZoom = zooms.along;
+    inset.acrossZoom = zooms.across;
+    const double xPixels = width * zooms.along;   // pixels per radius along
+    const double yPixels = height * zooms.across; // pixels per radius across
+    const double halfWidth = 0.5 / zooms.along;   // radii either way of the middle
     const Point origin{width / 2.0, insetTangentLevel * height};
     // The side lies level, the centre of the circle below.
     const auto toPixels = [&](double x, double y) {
-        return Point{origin.x + x * halfSidePixels, origin.y - y * sagittaPixels};
+        return Point{origin.x + x * xPixels, origin.y - y * yPixels};
     };
 
     // A point at polar angle alpha + phi and radius r: along the tangent
     // r sin phi, outwards r cos phi - 1. On the circle the latter is
     // -versine(phi); on the circumscribed polygon's circle, r = 1 / cos alpha,
     // it is -2 sin((phi + alpha) / 2) sin((phi - alpha) / 2) / cos alpha.
-    const auto onCircle = [&](double phi) {
-        return toPixels(std::sin(phi) / halfSide, -versine(phi) / sagitta);
-    };
+    const auto onCircle = [&](double phi) { return toPixels(std::sin(phi), -versine(phi)); };
     const auto onOuter = [&](double phi) {
         const double outwards =
             -2.0 * std::sin((phi + alpha) / 2.0) * std::sin((phi - alpha) / 2.0) / std::cos(alpha);
-        return toPixels(std::sin(phi) / std::sin(alpha), outwards / sagitta);
+        return toPixels(std::sin(phi) / std::cos(alpha), outwards);
     };
 
     for (int i = 0; i <= insetCirclePoints; ++i) {
-        const double x = insetHalfWidthInSides * (2.0 * i / insetCirclePoints - 1.0);
-        inset.circle.push_back(onCircle(std::asin(std::min(x * halfSide, 1.0))));
+        const double x = halfWidth * (2.0 * i / insetCirclePoints - 1.0);
+        inset.circle.push_back(onCircle(std::asin(x)));
     }
-    // Vertices at phi = -3 alpha, -alpha, alpha, 3 alpha: the followed side and
-    // its two neighbours, the only ones in view.
-    for (const double k : {-3.0, -1.0, 1.0, 3.0}) {
+    // Vertices at phi = +-alpha, +-3 alpha, ...: the followed side and its
+    // neighbours, up to the first vertex either way outside the frame.
+    int last = 1;
+    while (last * alpha < piHigh / 2.0 && std::sin(last * alpha) < halfWidth) {
+        last += 2;
+    }
+    for (int k = -last; k <= last; k += 2) {
         inset.inscribed.push_back(onCircle(k * alpha));
         inset.circumscribed.push_back(onOuter(k * alpha));
     }

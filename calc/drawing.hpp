@@ -41,20 +41,39 @@ DrawnPolygons drawnPolygons(int step, double radius);
 // middle of the arc of the side from vertex 0 to vertex 1.
 Point followedArcMiddle(int step, double radius);
 
-// The inset of step in a frame of width x height pixels, the main view's
-// circle having radius pixels: the circle's arc and the polygons' sides near
-// the followed one (their vertices in view only), as open polylines in
-// pixels from the frame's top left; they may leave the frame, which clips
-// them. The arc touches the circumscribed side at the frame's middle and
-// stands a fixed share of the frame's height above the inscribed side.
+// The inset's magnifications at step, fixed rungs of a ladder of powers of
+// ten whatever the screen: the frame is 1 / along radii wide and 1 / across
+// radii high. Each is the largest power of ten (at least 1) that leaves the
+// followed side, along, or the gap between the polygons, across, inside the
+// frame: the side halves at every step and the gap shrinks to a quarter, so
+// the inset shows them shrinking until the next rung.
+struct InsetZooms {
+    int alongExponent = 0;
+    int acrossExponent = 0;
+    double along = 1.0;  // 10^alongExponent
+    double across = 1.0; // 10^acrossExponent
+};
+InsetZooms insetZooms(int step);
+
+// The inset of step in a frame of width x height pixels at insetZooms(step):
+// the circle's arc and the polygons' sides near the followed one (their
+// vertices up to the first outside the frame either way, the followed
+// side's the middle two), as open polylines in pixels from the frame's top
+// left; they may leave the frame, which clips them. The circumscribed side
+// touches the arc at the frame's middle, a fifth of the height from the top.
 struct Inset {
     std::vector<Point> circle;
     std::vector<Point> inscribed;
     std::vector<Point> circumscribed;
-    double alongZoom = 0.0;  // magnification along the side, over the main view's
-    double acrossZoom = 0.0; // magnification towards the centre, over the main view's
+    double alongZoom = 0.0;  // insetZooms(step).along
+    double acrossZoom = 0.0; // insetZooms(step).across
 };
-Inset insetOf(int step, double width, double height, double radius);
+Inset insetOf(int step, double width, double height);
+// The page's binding still passes the main view's radius, which no longer
+// changes the inset.
+inline Inset insetOf(int step, double width, double height, double /*radius*/) {
+    return insetOf(step, width, height);
+}
 
 // The sides of step as the drawing's title writes them: in full up to step
 // 50 ("1688849860263936"), from there in the window's format ("1,351E+16").
@@ -62,7 +81,8 @@ std::string drawnSidesText(int step, std::string_view decimalSeparator);
 
 // A magnification as the inset's caption writes it: "12,5" below a
 // thousand and a power of ten from there, "1,23·10²⁹⁹" (UTF-8): three
-// significant digits, as many as the picture can be measured to.
+// significant digits, as many as the picture can be measured to. The
+// inset's, exact powers of ten, read "10,0" and "1,00·10²⁹⁹".
 std::string zoomText(double zoom, std::string_view decimalSeparator);
 
 } // namespace calc

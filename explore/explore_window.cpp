@@ -1,7 +1,12 @@
 #include "explore/explore_window.hpp"
 
+#include "calc/compute_command.hpp"
+#include "calc/drawing.hpp"
+#include "explore/lesson_panel.hpp"
+#include "explore/play_controls.hpp"
 #include "explore/step_table_model.hpp"
 #include "lavoro1/project_info.hpp"
+#include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
@@ -10,8 +15,11 @@
 #include "runtime/host/settings_file.hpp"
 #include "runtime/host/translation.hpp"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
@@ -22,13 +30,16 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -119,6 +130,57 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void ChartView::keyPressEvent(QKeyEvent* event) {
+    const auto& lines = static_cast<const pictures::ConvergenceChart*>(chart())->lines();
+    if (lines.empty()) {
+        QChartView::keyPressEvent(event);
+        return;
+    }
+    const QPointF before =
+        index_ >= 0 && index_ < lines[series_]->count() ? lines[series_]->at(index_) : QPointF();
+    switch (event->key()) {
+    case Qt::Key_Right:
+        ++index_;
+        break;
+    case Qt::Key_Left:
+        index_ = std::max(0, index_ - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        const std::size_t count = lines.size();
+        series_ = (series_ + (event->key() == Qt::Key_Down ? 1 : count - 1)) % count;
+        // The nearest step the new series has.
+        index_ = 0;
+        for (int i = 0; i < lines[series_]->count(); ++i) {
+            if (lines[series_]->at(i).x() <= before.x()) {
+                index_ = i;
+            }
+        }
+        break;
+    }
+    default:
+        QChartView::keyPressEvent(event);
+        return;
+    }
+    index_ = std::clamp(index_, 0, std::max(0, lines[series_]->count() - 1));
+    showFocusedPoint();
+    event->accept();
+}
+
+void ChartView::showFocusedPoint() {
+    QLineSeries* line = static_cast<const pictures::ConvergenceChart*>(chart())->lines()[series_];
+    if (index_ < 0 || index_ >= line->count()) {
+        return;
+    }
+    const QPointF point = line->at(index_);
+    focusedText_ = pictures::ConvergenceChart::pointText(line->name(), point);
+    const QPoint where = mapFromScene(chart()->mapToScene(chart()->mapToPosition(point, line)));
+    QToolTip::showText(mapToGlobal(where), focusedText_, this);
+    setAccessibleDescription(focusedText_);
+    QAccessibleValueChangeEvent changed(this, focusedText_);
+    QAccessible::updateAccessibility(&changed);
+}
+
 ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWidget* parent)
     : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
       rows_(std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))),
@@ -166,6 +228,14 @@ void ExploreWindow::createStepControls() {
     saveChartButton_ = new QPushButton(tr("Salva &grafico..."), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChart"));
     saveChartButton_->setAccessibleName(tr("Salva il grafico"));
+    play_ = new PlayControls(this);
+    play_->setObjectName(QStringLiteral("playControls"));
+    bounds_ = new QLabel(this);
+    bounds_->setObjectName(QStringLiteral("bounds"));
+    bounds_->setAccessibleName(tr("Passo e limiti"));
+    bounds_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bounds_->setWordWrap(true);
+    bounds_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // The drawing, the table and the chart with its note.
@@ -191,16 +261,34 @@ void ExploreWindow::createViews() {
            "Ctrl+C copia le righe scelte"));
 
     chart_ = pictures::makeConvergenceChart(*rows_).release();
-    chartView_ = new QChartView(chart_, this);
+    chartView_ = new ChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setAccessibleName(tr("Grafico della convergenza"));
     chartView_->setMinimumSize(360, 260);
-    chartView_->setFocusPolicy(Qt::NoFocus);
+    chartView_->setFocusPolicy(Qt::StrongFocus);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("note"));
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    // The chart's last three series are the certified methods'.
+    const std::vector<calc::DigitSeries>& series = chart_->digitSeries();
+    std::vector<calc::DigitSeries> proven(
+        series.end() - std::min<std::ptrdiff_t>(3, std::ssize(series)), series.end());
+    model_->setProvenSeries(proven);
+    provenBox_ = new QCheckBox(tr("&Cifre dimostrate nella tabella"), this);
+    provenBox_->setObjectName(QStringLiteral("provenDigits"));
+    provenBox_->setAccessibleDescription(
+        tr("Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, "
+           "gli stessi numeri del grafico"));
+    chartView_->setAccessibleDescription(
+        tr("Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, "
+           "limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da "
+           "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
+    lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0),
+                              std::move(proven), pictures::certifiedDigits, this);
+    lesson_->setObjectName(QStringLiteral("lesson"));
 }
 
 // The controls in a row above the drawing beside the table over the chart,
@@ -218,33 +306,68 @@ void ExploreWindow::layOut() {
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(chartView_, 1);
     chartLayout->addWidget(note_);
+    chartLayout->addWidget(provenBox_);
     tableChart_ = new QSplitter(Qt::Vertical, this);
     tableChart_->setObjectName(QStringLiteral("tableChartSplitter"));
     tableChart_->addWidget(table_);
     tableChart_->addWidget(chartColumn);
     tableChart_->setStretchFactor(1, 1);
+    drawingLesson_ = new QSplitter(Qt::Vertical, this);
+    drawingLesson_->setObjectName(QStringLiteral("drawingLessonSplitter"));
+    drawingLesson_->addWidget(drawing_);
+    drawingLesson_->addWidget(lesson_);
+    drawingLesson_->setStretchFactor(0, 1);
+    drawingLesson_->setStretchFactor(1, 1);
     views_ = new QSplitter(Qt::Horizontal, this);
     views_->setObjectName(QStringLiteral("viewsSplitter"));
-    views_->addWidget(drawing_);
+    views_->addWidget(drawingLesson_);
     views_->addWidget(tableChart_);
     views_->setStretchFactor(0, 1);
     views_->setStretchFactor(1, 1);
     views_->setSizes({680, 600});
 
+    auto* playRow = new QHBoxLayout;
+    playRow->addWidget(play_);
+    playRow->addWidget(bounds_, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addLayout(playRow);
     layout->addWidget(views_, 1);
 
     setTabOrder(stepBox_, stepSlider_);
     setTabOrder(stepSlider_, saveDrawingButton_);
+    setTabOrder(saveChartButton_, play_->firstInTabOrder());
+    setTabOrder(play_->lastInTabOrder(), table_);
     setTabOrder(saveDrawingButton_, saveChartButton_);
-    setTabOrder(saveChartButton_, table_);
+    setTabOrder(table_, chartView_);
+    setTabOrder(chartView_, provenBox_);
+    setTabOrder(provenBox_, lesson_);
     stepBox_->setFocus();
 }
 
 void ExploreWindow::createConnections() {
     connect(stepBox_, &QSpinBox::valueChanged, this, &ExploreWindow::stepChanged);
     connect(stepSlider_, &QSlider::valueChanged, this, &ExploreWindow::stepChanged);
+    connect(play_, &PlayControls::stepRequested, this, &ExploreWindow::setStep);
+    // Space plays and pauses wherever the focus is, but in a field that
+    // takes text (the step's spin box), which keeps its keys, and on a
+    // button or check box, which it presses as ever.
+    auto* playPause = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(playPause, &QShortcut::activated, this, [this] {
+        if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
+            button->click();
+            return;
+        }
+        play_->toggle();
+    });
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this,
+            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    connect(provenBox_, &QCheckBox::toggled, this, [this](bool shown) {
+        model_->setProvenShown(shown);
+        table_->resizeColumnsToContents();
+    });
     connect(saveDrawingButton_, &QPushButton::clicked, this,
             [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveDrawingClicked); });
     connect(saveChartButton_, &QPushButton::clicked, this,
@@ -267,6 +390,9 @@ void ExploreWindow::stepChanged(int step) {
         stepSlider_->setValue(step);
     }
     drawing_->setStep(step);
+    lesson_->setStep(step);
+    play_->setCurrentStep(step);
+    announceStep(step);
     model_->setShownRows(step);
     // The step's row is the table's last: selected and scrolled into view,
     // wherever the table was scrolled before.
@@ -276,7 +402,34 @@ void ExploreWindow::stepChanged(int step) {
     table_->scrollTo(row);
     chart_->setShownSteps(step);
     note_->setText(chart_->note());
-    stepSlider_->setAccessibleDescription(tr("Passo %1").arg(step));
+}
+
+// What a screen reader says of a step, in reading order: the sides, then
+// lower < pi < upper. Qt's labels offer no text over AT-SPI, so it is also
+// the label's description, and each new one is announced.
+void ExploreWindow::announceStep(int step) {
+    const calc::StepRow& row = (*rows_)[static_cast<std::size_t>(step - 1)];
+    const QString text =
+        tr("Passo %1: %2 lati, %3 < π < %4")
+            .arg(step)
+            .arg(QString::fromStdString(calc::drawnSidesText(step, decimalSeparator_)),
+                 QString::fromStdString(calc::formatBound(row.lowerBound, decimalSeparator_)),
+                 QString::fromStdString(calc::formatBound(row.upperBound, decimalSeparator_)));
+    bounds_->setText(text);
+    bounds_->setAccessibleDescription(text);
+    stepSlider_->setAccessibleDescription(text);
+    QAccessibleValueChangeEvent event(bounds_, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ExploreWindow::setLarge(bool large) {
+    lesson_->setLarge(large);
+    QFont shown = font();
+    if (large) {
+        shown.setPixelSize(largeTypePixels);
+        shown.setBold(true);
+    }
+    bounds_->setFont(shown);
 }
 
 QString ExploreWindow::saveDrawing(const QString& path, QSize size) const {
@@ -335,6 +488,9 @@ void ExploreWindow::saveChartClicked() {
 void ExploreWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) {
         applyPalette();
+    }
+    if (event->type() == QEvent::WindowStateChange) {
+        setLarge(isFullScreen());
     }
     QWidget::changeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
 
+#include <QChartView>
 #include <QLocale>
 #include <QRect>
 #include <QSize>
@@ -19,7 +20,7 @@
 #include <string>
 #include <vector>
 
-class QChartView;
+class QCheckBox;
 class QFileDialog;
 class QLabel;
 class QPushButton;
@@ -37,6 +38,8 @@ class SettingsFile;
 
 namespace explore {
 
+class LessonPanel;
+class PlayControls;
 class StepTableModel;
 
 // The size of the window's contents when it remembers none and the screen
@@ -45,6 +48,8 @@ inline constexpr QSize preferredWindowSize{1280, 800};
 // Pixels of a screen's work area kept free around a window that had to be
 // fitted, for the frame and title bar the window manager adds around it.
 inline constexpr int screenMargin = 32;
+// Type of the current bounds and the lesson in full screen, for a room.
+inline constexpr int largeTypePixels = 28;
 
 // wanted, the geometry of the window's contents, as it goes on a screen whose
 // work area is available: unchanged when it lies inside; otherwise no larger
@@ -87,6 +92,26 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The chart, focusable: Left and Right move along a series' points, Up and
+// Down to the other series at the nearest step; the point in focus shows in
+// a tooltip and is described to assistive technology.
+class ChartView : public QChartView {
+public:
+    using QChartView::QChartView;
+    // The point in focus as its tooltip names it; empty before any.
+    const QString& focusedPointText() const { return focusedText_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showFocusedPoint();
+
+    std::size_t series_ = 0;
+    int index_ = -1;
+    QString focusedText_;
 };
 
 // The window remembers, in the application's settings, its geometry, its
@@ -135,6 +160,9 @@ private:
     void saveDrawingClicked();
     void saveChartClicked();
     void stepChanged(int step);
+    void announceStep(int step);
+    // Type for the back of a room, in full screen.
+    void setLarge(bool large);
 
     std::string decimalSeparator_;
     std::shared_ptr<const std::vector<calc::StepRow>> rows_;
@@ -149,10 +177,15 @@ private:
     QPushButton* saveChartButton_ = nullptr;
     PolygonView* drawing_ = nullptr;
     StepTableView* table_ = nullptr;
-    QChartView* chartView_ = nullptr;
+    ChartView* chartView_ = nullptr;
     QLabel* note_ = nullptr;
-    QSplitter* views_ = nullptr;      // the drawing | the table over the chart
-    QSplitter* tableChart_ = nullptr; // the table / the chart
+    QCheckBox* provenBox_ = nullptr;
+    PlayControls* play_ = nullptr;
+    QLabel* bounds_ = nullptr; // the step's sides and bounds
+    LessonPanel* lesson_ = nullptr;
+    QSplitter* drawingLesson_ = nullptr; // the drawing / the lesson
+    QSplitter* views_ = nullptr;         // the above | the table over the chart
+    QSplitter* tableChart_ = nullptr;    // the table / the chart
 };
 
 } // namespace explore

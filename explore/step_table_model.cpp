@@ -3,6 +3,8 @@
 #include "calc/compute_command.hpp"
 #include "runtime/number_format.hpp"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -44,12 +46,36 @@ void StepTableModel::setShownRows(int count) {
     }
 }
 
+void StepTableModel::setProvenSeries(std::vector<calc::DigitSeries> series) {
+    beginResetModel();
+    proven_ = std::move(series);
+    endResetModel();
+}
+
+void StepTableModel::setProvenShown(bool shown) {
+    if (shown == provenShown_ || proven_.empty()) {
+        return;
+    }
+    const int first = ColumnCount;
+    const int last = ColumnCount + static_cast<int>(proven_.size()) - 1;
+    if (shown) {
+        beginInsertColumns({}, first, last);
+        provenShown_ = true;
+        endInsertColumns();
+    } else {
+        beginRemoveColumns({}, first, last);
+        provenShown_ = false;
+        endRemoveColumns();
+    }
+}
+
 int StepTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : shown_;
 }
 
 int StepTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0
+                            : ColumnCount + (provenShown_ ? static_cast<int>(proven_.size()) : 0);
 }
 
 QString StepTableModel::cellText(int row, int column) const {
@@ -69,6 +95,10 @@ QString StepTableModel::cellText(int row, int column) const {
         return QString::fromStdString(
             runtime::formatNumber(step.difference, calc::sidesFormat, decimalSeparator_));
     default:
+        if (const auto method = static_cast<std::size_t>(column - ColumnCount);
+            provenShown_ && method < proven_.size()) {
+            return QString::fromStdString(calc::digitsAtText(proven_[method], step.step));
+        }
         return {};
     }
 }
@@ -88,7 +118,13 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < ColumnCount) {
+        section < columnCount()) {
+        if (section >= ColumnCount) {
+            // The chart's name for the series, in the chart's catalogue.
+            return QCoreApplication::translate(
+                "ConvergenceChart",
+                proven_[static_cast<std::size_t>(section - ColumnCount)].name.c_str());
+        }
         return tr(headers[static_cast<std::size_t>(section)]);
     }
     return QAbstractTableModel::headerData(section, orientation, role);

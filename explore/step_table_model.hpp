@@ -3,6 +3,7 @@
 // The step table of the window: archimede's rows for steps 1 to the chosen
 // count, in the window's formats with the locale's decimal separator.
 
+#include "calc/digits.hpp"
 #include "calc/step_rows.hpp"
 
 #include <QAbstractTableModel>
@@ -25,6 +26,12 @@ public:
                    std::string decimalSeparator, QObject* parent = nullptr);
 
     void setShownRows(int count);
+
+    // The digits each certified method proves, a column per series after the
+    // binary64 ones while shown: the chart's text alternative.
+    void setProvenSeries(std::vector<calc::DigitSeries> series);
+    void setProvenShown(bool shown);
+    bool provenShown() const { return provenShown_; }
     int shownRows() const { return shown_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -43,6 +50,8 @@ private:
     std::shared_ptr<const std::vector<calc::StepRow>> rows_;
     std::string decimalSeparator_;
     int shown_ = 0;
+    std::vector<calc::DigitSeries> proven_;
+    bool provenShown_ = false;
 };
 
 } // namespace explore

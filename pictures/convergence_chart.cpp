@@ -1,14 +1,19 @@
 #include "pictures/convergence_chart.hpp"
 
+#include "calc/series_styles.hpp"
 #include "pictures/certified_series.hpp"
 #include "pictures/polygon_scene.hpp"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QPainter>
 #include <QPen>
 #include <QScatterSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -42,6 +47,59 @@ double tickInterval(double span, int mostTicks) {
 }
 
 constexpr int markedPointsUpTo = 60;
+constexpr double lineWidth = 2.0;
+constexpr int markerPixels = 9;
+
+QColor qColour(const calc::Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// The series' point marker, drawn in colour on a transparent square, so
+// that each series keeps its shape in the plot and not only its colour.
+QImage markerImage(calc::SeriesMarker marker, const QColor& colour) {
+    constexpr int scale = 4; // drawn larger, then shrunk by Qt Charts
+    const double size = markerPixels * scale;
+    QImage image(QSize(markerPixels, markerPixels) * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const double m = size / 2.0;
+    const double e = 0.1 * size; // margin
+    switch (marker) {
+    case calc::SeriesMarker::Circle:
+        painter.drawEllipse(QPointF(m, m), m - e, m - e);
+        break;
+    case calc::SeriesMarker::Square:
+        painter.drawRect(QRectF(e, e, size - 2 * e, size - 2 * e));
+        break;
+    case calc::SeriesMarker::TriangleUp:
+        painter.drawPolygon(QPolygonF{{m, e}, {size - e, size - e}, {e, size - e}});
+        break;
+    case calc::SeriesMarker::TriangleDown:
+        painter.drawPolygon(QPolygonF{{e, e}, {size - e, e}, {m, size - e}});
+        break;
+    case calc::SeriesMarker::Diamond:
+        painter.drawPolygon(QPolygonF{{m, 0}, {size, m}, {m, size}, {0, m}});
+        break;
+    case calc::SeriesMarker::Cross:
+        painter.setPen(QPen(colour, 0.22 * size, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QPointF(e, e), QPointF(size - e, size - e));
+        painter.drawLine(QPointF(size - e, e), QPointF(e, size - e));
+        break;
+    }
+    return image;
+}
+
+QPen seriesPen(const calc::SeriesStyle& style, bool dark) {
+    QPen pen(qColour(dark ? style.dark : style.light), lineWidth);
+    if (style.dashes.count > 0) {
+        pen.setDashPattern(QList<qreal>(style.dashes.lengths.begin(),
+                                        style.dashes.lengths.begin() + style.dashes.count));
+    }
+    return pen;
+}
 
 // The step axis has at most ten intervals, and each at least this many
 // pixels wide, so that labels up to "500" never crowd into ellipses when the
@@ -75,6 +133,8 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
     legend()->setAlignment(Qt::AlignRight);
+    // Each series' line and marker in the legend, not a patch of its colour.
+    legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     setMargins(QMargins(4, 4, 4, 4));
 
     stepAxis_ = new QValueAxis(this);
@@ -124,7 +184,15 @@ void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     // Series names come marked for translation in this context from where
     // the series are made: calc/digits.cpp, pictures/certified_series.cpp.
     line->setName(QCoreApplication::translate("ConvergenceChart", series.name.c_str()));
-    line->setMarkerSize(4.0);
+    line->setMarkerSize(markerPixels);
+    // Hovering over a point names its series, step and digits.
+    connect(line, &QXYSeries::hovered, this, [this, line](const QPointF& point, bool entered) {
+        if (!entered) {
+            QToolTip::hideText();
+            return;
+        }
+        QToolTip::showText(QCursor::pos(), pointText(line->name(), point));
+    });
     if (runOutStep_) {
         // The legend lists series in the order they were added: the marker last.
         removeSeries(runOutLine_);
@@ -171,10 +239,8 @@ void ConvergenceChart::setShownSteps(int count) {
             }
         }
         lines_[i]->replace(points);
-        // Points are marked while they stand apart, and a lone point (one
-        // step shown) has no line to draw without its mark.
-        lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
     }
+    showMarkers();
     const double top = std::max(fewestTopDigits, highest * headroom);
     fitStepTicks();
     digitAxis_->setRange(lowestDigits, top);
@@ -189,6 +255,23 @@ void ConvergenceChart::setShownSteps(int count) {
             QList<QPointF>{QPointF(*runOutStep_, lowestDigits), QPointF(*runOutStep_, top)});
         runOutPoint_->replace(QList<QPointF>{QPointF(*runOutStep_, runOutDigits_)});
     }
+}
+
+// Points are marked while they stand apart, and a lone point (one step
+// shown) has no line to draw without its mark.
+void ConvergenceChart::showMarkers() {
+    const bool marked = shown_ <= markedPointsUpTo;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        lines_[i]->setPointsVisible(marked);
+        lines_[i]->setLightMarker(marked && i < markers_.size() ? markers_[i] : QImage());
+    }
+}
+
+QString ConvergenceChart::pointText(const QString& series, QPointF point) {
+    return QCoreApplication::translate("ConvergenceChart", "%1, passo %2: %3 cifre")
+        .arg(series)
+        .arg(static_cast<int>(std::lround(point.x())))
+        .arg(point.y(), 0, 'f', 1);
 }
 
 QString ConvergenceChart::note() const {
@@ -225,18 +308,16 @@ void ConvergenceChart::setDark(bool dark) {
 
 void ConvergenceChart::applyColours() {
     const SceneColours colours = dark_ ? darkColours() : lightColours();
-    // The bounds take the drawing's colours of the polygons they come from;
-    // the width is green and the proven digits (doubling, Huygens,
-    // Richardson) purple, amber and magenta, lighter on a dark background.
-    const QColor fixed[] = {colours.inscribed,
-                            colours.circumscribed,
-                            QColor(46, 160, 67),
-                            dark_ ? QColor(190, 150, 255) : QColor(120, 70, 180),
-                            dark_ ? QColor(245, 190, 60) : QColor(190, 125, 0),
-                            dark_ ? QColor(255, 120, 200) : QColor(200, 40, 130)};
-    for (std::size_t i = 0; i < lines_.size() && i < std::size(fixed); ++i) {
-        lines_[i]->setPen(QPen(fixed[i], 2.0));
+    for (std::size_t i = 0; i < lines_.size() && i < calc::chartSeriesStyles.size(); ++i) {
+        const calc::SeriesStyle& style = calc::chartSeriesStyles[i];
+        lines_[i]->setPen(seriesPen(style, dark_));
     }
+    markers_.clear();
+    for (std::size_t i = 0; i < lines_.size() && i < calc::chartSeriesStyles.size(); ++i) {
+        const calc::SeriesStyle& style = calc::chartSeriesStyles[i];
+        markers_.push_back(markerImage(style.marker, qColour(dark_ ? style.dark : style.light)));
+    }
+    showMarkers();
     // The dark theme draws the eight minor lines of each decade as bright as
     // the major ones: keep them faint, as the light theme does.
     digitAxis_->setMinorGridLinePen(

@@ -9,6 +9,8 @@
 #include "calc/digits.hpp"
 
 #include <QChart>
+#include <QImage>
+#include <QPointF>
 #include <QString>
 
 #include <optional>
@@ -38,6 +40,9 @@ public:
     void setShownSteps(int count);
     int shownSteps() const { return shown_; }
 
+    // A point as its tooltip names it: "Limite inferiore, passo 5: 3.3 cifre".
+    static QString pointText(const QString& series, QPointF point);
+
     // The one line written under the chart.
     QString note() const;
 
@@ -45,15 +50,18 @@ public:
     void setDark(bool dark);
 
     const std::vector<calc::DigitSeries>& digitSeries() const { return series_; }
+    const std::vector<QLineSeries*>& lines() const { return lines_; }
     std::optional<int> runOutStep() const { return runOutStep_; }
 
 private:
     void applyColours();
+    void showMarkers();
     void addMarkerSeries();
     void fitStepTicks();
 
     std::vector<calc::DigitSeries> series_;
     std::vector<QLineSeries*> lines_;
+    std::vector<QImage> markers_; // each series' point marker, in the colours shown
     std::optional<int> runOutStep_;
     double runOutDigits_ = 0.0;
     QScatterSeries* runOutPoint_ = nullptr;

@@ -20,6 +20,7 @@ constexpr double margin = 10.0;
 const double hexagonSecant = 1.0 / std::cos(calc::piHigh / 6.0);
 constexpr int fontPixels = 13;
 constexpr double lineHeight = 18.0;
+constexpr int captionLines = 3; // std::size(PolygonScene::insetCaption)
 
 QString qString(const std::string& text) {
     return QString::fromStdString(text);
@@ -39,6 +40,11 @@ QString zoomCaption(int line, double zoom, std::string_view separator) {
             ? QCoreApplication::translate("PolygonScene", "Ingrandimento: × %1 lungo il lato,")
             : QCoreApplication::translate("PolygonScene", "× %1 verso il centro");
     return pattern.arg(zoomText(zoom, separator));
+}
+
+// Why the magnifications climb from rung to rung.
+QString zoomReason() {
+    return QCoreApplication::translate("PolygonScene", "A ogni passo: lato ÷ 2, scarto ÷ 4");
 }
 
 // The parts of polyline inside frame. Clipped here rather than by the
@@ -110,8 +116,7 @@ void addPolygons(PolygonScene& scene, int step) {
 
 void addInset(PolygonScene& scene, std::string_view separator) {
     const QRectF& frame = scene.insetFrame;
-    const calc::Inset inset =
-        calc::insetOf(scene.step, frame.width(), frame.height(), scene.radius);
+    const calc::Inset inset = calc::insetOf(scene.step, frame.width(), frame.height());
     scene.alongZoom = inset.alongZoom;
     scene.acrossZoom = inset.acrossZoom;
     scene.insetCircle = polygonOf(inset.circle, frame.topLeft());
@@ -119,6 +124,7 @@ void addInset(PolygonScene& scene, std::string_view separator) {
     scene.insetCircumscribed = polygonOf(inset.circumscribed, frame.topLeft());
     scene.insetCaption[0] = zoomCaption(0, scene.alongZoom, separator);
     scene.insetCaption[1] = zoomCaption(1, scene.acrossZoom, separator);
+    scene.insetCaption[2] = zoomReason();
 }
 
 QString titleOf(int step, std::string_view separator) {
@@ -132,10 +138,11 @@ QString titleOf(int step, std::string_view separator) {
 // sides are written in full, and the captions with three-digit exponents.
 double widestText(std::string_view separator) {
     const QFontMetricsF metrics(sceneFont());
-    const double widestZoom = 8.88e300;
+    const double widestZoom = 1e301;
     return std::max({metrics.horizontalAdvance(titleOf(50, separator)),
                      metrics.horizontalAdvance(zoomCaption(0, widestZoom, separator)),
-                     metrics.horizontalAdvance(zoomCaption(1, widestZoom, separator))});
+                     metrics.horizontalAdvance(zoomCaption(1, widestZoom, separator)),
+                     metrics.horizontalAdvance(zoomReason())});
 }
 
 // The circle as large as the size allows, with the texts and the inset in a
@@ -157,8 +164,9 @@ void layOut(PolygonScene& scene, QSizeF size, double textWidth) {
         scene.radius = diameter / 2.0 / hexagonSecant;
         const double left = 2.0 * margin + diameter;
         const double top = 2.0 * margin + textHeight;
-        const double side = std::max(
-            40.0, std::min(width - margin - left, height - top - 2.0 * lineHeight - 2.0 * margin));
+        const double side =
+            std::max(40.0, std::min(width - margin - left,
+                                    height - top - captionLines * lineHeight - 2.0 * margin));
         scene.textOrigin = QPointF(left, margin);
         scene.insetFrame = QRectF(left, top, side, side);
         scene.captionOrigin = QPointF(left, scene.insetFrame.bottom());

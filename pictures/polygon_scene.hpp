@@ -45,18 +45,19 @@ struct PolygonScene {
     QPointF textOrigin;    // top left of the title and legend
     QPointF captionOrigin; // top left of the inset's two lines
 
-    // The inset, drawn at every step in a frame normalised to the followed
-    // side: the arc touches the circumscribed side at the frame's middle and
-    // stands a fixed share of the frame's height above the inscribed side.
+    // The inset at the step's rungs of magnification (calc::insetZooms),
+    // whatever the drawing's size: the circumscribed side touches the arc at
+    // the frame's middle, and the gap to the inscribed side shrinks from
+    // step to step until the next rung.
     QRectF insetFrame;
     // In inset pixels: the circle's arc, and the polygons' sides near the
     // followed one (their vertices in view only), as open polylines.
     QPolygonF insetCircle;
     QPolygonF insetInscribed;
     QPolygonF insetCircumscribed;
-    double alongZoom = 0.0;  // magnification along the side, over the main view's
-    double acrossZoom = 0.0; // magnification towards the centre, over the main view's
-    QString insetCaption[2]; // both magnifications, from 10^3 on as powers of ten
+    double alongZoom = 0.0;  // the frame is 1 / alongZoom radii wide
+    double acrossZoom = 0.0; // and 1 / acrossZoom radii high
+    QString insetCaption[3]; // both magnifications, as powers of ten, and why they grow
 };
 
 // The scene of step (1 to 500) in a drawing of size pixels; numbers are

@@ -52,10 +52,6 @@
         <translation>Konvergenzdiagramm</translation>
     </message>
     <message>
-        <source>Passo %1</source>
-        <translation>Schritt %1</translation>
-    </message>
-    <message>
         <source>Immagini (*.svg *.png *.pdf)</source>
         <translation>Bilder (*.svg *.png *.pdf)</translation>
     </message>
@@ -66,6 +62,76 @@
     <message>
         <source>convergenza-%1-passi.svg</source>
         <translation>konvergenz-%1-schritte.svg</translation>
+    </message>
+    <message>
+        <source>Passo e limiti</source>
+        <translation>Schritt und Schranken</translation>
+    </message>
+    <message>
+        <source>&amp;Cifre dimostrate nella tabella</source>
+        <translation>&amp;Bewiesene Ziffern in der Tabelle</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
+        <translation>Fügt der Tabelle die Ziffern hinzu, die jedes Verfahren bei jedem Schritt beweist, dieselben Zahlen wie im Diagramm</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Richtige Ziffern von π bei jedem Schritt, logarithmisch: untere Schranke, obere Schranke und Breite in binary64, und die vom Verdoppeln, von Huygens und von Richardson bewiesenen Ziffern. Dieselben Ziffern stehen in der Tabelle, mit Bewiesene Ziffern.</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
+        <translation>Schritt %1: %2 Ecken, %3 &lt; π &lt; %4</translation>
+    </message>
+</context>
+<context>
+    <name>explore::LessonPanel</name>
+    <message>
+        <source>Come funziona</source>
+        <translation>So funktioniert es</translation>
+    </message>
+</context>
+<context>
+    <name>explore::PlayControls</name>
+    <message>
+        <source>%1 passi/s</source>
+        <translation>%1 Schritte/s</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;fino al passo</source>
+        <translation>&amp;bis Schritt</translation>
+    </message>
+    <message>
+        <source>Avanza fino al passo</source>
+        <translation>Abspielen bis Schritt</translation>
+    </message>
+    <message>
+        <source>&amp;Movimento ridotto</source>
+        <translation>&amp;Reduzierte Bewegung</translation>
+    </message>
+    <message>
+        <source>Avanza al massimo di un passo al secondo, qualunque sia la velocità</source>
+        <translation>Höchstens ein Schritt pro Sekunde, welche Geschwindigkeit auch gewählt ist</translation>
+    </message>
+    <message>
+        <source>❚❚ Pau&amp;sa</source>
+        <translation>❚❚ P&amp;ause</translation>
+    </message>
+    <message>
+        <source>▶ &amp;Avvia</source>
+        <translation>▶ &amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Avvia</source>
+        <translation>Abspielen</translation>
     </message>
 </context>
 <context>

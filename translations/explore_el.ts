@@ -52,10 +52,6 @@
         <translation>Γράφημα σύγκλισης</translation>
     </message>
     <message>
-        <source>Passo %1</source>
-        <translation>Βήμα %1</translation>
-    </message>
-    <message>
         <source>Immagini (*.svg *.png *.pdf)</source>
         <translation>Εικόνες (*.svg *.png *.pdf)</translation>
     </message>
@@ -66,6 +62,76 @@
     <message>
         <source>convergenza-%1-passi.svg</source>
         <translation>sygklisi-%1-vimata.svg</translation>
+    </message>
+    <message>
+        <source>Passo e limiti</source>
+        <translation>Βήμα και φράγματα</translation>
+    </message>
+    <message>
+        <source>&amp;Cifre dimostrate nella tabella</source>
+        <translation>Αποδεδειγμένα &amp;ψηφία στον πίνακα</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
+        <translation>Προσθέτει στον πίνακα τα ψηφία που αποδεικνύει κάθε μέθοδος σε κάθε βήμα, τους ίδιους αριθμούς με το διάγραμμα</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Σωστά ψηφία του π σε κάθε βήμα, σε λογαριθμική κλίμακα: κάτω φράγμα, άνω φράγμα και πλάτος σε binary64, και ψηφία αποδεδειγμένα από τους διπλασιασμούς, τον Huygens και τον Richardson. Τα ίδια ψηφία βρίσκονται στον πίνακα, με Αποδεδειγμένα ψηφία.</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
+        <translation>Βήμα %1: %2 πλευρές, %3 &lt; π &lt; %4</translation>
+    </message>
+</context>
+<context>
+    <name>explore::LessonPanel</name>
+    <message>
+        <source>Come funziona</source>
+        <translation>Πώς λειτουργεί</translation>
+    </message>
+</context>
+<context>
+    <name>explore::PlayControls</name>
+    <message>
+        <source>%1 passi/s</source>
+        <translation>%1 βήματα/s</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Ταχύτητα</translation>
+    </message>
+    <message>
+        <source>&amp;fino al passo</source>
+        <translation>&amp;ως το βήμα</translation>
+    </message>
+    <message>
+        <source>Avanza fino al passo</source>
+        <translation>Αναπαραγωγή ως το βήμα</translation>
+    </message>
+    <message>
+        <source>&amp;Movimento ridotto</source>
+        <translation>&amp;Μειωμένη κίνηση</translation>
+    </message>
+    <message>
+        <source>Avanza al massimo di un passo al secondo, qualunque sia la velocità</source>
+        <translation>Το πολύ ένα βήμα το δευτερόλεπτο, όποια κι αν είναι η ταχύτητα</translation>
+    </message>
+    <message>
+        <source>❚❚ Pau&amp;sa</source>
+        <translation>❚❚ Πα&amp;ύση</translation>
+    </message>
+    <message>
+        <source>▶ &amp;Avvia</source>
+        <translation>▶ &amp;Αναπαραγωγή</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Παύση</translation>
+    </message>
+    <message>
+        <source>Avvia</source>
+        <translation>Αναπαραγωγή</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@
         <translation>Convergence chart</translation>
     </message>
     <message>
-        <source>Passo %1</source>
-        <translation>Step %1</translation>
-    </message>
-    <message>
         <source>Immagini (*.svg *.png *.pdf)</source>
         <translation>Images (*.svg *.png *.pdf)</translation>
     </message>
@@ -66,6 +62,76 @@
     <message>
         <source>convergenza-%1-passi.svg</source>
         <translation>convergence-%1-steps.svg</translation>
+    </message>
+    <message>
+        <source>&amp;Cifre dimostrate nella tabella</source>
+        <translation>&amp;Proven digits in the table</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
+        <translation>Adds to the table the digits each method proves at each step, the same numbers as the chart&apos;s</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Correct digits of pi at each step, on a logarithmic scale: lower bound, upper bound and width in binary64, and digits proven by doubling, by Huygens and by Richardson. The same digits are in the table, with Proven digits.</translation>
+    </message>
+    <message>
+        <source>Passo e limiti</source>
+        <translation>Step and bounds</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
+        <translation>Step %1: %2 sides, %3 &lt; π &lt; %4</translation>
+    </message>
+</context>
+<context>
+    <name>explore::LessonPanel</name>
+    <message>
+        <source>Come funziona</source>
+        <translation>How it works</translation>
+    </message>
+</context>
+<context>
+    <name>explore::PlayControls</name>
+    <message>
+        <source>%1 passi/s</source>
+        <translation>%1 steps/s</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>&amp;fino al passo</source>
+        <translation>&amp;up to step</translation>
+    </message>
+    <message>
+        <source>Avanza fino al passo</source>
+        <translation>Play up to step</translation>
+    </message>
+    <message>
+        <source>&amp;Movimento ridotto</source>
+        <translation>Reduced &amp;motion</translation>
+    </message>
+    <message>
+        <source>Avanza al massimo di un passo al secondo, qualunque sia la velocità</source>
+        <translation>Plays at most one step a second, whatever the speed</translation>
+    </message>
+    <message>
+        <source>❚❚ Pau&amp;sa</source>
+        <translation>❚❚ Pau&amp;se</translation>
+    </message>
+    <message>
+        <source>▶ &amp;Avvia</source>
+        <translation>▶ Pl&amp;ay</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Avvia</source>
+        <translation>Play</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@
         <translation>Gráfico de la convergencia</translation>
     </message>
     <message>
-        <source>Passo %1</source>
-        <translation>Paso %1</translation>
-    </message>
-    <message>
         <source>Immagini (*.svg *.png *.pdf)</source>
         <translation>Imágenes (*.svg *.png *.pdf)</translation>
     </message>
@@ -66,6 +62,76 @@
     <message>
         <source>convergenza-%1-passi.svg</source>
         <translation>convergencia-%1-pasos.svg</translation>
+    </message>
+    <message>
+        <source>Passo e limiti</source>
+        <translation>Paso y cotas</translation>
+    </message>
+    <message>
+        <source>&amp;Cifre dimostrate nella tabella</source>
+        <translation>&amp;Cifras demostradas en la tabla</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
+        <translation>Añade a la tabla las cifras que cada método demuestra en cada paso, los mismos números del gráfico</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Cifras correctas de π en cada paso, en escala logarítmica: cota inferior, cota superior y anchura en binary64, y cifras demostradas por las duplicaciones, por Huygens y por Richardson. Las mismas cifras están en la tabla, con Cifras demostradas.</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
+        <translation>Paso %1: %2 lados, %3 &lt; π &lt; %4</translation>
+    </message>
+</context>
+<context>
+    <name>explore::LessonPanel</name>
+    <message>
+        <source>Come funziona</source>
+        <translation>Cómo funciona</translation>
+    </message>
+</context>
+<context>
+    <name>explore::PlayControls</name>
+    <message>
+        <source>%1 passi/s</source>
+        <translation>%1 pasos/s</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;fino al passo</source>
+        <translation>&amp;hasta el paso</translation>
+    </message>
+    <message>
+        <source>Avanza fino al passo</source>
+        <translation>Avanzar hasta el paso</translation>
+    </message>
+    <message>
+        <source>&amp;Movimento ridotto</source>
+        <translation>&amp;Movimiento reducido</translation>
+    </message>
+    <message>
+        <source>Avanza al massimo di un passo al secondo, qualunque sia la velocità</source>
+        <translation>Avanza como mucho un paso por segundo, sea cual sea la velocidad</translation>
+    </message>
+    <message>
+        <source>❚❚ Pau&amp;sa</source>
+        <translation>❚❚ Pau&amp;sa</translation>
+    </message>
+    <message>
+        <source>▶ &amp;Avvia</source>
+        <translation>▶ &amp;Avanzar</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Avvia</source>
+        <translation>Avanzar</translation>
     </message>
 </context>
 <context>

@@ -52,10 +52,6 @@
         <translation>Graphique de la convergence</translation>
     </message>
     <message>
-        <source>Passo %1</source>
-        <translation>Étape %1</translation>
-    </message>
-    <message>
         <source>Immagini (*.svg *.png *.pdf)</source>
         <translation>Images (*.svg *.png *.pdf)</translation>
     </message>
@@ -66,6 +62,76 @@
     <message>
         <source>convergenza-%1-passi.svg</source>
         <translation>convergence-%1-etapes.svg</translation>
+    </message>
+    <message>
+        <source>Passo e limiti</source>
+        <translation>Étape et bornes</translation>
+    </message>
+    <message>
+        <source>&amp;Cifre dimostrate nella tabella</source>
+        <translation>&amp;Chiffres démontrés dans le tableau</translation>
+    </message>
+    <message>
+        <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
+        <translation>Ajoute au tableau les chiffres que chaque méthode démontre à chaque étape, les mêmes nombres que le graphique</translation>
+    </message>
+    <message>
+        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Chiffres corrects de π à chaque étape, en échelle logarithmique : borne inférieure, borne supérieure et largeur en binary64, et chiffres démontrés par les doublements, par Huygens et par Richardson. Les mêmes chiffres sont dans le tableau, avec Chiffres démontrés.</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
+        <translation>Étape %1 : %2 côtés, %3 &lt; π &lt; %4</translation>
+    </message>
+</context>
+<context>
+    <name>explore::LessonPanel</name>
+    <message>
+        <source>Come funziona</source>
+        <translation>Comment ça marche</translation>
+    </message>
+</context>
+<context>
+    <name>explore::PlayControls</name>
+    <message>
+        <source>%1 passi/s</source>
+        <translation>%1 étapes/s</translation>
+    </message>
+    <message>
+        <source>Velocità</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>&amp;fino al passo</source>
+        <translation>&amp;jusqu&apos;à l&apos;étape</translation>
+    </message>
+    <message>
+        <source>Avanza fino al passo</source>
+        <translation>Avancer jusqu&apos;à l&apos;étape</translation>
+    </message>
+    <message>
+        <source>&amp;Movimento ridotto</source>
+        <translation>&amp;Mouvement réduit</translation>
+    </message>
+    <message>
+        <source>Avanza al massimo di un passo al secondo, qualunque sia la velocità</source>
+        <translation>Avance d&apos;au plus une étape par seconde, quelle que soit la vitesse</translation>
+    </message>
+    <message>
+        <source>❚❚ Pau&amp;sa</source>
+        <translation>❚❚ Pau&amp;se</translation>
+    </message>
+    <message>
+        <source>▶ &amp;Avvia</source>
+        <translation>▶ &amp;Lecture</translation>
+    </message>
+    <message>
+        <source>Pausa</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Avvia</source>
+        <translation>Lecture</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,10 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Ab Schritt %1 übersteigt die untere Schranke in binary64 π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
     </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, Schritt %2: %3 Ziffern</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Poligono circoscritto</source>
         <translation>Umbeschriebenes Vieleck</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Jeder Schritt: Seite ÷ 2, Abstand ÷ 4</translation>
     </message>
 </context>
 </TS>

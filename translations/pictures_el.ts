@@ -43,6 +43,10 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Από το βήμα %1 και μετά, το κάτω φράγμα σε binary64 ξεπερνά το π: τα σφάλματα στρογγυλοποίησης εξάντλησαν τα περίπου 16 σημαντικά ψηφία του τύπου.</translation>
     </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, βήμα %2: %3 ψηφία</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Poligono circoscritto</source>
         <translation>Περιγεγραμμένο πολύγωνο</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Κάθε βήμα: πλευρά ÷ 2, κενό ÷ 4</translation>
     </message>
 </context>
 </TS>

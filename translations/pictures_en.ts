@@ -43,6 +43,10 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>From step %1 on, the binary64 lower bound exceeds π: rounding errors have used up the format&apos;s roughly 16 significant digits.</translation>
     </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, step %2: %3 digits</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Poligono circoscritto</source>
         <translation>Circumscribed polygon</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Each step: side ÷ 2, gap ÷ 4</translation>
     </message>
 </context>
 </TS>

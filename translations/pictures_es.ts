@@ -43,6 +43,10 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las unas 16 cifras significativas del formato.</translation>
     </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, paso %2: %3 cifras</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Poligono circoscritto</source>
         <translation>Polígono circunscrito</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Cada paso: lado ÷ 2, hueco ÷ 4</translation>
     </message>
 </context>
 </TS>

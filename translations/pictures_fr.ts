@@ -43,6 +43,10 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>À partir de l&apos;étape %1, la borne inférieure en binary64 dépasse π : les erreurs d&apos;arrondi ont épuisé les quelque 16 chiffres significatifs du format.</translation>
     </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, étape %2 : %3 chiffres</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -108,6 +112,10 @@
     <message>
         <source>Poligono circoscritto</source>
         <translation>Polygone circonscrit</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Chaque étape : côté ÷ 2, écart ÷ 4</translation>
     </message>
 </context>
 </TS>

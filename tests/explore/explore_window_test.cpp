@@ -2,11 +2,13 @@
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
 #include "explore/explore_window.hpp"
+#include "explore/play_controls.hpp"
 #include "lavoro1/project_info.hpp"
 #include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/translation.hpp"
+#include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
 #include "tests/gui_support/shown_texts.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
@@ -14,7 +16,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLegendMarker>
@@ -29,6 +33,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -291,6 +296,36 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
         << "the target reached, on a digit axis that binary64's 16 digits share";
 }
 
+// The chart's text alternative: ticked, the table adds the digits each
+// method proves, from the race itself; past its end, at least its target.
+TEST_F(ExploreWindowTest, TableShowsTheDigitsEachMethodProvesWhenAsked) {
+    open(30);
+    auto* proven = control<QCheckBox>("provenDigits");
+    QTest::mouseClick(proven, Qt::LeftButton, {}, QPoint(8, proven->height() / 2));
+    ASSERT_EQ(table()->model()->columnCount(), 8);
+    const struct {
+        certified::Method method;
+        const char* header;
+    } columns[] = {{certified::Method::Doubling, "Dimostrate: raddoppi"},
+                   {certified::Method::Huygens, "Dimostrate: Huygens"},
+                   {certified::Method::Richardson, "Dimostrate: Richardson"}};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(columns[i].header);
+        EXPECT_EQ(table()->model()->headerData(5 + i, Qt::Horizontal).toString(),
+                  QString::fromUtf8(columns[i].header));
+        const auto race = certified::race(columns[i].method, pictures::certifiedDigits);
+        for (const int step : {1, 12, 30}) {
+            const QString expected =
+                static_cast<std::size_t>(step) <= race.size()
+                    ? QString::number(race[static_cast<std::size_t>(step - 1)].provenDigits)
+                    : QStringLiteral("≥ %1").arg(race.back().provenDigits);
+            EXPECT_EQ(cell(step - 1, 5 + i), expected) << "step " << step;
+        }
+    }
+    proven->click();
+    EXPECT_EQ(table()->model()->columnCount(), 5);
+}
+
 TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
     open(25);
     auto* note = control<QLabel>("note");
@@ -310,11 +345,93 @@ TEST_F(ExploreWindowTest, MarksWhereBinary64RunsOutOnceThatStepIsShown) {
     EXPECT_TRUE(note->text().startsWith(QLatin1String("Dal passo 26 il limite inferiore")));
 }
 
+// The keyboard reaches every point: Right and Left along a series, Down and
+// Up to the next series at the nearest step, each point named with its
+// step and digits for the tooltip and assistive technology.
+TEST_F(ExploreWindowTest, KeyboardFocusesTheChartsPointsAndNamesThem) {
+    open(5);
+    auto* chart = control<explore::ChartView>("chart");
+    chart->setFocus();
+    const std::vector<calc::DigitSeries> binary64 =
+        calc::binary64Series(calc::stepRows(calc::maximumSteps));
+    const auto named = [&](const char* series, int step, double digits) {
+        return pictures::ConvergenceChart::pointText(QString::fromUtf8(series),
+                                                     QPointF(step, digits));
+    };
+    const struct {
+        Qt::Key key;
+        const char* series;
+        int step;
+        double digits;
+    } presses[] = {
+        {Qt::Key_Right, "Limite inferiore", 1, binary64[0].points[0].digits},
+        {Qt::Key_Right, "Limite inferiore", 2, binary64[0].points[1].digits},
+        {Qt::Key_Down, "Limite superiore", 2, binary64[1].points[1].digits},
+        {Qt::Key_Up, "Limite inferiore", 2, binary64[0].points[1].digits},
+        {Qt::Key_Up, "Dimostrate: Richardson", 2, 2.0},
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.series);
+        QTest::keyClick(chart, press.key);
+        const QString expected = named(press.series, press.step, press.digits);
+        EXPECT_EQ(chart->focusedPointText(), expected);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description),
+                  expected);
+    }
+}
+
+// --- Play ----------------------------------------------------------------------
+
+// Play goes on from the step shown, a step at a time, and stops at the
+// chosen one; Space pauses and goes on; reduced motion caps the speed.
+TEST_F(ExploreWindowTest, PlaysFromTheStepShownToTheChosenOneAndSpaceToggles) {
+    open(20);
+    auto* play = control<explore::PlayControls>("playControls");
+    control<QComboBox>("speed")->setCurrentIndex(std::ssize(explore::playSpeeds) - 1);
+    control<QSpinBox>("playTarget")->setValue(24);
+    std::vector<int> shown;
+    stepSlider()->setFocus();
+    QTest::keyClick(stepSlider(), Qt::Key_Space);
+    ASSERT_TRUE(play->playing());
+    while (play->playing()) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return window->step() != (shown.empty() ? 20 : shown.back()); }, 5000));
+        shown.push_back(window->step());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{21, 22, 23, 24}));
+    expectAllAt(24);
+
+    QTest::keyClick(stepSlider(), Qt::Key_Space);
+    EXPECT_TRUE(play->playing()) << "at the chosen step, from the first again";
+    EXPECT_EQ(window->step(), 1);
+    QTest::keyClick(stepSlider(), Qt::Key_Space);
+    EXPECT_FALSE(play->playing());
+
+    control<QCheckBox>("reducedMotion")->setChecked(true);
+    EXPECT_EQ(play->stepsPerSecond(), explore::reducedMotionSpeed);
+}
+
+// In front of a class: F11 fills the screen and sets the step's bounds and
+// the lesson's numbers in type for the back of the room; F11 again undoes it.
+TEST_F(ExploreWindowTest, F11GoesFullScreenInTypeForARoom) {
+    open(5);
+    auto* bounds = control<QLabel>("bounds");
+    auto* lesson = control<QTextBrowser>("lesson");
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    EXPECT_GE(QFontInfo(bounds->font()).pixelSize(), 24);
+    EXPECT_GE(QFontInfo(lesson->document()->defaultFont()).pixelSize(), 24);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+    EXPECT_LT(QFontInfo(bounds->font()).pixelSize(), 24);
+}
+
 // --- Keyboard, names, palette ------------------------------------------------
 
 TEST_F(ExploreWindowTest, TabVisitsTheControlsInOrderAndAltPFindsTheStep) {
     open();
-    const char* order[] = {"stepSlider", "saveDrawing", "saveChart", "table"};
+    const char* order[] = {"stepSlider", "saveDrawing", "saveChart",     "play",
+                           "speed",      "playTarget",  "reducedMotion", "table"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(name)) << name;
@@ -333,6 +450,37 @@ TEST_F(ExploreWindowTest, NamesEveryControlForAssistiveTechnology) {
         ASSERT_NE(accessible, nullptr);
         EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty());
     }
+}
+
+using Announcement = std::pair<QObject*, QAccessible::Event>;
+std::vector<Announcement>* announcements = nullptr;
+
+void recordAnnouncement(QAccessibleEvent* event) {
+    if (announcements != nullptr) {
+        announcements->emplace_back(event->object(), event->type());
+    }
+}
+
+// A step change is heard as sides, then lower < pi < upper, in the order it
+// reads, over the accessibility tree.
+TEST_F(ExploreWindowTest, AnnouncesTheSidesAndBoundsOfANewStepInReadingOrder) {
+    open(3);
+    testing_support::activateAccessibility();
+    ASSERT_TRUE(QAccessible::isActive());
+    std::vector<Announcement> seen;
+    announcements = &seen;
+    QAccessible::installUpdateHandler(recordAnnouncement);
+    typeStep(QStringLiteral("5"));
+    QAccessible::installUpdateHandler(nullptr);
+    announcements = nullptr;
+
+    auto* bounds = control<QLabel>("bounds");
+    EXPECT_NE(std::find(seen.begin(), seen.end(), Announcement(bounds, QAccessible::ValueChanged)),
+              seen.end());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(bounds)->text(QAccessible::Description),
+              "Passo 5: 96 lati, 3,14103195 < π < 3,14271460");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(stepSlider())->text(QAccessible::Description),
+              bounds->text());
 }
 
 TEST_F(ExploreWindowTest, FollowsADarkPalette) {
@@ -565,8 +713,17 @@ testing_support::ShownTexts everyText(const explore::ExploreWindow& window) {
     for (int i = 0; i < 3; ++i) {
         texts["drawing legend " + std::to_string(i)] = scene.legend[i];
     }
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         texts["drawing inset " + std::to_string(i)] = scene.insetCaption[i];
+    }
+    // One entry a paragraph, so that an untranslated one is named; the
+    // formulas ("a = √(1 − h²) ...") are the same in every language.
+    const QStringList lesson =
+        window.findChild<QTextBrowser*>(QStringLiteral("lesson"))->toPlainText().split('\n');
+    for (qsizetype i = 0; i < lesson.size(); ++i) {
+        if (!lesson[i].contains(QLatin1String(" = "))) {
+            texts["lesson " + std::to_string(i)] = lesson[i];
+        }
     }
     return texts;
 }

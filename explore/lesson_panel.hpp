@@ -1,0 +1,42 @@
+#pragma once
+
+// "Come funziona": the lesson beside the drawing, its numbers those of the
+// step shown (calc/lesson.hpp), as rich text a screen reader reads in order.
+
+#include "calc/digits.hpp"
+
+#include <QTextBrowser>
+
+#include <string>
+#include <vector>
+
+namespace explore {
+
+class LessonPanel : public QTextBrowser {
+    Q_OBJECT
+
+public:
+    // runOutStep: where binary64 runs out; proven: the certified series of
+    // the chart (doubling, Huygens, Richardson), each aimed at aimedAt digits.
+    LessonPanel(std::string decimalSeparator, int runOutStep, std::vector<calc::DigitSeries> proven,
+                int aimedAt, QWidget* parent = nullptr);
+
+    void setStep(int step);
+    int step() const { return step_; }
+
+    // Type for a room: at least 24 px, for full screen.
+    void setLarge(bool large);
+
+private:
+    void showStep();
+
+    std::string decimalSeparator_;
+    int runOutStep_ = 0;
+    std::vector<calc::DigitSeries> proven_;
+    int aimedAt_ = 0;
+    int step_ = 0;
+    bool large_ = false;
+    bool shownFonts_ = false; // large_ when the document was last built
+};
+
+} // namespace explore

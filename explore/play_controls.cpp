@@ -1,0 +1,117 @@
+#include "explore/play_controls.hpp"
+
+#include "calc/step_range.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace explore {
+
+PlayControls::PlayControls(QWidget* parent) : QWidget(parent) {
+    playButton_ = new QPushButton(this);
+    playButton_->setObjectName(QStringLiteral("play"));
+    speedBox_ = new QComboBox(this);
+    speedBox_->setObjectName(QStringLiteral("speed"));
+    for (const int speed : playSpeeds) {
+        speedBox_->addItem(tr("%1 passi/s").arg(speed), speed);
+    }
+    speedBox_->setCurrentIndex(2);
+    speedBox_->setAccessibleName(tr("Velocità"));
+    auto* targetLabel = new QLabel(tr("&fino al passo"), this);
+    targetBox_ = new QSpinBox(this);
+    targetBox_->setObjectName(QStringLiteral("playTarget"));
+    targetBox_->setRange(calc::minimumSteps, calc::maximumSteps);
+    targetBox_->setValue(calc::maximumSteps);
+    targetBox_->setAccessibleName(tr("Avanza fino al passo"));
+    targetLabel->setBuddy(targetBox_);
+    reducedMotionBox_ = new QCheckBox(tr("&Movimento ridotto"), this);
+    reducedMotionBox_->setObjectName(QStringLiteral("reducedMotion"));
+    reducedMotionBox_->setAccessibleDescription(
+        tr("Avanza al massimo di un passo al secondo, qualunque sia la velocità"));
+    timer_ = new QTimer(this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(playButton_);
+    layout->addWidget(speedBox_);
+    layout->addWidget(targetLabel);
+    layout->addWidget(targetBox_);
+    layout->addWidget(reducedMotionBox_);
+
+    connect(playButton_, &QPushButton::clicked, this, &PlayControls::toggle);
+    connect(timer_, &QTimer::timeout, this, &PlayControls::tick);
+    connect(speedBox_, &QComboBox::currentIndexChanged, this, &PlayControls::updateInterval);
+    connect(reducedMotionBox_, &QCheckBox::toggled, this, &PlayControls::updateInterval);
+    setPlaying(false);
+}
+
+QWidget* PlayControls::firstInTabOrder() const {
+    return playButton_;
+}
+
+QWidget* PlayControls::lastInTabOrder() const {
+    return reducedMotionBox_;
+}
+
+void PlayControls::setCurrentStep(int step) {
+    current_ = step;
+}
+
+bool PlayControls::playing() const {
+    return timer_->isActive();
+}
+
+int PlayControls::stepsPerSecond() const {
+    const int chosen = speedBox_->currentData().toInt();
+    return reducedMotionBox_->isChecked() ? std::min(chosen, reducedMotionSpeed) : chosen;
+}
+
+void PlayControls::setReducedMotion(bool reduced) {
+    reducedMotionBox_->setChecked(reduced);
+}
+
+void PlayControls::toggle() {
+    if (playing()) {
+        setPlaying(false);
+        return;
+    }
+    if (current_ >= targetBox_->value()) {
+        emit stepRequested(calc::minimumSteps);
+    }
+    setPlaying(true);
+}
+
+void PlayControls::tick() {
+    if (current_ >= targetBox_->value()) {
+        setPlaying(false);
+        return;
+    }
+    emit stepRequested(current_ + 1);
+    if (current_ >= targetBox_->value()) {
+        setPlaying(false);
+    }
+}
+
+void PlayControls::setPlaying(bool playing) {
+    if (playing) {
+        updateInterval();
+        timer_->start();
+    } else {
+        timer_->stop();
+    }
+    playButton_->setText(playing ? tr("❚❚ Pau&sa") : tr("▶ &Avvia"));
+    playButton_->setAccessibleName(playing ? tr("Pausa") : tr("Avvia"));
+}
+
+void PlayControls::updateInterval() {
+    timer_->setInterval(1000 / stepsPerSecond());
+}
+
+} // namespace explore
