@@ -87,6 +87,21 @@
     </message>
 </context>
 <context>
+    <name>runtime::host::SettingsFile</name>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>Die Anordnung des Fensters wird nicht gespeichert: „%1“ ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>Die Anordnung des Fensters wird nicht gespeichert: „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>Die Anordnung des Fensters wird nicht gespeichert: „%1“ kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>runtime::host::messageBox</name>
     <message>
         <source>Errore di run-time &apos;%1&apos;:

@@ -87,6 +87,21 @@
     </message>
 </context>
 <context>
+    <name>runtime::host::SettingsFile</name>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>Η διάταξη του παραθύρου δεν αποθηκεύεται: το «%1» δεν είναι κανονικό αρχείο.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>Η διάταξη του παραθύρου δεν αποθηκεύεται: το «%1» δεν μπορεί να διαβαστεί.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>Η διάταξη του παραθύρου δεν αποθηκεύεται: το «%1» δεν μπορεί να γραφτεί.</translation>
+    </message>
+</context>
+<context>
     <name>runtime::host::messageBox</name>
     <message>
         <source>Errore di run-time &apos;%1&apos;:

@@ -87,6 +87,21 @@
     </message>
 </context>
 <context>
+    <name>runtime::host::SettingsFile</name>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>The window&apos;s layout is not remembered: &apos;%1&apos; is not a regular file.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>The window&apos;s layout is not remembered: &apos;%1&apos; cannot be read.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>The window&apos;s layout is not remembered: &apos;%1&apos; cannot be written.</translation>
+    </message>
+</context>
+<context>
     <name>runtime::host::messageBox</name>
     <message>
         <source>Errore di run-time &apos;%1&apos;:

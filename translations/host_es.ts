@@ -87,6 +87,21 @@
     </message>
 </context>
 <context>
+    <name>runtime::host::SettingsFile</name>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>La disposición de la ventana no se recuerda: «%1» no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>La disposición de la ventana no se recuerda: «%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>La disposición de la ventana no se recuerda: «%1» no se puede escribir.</translation>
+    </message>
+</context>
+<context>
     <name>runtime::host::messageBox</name>
     <message>
         <source>Errore di run-time &apos;%1&apos;:

@@ -87,6 +87,21 @@
     </message>
 </context>
 <context>
+    <name>runtime::host::SettingsFile</name>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » ne peut pas être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>runtime::host::messageBox</name>
     <message>
         <source>Errore di run-time &apos;%1&apos;:
