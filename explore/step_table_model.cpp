@@ -1,23 +1,15 @@
 #include "explore/step_table_model.hpp"
 
-#include "calc/compute_command.hpp"
-#include "runtime/number_format.hpp"
+#include "calc/step_rows.hpp"
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 namespace explore {
 namespace {
 
-enum Column { StepColumn, SidesColumn, LowerColumn, UpperColumn, DifferenceColumn, ColumnCount };
-
-constexpr std::array<const char*, ColumnCount> headers = {
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Passo"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Lati"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Limite inferiore"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Limite superiore"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Differenza")};
+// The columns are the core's; the model only shows them.
+constexpr int stepColumns = static_cast<int>(calc::stepColumnCount);
 
 } // namespace
 
@@ -49,28 +41,14 @@ int StepTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int StepTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : stepColumns;
 }
 
 QString StepTableModel::cellText(int row, int column) const {
-    const calc::StepRow& step = (*rows_)[static_cast<std::size_t>(row)];
     // The table's formats are the window's and archimede --tabella's.
-    switch (column) {
-    case StepColumn:
-        return QString::number(step.step);
-    case SidesColumn:
-        return QString::fromStdString(
-            runtime::formatNumber(step.sides, calc::sidesFormat, decimalSeparator_));
-    case LowerColumn:
-        return QString::fromStdString(calc::formatBound(step.lowerBound, decimalSeparator_));
-    case UpperColumn:
-        return QString::fromStdString(calc::formatBound(step.upperBound, decimalSeparator_));
-    case DifferenceColumn:
-        return QString::fromStdString(
-            runtime::formatNumber(step.difference, calc::sidesFormat, decimalSeparator_));
-    default:
-        return {};
-    }
+    const calc::StepCells cells =
+        calc::stepRowCells((*rows_)[static_cast<std::size_t>(row)], decimalSeparator_);
+    return QString::fromStdString(cells.at(static_cast<std::size_t>(column)));
 }
 
 QVariant StepTableModel::data(const QModelIndex& index, int role) const {
@@ -88,8 +66,9 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
-        section < ColumnCount) {
-        return tr(headers[static_cast<std::size_t>(section)]);
+        section < stepColumns) {
+        return QString::fromStdString(
+            calc::stepTableHeadings().at(static_cast<std::size_t>(section)));
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

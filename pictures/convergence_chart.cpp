@@ -1,5 +1,7 @@
 #include "pictures/convergence_chart.hpp"
 
+#include "calc/chart_figures.hpp"
+#include "calc/colours.hpp"
 #include "pictures/certified_series.hpp"
 #include "pictures/polygon_scene.hpp"
 
@@ -25,36 +27,6 @@ QFont chartFont(int pixels, bool bold = false) {
     font.setBold(bold);
     return font;
 }
-
-// A tick interval of 1, 2 or 5 times a power of ten giving at most mostTicks
-// intervals.
-double tickInterval(double span, int mostTicks) {
-    double interval = 1.0;
-    for (const double scale : {1.0, 10.0, 100.0, 1000.0}) {
-        for (const double base : {1.0, 2.0, 5.0}) {
-            interval = base * scale;
-            if (span / interval <= mostTicks) {
-                return interval;
-            }
-        }
-    }
-    return interval;
-}
-
-constexpr int markedPointsUpTo = 60;
-
-// The step axis has at most ten intervals, and each at least this many
-// pixels wide, so that labels up to "500" never crowd into ellipses when the
-// chart is small.
-constexpr int mostStepTicks = 10;
-constexpr double leastStepTickPixels = 40.0;
-
-// The digit axis runs from lowestDigits, under every binary64 point (the
-// width's first has 0.33 digits), to a little over the highest point shown,
-// and at least one decade above 1: labels only come at powers of ten.
-constexpr double lowestDigits = 0.2;
-constexpr double fewestTopDigits = 10.0;
-constexpr double headroom = 1.5;
 
 // Each change lays the axis out again: never ask for a wide range with a
 // narrow interval in between, which would lay out hundreds of ticks.
@@ -98,9 +70,7 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     if (runOutStep_) {
         runOutLine_ = new QLineSeries(this);
         runOutPoint_ = new QScatterSeries(this);
-        runOutPoint_->setName(
-            QCoreApplication::translate("ConvergenceChart", "binary64 esaurito (passo %1)")
-                .arg(*runOutStep_));
+        runOutPoint_->setName(QString::fromStdString(calc::runOutName(*runOutStep_)));
         runOutPoint_->setMarkerSize(10.0);
         addMarkerSeries();
     }
@@ -112,11 +82,8 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
 
 void ConvergenceChart::fitStepTicks() {
     const double lastStep = std::max(shown_, 2);
-    const double width = plotArea().width();
-    const int mostTicks =
-        width > 0.0 ? std::clamp(static_cast<int>(width / leastStepTickPixels), 1, mostStepTicks)
-                    : mostStepTicks;
-    setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0, mostTicks));
+    setRangeAndTicks(*stepAxis_, 1.0, lastStep,
+                     calc::stepTickInterval(lastStep, plotArea().width()));
 }
 
 void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
@@ -139,11 +106,7 @@ void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     series_.push_back(series);
     lines_.push_back(line);
     if (series_.size() == 1 && runOutStep_) {
-        for (const calc::DigitPoint& point : series.points) {
-            if (point.step == *runOutStep_) {
-                runOutDigits_ = point.digits;
-            }
-        }
+        runOutDigits_ = calc::digitsAtStep(series, *runOutStep_);
     }
     applyColours();
     setShownSteps(shown_);
@@ -160,24 +123,20 @@ void ConvergenceChart::addMarkerSeries() {
 
 void ConvergenceChart::setShownSteps(int count) {
     shown_ = std::clamp(count, 0, calc::maximumSteps);
-    double highest = 1.0;
-    for (std::size_t i = 0; i < series_.size(); ++i) {
+    const std::vector<calc::DigitSeries> shown = calc::shownSeries(series_, shown_);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
         QList<QPointF> points;
-        points.reserve(shown_);
-        for (const calc::DigitPoint& point : series_[i].points) {
-            if (point.step <= shown_ && point.digits > 0.0) {
-                points.append(QPointF(point.step, point.digits));
-                highest = std::max(highest, point.digits);
-            }
+        points.reserve(static_cast<qsizetype>(shown[i].points.size()));
+        for (const calc::DigitPoint& point : shown[i].points) {
+            points.append(QPointF(point.step, point.digits));
         }
         lines_[i]->replace(points);
-        // Points are marked while they stand apart, and a lone point (one
-        // step shown) has no line to draw without its mark.
-        lines_[i]->setPointsVisible(shown_ <= markedPointsUpTo);
+        // A lone point (one step shown) has no line to draw without its mark.
+        lines_[i]->setPointsVisible(shown_ <= calc::markedPointsUpTo);
     }
-    const double top = std::max(fewestTopDigits, highest * headroom);
+    const double top = calc::chartAxes(shown, shown_, 0.0).topDigits;
     fitStepTicks();
-    digitAxis_->setRange(lowestDigits, top);
+    digitAxis_->setRange(calc::lowestDigits, top);
 
     if (runOutStep_) {
         const bool marked = *runOutStep_ <= shown_;
@@ -186,28 +145,13 @@ void ConvergenceChart::setShownSteps(int count) {
         legend()->markers(runOutPoint_).front()->setVisible(marked);
         legend()->markers(runOutLine_).front()->setVisible(false);
         runOutLine_->replace(
-            QList<QPointF>{QPointF(*runOutStep_, lowestDigits), QPointF(*runOutStep_, top)});
+            QList<QPointF>{QPointF(*runOutStep_, calc::lowestDigits), QPointF(*runOutStep_, top)});
         runOutPoint_->replace(QList<QPointF>{QPointF(*runOutStep_, runOutDigits_)});
     }
 }
 
 QString ConvergenceChart::note() const {
-    if (!runOutStep_) {
-        return QCoreApplication::translate("ConvergenceChart",
-                                           "Il limite inferiore in binary64 resta sotto pi greco.");
-    }
-    if (*runOutStep_ > shown_) {
-        return QCoreApplication::translate(
-                   "ConvergenceChart",
-                   "Con %1 passi o più il limite inferiore calcolato in binary64 "
-                   "supera pi greco.")
-            .arg(*runOutStep_);
-    }
-    return QCoreApplication::translate(
-               "ConvergenceChart",
-               "Dal passo %1 il limite inferiore in binary64 supera pi greco: gli "
-               "arrotondamenti hanno esaurito le circa 16 cifre del formato.")
-        .arg(*runOutStep_);
+    return QString::fromStdString(calc::chartNote(runOutStep_, shown_));
 }
 
 void ConvergenceChart::setDark(bool dark) {
@@ -224,28 +168,18 @@ void ConvergenceChart::setDark(bool dark) {
 }
 
 void ConvergenceChart::applyColours() {
-    const SceneColours colours = dark_ ? darkColours() : lightColours();
-    // The bounds take the drawing's colours of the polygons they come from;
-    // the width is green and the proven digits (doubling, Huygens,
-    // Richardson) purple, amber and magenta, lighter on a dark background.
-    const QColor fixed[] = {colours.inscribed,
-                            colours.circumscribed,
-                            QColor(46, 160, 67),
-                            dark_ ? QColor(190, 150, 255) : QColor(120, 70, 180),
-                            dark_ ? QColor(245, 190, 60) : QColor(190, 125, 0),
-                            dark_ ? QColor(255, 120, 200) : QColor(200, 40, 130)};
-    for (std::size_t i = 0; i < lines_.size() && i < std::size(fixed); ++i) {
-        lines_[i]->setPen(QPen(fixed[i], 2.0));
+    const calc::PictureColours colours = calc::pictureColours(dark_);
+    for (std::size_t i = 0; i < lines_.size() && i < colours.series.size(); ++i) {
+        lines_[i]->setPen(QPen(qColour(colours.series.at(i)), 2.0));
     }
     // The dark theme draws the eight minor lines of each decade as bright as
     // the major ones: keep them faint, as the light theme does.
-    digitAxis_->setMinorGridLinePen(
-        QPen(dark_ ? QColor(70, 70, 70) : QColor(225, 225, 225), 1.0, Qt::DashLine));
+    digitAxis_->setMinorGridLinePen(QPen(qColour(colours.grid), 1.0, Qt::DashLine));
     if (runOutStep_) {
-        QPen dashed(colours.frame, 1.0, Qt::DashLine);
+        QPen dashed(qColour(colours.frame), 1.0, Qt::DashLine);
         runOutLine_->setPen(dashed);
-        runOutPoint_->setColor(colours.text);
-        runOutPoint_->setBorderColor(colours.text);
+        runOutPoint_->setColor(qColour(colours.text));
+        runOutPoint_->setBorderColor(qColour(colours.text));
     }
 }
 

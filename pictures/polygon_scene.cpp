@@ -199,22 +199,25 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     return scene;
 }
 
+QColor qColour(calc::Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
+}
+
+SceneColours sceneColours(const calc::PictureColours& colours) {
+    return {.background = qColour(colours.background),
+            .text = qColour(colours.text),
+            .frame = qColour(colours.frame),
+            .circle = qColour(colours.circle),
+            .inscribed = qColour(colours.inscribed),
+            .circumscribed = qColour(colours.circumscribed)};
+}
+
 SceneColours lightColours() {
-    return {.background = QColor(255, 255, 255),
-            .text = QColor(32, 32, 32),
-            .frame = QColor(128, 128, 128),
-            .circle = QColor(32, 32, 32),
-            .inscribed = QColor(31, 111, 208),
-            .circumscribed = QColor(208, 69, 47)};
+    return sceneColours(calc::pictureColours(false));
 }
 
 SceneColours darkColours() {
-    return {.background = QColor(30, 30, 30),
-            .text = QColor(232, 232, 232),
-            .frame = QColor(140, 140, 140),
-            .circle = QColor(232, 232, 232),
-            .inscribed = QColor(95, 168, 255),
-            .circumscribed = QColor(255, 122, 92)};
+    return sceneColours(calc::pictureColours(true));
 }
 
 QFont sceneFont() {

@@ -6,6 +6,7 @@
 // geometry in device pixels, then painted: the window, the exports and the
 // tests all use the same scene.
 
+#include "calc/colours.hpp"
 #include "calc/drawing.hpp"
 #include "calc/step_range.hpp"
 
@@ -62,6 +63,9 @@ struct PolygonScene {
 // The scene of step (1 to 500) in a drawing of size pixels; numbers are
 // written with decimalSeparator.
 PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator);
+
+// A colour of the core's, for Qt.
+QColor qColour(calc::Rgb colour);
 
 struct SceneColours {
     QColor background;

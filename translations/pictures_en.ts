@@ -27,22 +27,6 @@
         <source>Cifre corrette (scala logaritmica)</source>
         <translation>Correct digits (log scale)</translation>
     </message>
-    <message>
-        <source>binary64 esaurito (passo %1)</source>
-        <translation>binary64 runs out (step %1)</translation>
-    </message>
-    <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
-        <translation>The binary64 lower bound stays below pi.</translation>
-    </message>
-    <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
-        <translation>From %1 steps on, the lower bound computed in binary64 exceeds pi.</translation>
-    </message>
-    <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>From step %1 the binary64 lower bound exceeds pi: rounding has used up the format&apos;s 16 or so digits.</translation>
-    </message>
 </context>
 <context>
     <name>Pictures</name>
