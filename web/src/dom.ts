@@ -23,7 +23,7 @@ export function svgElement(tag: string, attributes: Record<string, string | numb
 export function pointsText(coordinates: ArrayLike<number>, dx = 0, dy = 0): string {
   let text = "";
   for (let i = 0; i + 1 < coordinates.length; i += 2) {
-    text += `${(coordinates[i] + dx).toFixed(2)},${(coordinates[i + 1] + dy).toFixed(2)} `;
+    text += `${((coordinates[i] ?? 0) + dx).toFixed(2)},${((coordinates[i + 1] ?? 0) + dy).toFixed(2)} `;
   }
   return text;
 }

@@ -104,7 +104,7 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
     svgElement("polygon", { class: "inscribed", points: pointsText(drawing.inscribed, cx, cy) }),
     svgElement("polygon", { class: "circumscribed", points: pointsText(drawing.circumscribed, cx, cy) }),
   ];
-  const [mx, my] = [cx + drawing.arcMiddle[0], cy + drawing.arcMiddle[1]];
+  const [mx, my] = [cx + (drawing.arcMiddle[0] ?? 0), cy + (drawing.arcMiddle[1] ?? 0)];
   parts.push(svgElement("rect", { class: "frame", x: mx - 6, y: my - 6, width: 12, height: 12 }));
   // Stacked, the texts stand between the marker and the inset: no leader across them.
   if (width >= stackedBelow) {

@@ -9,30 +9,11 @@ import { messageBox } from "./message_box";
 
 type Geometry = [left: number, top: number, width: number, height: number];
 
-// A failure that is no run-time error of the calculation, numbered as the
-// desktop's host layer numbers it.
-const internalErrorNumber = 51;
-
 function place(control: HTMLElement, [left, top, width, height]: Geometry): void {
   control.style.setProperty("--left", String(left));
   control.style.setProperty("--top", String(top));
   control.style.setProperty("--width", String(width));
   control.style.setProperty("--height", String(height));
-}
-
-// The range of steps, "da 1 a 500", from the core's pattern in the user's language.
-export function stepRangeText(core: Core): string {
-  return core.filledPattern(tr("calc", core.stepRangePattern()), String(core.minimumSteps()), String(core.maximumSteps()));
-}
-
-// The text of the warning the core refused a count with, in the user's language.
-function warningText(core: Core, warning: string): string {
-  if (warning === core.tooManyStepsWarning()) return tr("calc", "Risultati inattendibili!");
-  return core.filledPattern(tr("calc", "Inserire un numero di iterazioni %1."), stepRangeText(core), "");
-}
-
-function runtimeErrorText(core: Core, number: number, description: string): string {
-  return core.filledPattern(tr("runtime::host::messageBox", "Errore di run-time '%1':\n\n%2"), String(number), tr("runtime", description));
 }
 
 export function createForm1(core: Core): HTMLElement {
@@ -45,9 +26,11 @@ export function createForm1(core: Core): HTMLElement {
   // the text box in the tab order.
   const command1 = element("button", { id: "Command1", type: "submit" }, tr(context, "Calcola costante"));
   place(command1, [200, 168, 193, 41]);
-  const text1 = element("input", { id: "Text1", type: "text", inputmode: "decimal", spellcheck: "false", value: "1" });
+  const text1 = element("input", {
+    id: "Text1", type: "text", inputmode: "decimal", spellcheck: "false", value: "1", maxlength: String(core.longestStepText()),
+  });
   place(text1, [232, 40, 137, 25]);
-  const stepRange = stepRangeText(core);
+  const stepRange = core.stepRangeText();
   const label9 = element("span", { id: "Label9", class: "caption", "aria-label": stepRange }, `  [${stepRange}]`);
   place(label9, [376, 40, 137, 33]);
   const label8 = element("span", { id: "Label8", class: "caption" }, tr(context, "Numero lati poligono inscritto e circoscritto"));
@@ -84,13 +67,12 @@ export function createForm1(core: Core): HTMLElement {
     try {
       outcome = core.compute(text1.value, decimalSeparator);
     } catch {
-      messageBox(runtimeErrorText(core, internalErrorNumber, "Errore interno"));
+      // The core itself failed (a trap of the WebAssembly, not an error it raised).
+      messageBox(core.internalErrorReport());
       return;
     }
-    if (outcome.errorNumber !== 0) {
-      messageBox(runtimeErrorText(core, outcome.errorNumber, outcome.errorDescription));
-    } else if (!outcome.computed) {
-      messageBox(warningText(core, outcome.warning));
+    if (!outcome.computed) {
+      messageBox(outcome.message);
     } else {
       label7.value = outcome.sides;
       label2.value = outcome.lowerBound;

@@ -38,5 +38,5 @@ export function mnemonic(caption: string): { text: string; key: string } {
   const at = caption.search(/&[^&]/);
   return at < 0
     ? { text: caption.replace(/&&/g, "&"), key: "" }
-    : { text: (caption.slice(0, at) + caption.slice(at + 1)).replace(/&&/g, "&"), key: caption[at + 1].toLowerCase() };
+    : { text: (caption.slice(0, at) + caption.slice(at + 1)).replace(/&&/g, "&"), key: caption.charAt(at + 1).toLowerCase() };
 }

@@ -3,11 +3,13 @@
 import createCore from "lavoro1-core";
 import { createEsplora } from "./esplora";
 import { createForm1 } from "./form1";
-import { language } from "./i18n";
+import { language, tr } from "./i18n";
 import { createMessageBox } from "./message_box";
 import "./style.css";
 
 const core = await createCore();
+// The core's texts come out in the page's language.
+core.setTranslator(tr);
 document.documentElement.lang = language;
 const app = document.getElementById("app")!;
 const form1 = createForm1(core);

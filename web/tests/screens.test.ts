@@ -33,12 +33,12 @@ test.describe("Italian after another language", () => {
 async function lowestContrast(page: Page): Promise<{ ratio: number; where: string }> {
   return page.evaluate(() => {
     const channels = (colour: string) => (colour.match(/[\d.]+/g) ?? []).map(Number);
-    const luminance = ([r, g, b]: number[]) =>
-      [r, g, b].map((c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4)).reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+    const linear = (c = 0) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+    const luminance = ([r, g, b]: number[]) => 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
     const background = (element: Element | null): number[] => {
       for (; element; element = element.parentElement) {
         const rgba = channels(getComputedStyle(element).backgroundColor);
-        if (rgba.length === 3 || (rgba.length === 4 && rgba[3] > 0)) return rgba;
+        if (rgba.length === 3 || (rgba[3] ?? 0) > 0) return rgba;
       }
       return [255, 255, 255];
     };
