@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the browser edition (web/) and runs its tests in Debian's Chromium,
-# headless: Form1's cases, Esplora, both languages and schemes, the keyboard,
+# headless, after the type, lint and format checks: Form1's cases, Esplora, both languages and schemes, the keyboard,
 # a phone's width, and every step against the native archimede. Installs what
 # is missing first (emscripten, chromium, the npm packages of
 # web/package-lock.json). ARCHIMEDE names the native archimede to compare
@@ -13,5 +13,7 @@ cd web
 npm ci --no-audit --no-fund
 npm run build
 npm run typecheck
+# Lint and format check of the TypeScript and scripts; any warning fails.
+npm run lint
 # Playwright's summary closes the output: "N passed", and "N failed" if any.
 npx playwright test

@@ -22,9 +22,15 @@ try {
   }
   const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium" });
   const shots = [];
-  for (const [language, locale] of [["it", "it-IT"], ["en", "en-GB"]]) {
+  for (const [language, locale] of [
+    ["it", "it-IT"],
+    ["en", "en-GB"],
+  ]) {
     for (const colorScheme of ["light", "dark"]) {
-      for (const [screen, viewport] of [["1920", { width: 1920, height: 1080 }], ["360", { width: 360, height: 760 }]]) {
+      for (const [screen, viewport] of [
+        ["1920", { width: 1920, height: 1080 }],
+        ["360", { width: 360, height: 760 }],
+      ]) {
         shots.push({ name: `web_${language}_${colorScheme}_${screen}.png`, locale, colorScheme, viewport, fullPage: screen === "360" });
       }
     }

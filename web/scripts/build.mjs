@@ -9,8 +9,8 @@ import { copyFileSync, existsSync, mkdirSync, rmSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import * as esbuild from "esbuild";
-import { convertTranslations } from "./translations.mjs";
 import { writeCertifiedSeries } from "./certified.mjs";
+import { convertTranslations } from "./translations.mjs";
 
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
 const root = resolve(web, "..");

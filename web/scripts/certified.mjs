@@ -4,7 +4,7 @@
 // The page shows them as the desktop's chart does; they need Arb, which the
 // browser's core leaves out.
 import { execFileSync } from "node:child_process";
-import { writeFileSync, mkdirSync } from "node:fs";
+import { mkdirSync, writeFileSync } from "node:fs";
 import { dirname } from "node:path";
 
 // The desktop chart's figures (pictures/certified_series.hpp): 300 digits,

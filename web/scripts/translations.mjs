@@ -2,7 +2,7 @@
 // translations/*_en.ts: {context: {source: translation}}. Italian is the
 // source language, so it needs no catalogue. Lists the texts the page asks
 // for (tr("context", "source") in src/) that no catalogue translates.
-import { readFileSync, readdirSync, writeFileSync, mkdirSync } from "node:fs";
+import { mkdirSync, readdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 
 const entities = { amp: "&", lt: "<", gt: ">", quot: '"', apos: "'" };
@@ -27,7 +27,8 @@ export function parseCatalogue(xml) {
       if (!source || !translation || /type="(unfinished|vanished|obsolete)"/.test(translation[1] ?? "")) {
         continue;
       }
-      (catalogue[name] ??= {})[unescapeXml(source[1])] = unescapeXml(translation[2]);
+      catalogue[name] ??= {};
+      catalogue[name][unescapeXml(source[1])] = unescapeXml(translation[2]);
     }
   }
   return catalogue;
@@ -52,9 +53,11 @@ function askedTexts(sourceDir) {
 
 export function convertTranslations({ translationsDir, sourceDir, output }) {
   const english = {};
-  for (const file of readdirSync(translationsDir).filter((name) => name.endsWith("_en.ts")).sort()) {
+  for (const file of readdirSync(translationsDir)
+    .filter((name) => name.endsWith("_en.ts"))
+    .sort()) {
     for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
-      Object.assign((english[context] ??= {}), messages);
+      english[context] = { ...english[context], ...messages };
     }
   }
   const missing = askedTexts(sourceDir).filter(([context, source]) => english[context]?.[source] === undefined);

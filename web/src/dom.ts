@@ -1,13 +1,16 @@
 // Small helpers for building the page's elements.
-export function element<K extends keyof HTMLElementTagNameMap>(
-  tag: K,
-  attributes: Record<string, string> = {},
-  text = "",
-): HTMLElementTagNameMap[K] {
+export function element<K extends keyof HTMLElementTagNameMap>(tag: K, attributes: Record<string, string> = {}, text = ""): HTMLElementTagNameMap[K] {
   const made = document.createElement(tag);
   for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
   if (text) made.textContent = text;
   return made;
+}
+
+// The page's element of that id, which index.html or a face made.
+export function byId(id: string): HTMLElement {
+  const found = document.getElementById(id);
+  if (!found) throw new Error(`the page has no #${id}`);
+  return found;
 }
 
 const svgNamespace = "http://www.w3.org/2000/svg";

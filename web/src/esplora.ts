@@ -84,13 +84,25 @@ function createStepControls(core: Core): StepControls {
   const description = element("span", { id: "stepDescription", class: "visually-hidden" }, core.filledPattern(descriptionText, core.stepRangeText(), ""));
   // Text, not a number field: the core reads what was typed, as Form1's box.
   const stepBox = element("input", {
-    id: "stepBox", type: "text", inputmode: "numeric", spellcheck: "false", maxlength: String(core.longestStepText()),
-    "aria-label": tr(context, "Passo"), "aria-describedby": "stepDescription stepRefusal",
+    id: "stepBox",
+    type: "text",
+    inputmode: "numeric",
+    spellcheck: "false",
+    maxlength: String(core.longestStepText()),
+    "aria-label": tr(context, "Passo"),
+    "aria-describedby": "stepDescription stepRefusal",
   });
   const refusal = element("span", { id: "stepRefusal", class: "refusal", role: "status" });
   const stepSlider = element("input", { id: "stepSlider", type: "range", min: first, max: last, step: "1", "aria-label": tr(context, "Passo, cursore") });
-  controls.append(stepLabel, stepBox, refusal, stepSlider, description,
-    saveGroup("saveDrawing", tr(context, "Salva il disegno")), saveGroup("saveChart", tr(context, "Salva il grafico")));
+  controls.append(
+    stepLabel,
+    stepBox,
+    refusal,
+    stepSlider,
+    description,
+    saveGroup("saveDrawing", tr(context, "Salva il disegno")),
+    saveGroup("saveChart", tr(context, "Salva il grafico")),
+  );
   return { controls, stepBox, stepSlider, refusal };
 }
 

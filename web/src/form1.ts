@@ -2,7 +2,7 @@
 // them (logical pixels of a 999 x 227 client area, 15 twips each, scaled to
 // the page), the button first in the tab order, and its compute command run
 // by the core.
-import type { Core } from "lavoro1-core";
+import type { Core, Outcome } from "lavoro1-core";
 import { element } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 import { messageBox } from "./message_box";
@@ -27,7 +27,12 @@ export function createForm1(core: Core): HTMLElement {
   const command1 = element("button", { id: "Command1", type: "submit" }, tr(context, "Calcola costante"));
   place(command1, [200, 168, 193, 41]);
   const text1 = element("input", {
-    id: "Text1", type: "text", inputmode: "decimal", spellcheck: "false", value: "1", maxlength: String(core.longestStepText()),
+    id: "Text1",
+    type: "text",
+    inputmode: "decimal",
+    spellcheck: "false",
+    value: "1",
+    maxlength: String(core.longestStepText()),
   });
   place(text1, [232, 40, 137, 25]);
   const stepRange = core.stepRangeText();
@@ -63,7 +68,7 @@ export function createForm1(core: Core): HTMLElement {
   // Enter in the text box submits the form, as the button does.
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    let outcome;
+    let outcome: Outcome;
     try {
       outcome = core.compute(text1.value, decimalSeparator);
     } catch {

@@ -1,7 +1,7 @@
 // Esplora in the page: the step from the number field or the slider, the
 // drawing, table, chart and note that follow it, and the downloads.
 import { readFileSync } from "node:fs";
-import { expect, test, type Page } from "@playwright/test";
+import { expect, type Page, test } from "@playwright/test";
 import { open } from "./page";
 
 async function expectStep(page: Page, step: number, sides: string): Promise<void> {

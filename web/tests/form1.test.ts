@@ -11,7 +11,10 @@ test("the eleven controls, the button first in the tab order and focused", async
   const fetched: string[] = [];
   page.on("request", (request) => fetched.push(request.url()));
   await open(page);
-  expect(fetched.filter((url) => !url.startsWith(baseURL!)), "every asset is the page's own").toEqual([]);
+  expect(
+    fetched.filter((url) => !url.startsWith(baseURL!)),
+    "every asset is the page's own",
+  ).toEqual([]);
   const ids = await page.locator("#Form1 > :not(.visually-hidden)").evaluateAll((all) => all.map((e) => e.id));
   expect(ids.sort()).toEqual(["Command1", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Text1"]);
   await expect(page.locator("#Command1")).toBeFocused();

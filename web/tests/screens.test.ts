@@ -1,5 +1,5 @@
 // Both languages, both schemes, the keyboard alone and a phone's width.
-import { expect, test, type Page } from "@playwright/test";
+import { expect, type Page, test } from "@playwright/test";
 import { compute, open, results } from "./page";
 
 test.describe("English", () => {
@@ -60,7 +60,10 @@ for (const colorScheme of ["light", "dark"] as const) {
     test(`${colorScheme}: every text at least 4.5:1`, async ({ page }) => {
       await open(page);
       await page.locator("#Command1").click();
-      const background = await page.locator(".window").first().evaluate((e) => getComputedStyle(e).backgroundColor);
+      const background = await page
+        .locator(".window")
+        .first()
+        .evaluate((e) => getComputedStyle(e).backgroundColor);
       expect(background).toBe(colorScheme === "dark" ? "rgb(30, 30, 30)" : "rgb(255, 255, 255)");
       const lowest = await lowestContrast(page);
       expect(lowest.ratio, lowest.where).toBeGreaterThanOrEqual(4.5);
