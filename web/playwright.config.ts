@@ -2,7 +2,8 @@
 // (npm run build) served as the static files it is.
 import { defineConfig } from "@playwright/test";
 
-const port = 8181;
+// Another port where two checkouts test on one machine.
+const port = Number(process.env.LAVORO1_TEST_PORT ?? 8181);
 
 export default defineConfig({
   testDir: "tests",

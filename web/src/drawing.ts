@@ -3,7 +3,7 @@
 // inset with its captions. Every number drawn comes from the core
 // (calc/drawing.hpp); this file only places them, as pictures/polygon_scene
 // does for the desktop.
-import type { Core } from "lavoro1-core";
+import type { Core, Drawing } from "lavoro1-core";
 import { pointsText, svgElement } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
@@ -85,18 +85,60 @@ function layOut(width: number, height: number): Layout {
   };
 }
 
-// The drawing of step in a width x height picture, coloured by the classes
-// of style.css (and of exportStyle in exports).
-export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: number, height: number): void {
-  const context = "PolygonScene";
-  const layout = layOut(width, height);
+const context = "PolygonScene";
+
+// The step's title and the legend of the three lines, from (x, y) down.
+function texts(core: Core, step: number, drawing: Drawing, [x, y]: [number, number]): SVGElement[] {
+  let baseline = y + lineHeight - 4;
+  const title = core.filledPattern(tr(context, "Passo %1: poligoni di %2 lati"), String(step), drawing.sides);
+  const parts = [svgElement("text", { class: "text", x, y: baseline }, title)];
+  const legend: [string, string][] = [
+    ["circle", tr(context, "Cerchio di raggio 1")],
+    ["inscribed", tr(context, "Poligono inscritto")],
+    ["circumscribed", tr(context, "Poligono circoscritto")],
+  ];
+  for (const [kind, text] of legend) {
+    baseline += lineHeight;
+    parts.push(
+      svgElement("line", { class: `${kind} swatch`, x1: x, y1: baseline - 4, x2: x + 24, y2: baseline - 4 }),
+      svgElement("text", { class: "text", x: x + 32, y: baseline }, text),
+    );
+  }
+  return parts;
+}
+
+// The magnified inset in its frame, and its two captions below it.
+function inset(core: Core, drawing: Drawing, layout: Layout): SVGElement[] {
   const [left, top, side] = layout.frame;
+  const clip = svgElement("clipPath", { id: "insetClip" });
+  clip.append(svgElement("rect", { x: left, y: top, width: side, height: side }));
+  const lines = svgElement("g", { "clip-path": "url(#insetClip)" });
+  lines.append(
+    svgElement("polyline", { class: "circle", points: pointsText(drawing.insetCircle, left, top) }),
+    svgElement("polyline", { class: "inscribed", points: pointsText(drawing.insetInscribed, left, top) }),
+    svgElement("polyline", { class: "circumscribed", points: pointsText(drawing.insetCircumscribed, left, top) }),
+  );
+  const parts = [clip, svgElement("rect", { class: "frame", x: left, y: top, width: side, height: side }), lines];
+  const captions = [
+    core.filledPattern(tr(context, "Ingrandimento: × %1 lungo il lato,"), drawing.alongZoom, ""),
+    core.filledPattern(tr(context, "× %1 verso il centro"), drawing.acrossZoom, ""),
+  ];
+  captions.forEach((caption, i) => {
+    parts.push(svgElement("text", { class: "text", x: layout.caption[0], y: layout.caption[1] + (i + 1) * lineHeight }, caption));
+  });
+  return parts;
+}
+
+// The drawing of step in a width x height picture, coloured by the classes
+// of the page's style (and of the export style in files).
+export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: number, height: number): void {
+  const layout = layOut(width, height);
+  const side = layout.frame[2];
   const drawing = core.drawing(step, layout.radius, side, side, decimalSeparator);
   const [cx, cy] = layout.centre;
   svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
   svg.setAttribute("width", String(width));
   svg.setAttribute("height", String(height));
-  svg.replaceChildren();
 
   const parts: SVGElement[] = [
     svgElement("rect", { class: "background", x: 0, y: 0, width, height }),
@@ -110,41 +152,5 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
   if (width >= stackedBelow) {
     parts.push(svgElement("line", { class: "frame", x1: mx, y1: my, x2: layout.leaderEnd[0], y2: layout.leaderEnd[1] }));
   }
-
-  const [tx, ty] = layout.text;
-  let baseline = ty + lineHeight - 4;
-  const title = core.filledPattern(tr(context, "Passo %1: poligoni di %2 lati"), String(step), drawing.sides);
-  parts.push(svgElement("text", { class: "text", x: tx, y: baseline }, title));
-  const legend: [string, string][] = [
-    ["circle", tr(context, "Cerchio di raggio 1")],
-    ["inscribed", tr(context, "Poligono inscritto")],
-    ["circumscribed", tr(context, "Poligono circoscritto")],
-  ];
-  for (const [kind, text] of legend) {
-    baseline += lineHeight;
-    parts.push(
-      svgElement("line", { class: `${kind} swatch`, x1: tx, y1: baseline - 4, x2: tx + 24, y2: baseline - 4 }),
-      svgElement("text", { class: "text", x: tx + 32, y: baseline }, text),
-    );
-  }
-
-  const clip = svgElement("clipPath", { id: "insetClip" });
-  clip.append(svgElement("rect", { x: left, y: top, width: side, height: side }));
-  const inset = svgElement("g", { "clip-path": "url(#insetClip)" });
-  inset.append(
-    svgElement("polyline", { class: "circle", points: pointsText(drawing.insetCircle, left, top) }),
-    svgElement("polyline", { class: "inscribed", points: pointsText(drawing.insetInscribed, left, top) }),
-    svgElement("polyline", { class: "circumscribed", points: pointsText(drawing.insetCircumscribed, left, top) }),
-  );
-  parts.push(clip, svgElement("rect", { class: "frame", x: left, y: top, width: side, height: side }), inset);
-  const captions = [
-    core.filledPattern(tr(context, "Ingrandimento: × %1 lungo il lato,"), drawing.alongZoom, ""),
-    core.filledPattern(tr(context, "× %1 verso il centro"), drawing.acrossZoom, ""),
-  ];
-  baseline = layout.caption[1] + lineHeight;
-  for (const caption of captions) {
-    parts.push(svgElement("text", { class: "text", x: layout.caption[0], y: baseline }, caption));
-    baseline += lineHeight;
-  }
-  svg.append(...parts);
+  svg.replaceChildren(...parts, ...texts(core, step, drawing, layout.text), ...inset(core, drawing, layout));
 }

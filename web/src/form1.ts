@@ -16,8 +16,40 @@ function place(control: HTMLElement, [left, top, width, height]: Geometry): void
   control.style.setProperty("--height", String(height));
 }
 
+const context = "form::Form1";
+
+interface Results {
+  sides: HTMLOutputElement;
+  lowerBound: HTMLOutputElement;
+  upperBound: HTMLOutputElement;
+  // Read once after each computation by screen readers.
+  announcement: HTMLElement;
+}
+
+// What the button does: the core's compute command on text, its results
+// shown, or its message in a modal box.
+function runCommand(core: Core, text: string, results: Results): void {
+  let outcome: Outcome;
+  try {
+    outcome = core.compute(text, decimalSeparator);
+  } catch {
+    // The core itself failed (a trap of the WebAssembly, not an error it raised).
+    messageBox(core.internalErrorReport());
+    return;
+  }
+  if (!outcome.computed) {
+    messageBox(outcome.message);
+    return;
+  }
+  results.sides.value = outcome.sides;
+  results.lowerBound.value = outcome.lowerBound;
+  results.upperBound.value = outcome.upperBound;
+  results.announcement.textContent =
+    `${tr(context, "Numero lati")} ${outcome.sides}; ${tr(context, "Limite inferiore")} ${outcome.lowerBound}; ` +
+    `${tr(context, "Limite superiore")} ${outcome.upperBound}`;
+}
+
 export function createForm1(core: Core): HTMLElement {
-  const context = "form::Form1";
   const window = element("section", { class: "window form1-window", "aria-labelledby": "form1Title" });
   window.append(element("h2", { class: "title-bar", id: "form1Title" }, "Form1"));
   const form = element("form", { class: "form1", id: "Form1", novalidate: "", autocomplete: "off" });
@@ -59,7 +91,6 @@ export function createForm1(core: Core): HTMLElement {
   const label2 = result("Label2", "Limite inferiore", [552, 120, 137, 25]);
   const label1 = element("label", { id: "Label1", class: "caption", for: "Text1" }, tr(context, "Numero iterazioni"));
   place(label1, [24, 40, 193, 33]);
-  // Read once after each computation by screen readers.
   const announcement = element("p", { id: "Form1Results", class: "visually-hidden", "aria-live": "polite", "aria-atomic": "true" });
 
   form.append(command1, text1, label9, label8, label7, label6, label5, label4, label3, label2, label1, announcement);
@@ -68,24 +99,7 @@ export function createForm1(core: Core): HTMLElement {
   // Enter in the text box submits the form, as the button does.
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    let outcome: Outcome;
-    try {
-      outcome = core.compute(text1.value, decimalSeparator);
-    } catch {
-      // The core itself failed (a trap of the WebAssembly, not an error it raised).
-      messageBox(core.internalErrorReport());
-      return;
-    }
-    if (!outcome.computed) {
-      messageBox(outcome.message);
-    } else {
-      label7.value = outcome.sides;
-      label2.value = outcome.lowerBound;
-      label6.value = outcome.upperBound;
-      announcement.textContent =
-        `${tr(context, "Numero lati")} ${outcome.sides}; ${tr(context, "Limite inferiore")} ${outcome.lowerBound}; ` +
-        `${tr(context, "Limite superiore")} ${outcome.upperBound}`;
-    }
+    runCommand(core, text1.value, { sides: label7, lowerBound: label2, upperBound: label6, announcement });
   });
   return window;
 }

@@ -79,3 +79,12 @@ for (const [button, name, kind] of [
     }
   });
 }
+
+test("a PNG the browser cannot render is reported, not dropped", async ({ page }) => {
+  await page.addInitScript(() => {
+    HTMLCanvasElement.prototype.toBlob = (callback: BlobCallback) => callback(null);
+  });
+  await open(page);
+  await page.locator("#saveDrawingPng").click();
+  await expect(page.locator("#messageBoxText")).toHaveText("Impossibile creare l'immagine 'poligoni-passo-3.png'.");
+});
