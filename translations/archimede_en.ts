@@ -10,7 +10,7 @@
     <message>
         <source>Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
      archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
-     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
+     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella [--formato F]]
      archimede --help | --version
 
 Limiti per pi greco con il metodo di Archimede. Dall&apos;esagono inscritto nel
@@ -27,7 +27,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell&apos;utente;
                  csv e json usano il punto e 17 cifre significative, che si
-                 rileggono nello stesso numero binary64
+                 rileggono nello stesso numero binary64. Con --cifre
+                 --tabella, csv e json danno passo, cifre dimostrate e
+                 guadagno
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
   --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
@@ -87,7 +89,7 @@ Stato d&apos;uscita:
 </source>
         <translation>Usage: archimede STEPS [--tabella] [--formato testo|csv|json] [--esatto]
        archimede STEPS [--disegno FILE] [--grafico FILE] [--dimensioni WxH]
-       archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
+       archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella [--formato F]]
        archimede --help | --version
 
 Bounds for pi by Archimedes&apos; method. Starting from the hexagon inscribed in
@@ -107,7 +109,9 @@ above pi.
   --formato F    testo (the default), csv or json. Text uses the window&apos;s
                  formats and the decimal separator of the user&apos;s language;
                  csv and json use the point and 17 significant digits, which
-                 read back as the same binary64 number
+                 read back as the same binary64 number. With --cifre
+                 --tabella, csv and json give the step, the proven digits and
+                 the digits gained
   --esatto       in text, 17 significant digits instead of the window&apos;s
                  formats, to compare results bit for bit
   --disegno FILE the circle with the inscribed and circumscribed polygons at
@@ -297,10 +301,6 @@ Exit status:
         <translation>--cifre chooses the steps itself: remove &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--cifre non si combina con --esatto o --formato</source>
-        <translation>--cifre cannot be combined with --esatto or --formato</translation>
-    </message>
-    <message>
         <source>--metodo vale solo con --cifre</source>
         <translation>--metodo only goes with --cifre</translation>
     </message>
@@ -319,6 +319,10 @@ Exit status:
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
         <translation>Cannot write &apos;%1&apos;: the name is not in UTF-8</translation>
+    </message>
+    <message>
+        <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
+        <translation>--cifre cannot be combined with --esatto, nor with --formato without --tabella</translation>
     </message>
 </context>
 </TS>
