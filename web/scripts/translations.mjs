@@ -60,8 +60,16 @@ export function convertTranslations({ translationsDir, sourceDir, output }) {
       english[context] = { ...english[context], ...messages };
     }
   }
-  const missing = askedTexts(sourceDir).filter(([context, source]) => english[context]?.[source] === undefined);
+  const asked = askedTexts(sourceDir);
+  const missing = asked.filter(([context, source]) => english[context]?.[source] === undefined);
+  // Only the contexts the page uses: those its TypeScript asks for and those
+  // of its core's catalogue (runtime/ and calc/, translated by the core).
+  const used = new Set(asked.map(([context]) => context));
+  for (const file of readdirSync(translationsDir).filter((name) => /^calc_.*\.ts$/.test(name))) {
+    for (const context of Object.keys(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) used.add(context);
+  }
+  const page = Object.fromEntries(Object.entries(english).filter(([context]) => used.has(context)));
   mkdirSync(join(output, ".."), { recursive: true });
-  writeFileSync(output, JSON.stringify({ en: english }));
+  writeFileSync(output, JSON.stringify({ en: page }));
   return missing;
 }

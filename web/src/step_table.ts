@@ -6,7 +6,7 @@ import { element } from "./dom";
 // The height of a row, in CSS pixels (style.css).
 const rowHeight = 20;
 // Rows built beyond those in view, on each side.
-const rowsAround = 10;
+const rowsAround = 5;
 
 export interface StepTable {
   box: HTMLElement;
@@ -19,8 +19,7 @@ function spacer(rows: number): HTMLTableRowElement {
   return row;
 }
 
-export function createStepTable(headings: string[], cells: string[][], name: string): StepTable {
-  const box = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": name });
+function emptyTable(headings: string[]) {
   const table = element("table", { id: "stepTable" });
   const head = element("thead");
   const headRow = element("tr", { "aria-rowindex": "1" });
@@ -28,13 +27,22 @@ export function createStepTable(headings: string[], cells: string[][], name: str
   head.append(headRow);
   const body = element("tbody");
   table.append(head, body);
+  return { table, head, body };
+}
+
+export function createStepTable(headings: string[], cells: string[][], name: string): StepTable {
+  const box = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": name });
+  const { table, head, body } = emptyTable(headings);
   box.append(table);
 
   let shown = 0;
   let rendered = "";
+  // Sizes read only when the box resizes or scrolls, never while a step is
+  // drawn: a read then would lay the whole page out once more.
+  let [headHeight, viewHeight, scrolledTo] = [0, 0, 0];
   const renderRows = () => {
-    const inView = Math.ceil(box.clientHeight / rowHeight);
-    const scrolledPast = Math.floor((box.scrollTop - head.offsetHeight) / rowHeight);
+    const inView = Math.ceil(viewHeight / rowHeight);
+    const scrolledPast = Math.floor((scrolledTo - headHeight) / rowHeight);
     const firstRow = Math.max(0, Math.min(shown - inView, scrolledPast) - rowsAround);
     const lastRow = Math.min(shown, firstRow + inView + 2 * rowsAround);
     if (rendered === `${firstRow} ${lastRow} ${shown}`) return;
@@ -51,15 +59,28 @@ export function createStepTable(headings: string[], cells: string[][], name: str
     if (lastRow < shown) rows.push(spacer(shown - lastRow));
     body.replaceChildren(...rows);
   };
-  box.addEventListener("scroll", renderRows, { passive: true });
+  box.addEventListener(
+    "scroll",
+    () => {
+      scrolledTo = box.scrollTop;
+      renderRows();
+    },
+    { passive: true },
+  );
+  new ResizeObserver(() => {
+    [headHeight, viewHeight] = [head.offsetHeight, box.clientHeight];
+    renderRows();
+  }).observe(box);
 
+  // The step's row last and in view: scrolled to the end once laid out.
   const show = (step: number) => {
     shown = step;
     table.setAttribute("aria-rowcount", String(step + 1));
-    rendered = "";
-    body.replaceChildren(spacer(step));
-    box.scrollTop = box.scrollHeight;
+    scrolledTo = headHeight + step * rowHeight;
     renderRows();
+    requestAnimationFrame(() => {
+      box.scrollTop = box.scrollHeight;
+    });
   };
   return { box, show };
 }
