@@ -79,11 +79,7 @@ try {
     }
     return times;
   });
-  const busyPerStep = (((await taskSeconds()) - busyBefore) * 1000) / steps.length;
-  console.log(
-    `Esplora step change (aim: under 8 ms): median ${format(median(steps))}, worst ${format(Math.max(...steps))} of ${steps.length}; ` +
-      `main thread busy ${format(busyPerStep)} a step`,
-  );
+  console.log(`Esplora step change (aim: under 8 ms): median ${format(median(steps))}, worst ${format(Math.max(...steps))} of ${steps.length}`);
 
   const computes = await page.evaluate(() => {
     const text = document.getElementById("Text1");

@@ -181,6 +181,7 @@ export function createEsplora(core: Core): Esplora {
   const showStep = (step: number) => {
     if (String(step) !== stepSlider.value) stepSlider.value = String(step);
     refusal.textContent = "";
+    stepBox.removeAttribute("aria-invalid");
     stepSlider.setAttribute("aria-valuetext", core.filledPattern(tr(context, "Passo %1"), String(step), ""));
     if (step === current) return;
     current = step;
@@ -195,8 +196,12 @@ export function createEsplora(core: Core): Esplora {
   // refuses, the step stays and the field says why.
   stepBox.addEventListener("input", () => {
     const reading = core.readStep(stepBox.value);
-    if (reading.step > 0) showStep(reading.step);
-    else refusal.textContent = reading.refusal;
+    if (reading.step > 0) {
+      showStep(reading.step);
+    } else {
+      refusal.textContent = reading.refusal;
+      stepBox.setAttribute("aria-invalid", "true");
+    }
   });
   stepBox.addEventListener("change", () => {
     const reading = core.readStep(stepBox.value);

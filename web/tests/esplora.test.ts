@@ -51,6 +51,8 @@ test("the step field reads text as Form1 does", async ({ page }) => {
       await expect(page.locator("#stepSlider")).toHaveValue(String(step));
       await expect(page.locator("#stepTable")).toHaveAttribute("aria-rowcount", String(step + 1));
       await expect(refusal).toHaveText(why);
+      const box = expect(page.locator("#stepBox"));
+      await (why ? box.toHaveAttribute("aria-invalid", "true") : box.not.toHaveAttribute("aria-invalid"));
     });
   }
   await page.locator("#stepBox").press("Tab");
