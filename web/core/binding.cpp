@@ -15,6 +15,7 @@
 #include "runtime/errors.hpp"
 #include "runtime/translatable.hpp"
 
+#include <cmath>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <new>
@@ -291,6 +292,32 @@ Drawing drawing(int step, double radius, double insetWidth, double insetHeight,
             .acrossZoom = calc::zoomText(inset.acrossZoom, decimalSeparator)};
 }
 
+// Where the drawing's parts stand in a width x height picture whose texts
+// need textWidth pixels; stacked under the stacking width.
+emscripten::val drawingLayout(double width, double height, double textWidth) {
+    const calc::DrawingLayout layout = width < calc::stackedBelowWidth
+                                           ? calc::stackedDrawingLayout(width)
+                                           : calc::drawingLayout(width, height, textWidth);
+    emscripten::val figures = emscripten::val::object();
+    figures.set("stacked", width < calc::stackedBelowWidth);
+    figures.set("centre", numbers({layout.centre.x, layout.centre.y}));
+    figures.set("radius", layout.radius);
+    figures.set("text", numbers({layout.textOrigin.x, layout.textOrigin.y}));
+    figures.set("inset", numbers({layout.insetOrigin.x, layout.insetOrigin.y, layout.insetSide}));
+    figures.set("caption", numbers({layout.captionOrigin.x, layout.captionOrigin.y}));
+    figures.set("leaderEnd", numbers({layout.leaderEnd.x, layout.leaderEnd.y}));
+    figures.set("lineHeight", calc::drawingLineHeight);
+    return figures;
+}
+
+// The height of a drawing width wide: in the proportions of the desktop's
+// pictures, or what a stacked one needs.
+double drawingHeight(double width) {
+    return std::round(width < calc::stackedBelowWidth ? calc::stackedDrawingHeight(width)
+                                                      : width * calc::defaultPictureSize.height /
+                                                            calc::defaultPictureSize.width);
+}
+
 std::string filledPattern(const std::string& pattern, const std::string& first,
                           const std::string& second) {
     return calc::filledPattern(pattern, first, second);
@@ -372,6 +399,8 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("chartView", &web::chartView);
     em::function("pictureColours", &web::pictureColours);
     em::function("drawing", &web::drawing);
+    em::function("drawingLayout", &web::drawingLayout);
+    em::function("drawingHeight", &web::drawingHeight);
     em::function("filledPattern", &web::filledPattern);
     em::function("stepRangeText", &web::stepRangeText);
     em::function("minimumSteps", &web::minimumSteps);

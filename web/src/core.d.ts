@@ -24,6 +24,16 @@ declare module "lavoro1-core" {
     alongZoom: string;
     acrossZoom: string;
   }
+  export interface DrawingLayout {
+    stacked: boolean; // the parts one under the other, on a narrow picture
+    centre: Float64Array; // x, y
+    radius: number;
+    text: Float64Array; // x, y of the title's top left
+    inset: Float64Array; // left, top, side
+    caption: Float64Array; // x, y of the inset's captions' top left
+    leaderEnd: Float64Array; // x, y
+    lineHeight: number;
+  }
   export interface DigitSeries {
     name: string; // in the user's language
     points: Float64Array; // step, digits, step, digits...
@@ -65,6 +75,8 @@ declare module "lavoro1-core" {
     chartView(shownSteps: number, plotWidth: number): ChartView;
     pictureColours(dark: boolean): PictureColours;
     drawing(step: number, radius: number, insetWidth: number, insetHeight: number, decimalSeparator: string): Drawing;
+    drawingLayout(width: number, height: number, textWidth: number): DrawingLayout;
+    drawingHeight(width: number): number;
     filledPattern(pattern: string, first: string, second: string): string;
     stepRangeText(): string;
     longestStepText(): number;

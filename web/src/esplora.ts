@@ -5,7 +5,7 @@ import type { Core } from "lavoro1-core";
 import certified from "../build/generated/certified.json";
 import { chartHeight, drawChart } from "./chart";
 import { element, svgElement } from "./dom";
-import { drawingHeight, drawStep } from "./drawing";
+import { drawStep } from "./drawing";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
 import { messageBox } from "./message_box";
 import { exportStyle, installPictureColours } from "./picture_colours";
@@ -124,7 +124,7 @@ function createViews(core: Core) {
   const render = () => {
     drawingWidth = Math.max(280, Math.round(drawingBox.clientWidth || 900));
     chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
-    drawStep(drawing, core, shown, drawingWidth, drawingHeight(drawingWidth));
+    drawStep(drawing, core, shown, drawingWidth, core.drawingHeight(drawingWidth));
     note.textContent = drawChart(chart, core, shown, chartWidth, chartHeight(chartWidth, core.chartSeriesCount() + 1));
   };
   new ResizeObserver(() => {
