@@ -60,12 +60,12 @@ runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyn
                                       "Apre Esplora: poligoni, tabella dei passi e convergenza.")));
     syntax.positionalName = runtime::host::translatedText("apps::CommandLine", "PASSI");
     syntax.positionalDescription =
-        runtime::host::translatedText(
-            "apps::CommandLine",
-            "Con --esplora, il passo %1 a cui si apre (in mancanza, quello\n"
-            "a cui Esplora è stata chiusa l'ultima volta; la prima volta %2),\n"
-            "letto come nella finestra: il punto separa i decimali e si\n"
-            "arrotonda al pari (4.5 vale 4).")
+        runtime::host::translatedText("apps::CommandLine",
+                                      "Con --esplora, il passo %1 a cui si apre\n"
+                                      "(in mancanza, quello a cui Esplora è stata chiusa\n"
+                                      "l'ultima volta; la prima volta %2), letto come nella\n"
+                                      "finestra: il punto separa i decimali e si arrotonda al\n"
+                                      "pari (4.5 vale 4).")
             .arg(QString::fromStdString(calc::stepRangeText()),
                  QString::number(calc::defaultExploreStep));
     syntax.checkArguments = checkArguments;

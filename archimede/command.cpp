@@ -34,7 +34,7 @@ std::string text(const char* source) {
 constexpr const char* helpText = LAVORO1_TRANSLATABLE(
     "archimede", R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
      archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
-     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella [--formato F]]
+     archimede --cifre N [--metodo M] [--tabella [--formato F]]
      archimede --help | --version
 
 Limiti per pi greco con il metodo di Archimede. Dall'esagono inscritto nel

@@ -2,6 +2,7 @@
 
 #include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
+#include "runtime/file_target.hpp"
 #include "runtime/printable.hpp"
 #include "runtime/translatable.hpp"
 
@@ -95,17 +96,22 @@ void readPicturePath(std::string_view name, std::string_view text, std::string& 
     path = std::string(text);
 }
 
-// The same file for both pictures: the same path once made absolute and
-// normal ("a.svg", "./a.svg" and "$PWD/a.svg"), or two links to one file.
+// The same file for both pictures: the same file that writing each name
+// would replace, whether there or not yet ("a.svg", "./a.svg", a link to
+// it). Names that lead nowhere are compared as written, made absolute; the
+// writing then says why.
 bool sameFile(const std::string& first, const std::string& second) {
+    const runtime::FileTarget firstTarget = runtime::resolveFileTarget(first);
+    const runtime::FileTarget secondTarget = runtime::resolveFileTarget(second);
+    if (firstTarget.error == 0 && secondTarget.error == 0) {
+        return firstTarget.path() == secondTarget.path();
+    }
     const auto normal = [](const std::string& path) {
         std::error_code error;
         const std::filesystem::path absolute = std::filesystem::absolute(path, error);
         return (error ? std::filesystem::path(path) : absolute).lexically_normal();
     };
-    std::error_code error;
-    return normal(first) == normal(second) ||
-           (std::filesystem::equivalent(first, second, error) && !error);
+    return normal(first) == normal(second);
 }
 
 // "--help", "-h" or "--version" before any "--": the mode it asks for.

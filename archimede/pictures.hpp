@@ -15,7 +15,7 @@ namespace archimede {
 // the first error.
 std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests);
 
-// For a SIGINT handler: while writePicturesOffscreen runs, removes the
+// For the handler of SIGINT, SIGTERM or SIGHUP: while writePicturesOffscreen runs, removes the
 // temporary file of the picture being written, if any, and returns true; the
 // caller then ends the program at once. Returns false at any other time.
 // Async-signal-safe.

@@ -8,7 +8,7 @@
 
 namespace archimede {
 
-// Called by Ctrl+C's handler: true when it has undone a picture being
+// Called by the handler of Ctrl+C, SIGTERM and SIGHUP: true when it has undone a picture being
 // written, and the program is to end at once. Async-signal-safe.
 using PictureAbandoner = bool (*)() noexcept;
 

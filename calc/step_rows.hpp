@@ -56,7 +56,7 @@ void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat fo
                std::string_view decimalSeparator);
 
 // header and lines as right-aligned columns, two spaces apart, each as wide
-// as its widest cell: the text tables of every kind of run.
+// as its widest cell in characters: the text tables of every kind of run.
 void writeColumns(std::ostream& out, std::span<const std::string_view> header,
                   std::span<const std::vector<std::string>> lines);
 

@@ -131,18 +131,6 @@ void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth,
     geometricTail(bound, term, ratio);
 }
 
-double log10RemainderBound(std::int64_t row, std::int64_t depth) {
-    const double m = static_cast<double>(depth);
-    const double k = static_cast<double>(row);
-    const double piAbove = piAboveAsDouble();
-    const double result =
-        (2 * m + 3) * std::log10(piAbove) - std::lgamma(2 * m + 4) / std::numbers::ln10 -
-        2 * (m + 1) * (std::log10(6.0) + k * std::log10(2.0)) + m * (m + 1) * std::log10(2.0);
-    const double ratio = piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
-                         std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 4) * (2 * m + 5));
-    return result - std::log10(1 - ratio);
-}
-
 double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth) {
     const double m = static_cast<double>(depth);
     const double k = static_cast<double>(row);

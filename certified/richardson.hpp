@@ -25,9 +25,6 @@ void provenPiAbove(arb_ptr result);
 // bounds every later term's ratio to the one before it.
 void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove);
 
-// log10 of remainderBound with 3.15 for pi, in binary64, for planning.
-double log10RemainderBound(std::int64_t row, std::int64_t depth);
-
 // The same extrapolation over the squares of the half perimeters,
 //   S_k = L_k^2 = n_k^2 sin^2(pi/n_k)
 //       = sum over i >= 0 of (-1)^i 2^(2i+1) pi^(2i+2) / (2i+2)! * n_k^(-2i),
@@ -36,6 +33,8 @@ double log10RemainderBound(std::int64_t row, std::int64_t depth);
 // note). At depth m it is about 4^(m+1) / (m+2) times pi times
 // remainderBound, so a step more may be needed for the same digits.
 void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove);
+
+// log10 of squaresRemainderBound with 3.15 for pi, in binary64, for planning.
 double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth);
 
 // T(k, m) over the squares, in closed form. S_j = n_j^2 (1 - c_j) / 2 with

@@ -1,6 +1,7 @@
 # Runs lupdate on a copy of a catalogue and fails if that changes it (a text
-# added, changed or removed in the sources and not in the catalogue) or if
-# an entry is unfinished.
+# added, changed or removed in the sources and not in the catalogue), if an
+# entry is unfinished or if a translation's placeholders are not its
+# source's.
 # Usage: cmake -DLUPDATE=... -DCATALOGUE=x_en.ts -DSOURCES=a;b -DOPTIONS=...
 #        -DWORK_DIR=... -P CheckTranslations.cmake
 get_filename_component(name ${CATALOGUE} NAME)
@@ -24,3 +25,4 @@ list(LENGTH unfinished count)
 if(count GREATER 0)
     message(FATAL_ERROR "${name} has ${count} unfinished entries.")
 endif()
+include(${CMAKE_CURRENT_LIST_DIR}/CheckPlaceholders.cmake)

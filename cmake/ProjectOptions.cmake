@@ -16,17 +16,35 @@ function(lavoro1_configure_target target)
 endfunction()
 
 # lavoro1_publish_headers(target folder): the target's users include its
-# headers as "folder/name.hpp" and see no other folder of the source tree.
-# The include root is the target's own, in the build tree, holding a link to
-# folder and nothing else.
+# headers as "folder/name.hpp" and see no other folder of the source tree,
+# not even one below folder (runtime/host/ is a library of its own, not part
+# of runtime/'s). The include root is the target's own, in the build tree:
+# folder there is a real folder holding a link to each header of the source
+# folder. A header added later is linked when the build next configures.
 function(lavoro1_publish_headers target folder)
-    set(root ${PROJECT_BINARY_DIR}/include/${target})
-    cmake_path(GET folder PARENT_PATH parent)
-    file(MAKE_DIRECTORY ${root}/${parent})
-    if(NOT IS_SYMLINK ${root}/${folder})
-        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+    set(published ${PROJECT_BINARY_DIR}/include/${target}/${folder})
+    # A link to the whole folder, as earlier builds made it, would publish
+    # its subfolders: only the link goes, never what it points to.
+    if(IS_SYMLINK ${published})
+        file(REMOVE ${published})
     endif()
-    target_include_directories(${target} PUBLIC ${root})
+    file(MAKE_DIRECTORY ${published})
+    file(GLOB headers CONFIGURE_DEPENDS LIST_DIRECTORIES false
+        ${PROJECT_SOURCE_DIR}/${folder}/*.hpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
+    foreach(header IN LISTS headers)
+        cmake_path(GET header FILENAME name)
+        if(NOT IS_SYMLINK ${published}/${name})
+            file(CREATE_LINK ${header} ${published}/${name} SYMBOLIC)
+        endif()
+    endforeach()
+    # Links to headers since removed from the source folder.
+    file(GLOB links LIST_DIRECTORIES false ${published}/*)
+    foreach(link IN LISTS links)
+        if(IS_SYMLINK ${link} AND NOT EXISTS ${link})
+            file(REMOVE ${link})
+        endif()
+    endforeach()
+    target_include_directories(${target} PUBLIC ${PROJECT_BINARY_DIR}/include/${target})
 endfunction()
 
 # The programs, built in the build tree's bin/ and libexec/lavoro1/ as they

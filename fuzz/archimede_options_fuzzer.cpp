@@ -14,6 +14,7 @@
 #include "archimede/options.hpp"
 #include "calc/pictures.hpp"
 #include "certified/certified_pi.hpp"
+#include "runtime/file_target.hpp"
 #include "runtime/printable.hpp"
 
 #include <algorithm>
@@ -91,6 +92,17 @@ void checkPicturePath(const std::string& path, std::string_view option,
                 arguments[index] == std::string(option) + "=" + path;
     }
     check(given, "a file name that is no value of its option");
+    // What the name leads to: a name in an absolute folder free of links
+    // and dots, or the system's reason why it leads nowhere.
+    const runtime::FileTarget target = runtime::resolveFileTarget(path);
+    if (target.error != 0) {
+        check(target.folder.empty() && target.name.empty(), "a failed target with a name");
+        return;
+    }
+    check(target.folder.is_absolute() && target.folder == target.folder.lexically_normal(),
+          "a target's folder not absolute and normal");
+    check(target.name == target.name.filename() && target.name != "." && target.name != "..",
+          "a target's name that is not one name");
 }
 
 void checkOptions(const archimede::Options& options,

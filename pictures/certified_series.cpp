@@ -12,9 +12,9 @@ std::vector<calc::DigitSeries> certifiedSeries(int digits, int lastStep) {
         {certified::Method::Doubling,
          LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: raddoppi")},
         {certified::Method::Huygens,
-         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: huygens")},
+         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: Huygens")},
         {certified::Method::Richardson,
-         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: richardson")},
+         LAVORO1_TRANSLATABLE("ConvergenceChart", "Dimostrate: Richardson")},
     };
     std::vector<calc::DigitSeries> series;
     for (const auto& [method, name] : methods) {

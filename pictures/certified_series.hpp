@@ -17,7 +17,7 @@ inline constexpr int certifiedDigits = 300;
 
 // The digits each step proves (certified::RaceRow::provenDigits, 0 included)
 // for the doubling, Huygens and Richardson methods, in this order, named
-// "Dimostrate: " and the method's command-line name (Italian source texts,
+// "Dimostrate: " and the method (Italian source texts,
 // which the chart translates); steps 1 to lastStep, or fewer where the race
 // reaches digits sooner.
 std::vector<calc::DigitSeries> certifiedSeries(int digits, int lastStep);

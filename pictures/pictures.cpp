@@ -2,10 +2,12 @@
 
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
+#include "runtime/file_target.hpp"
+#include "runtime/system_errors.hpp"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QImageWriter>
@@ -13,12 +15,17 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <new>
 #include <system_error>
+#include <unistd.h>
 
 namespace pictures {
 namespace {
@@ -48,39 +55,20 @@ private:
     int writeError_ = 0;
 };
 
-// The cause of a failure in a few Italian words; the system's own text for
-// the rarer ones.
+std::string translateSystemText(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
+// The cause of a failure, in the user's language; fallback when the system
+// gave no number.
 QString causeOf(int error, const QString& fallback) {
     switch (error) {
-    case ENOSPC:
-        return QCoreApplication::translate("Pictures", "disco pieno");
-    case EDQUOT:
-        return QCoreApplication::translate("Pictures", "quota del disco esaurita");
-    case EFBIG:
-        return QCoreApplication::translate("Pictures",
-                                           "file oltre la dimensione massima consentita");
-    case EACCES:
-    case EPERM:
-        return QCoreApplication::translate("Pictures", "permesso negato");
-    case ENOENT:
-        return QCoreApplication::translate("Pictures", "la cartella non esiste");
-    case ENOTDIR:
-        return QCoreApplication::translate("Pictures", "una parte del percorso non è una cartella");
-    case EROFS:
-        return QCoreApplication::translate("Pictures", "file system di sola lettura");
-    case EISDIR:
-        return QCoreApplication::translate("Pictures", "è una cartella");
-    case ENAMETOOLONG:
-        return QCoreApplication::translate("Pictures", "nome troppo lungo");
-    case EIO:
-        return QCoreApplication::translate("Pictures",
-                                           "errore di lettura o scrittura del dispositivo");
-    case ENOMEM:
-        return QCoreApplication::translate("Pictures", "memoria esaurita");
     case 0:
         return fallback;
+    case ENOENT: // of a file being written, only its folder can be missing
+        return QCoreApplication::translate("Pictures", "la cartella non esiste");
     default:
-        return QString::fromStdString(std::generic_category().message(error));
+        return QString::fromStdString(runtime::systemErrorText(error, translateSystemText));
     }
 }
 
@@ -94,6 +82,41 @@ QString outOfMemory(const QString& path, QSize size) {
         .arg(path)
         .arg(size.width())
         .arg(size.height());
+}
+
+// paint between the painter's begin() and end() on device. Out of memory,
+// painting or end() throws, and QPainter's destructor, which may not throw,
+// would end the painting again: the painter is then let go, a few bytes, and
+// the exception goes on.
+bool paintOn(QPaintDevice& device, const std::function<void(QPainter&)>& paint) {
+    auto painter = std::make_unique<QPainter>();
+    if (!painter->begin(&device)) {
+        return false;
+    }
+    try {
+        paint(*painter);
+        return painter->end();
+    } catch (...) {
+        [[maybe_unused]] const QPainter* const abandoned = painter.release();
+        throw;
+    }
+}
+
+// Qt's raster engine shares a fill of more than about a hundred rows among
+// the threads of the global pool and waits for them; a thread that cannot
+// start (a limit of processes or of memory) leaves it waiting for ever.
+// Bands of fewer rows are filled on this thread alone: each band is painted
+// whole, clipped to its own rows.
+constexpr int bandRows = 64;
+
+void paintInBands(QImage& image, const std::function<void(QPainter&)>& paint) {
+    for (int top = 0; top < image.height(); top += bandRows) {
+        QImage band(image.scanLine(top), image.width(), std::min(bandRows, image.height() - top),
+                    image.bytesPerLine(), image.format());
+        QPainter painter(&band);
+        painter.translate(0, -top);
+        paint(painter);
+    }
 }
 
 // Paints the picture on file in format. Returns false when the painter
@@ -111,12 +134,7 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
         svg.setResolution(96);
         svg.setTitle(title);
         svg.setDescription(QStringLiteral("Lavoro1"));
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            return false;
-        }
-        paint(painter);
-        return painter.end();
+        return paintOn(svg, paint);
     }
     case calc::PictureFormat::Png: {
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -124,9 +142,7 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
             throw std::bad_alloc();
         }
         image.fill(Qt::white);
-        QPainter painter(&image);
-        paint(painter);
-        painter.end();
+        paintInBands(image, paint);
         // Encoded in memory (a few hundred kilobytes for these pictures), so
         // that a failed write is reported here and not by libpng on
         // standard error.
@@ -149,12 +165,7 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
                 QPageSize(QSizeF(size), QPageSize::Point, QString(), QPageSize::ExactMatch))) {
             return false;
         }
-        QPainter painter;
-        if (!painter.begin(&pdf)) {
-            return false;
-        }
-        paint(painter);
-        return painter.end();
+        return paintOn(pdf, paint);
     }
     }
     return false;
@@ -172,33 +183,56 @@ QString writePicture(const QString& path, QSize size, const QString& title,
     if (size.width() < 1 || size.height() < 1) {
         return QCoreApplication::translate("Pictures", "Dimensioni non valide");
     }
-    // A device or a fifo is not replaced by a file, nor written in place.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        return cannotWrite(
-            path, target.isDir()
-                      ? QCoreApplication::translate("Pictures", "è una cartella")
-                      : QCoreApplication::translate("Pictures", "non è un file ordinario"));
+    // What the name leads to, read as the system reads it, in bytes: a
+    // folder that links elsewhere, a link to a file not yet there, links that
+    // go round. Only a regular file, or a new name in a folder, is written.
+    const runtime::FileTarget target =
+        runtime::resolveFileTarget(QFile::encodeName(path).constData());
+    if (target.error != 0) {
+        return cannotWrite(path, causeOf(target.error, {}));
+    }
+    if (target.kind == runtime::FileTarget::Kind::Folder) {
+        return cannotWrite(path, QCoreApplication::translate("Pictures", "è una cartella"));
+    }
+    if (target.kind == runtime::FileTarget::Kind::Other) {
+        return cannotWrite(path,
+                           QCoreApplication::translate("Pictures", "non è un file ordinario"));
+    }
+    // The folder reached through its descriptor: Qt makes names absolute
+    // with the current folder's name, which it cannot hold unless UTF-8.
+    const int folder = open(target.folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) {
+        return cannotWrite(path, causeOf(errno, {}));
+    }
+    const auto closeFolder = qScopeGuard([folder] { close(folder); });
+    const QByteArray throughFolder =
+        "/proc/self/fd/" + QByteArray::number(folder) + '/' + target.name.c_str();
+    const QString writtenPath = QFile::decodeName(throughFolder);
+    if (QFile::encodeName(writtenPath) != throughFolder) {
+        return cannotWrite(path, causeOf(EILSEQ, {}));
     }
     try {
-        PictureFile file(path);
+        PictureFile file(writtenPath);
+        // Qt's own words, for the rare failures with no system error, name
+        // the file as the user did.
+        const auto qtCause = [&] { return file.errorString().replace(writtenPath, path); };
         errno = 0;
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            return cannotWrite(path, causeOf(errno, file.errorString()));
+            return cannotWrite(path, causeOf(errno, qtCause()));
         }
         if (opened) {
             opened(file.handle());
         }
         const bool painted = paintTo(file, *format, size, title, paint);
         if (file.writeError() != 0) {
-            return cannotWrite(path, causeOf(file.writeError(), file.errorString()));
+            return cannotWrite(path, causeOf(file.writeError(), qtCause()));
         }
         if (!painted) {
-            return cannotWrite(path, file.errorString());
+            return cannotWrite(path, qtCause());
         }
         errno = 0;
         if (!file.commit()) {
-            return cannotWrite(path, causeOf(errno, file.errorString()));
+            return cannotWrite(path, causeOf(errno, qtCause()));
         }
         return {};
     } catch (const std::bad_alloc&) {
@@ -220,10 +254,12 @@ void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size) {
     {
         QGraphicsScene scene;
         scene.addItem(copy.get());
+        // The scene deletes the items it still holds: copy is taken back
+        // however rendering ends, out of memory included.
+        const auto takeBack = qScopeGuard([&] { scene.removeItem(copy.get()); });
         copy->setGeometry(chartArea);
         scene.setSceneRect(chartArea);
         scene.render(&painter, chartArea, chartArea);
-        scene.removeItem(copy.get());
     }
     painter.setPen(colours.text);
     painter.setFont(sceneFont());

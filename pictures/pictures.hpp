@@ -32,10 +32,11 @@ void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size);
 // file, and what was at path stays.
 using TemporaryFileOpened = std::function<void(int descriptor)>;
 
-// Writes the picture to path through a temporary file in its folder, renamed
-// over path only once complete: on any failure what was at path stays byte
-// for byte and nothing else is left. Returns an empty string, or what went
-// wrong in one line naming the file and the cause, in the user's language.
+// Writes the picture to the file path leads to (links followed as the system
+// follows them; links in a circle, a folder or a device refused) through a
+// temporary file in its folder, renamed over it only once complete: on any
+// failure what was there stays byte for byte and nothing else is left. Returns an empty string, or
+// what went wrong in one line naming the file and the cause, in the user's language.
 QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
                      const TemporaryFileOpened& opened = {});
 QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,

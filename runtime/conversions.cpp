@@ -69,7 +69,6 @@ double radixInteger(std::string_view digits, int radix) {
 class Cursor {
 public:
     explicit Cursor(std::string_view text) : text_(text) {}
-    bool atEnd() const { return position_ >= text_.size(); }
     char peek(std::size_t ahead = 0) const {
         return position_ + ahead < text_.size() ? text_[position_ + ahead] : '\0';
     }

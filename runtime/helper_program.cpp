@@ -1,10 +1,10 @@
 #include "runtime/helper_program.hpp"
 
 #include "runtime/printable.hpp"
+#include "runtime/system_errors.hpp"
 #include "runtime/translatable.hpp"
 
 #include <cerrno>
-#include <cstring>
 #include <system_error>
 #include <unistd.h>
 
@@ -22,7 +22,7 @@ std::string runHelperProgram(std::string_view name, char** argv) {
     execv(path.c_str(), argv);
     const int error = errno;
     return filled(translated("runtime", "Impossibile avviare '%1': %2"),
-                  {printable(path.lexically_normal().string()), std::strerror(error)});
+                  {printable(path.lexically_normal().string()), systemErrorText(error)});
 }
 
 } // namespace runtime

@@ -63,7 +63,7 @@ for fuzzer in "${fuzzers[@]}"; do
     if [ "$(cat "$build/$fuzzer.status" 2>/dev/null)" != 0 ]; then
         failed+=("$fuzzer")
     fi
-    grep -E '^#[0-9]+.*DONE|stat::number_of_executed_units|ERROR|count_text:|number_format:|archimede_options:|certified_bounds:|command_line:' \
+    grep -E '^#[0-9]+.*DONE|stat::number_of_executed_units|ERROR|count_text:|number_format:|archimede_options:|certified_bounds:|command_line:|language_list:' \
         "$build/$fuzzer.log" || true
 done
 

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Passo, cursore</source>
-        <translation>Step, slider</translation>
+        <translation>Step</translation>
     </message>
     <message>
         <source>Salva &amp;disegno...</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Tabella dei passi</source>
-        <translation>Table of steps</translation>
+        <translation>Step table</translation>
     </message>
     <message>
         <source>Passo, lati, limite inferiore, limite superiore e differenza; Ctrl+C copia le righe scelte</source>

@@ -5,15 +5,15 @@
     <name>form::Form1</name>
     <message>
         <source>Calcola costante</source>
-        <translation>Compute pi</translation>
+        <translation>Compute π</translation>
     </message>
     <message>
         <source>Numero lati poligono inscritto e circoscritto</source>
-        <translation>Sides of the inscribed and circumscribed polygons</translation>
+        <translation>Number of sides of each polygon</translation>
     </message>
     <message>
         <source>Numero lati</source>
-        <translation>Sides</translation>
+        <translation>Number of sides</translation>
     </message>
     <message>
         <source>Limite superiore</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>costante</source>
-        <translation>pi</translation>
+        <translation>π</translation>
     </message>
     <message>
         <source>Limite inferiore</source>

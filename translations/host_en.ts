@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non si avvia.</source>
-        <translation>Cannot open the window: the graphics platform %1 does not start.</translation>
+        <translation>Cannot open the window: the graphics platform %1 failed to start.</translation>
     </message>
     <message>
         <source>Impossibile aprire la finestra: lo schermo grafico non risponde.</source>
-        <translation>Cannot open the window: the display does not answer.</translation>
+        <translation>Cannot open the window: the display is not responding.</translation>
     </message>
     <message>
         <source>Impossibile aprire la finestra: lo schermo grafico non risponde (%1).</source>
-        <translation>Cannot open the window: the display does not answer (%1).</translation>
+        <translation>Cannot open the window: the display is not responding (%1).</translation>
     </message>
     <message>
         <source>Impossibile aprire la finestra: nessuno schermo grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostati).</source>
@@ -66,7 +66,7 @@
         <source>Sono accettate anche le opzioni standard di Qt, tra cui -platform NOME,
 -style NOME, -reverse e -session ID.
 </source>
-        <translation>Qt&apos;s standard options are accepted too, among them -platform NAME,
+        <translation>Qt&apos;s standard options are also accepted, including -platform NAME,
 -style NAME, -reverse and -session ID.
 </translation>
     </message>

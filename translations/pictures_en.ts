@@ -5,19 +5,19 @@
     <name>ConvergenceChart</name>
     <message>
         <source>Dimostrate: raddoppi</source>
-        <translation>Proven: doubling</translation>
+        <translation>Proven digits: doubling</translation>
     </message>
     <message>
-        <source>Dimostrate: huygens</source>
-        <translation>Proven: Huygens</translation>
+        <source>Dimostrate: Huygens</source>
+        <translation>Proven digits: Huygens</translation>
     </message>
     <message>
-        <source>Dimostrate: richardson</source>
-        <translation>Proven: Richardson</translation>
+        <source>Dimostrate: Richardson</source>
+        <translation>Proven digits: Richardson</translation>
     </message>
     <message>
         <source>Cifre corrette di pi greco</source>
-        <translation>Correct digits of pi</translation>
+        <translation>Digits of π: correct and proven</translation>
     </message>
     <message>
         <source>Passo</source>
@@ -31,48 +31,12 @@
 <context>
     <name>Pictures</name>
     <message>
-        <source>disco pieno</source>
-        <translation>disk full</translation>
-    </message>
-    <message>
-        <source>quota del disco esaurita</source>
-        <translation>disk quota exceeded</translation>
-    </message>
-    <message>
-        <source>file oltre la dimensione massima consentita</source>
-        <translation>file larger than the maximum size allowed</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>permission denied</translation>
-    </message>
-    <message>
         <source>la cartella non esiste</source>
         <translation>the folder does not exist</translation>
     </message>
     <message>
-        <source>una parte del percorso non è una cartella</source>
-        <translation>part of the path is not a folder</translation>
-    </message>
-    <message>
-        <source>file system di sola lettura</source>
-        <translation>read-only file system</translation>
-    </message>
-    <message>
         <source>è una cartella</source>
         <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>nome troppo lungo</source>
-        <translation>name too long</translation>
-    </message>
-    <message>
-        <source>errore di lettura o scrittura del dispositivo</source>
-        <translation>device read or write error</translation>
-    </message>
-    <message>
-        <source>memoria esaurita</source>
-        <translation>out of memory</translation>
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: %2</source>

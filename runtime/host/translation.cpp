@@ -33,15 +33,19 @@ QStringList embeddedLanguages() {
 }
 
 Language chooseLanguage(const QStringList& uiLanguages, const QStringList& translated) {
-    if (uiLanguages.isEmpty()) {
-        return Language::English;
+    // The first language of the list that the program has, as gettext takes
+    // LANGUAGE=fr:it: Italian when French has no catalogues.
+    for (const QString& name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::Italian) {
+            return Language::Italian;
+        }
+        const QString code = QLocale::languageToCode(language);
+        if (language != QLocale::C && translated.contains(code)) {
+            return Language(code);
+        }
     }
-    const QLocale::Language first = QLocale(uiLanguages.front()).language();
-    if (first == QLocale::Italian) {
-        return Language::Italian;
-    }
-    const QString code = QLocale::languageToCode(first);
-    return first != QLocale::C && translated.contains(code) ? Language(code) : Language::English;
+    return Language::English;
 }
 
 Language userLanguage() {
@@ -51,10 +55,12 @@ Language userLanguage() {
 Translations::Translations(const Language& language) {
     const auto install = [this](const QString& file, const QString& directory) {
         auto translator = std::make_unique<QTranslator>();
-        if (translator->load(file, directory) &&
-            QCoreApplication::installTranslator(translator.get())) {
-            installed_.push_back(std::move(translator));
+        if (!translator->load(file, directory) ||
+            !QCoreApplication::installTranslator(translator.get())) {
+            return false;
         }
+        installed_.push_back(std::move(translator));
+        return true;
     };
     if (language != Language::Italian) {
         for (const QString& file : cataloguesOf(Language::English)) {
@@ -70,8 +76,12 @@ Translations::Translations(const Language& language) {
             install(file, catalogues);
         }
     }
-    install(QStringLiteral("qtbase_") + language.code(),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts from Qt's translations, or from the program's where Qt
+    // has none for the language (Greek).
+    const QString qtCatalogue = QStringLiteral("qtbase_") + language.code();
+    if (!install(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        install(qtCatalogue, catalogues + QStringLiteral("/qt"));
+    }
 }
 
 Translations::~Translations() {

@@ -38,8 +38,8 @@ inline const Language Language::English{QStringLiteral("en")};
 // codes of every :/i18n/<name>_<code>.qm.
 QStringList embeddedLanguages();
 
-// The user's first preferred language when it is Italian or one of
-// translated; English for every other language and for C/POSIX. uiLanguages
+// The first of the user's preferred languages that is Italian or one of
+// translated; English when there is none. uiLanguages
 // is what QLocale::system().uiLanguages() reports: LANGUAGE first, then
 // LC_ALL, LC_MESSAGES and LANG.
 Language chooseLanguage(const QStringList& uiLanguages,
@@ -54,7 +54,8 @@ Language userLanguage();
 // are Italian already. English: the program's own catalogues, every
 // :/i18n/*_en.qm that the libraries it links embed. Another language: its
 // own catalogues over the English ones, so that a text it lacks is English,
-// and Qt's own texts.
+// and Qt's own texts, from Qt's translations or, where Qt has none for the
+// language, from :/i18n/qt/.
 class Translations {
 public:
     explicit Translations(const Language& language);

@@ -107,7 +107,7 @@ struct TerminalCase {
 };
 
 // Outside Italian, what lavoro1 says before it has a window is English: the
-// help, refusals, the core's warnings and a display that does not answer.
+// help, refusals, the core's warnings and a display that is not responding.
 TEST(Lavoro1Executable, AnswersOnTheTerminalInEnglishUnderOtherLanguages) {
     const TerminalCase cases[] = {
         {{"--help"}, nullptr, 0, "Usage: lavoro1 [options] [STEPS]\nBounds for pi ", ""},
@@ -125,7 +125,7 @@ TEST(Lavoro1Executable, AnswersOnTheTerminalInEnglishUnderOtherLanguages) {
          ":7919",
          1,
          "",
-         "Cannot open the window: the display does not answer (X11 ':7919').\n"},
+         "Cannot open the window: the display is not responding (X11 ':7919').\n"},
     };
     const QTemporaryDir runtimeDirectory; // holds no Wayland socket
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -37,11 +37,16 @@ expect_run(ENV LC_ALL=it_IT.UTF-8 ARGS 5 STATUS 0 ERR "^$"
 expect_run(ENV ${italian} LC_ALL=C ARGS 5 STATUS 0
            OUT "^Numero lati poligono inscritto e circoscritto: 9\\.600E\\+01\n3\\.14103195 < costante < 3\\.14271460\n$")
 expect_run(ENV LC_ALL=C ARGS 5 STATUS 0 ERR "^$"
-           OUT "^Sides of the inscribed and circumscribed polygons: 9\\.600E\\+01\n3\\.14103195 < pi < 3\\.14271460\n$")
+           OUT "^Number of sides of each polygon: 9\\.600E\\+01\n3\\.14103195 < pi < 3\\.14271460\n$")
 expect_run(ENV LANGUAGE=en LC_ALL=it_IT.UTF-8 ARGS 5 STATUS 0
            OUT "\n3,14103195 < pi < 3,14271460\n$")
-expect_run(ENV LANG=de_DE.UTF-8 ARGS 3 --tabella STATUS 0
+expect_run(ENV LANG=pt_PT.UTF-8 ARGS 3 --tabella STATUS 0
            OUT "^Step +Sides +Lower bound +Upper bound +Difference\n")
+# The first language of the list that archimede has, each with its own words.
+expect_run(ENV LANGUAGE=pt:it LANG=pt_PT.UTF-8 ARGS 0 STATUS 2
+           ERR "^Inserire un numero di iterazioni da 1 a 500\\.\n$")
+expect_run(ENV LANG=el_GR.UTF-8 ARGS 5 STATUS 0
+           OUT "^Πλήθος πλευρών κάθε πολυγώνου: 9,600E\\+01\n3,14103195 < π < 3,14271460\n$")
 # The help, refusals and errors in both languages.
 expect_run(ENV ${italian} ARGS --help STATUS 0 OUT "^Uso: archimede PASSI ")
 expect_run(ENV LANG=en_US.UTF-8 ARGS --help STATUS 0 OUT "^Usage: archimede STEPS ")
@@ -53,7 +58,7 @@ expect_run(ENV LC_ALL=C ARGS 3000000000 STATUS 1 OUT "^$" ERR "^Run-time error '
 expect_run(ENV ${italian} ARGS --nessuna STATUS 2 OUT "^$"
            ERR "^archimede: opzione sconosciuta: --nessuna \\(archimede --help per l'aiuto\\)\n$")
 expect_run(ENV LC_ALL=C ARGS --nessuna STATUS 2 OUT "^$"
-           ERR "^archimede: unknown option: --nessuna \\(see archimede --help\\)\n$")
+           ERR "^archimede: unknown option: --nessuna\\. See 'archimede --help'\\.\n$")
 # Results that cannot be written are a failure, and say so.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ${italian} ${ARCHIMEDE} 500 --tabella
                 OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
@@ -65,7 +70,7 @@ expect_run(ENV LC_ALL=C ARGS --version STATUS 0 OUT "^archimede ${version_patter
 expect_run(ENV ${italian} LC_ALL=C ARGS --cifre 30 STATUS 0 ERR "^$"
            OUT "\n3\\.141592653589793238462643383279 < costante < 3\\.141592653589793238462643383280\n$")
 expect_run(ENV LC_ALL=C ARGS --cifre 30 STATUS 0 ERR "^$"
-           OUT "^Number of steps: [0-9]+\nSides of the inscribed and circumscribed polygons: 6\\*2\\^[0-9]+ = [0-9]+\nDepth of the extrapolation: [0-9]+\n3\\.141592653589793238462643383279 < pi < 3\\.141592653589793238462643383280\n$")
+           OUT "^Number of steps: [0-9]+\nNumber of sides of each polygon: 6\\*2\\^[0-9]+ = [0-9]+\nExtrapolation depth: [0-9]+\n3\\.141592653589793238462643383279 < pi < 3\\.141592653589793238462643383280\n$")
 expect_run(ENV ${italian} LC_ALL=it_IT.UTF-8 ARGS --cifre 5 --metodo huygens STATUS 0 ERR "^$"
            OUT "\n3,14159 < costante < 3,14160\n$")
 

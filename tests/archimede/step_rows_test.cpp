@@ -147,6 +147,27 @@ TEST(ExactNumber, KeepsSeventeenSignificantDigitsAndDropsTrailingZeros) {
     }
 }
 
+// Columns are as wide as their characters, whatever their bytes: headers in
+// French or Greek line up with the numbers under them.
+TEST(TextColumns, LineUpByCharactersNotBytes) {
+    const struct {
+        const char* name;
+        std::vector<std::string_view> header;
+        std::string expected;
+    } cases[] = {
+        {"ASCII", {"Passo", "Lati"}, "Passo  Lati\n    1     6\n   12   768\n"},
+        {"French", {"Étape", "Côtés"}, "Étape  Côtés\n    1      6\n   12    768\n"},
+        {"Greek", {"Βήμα", "Πλευρές"}, "Βήμα  Πλευρές\n   1        6\n  12      768\n"},
+    };
+    const std::vector<std::vector<std::string>> lines = {{"1", "6"}, {"12", "768"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::ostringstream out;
+        calc::writeColumns(out, c.header, lines);
+        EXPECT_EQ(out.str(), c.expected);
+    }
+}
+
 TEST(StepRows, TheLowerBoundPassesPiAtStepTwentySix) {
     // What --cifre exists for: from step 26 the binary64 rounding errors
     // push the inscribed half perimeter above pi.

@@ -267,8 +267,8 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
         int step;
     } cases[] = {
         {certified::Method::Doubling, "Dimostrate: raddoppi", 5},
-        {certified::Method::Huygens, "Dimostrate: huygens", 20},
-        {certified::Method::Richardson, "Dimostrate: richardson", 10},
+        {certified::Method::Huygens, "Dimostrate: Huygens", 20},
+        {certified::Method::Richardson, "Dimostrate: Richardson", 10},
     };
     const std::unique_ptr<pictures::ConvergenceChart> copy =
         pictures::copyForExport(window->chart());
@@ -286,7 +286,7 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
             EXPECT_FALSE(digitsAt(*line, 31)) << "step 31 is not shown";
         }
     }
-    EXPECT_GE(digitsAt(*lineNamed(window->chart(), QStringLiteral("Dimostrate: richardson")), 28),
+    EXPECT_GE(digitsAt(*lineNamed(window->chart(), QStringLiteral("Dimostrate: Richardson")), 28),
               pictures::certifiedDigits)
         << "the target reached, on a digit axis that binary64's 16 digits share";
 }
@@ -580,7 +580,7 @@ TEST_F(ExploreWindowInEnglish, LeavesNoItalianText) {
     open(26, english);
     EXPECT_EQ(window->windowTitle(), "Explore polygons and convergence");
     EXPECT_EQ(table()->model()->headerData(2, Qt::Horizontal).toString(), "Lower bound");
-    EXPECT_EQ(window->chart().title(), "Correct digits of pi");
+    EXPECT_EQ(window->chart().title(), "Digits of π: correct and proven");
     EXPECT_EQ(explore::saveDialog(window.get(), {}, {})->nameFilters(),
               QStringList{"Images (*.svg *.png *.pdf)"});
     EXPECT_EQ(window->saveDrawing(QStringLiteral("/nessuna/d.svg")),
@@ -594,8 +594,9 @@ TEST(ArchimedePictures, FollowTheUsersLanguage) {
         const char* value;
         const char* title;
     } cases[] = {
-        {"LANG", "C.UTF-8", "Correct digits of pi"},
-        {"LANGUAGE", "it", "Cifre corrette di pi greco"},
+        {"LANG", "C.UTF-8", "Correct digits (log scale)"},
+        {"LANGUAGE", "it", "Cifre corrette (scala logaritmica)"},
+        {"LANGUAGE", "el", "Σωστά ψηφία (λογαριθμική κλίμακα)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);

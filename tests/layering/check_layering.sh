@@ -6,65 +6,127 @@
 #      certified/        proven bounds, beside the core (no Qt)
 #      runtime/host/     the Qt side of the runtime
 #   2  pictures/         the drawing and the chart, for Esplora and archimede
-#   3  form/ explore/ archimede/ web/   the faces, which never include one another
+#   3  form/ explore/ archimede/ web/core/   the faces, which never include one another
 #   4  apps/             the window's programs
+#   5  tests/ fuzz/ bench/   the checks, which nothing includes
+# The folders free of Qt include neither Qt's headers nor a folder that uses
+# Qt, whatever its layer.
+#
+# Includes are read as the compiler reads them: quoted or in angle brackets,
+# with or without spaces around '#'. A name holding "." or ".." and a quoted
+# name of a file beside the including one are resolved from that file's
+# folder, any other name from the root. Qt's headers are <QString>,
+# <QtCore/...> and the lower-case <qglobal.h>.
 # Usage: check_layering.sh SOURCE_DIR. Prints every include that breaks a
 # rule and exits 1 if there is one.
 set -euo pipefail
 cd "$1"
 
-layer_of() {
-    case "$1" in
-    runtime/host) echo 1 ;;
-    runtime) echo 0 ;;
-    calc | certified) echo 1 ;;
-    pictures) echo 2 ;;
-    form | explore | archimede | web) echo 3 ;;
-    apps) echo 4 ;;
-    *) echo "" ;;
-    esac
-}
+declare -A layer=(
+    [runtime]=0
+    [calc]=1 [certified]=1 [runtime/host]=1
+    [pictures]=2
+    [form]=3 [explore]=3 [archimede]=3 [web/core]=3
+    [apps]=4
+    [tests]=5 [fuzz]=5 [bench]=5
+)
+declare -A qt_free=([runtime]=1 [calc]=1 [certified]=1 [web/core]=1)
 
-qt_free() {
-    case "$1" in
-    runtime | calc | certified | web) return 0 ;;
-    *) return 1 ;;
-    esac
-}
+# The helpers answer in REPLY, so that no include costs a process.
 
-# The folder a path belongs to: runtime/host is a layer of its own.
+# The folder of the table that holds a path ("runtime/host", "calc"), or "".
 folder_of() {
-    case "$1" in
-    runtime/host/*) echo runtime/host ;;
-    *) echo "${1%%/*}" ;;
-    esac
+    local first=${1%%/*} rest=${1#*/}
+    local second=$first/${rest%%/*}
+    REPLY=
+    if [[ $1 == */*/* && -n ${layer[$second]+set} ]]; then
+        REPLY=$second
+    elif [[ $1 == */* && -n ${layer[$first]+set} ]]; then
+        REPLY=$first
+    fi
 }
 
-faults=0
-while IFS= read -r file; do
-    folder=$(folder_of "$file")
-    layer=$(layer_of "$folder")
-    [ -n "$layer" ] || continue
-    while IFS=: read -r line text; do
-        if [[ $text =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\"([^\"]+)\" ]]; then
-            included=${BASH_REMATCH[1]}
-            target=$(folder_of "$included")
-            target_layer=$(layer_of "$target")
-            if [ -n "$target_layer" ] && [ "$target" != "$folder" ] &&
-                [ "$target_layer" -ge "$layer" ]; then
-                echo "$file:$line: $folder/ (layer $layer) includes $included (layer $target_layer)"
-                faults=$((faults + 1))
+# A path with its "." and ".." taken out: "pictures/../explore/a.hpp" is
+# "explore/a.hpp".
+normalize() {
+    local part
+    local -a parts kept=()
+    IFS=/ read -ra parts <<<"$1"
+    for part in "${parts[@]}"; do
+        case $part in
+        '' | .) ;;
+        ..)
+            if [[ ${#kept[@]} -gt 0 && ${kept[-1]} != .. ]]; then
+                unset 'kept[-1]'
+            else
+                kept+=(..)
             fi
-        elif [[ $text =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<(Q[A-Za-z]*)[/\>] ]] &&
-            qt_free "$folder"; then
-            echo "$file:$line: $folder/ is free of Qt but includes <${BASH_REMATCH[1]}>"
-            faults=$((faults + 1))
-        fi
-    done < <(grep -n -E '^[[:space:]]*#[[:space:]]*include' "$file" || true)
-done < <(find runtime calc certified pictures form explore archimede apps web/core \
-    -type f \( -name '*.cpp' -o -name '*.hpp' -o -name '*.h' \) | sort)
+            ;;
+        *) kept+=("$part") ;;
+        esac
+    done
+    local IFS=/
+    REPLY="${kept[*]}"
+}
 
-if [ "$faults" -gt 0 ]; then
+# The file the compiler takes for an include of name, in brackets '"' or
+# '<', from file.
+resolve_include() {
+    local file=$1 name=$2 bracket=$3
+    normalize "${file%/*}/$name"
+    if [[ /$name/ == */./* || /$name/ == */../* ]] || [[ $bracket == '"' && -f $REPLY ]]; then
+        return
+    fi
+    normalize "$name"
+}
+
+# GCC's quadmath.h is the one lower-case "q" header outside Qt.
+is_qt_header() {
+    [[ $1 =~ ^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.+|q[a-z0-9_]*\.h)$ && $1 != quadmath* ]]
+}
+
+include_pattern='^[[:space:]]*#[[:space:]]*include[[:space:]]*(["<])([^">]+)[">]'
+faults=0
+fault() {
+    echo "$file:$line: $1"
+    faults=$((faults + 1))
+}
+
+# Every folder of the table below the checks' is read.
+sources=()
+for folder in "${!layer[@]}"; do
+    if [[ ${layer[$folder]} -lt ${layer[tests]} && -d $folder ]]; then
+        sources+=("$folder")
+    fi
+done
+if [[ ${#sources[@]} -eq 0 ]]; then
+    echo "$1 holds none of the layered folders"
+    exit 1
+fi
+
+while IFS= read -r file; do
+    folder_of "$file"
+    folder=$REPLY
+    while IFS=: read -r line text; do
+        [[ $text =~ $include_pattern ]] || continue
+        bracket=${BASH_REMATCH[1]}
+        name=${BASH_REMATCH[2]}
+        resolve_include "$file" "$name" "$bracket"
+        folder_of "$REPLY"
+        target=$REPLY
+        if [[ -n $target ]]; then
+            if [[ $target != "$folder" && ${layer[$target]} -ge ${layer[$folder]} ]]; then
+                fault "$folder/ (layer ${layer[$folder]}) includes $name, of $target/ (layer ${layer[$target]})"
+            elif [[ -n ${qt_free[$folder]+set} && -z ${qt_free[$target]+set} ]]; then
+                fault "$folder/ is free of Qt but includes $name, of $target/, which uses Qt"
+            fi
+        elif [[ -n ${qt_free[$folder]+set} ]] && is_qt_header "$name"; then
+            fault "$folder/ is free of Qt but includes <$name>"
+        fi
+    done < <(grep -n -E "$include_pattern" "$file" || true)
+done < <(find "${sources[@]}" -type f \( -name '*.cpp' -o -name '*.hpp' -o -name '*.h' \) | sort -u)
+
+if [[ $faults -gt 0 ]]; then
     echo "$faults includes break the layers"
     exit 1
 fi

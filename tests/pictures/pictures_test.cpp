@@ -11,15 +11,18 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QSet>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QValueAxis>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -322,6 +325,33 @@ TEST_F(PictureFiles, PngAndPdfHaveTheAskedSize) {
     }
 }
 
+// Qt's raster engine can share a large fill among the threads of the global
+// pool and wait for them: with none to be had, as when no thread can start
+// under a limit of processes or memory, a PNG must still be written. Here
+// every thread of the pool is held until the PNGs are written, for a minute
+// at most.
+TEST_F(PictureFiles, PngIsWrittenWithNoThreadOfThePool) {
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int threads = pool.maxThreadCount();
+    QSemaphore held;
+    QSemaphore written;
+    std::atomic<bool> heldInVain = false;
+    for (int thread = 0; thread < threads; ++thread) {
+        pool.start([&] {
+            held.release();
+            heldInVain = heldInVain || !written.tryAcquire(1, 60000);
+        });
+    }
+    held.acquire(threads);
+    const std::unique_ptr<pictures::ConvergenceChart> chart = chartOf(40);
+    const QSize large(1500, 1000);
+    EXPECT_EQ(pictures::writeDrawing(path("poligoni.png"), 40, large, ","), "");
+    EXPECT_EQ(pictures::writeChart(path("grafico.png"), *chart, large), "");
+    written.release(threads);
+    pool.waitForDone();
+    EXPECT_FALSE(heldInVain);
+}
+
 TEST_F(PictureFiles, ChartSvgNamesItsSeriesAndTheRunOutStep) {
     const std::unique_ptr<pictures::ConvergenceChart> chart = chartOf(40);
     ASSERT_EQ(pictures::writeChart(path("grafico.svg"), *chart, pictureSize), "");
@@ -338,7 +368,7 @@ TEST_F(PictureFiles, ChartSvgNamesItsSeriesAndTheRunOutStep) {
     const QString all = texts.join(QLatin1Char('|'));
     for (const char* expected :
          {"Limite inferiore", "Limite superiore", "Ampiezza", "Dimostrate: raddoppi",
-          "Dimostrate: huygens", "Dimostrate: richardson", "binary64 esaurito (passo 26)",
+          "Dimostrate: Huygens", "Dimostrate: Richardson", "binary64 esaurito (passo 26)",
           "Dal passo 26"}) {
         EXPECT_TRUE(all.contains(QString::fromUtf8(expected))) << expected;
     }

@@ -68,6 +68,8 @@ std::string currentErrorReport() {
 // shows instead (a warning or a run-time error).
 struct Outcome {
     bool computed = false;
+    // The number of steps computed, when computed.
+    int steps = 0;
     std::string sides;
     std::string lowerBound;
     std::string upperBound;
@@ -80,6 +82,7 @@ Outcome compute(const std::string& text, const std::string& decimalSeparator) {
         const calc::ComputeOutcome computed =
             calc::runComputeCommand(module(), text, decimalSeparator);
         outcome.computed = computed.computed;
+        outcome.steps = computed.computed ? module().iterationCount : 0;
         outcome.sides = computed.sides;
         outcome.lowerBound = computed.lowerBound;
         outcome.upperBound = computed.upperBound;
@@ -356,6 +359,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     namespace em = emscripten;
     em::value_object<web::Outcome>("Outcome")
         .field("computed", &web::Outcome::computed)
+        .field("steps", &web::Outcome::steps)
         .field("sides", &web::Outcome::sides)
         .field("lowerBound", &web::Outcome::lowerBound)
         .field("upperBound", &web::Outcome::upperBound)

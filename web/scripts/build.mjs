@@ -1,11 +1,14 @@
 // Builds the page into dist/, plain static files: the core compiled to
 // WebAssembly by the web CMake preset, the texts from the desktop's
-// catalogues, the proven series from the native archimede, and the page's
-// TypeScript and CSS bundled by esbuild.
+// catalogues, the proven series from the native archimede, the page's
+// TypeScript and CSS bundled by esbuild, its manifest and its service worker;
+// and beside them lavoro1.html, the whole page in one file with the core
+// inlined, which works from file:// too.
 // Environment: ARCHIMEDE, the native archimede to run (default: the first of
 // build/ci and build/release, built with the release preset when neither is).
 import { execFileSync } from "node:child_process";
-import { copyFileSync, existsSync, mkdirSync, rmSync } from "node:fs";
+import { createHash } from "node:crypto";
+import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import * as esbuild from "esbuild";
@@ -27,13 +30,15 @@ const emscriptenEnv = { ...process.env, NODE_PATH: "/usr/share/nodejs" };
 run("cmake", ["--preset", "web"], { env: emscriptenEnv, stdio: ["ignore", "ignore", "inherit"] });
 run("cmake", ["--build", "--preset", "web"], { env: emscriptenEnv });
 
+const translationsJson = join(generated, "translations.json");
 const missing = convertTranslations({
   translationsDir: join(root, "translations"),
   sourceDir: join(web, "src"),
-  output: join(generated, "translations.json"),
+  pageTextsHeader: join(root, "calc", "page_texts.hpp"),
+  output: translationsJson,
 });
-for (const [context, source] of missing) {
-  console.warn(`warning: no English for ${context}: ${JSON.stringify(source)}`);
+for (const [language, context, source] of missing) {
+  console.warn(`warning: no translation into ${language} for ${context}: ${JSON.stringify(source)}`);
 }
 
 function nativeArchimede() {
@@ -50,17 +55,95 @@ writeCertifiedSeries(nativeArchimede(), join(generated, "certified.json"));
 
 rmSync(dist, { recursive: true, force: true });
 mkdirSync(dist, { recursive: true });
+const coreWasm = join(web, "build", "core", "lavoro1_core.wasm");
+const bundle = (inlineCore) =>
+  esbuild.build({
+    entryPoints: [join(web, "src", "main.ts")],
+    bundle: true,
+    format: "esm",
+    target: "es2022",
+    minify: true,
+    outdir: dist,
+    write: false,
+    alias: { "lavoro1-core": join(web, "build", "core", "lavoro1_core.mjs") },
+    define: { inlineCore: JSON.stringify(inlineCore) },
+    logLevel: "warning",
+  });
+// One output of a bundle by extension: main.js, main.css.
+const output = (built, extension) => built.outputFiles.find((file) => file.path.endsWith(extension)).text;
+
+const page = await bundle("");
+for (const file of page.outputFiles) writeFileSync(file.path, file.contents);
+copyFileSync(coreWasm, join(dist, "lavoro1_core.wasm"));
+copyFileSync(join(root, "data", "icons", "scalable", "org.lavoro1.Lavoro1.svg"), join(dist, "icon.svg"));
+copyFileSync(join(root, "data", "icons", "32x32", "org.lavoro1.Lavoro1.png"), join(dist, "icon-32.png"));
+
+// The HTML with what it shows until the page is built, in every language.
+const { languages, catalogues, page: pageTexts } = JSON.parse(readFileSync(translationsJson, "utf8"));
+const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
+const text = (language, name) => {
+  const source = pageTexts.texts[name];
+  const translated = (into) => catalogues[into]?.[pageTexts.context]?.[source];
+  return escapeHtml(language === "it" ? source : (translated(language) ?? translated("en") ?? source));
+};
+const bootTexts =
+  `<div class="loading" role="status">${languages.map((language) => `<p lang="${language}">${text(language, "loading")}</p>`).join("")}</div>` +
+  `<div class="load-failed" role="alert">${languages
+    .map((language) => `<div lang="${language}"><p><strong>${text(language, "loadFailed")}</strong></p><p>${text(language, "howToRetry")}</p></div>`)
+    .join("")}</div>`;
+const html = readFileSync(join(web, "src", "index.html"), "utf8").replace("<!-- boot texts -->", bootTexts);
+writeFileSync(join(dist, "index.html"), html);
+
+// Installable: the name, the icons and the colours of the title bar and the
+// page (style.css, light).
+const style = readFileSync(join(web, "src", "style.css"), "utf8");
+const colour = (name) => new RegExp(`--${name}: (#[0-9a-f]{6});`).exec(style)[1];
+writeFileSync(
+  join(dist, "manifest.webmanifest"),
+  JSON.stringify({
+    name: "Lavoro1",
+    short_name: "Lavoro1",
+    start_url: "./",
+    scope: "./",
+    display: "standalone",
+    theme_color: colour("title"),
+    background_color: colour("page"),
+    icons: [
+      { src: "icon.svg", sizes: "any", type: "image/svg+xml" },
+      { src: "icon-32.png", sizes: "32x32", type: "image/png" },
+    ],
+  }),
+);
+
+// The service worker caches every file of the page under a version that
+// changes with any of them.
+const pageFiles = readdirSync(dist).sort();
+const version = createHash("sha256");
+for (const file of pageFiles) version.update(file).update(readFileSync(join(dist, file)));
 await esbuild.build({
-  entryPoints: [join(web, "src", "main.ts")],
+  entryPoints: [join(web, "src", "service_worker.ts")],
   bundle: true,
-  format: "esm",
+  format: "iife",
   target: "es2022",
   minify: true,
-  outdir: dist,
-  alias: { "lavoro1-core": join(web, "build", "core", "lavoro1_core.mjs") },
+  outfile: join(dist, "sw.js"),
+  define: { cacheVersion: JSON.stringify(version.digest("hex").slice(0, 16)), pageFiles: JSON.stringify(["./", ...pageFiles]) },
   logLevel: "warning",
 });
-copyFileSync(join(web, "build", "core", "lavoro1_core.wasm"), join(dist, "lavoro1_core.wasm"));
-copyFileSync(join(web, "src", "index.html"), join(dist, "index.html"));
-copyFileSync(join(root, "data", "icons", "scalable", "org.lavoro1.Lavoro1.svg"), join(dist, "icon.svg"));
-console.log(`built ${dist}`);
+
+// lavoro1.html: the same page with its script, styles, icon and core inside,
+// for file://, a mail or a USB stick; no manifest or service worker there.
+const single = await bundle(readFileSync(coreWasm).toString("base64"));
+const script = output(single, ".js");
+const css = output(single, ".css");
+if (/<\/script/i.test(script) || /<\/style/i.test(css)) throw new Error("lavoro1.html: the script or the styles would close their element");
+const singleHtml = html
+  .replace(/<link rel="icon"[^>]*>/, `<link rel="icon" href="data:image/svg+xml;base64,${readFileSync(join(dist, "icon.svg")).toString("base64")}">`)
+  .replace(/<link rel="manifest"[^>]*>\n/, "")
+  .replace(/<link rel="stylesheet"[^>]*>/, () => `<style>${css}</style>`)
+  .replace(/<script type="module" src="main.js"><\/script>/, () => `<script type="module">${script}</script>`);
+// Small enough to mail: at most 250 KB.
+const singleKilobytes = Buffer.byteLength(singleHtml) / 1024;
+if (singleKilobytes > 250) throw new Error(`lavoro1.html: ${singleKilobytes.toFixed(0)} KB, above 250 KB`);
+writeFileSync(join(dist, "lavoro1.html"), singleHtml);
+console.log(`built ${dist}; lavoro1.html ${singleKilobytes.toFixed(0)} KB`);

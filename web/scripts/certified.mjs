@@ -14,8 +14,8 @@ const lastStep = 500;
 // In the chart's order, named by the desktop chart's Italian sources.
 const methods = [
   ["raddoppi", "Dimostrate: raddoppi"],
-  ["huygens", "Dimostrate: huygens"],
-  ["richardson", "Dimostrate: richardson"],
+  ["huygens", "Dimostrate: Huygens"],
+  ["richardson", "Dimostrate: Richardson"],
 ];
 
 export function writeCertifiedSeries(archimede, output) {

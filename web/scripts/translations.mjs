@@ -1,10 +1,13 @@
-// The page's English texts from the desktop's Qt Linguist catalogues,
-// translations/*_en.ts: {context: {source: translation}}. Italian is the
-// source language, so it needs no catalogue. Lists the texts the page asks
-// for (tr("context", "source") in src/) that no catalogue translates.
+// The page's texts in every language from the desktop's Qt Linguist
+// catalogues, translations/*_<language>.ts: {language: {context: {source:
+// translation}}}. Italian is the source language, so it needs no catalogue.
+// Lists the texts the page asks for (tr("context", "source") in src/) that a
+// language's catalogues do not translate.
 import { mkdirSync, readdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 
+// A string literal of C++ or TypeScript, double-quoted.
+const literal = String.raw`"(?:[^"\\]|\\.)*"`;
 const entities = { amp: "&", lt: "<", gt: ">", quot: '"', apos: "'" };
 
 function unescapeXml(text) {
@@ -27,49 +30,73 @@ export function parseCatalogue(xml) {
       if (!source || !translation || /type="(unfinished|vanished|obsolete)"/.test(translation[1] ?? "")) {
         continue;
       }
-      catalogue[name] ??= {};
-      catalogue[name][unescapeXml(source[1])] = unescapeXml(translation[2]);
+      (catalogue[name] ??= {})[unescapeXml(source[1])] = unescapeXml(translation[2]);
     }
   }
   return catalogue;
 }
 
-// The (context, source) pairs written as literals in the page's sources.
+// The (context, source) pairs of the tr() calls in the page's sources, the
+// source undefined where it is no literal.
 function askedTexts(sourceDir) {
   const asked = [];
   for (const file of readdirSync(sourceDir).filter((name) => name.endsWith(".ts"))) {
     const text = readFileSync(join(sourceDir, file), "utf8");
     // A context may be named by a constant of the file: const context = "...".
     const constants = Object.fromEntries([...text.matchAll(/\bconst (\w+) = ("[^"\\]*");/g)].map(([, name, value]) => [name, value]));
-    const literal = String.raw`"(?:[^"\\]|\\.)*"`;
-    const call = new RegExp(String.raw`\btr\(\s*(${literal}|\w+)\s*,\s*(${literal})\s*,?\s*\)`, "g");
+    const call = new RegExp(String.raw`\btr\(\s*(${literal}|\w+)\s*,\s*(?:(${literal})\s*,?\s*\))?`, "g");
     for (const [, context, source] of text.matchAll(call)) {
       const contextLiteral = context.startsWith('"') ? context : constants[context];
-      if (contextLiteral) asked.push([JSON.parse(contextLiteral), JSON.parse(source)]);
+      if (contextLiteral) asked.push([JSON.parse(contextLiteral), source === undefined ? undefined : JSON.parse(source)]);
     }
   }
   return asked;
 }
 
-export function convertTranslations({ translationsDir, sourceDir, output }) {
-  const english = {};
-  for (const file of readdirSync(translationsDir)
-    .filter((name) => name.endsWith("_en.ts"))
-    .sort()) {
+// The page's own texts, calc/page_texts.hpp's constants: {name: Italian source}.
+// Each is `name = LAVORO1_TRANSLATABLE("web::Page", "..." "...")`, its
+// source the concatenated literals.
+export const pageContext = "web::Page";
+
+export function pageTexts(header) {
+  const texts = {};
+  const definition = new RegExp(String.raw`\b(\w+)\s*=\s*LAVORO1_TRANSLATABLE\(\s*${JSON.stringify(pageContext)}\s*,((?:\s*${literal})+)\s*\)`, "g");
+  for (const [, name, literals] of header.matchAll(definition)) {
+    texts[name] = [...literals.matchAll(new RegExp(literal, "g"))].map(([text]) => JSON.parse(text)).join("");
+  }
+  return texts;
+}
+
+// Language tags as the page writes them, from Qt's catalogue names: "en" for
+// calc_en.ts, "pt-BR" for calc_pt_BR.ts.
+const catalogueLanguage = (file) => /_([a-z]{2,3}(?:_[A-Z]{2}|_[A-Z][a-z]{3})?)\.ts$/.exec(file)?.[1].replace("_", "-");
+
+export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, output }) {
+  const languages = {};
+  for (const file of readdirSync(translationsDir).sort()) {
+    const language = catalogueLanguage(file);
+    if (!language || language === "it") continue;
     for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
-      english[context] = { ...english[context], ...messages };
+      Object.assign(((languages[language] ??= {})[context] ??= {}), messages);
     }
   }
-  const asked = askedTexts(sourceDir);
-  const missing = asked.filter(([context, source]) => english[context]?.[source] === undefined);
-  // Only the contexts the page uses: those its TypeScript asks for and those
-  // of its core's catalogue (runtime/ and calc/, translated by the core).
-  const used = new Set(asked.map(([context]) => context));
+  const page = pageTexts(readFileSync(pageTextsHeader, "utf8"));
+  const asked = [...askedTexts(sourceDir), ...Object.values(page).map((source) => [pageContext, source])];
+  // Only the contexts the page asks from: the desktop's others (the command
+  // line's help, for one) would only weigh on the page.
+  const contexts = new Set(asked.map(([context]) => context));
+  // And those of the core's own catalogue (runtime/ and calc/), whose texts
+  // the core translates through the page's lookup.
   for (const file of readdirSync(translationsDir).filter((name) => /^calc_.*\.ts$/.test(name))) {
-    for (const context of Object.keys(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) used.add(context);
+    for (const context of Object.keys(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) contexts.add(context);
   }
-  const page = Object.fromEntries(Object.entries(english).filter(([context]) => used.has(context)));
+  for (const catalogue of Object.values(languages)) {
+    for (const context of Object.keys(catalogue)) if (!contexts.has(context)) delete catalogue[context];
+  }
+  const missing = Object.entries(languages).flatMap(([language, catalogue]) =>
+    asked.filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined).map((text) => [language, ...text]),
+  );
   mkdirSync(join(output, ".."), { recursive: true });
-  writeFileSync(output, JSON.stringify({ en: page }));
+  writeFileSync(output, JSON.stringify({ languages: ["it", ...Object.keys(languages)], catalogues: languages, page: { context: pageContext, texts: page } }));
   return missing;
 }

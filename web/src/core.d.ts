@@ -3,6 +3,7 @@
 declare module "lavoro1-core" {
   export interface Outcome {
     computed: boolean;
+    steps: number; // when computed
     sides: string;
     lowerBound: string;
     upperBound: string;

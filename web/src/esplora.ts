@@ -52,6 +52,9 @@ async function pngFile(svg: string, width: number, height: number): Promise<Blob
   }
 }
 
+// Sent by Esplora's window when its step changes, detail the step.
+export const stepEvent = "esplora-step";
+
 export interface Esplora {
   section: HTMLElement;
   setStep(step: number): void;
@@ -166,13 +169,22 @@ function wireDownloads(core: Core, controls: HTMLElement, step: () => number): v
   wire("saveChart", (svg) => drawChart(svg, core, step(), width, height), "convergenza-%1-passi.svg");
 }
 
+// The page's style and the core's chart take what Esplora adds once, however
+// often the window is made again (in another language).
+const prepared = new WeakSet<Core>();
+function prepare(core: Core): void {
+  if (prepared.has(core)) return;
+  prepared.add(core);
+  installPictureColours(core);
+  for (const { name, points } of certified) core.addChartSeries(name, points);
+}
+
 export function createEsplora(core: Core): Esplora {
   const [first, last] = [core.minimumSteps(), core.maximumSteps()];
   const section = element("section", { class: "window esplora-window", "aria-labelledby": "esploraTitle" });
   section.append(element("h2", { class: "title-bar", id: "esploraTitle" }, tr(context, "Esplora poligoni e convergenza")));
   const { controls, stepBox, stepSlider, refusal } = createStepControls(core);
-  installPictureColours(core);
-  for (const { name, points } of certified) core.addChartSeries(name, points);
+  prepare(core);
   const { views, show } = createViews(core);
   section.append(controls, views);
 
@@ -185,6 +197,7 @@ export function createEsplora(core: Core): Esplora {
     stepSlider.setAttribute("aria-valuetext", core.filledPattern(tr(context, "Passo %1"), String(step), ""));
     if (step === current) return;
     current = step;
+    section.dispatchEvent(new CustomEvent<number>(stepEvent, { detail: step }));
     show(step);
   };
   const setStep = (requested: number) => {

@@ -26,20 +26,24 @@ interface Results {
   announcement: HTMLElement;
 }
 
+// Sent by Form1's window after each computation, detail the number of steps.
+export const computedEvent = "form1-computed";
+
 // What the button does: the core's compute command on text, its results
-// shown, or its message in a modal box.
-function runCommand(core: Core, text: string, results: Results): void {
+// shown, or its message in a modal box. Returns the steps computed, 0 when
+// none were.
+function runCommand(core: Core, text: string, results: Results): number {
   let outcome: Outcome;
   try {
     outcome = core.compute(text, decimalSeparator);
   } catch {
     // The core itself failed (a trap of the WebAssembly, not an error it raised).
     messageBox(core.internalErrorReport());
-    return;
+    return 0;
   }
   if (!outcome.computed) {
     messageBox(outcome.message);
-    return;
+    return 0;
   }
   results.sides.value = outcome.sides;
   results.lowerBound.value = outcome.lowerBound;
@@ -47,6 +51,7 @@ function runCommand(core: Core, text: string, results: Results): void {
   results.announcement.textContent =
     `${tr(context, "Numero lati")} ${outcome.sides}; ${tr(context, "Limite inferiore")} ${outcome.lowerBound}; ` +
     `${tr(context, "Limite superiore")} ${outcome.upperBound}`;
+  return outcome.steps;
 }
 
 export function createForm1(core: Core): HTMLElement {
@@ -99,7 +104,8 @@ export function createForm1(core: Core): HTMLElement {
   // Enter in the text box submits the form, as the button does.
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    runCommand(core, text1.value, { sides: label7, lowerBound: label2, upperBound: label6, announcement });
+    const steps = runCommand(core, text1.value, { sides: label7, lowerBound: label2, upperBound: label6, announcement });
+    if (steps > 0) window.dispatchEvent(new CustomEvent<number>(computedEvent, { detail: steps }));
   });
   return window;
 }

@@ -1,15 +1,36 @@
 // The user's language and decimal separator, as the desktop takes them from
-// the locale: Italian when the first language asked for is Italian, English
-// otherwise; the separator of the browser's first language. The English
-// texts are the desktop's, converted from translations/*_en.ts at build time.
-import catalogue from "../build/generated/translations.json";
+// the locale: the first of the user's languages that the page has, English
+// when it has none of them; the separator of the first language asked for.
+// The translations are the desktop's, converted from translations/*.ts at
+// build time for every language that has catalogues there.
+import translations from "../build/generated/translations.json";
 
-export type Language = "it" | "en";
+type Catalogue = Record<string, Record<string, string>>;
 
-const english: Record<string, Record<string, string>> = catalogue.en;
+// Italian first, the source language, then the catalogues' languages.
+export const pageLanguages: readonly string[] = translations.languages;
+const catalogues: Record<string, Catalogue> = translations.catalogues;
+// The page's own texts by name (calc/page_texts.hpp): Italian sources
+// translated in their context.
+const page = translations.page;
+const defaultLanguage = "en";
 
-export function languageOf(languages: readonly string[]): Language {
-  return /^it(-|$)/i.test(languages[0] ?? "") ? "it" : "en";
+// The page's language for a BCP 47 tag: the one it names ("pt-BR"), or else
+// its primary language ("en-GB" is "en"); undefined when the page has neither.
+export function pageLanguageOf(tag: string): string | undefined {
+  const wanted = tag.trim().toLowerCase();
+  const primary = wanted.split("-")[0];
+  return pageLanguages.find((had) => had.toLowerCase() === wanted) ?? pageLanguages.find((had) => had.toLowerCase() === primary);
+}
+
+// As gettext reads LANGUAGE: the first language of the list that the page
+// has ("fr, it" is Italian), English when it has none of them.
+export function languageOf(requested: readonly string[]): string {
+  for (const tag of requested) {
+    const had = pageLanguageOf(tag);
+    if (had) return had;
+  }
+  return defaultLanguage;
 }
 
 export function decimalSeparatorOf(languages: readonly string[]): string {
@@ -23,14 +44,30 @@ export function decimalSeparatorOf(languages: readonly string[]): string {
   return parts.find((part) => part.type === "decimal")?.value ?? ".";
 }
 
-const languages = navigator.languages.length > 0 ? navigator.languages : [navigator.language];
-export const language: Language = languageOf(languages);
-export const decimalSeparator: string = decimalSeparatorOf(languages);
+const browserLanguages = navigator.languages.length > 0 ? navigator.languages : [navigator.language];
+export let language: string = languageOf(browserLanguages);
+export let decimalSeparator: string = decimalSeparatorOf(browserLanguages);
+
+// Puts tag, a language the address asks for, before the browser's when the
+// page has it; undefined leaves the browser's. The faces made afterwards
+// speak it.
+export function chooseLanguage(tag: string | undefined): void {
+  const requested = tag !== undefined && pageLanguageOf(tag) ? [tag, ...browserLanguages] : browserLanguages;
+  language = languageOf(requested);
+  decimalSeparator = decimalSeparatorOf(requested);
+}
 
 // source in the user's language: itself in Italian, the catalogue's
-// translation in English (the source while there is none).
+// translation otherwise; as on the desktop, English where that language's
+// catalogue lacks it (the source while there is none).
 export function tr(context: string, source: string): string {
-  return language === "it" ? source : (english[context]?.[source] ?? source);
+  if (language === "it") return source;
+  return catalogues[language]?.[context]?.[source] ?? catalogues[defaultLanguage]?.[context]?.[source] ?? source;
+}
+
+// A text of the page's own, by name, in the user's language.
+export function pageText(name: keyof typeof page.texts): string {
+  return tr(page.context, page.texts[name]);
 }
 
 // A caption with Qt's mnemonic ("Salva &disegno...") as text and access key.
@@ -38,5 +75,5 @@ export function mnemonic(caption: string): { text: string; key: string } {
   const at = caption.search(/&[^&]/);
   return at < 0
     ? { text: caption.replace(/&&/g, "&"), key: "" }
-    : { text: (caption.slice(0, at) + caption.slice(at + 1)).replace(/&&/g, "&"), key: caption.charAt(at + 1).toLowerCase() };
+    : { text: (caption.slice(0, at) + caption.slice(at + 1)).replace(/&&/g, "&"), key: (caption[at + 1] ?? "").toLowerCase() };
 }

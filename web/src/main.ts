@@ -1,24 +1,155 @@
-// The page: Form1 and Esplora over the core compiled to WebAssembly, in the
-// user's language.
-import createCore from "lavoro1-core";
-import { byId } from "./dom";
-import { createEsplora } from "./esplora";
-import { createForm1 } from "./form1";
-import { language, tr } from "./i18n";
+// The page: what it is, Form1 and Esplora over the core compiled to
+// WebAssembly, in the user's language, its state in the address; installable
+// and working offline once visited.
+import createCore, { type Core } from "lavoro1-core";
+import { AddressKeeper, addressHash, type PageAddress, readAddress } from "./address";
+import { byId, element } from "./dom";
+import { createEsplora, type Esplora, stepEvent } from "./esplora";
+import { computedEvent, createForm1 } from "./form1";
+import { chooseLanguage, language, pageText, tr } from "./i18n";
+import { createLanguageMenu } from "./language_menu";
 import { createMessageBox } from "./message_box";
 import "./style.css";
 
-const core = await createCore();
-// The core's texts come out in the page's language.
-core.setTranslator(tr);
-document.documentElement.lang = language;
+// The core's .wasm in base64 when the build inlines it (lavoro1.html), empty
+// when it is a file beside the page.
+declare const inlineCore: string;
+
 const app = byId("app");
-const form1 = createForm1(core);
-const esplora = createEsplora(core);
-app.replaceChildren(form1, esplora.section, createMessageBox());
-esplora.setStep(core.defaultExploreStep());
-// The button has the focus when the window opens, as on the desktop.
-byId("Command1").focus();
-document.body.dataset.ready = "true";
-// When the page answers: what bench/bench.mjs measures from navigation.
-performance.mark("lavoro1-ready");
+// What the HTML shows until the page is built: the loading texts and the
+// message that the core could not be loaded, in every language.
+const boot = byId("boot");
+
+async function loadCore(): Promise<Core> {
+  const core = await (inlineCore ? createCore({ wasmBinary: Uint8Array.from(atob(inlineCore), (character) => character.charCodeAt(0)) }) : createCore());
+  // The core's texts come out in the page's language, whichever is chosen.
+  core.setTranslator(tr);
+  return core;
+}
+
+function showLoadFailure(error: unknown): void {
+  console.error(error);
+  chooseLanguage(readAddress(location.hash).language);
+  for (const text of boot.querySelectorAll("[lang]")) {
+    if (text.getAttribute("lang") !== language) text.remove();
+  }
+  app.replaceChildren(boot);
+  document.documentElement.classList.add("failed");
+}
+
+// The link to what the page shows, copied; false when the browser refused.
+async function copyLink(hash: string): Promise<boolean> {
+  const link = new URL(location.href);
+  link.hash = hash;
+  try {
+    await navigator.clipboard.writeText(link.href);
+    return true;
+  } catch {
+    return false;
+  }
+}
+
+function pageHeader(copy: () => Promise<boolean>, onLanguage: (tag: string) => void): HTMLElement {
+  const header = element("header", { class: "page-header" });
+  const status = element("span", { id: "copyStatus", role: "status" });
+  const copyButton = element("button", { id: "copyLink", type: "button", class: "page-tool" }, pageText("copyLink"));
+  copyButton.addEventListener("click", async () => {
+    status.textContent = pageText((await copy()) ? "linkCopied" : "linkNotCopied");
+  });
+  const tools = element("div", { class: "page-tools" });
+  tools.append(createLanguageMenu(onLanguage), copyButton, status);
+  header.append(element("h1", {}, pageText("title")), element("p", { class: "introduction" }, pageText("introduction")), tools);
+  return header;
+}
+
+// The page's state, kept in the address: the step Esplora shows and the
+// language the user chose (undefined while the browser's holds). Form1 and
+// Esplora never see each other; this wires them.
+class Page {
+  private readonly keeper = new AddressKeeper();
+  private chosenLanguage: string | undefined;
+  private shownStep: number;
+  private esplora: Esplora | undefined;
+  // Whether the page itself moves Esplora, as the address asks or after Form1.
+  private moving = false;
+
+  constructor(private readonly core: Core) {
+    const opened = readAddress(location.hash);
+    this.chosenLanguage = opened.language;
+    this.shownStep = opened.step ?? core.defaultExploreStep();
+    window.addEventListener("popstate", () => this.follow(readAddress(location.hash)));
+    this.build();
+  }
+
+  private hash(): string {
+    return addressHash(this.shownStep, this.chosenLanguage);
+  }
+
+  private show(step: number): void {
+    this.moving = true;
+    this.esplora?.setStep(step);
+    this.moving = false;
+  }
+
+  // Both windows and the header made afresh in the chosen language.
+  private build(): void {
+    chooseLanguage(this.chosenLanguage);
+    document.documentElement.lang = language;
+    document.title = pageText("title");
+    const form1 = createForm1(this.core);
+    const esplora = createEsplora(this.core);
+    this.esplora = esplora;
+    form1.addEventListener(computedEvent, (event) => {
+      this.show((event as CustomEvent<number>).detail);
+      this.keeper.commit(this.hash());
+    });
+    esplora.section.addEventListener(stepEvent, (event) => {
+      this.shownStep = (event as CustomEvent<number>).detail;
+      if (!this.moving) this.keeper.move(this.hash());
+    });
+    esplora.section.addEventListener("change", () => this.keeper.settle());
+    const header = pageHeader(
+      () => copyLink(this.hash()),
+      (tag) => this.chooseLanguage(tag),
+    );
+    app.replaceChildren(header, form1, esplora.section, createMessageBox());
+    this.show(this.shownStep);
+  }
+
+  private chooseLanguage(tag: string): void {
+    this.chosenLanguage = tag;
+    this.keeper.commit(this.hash());
+    this.build();
+    byId("languageMenu").focus();
+  }
+
+  // Back and forward: the address's step and language.
+  private follow(address: PageAddress): void {
+    this.keeper.settle();
+    this.shownStep = address.step ?? this.core.defaultExploreStep();
+    if (address.language === this.chosenLanguage) {
+      this.show(this.shownStep);
+    } else {
+      this.chosenLanguage = address.language;
+      this.build();
+    }
+  }
+}
+
+try {
+  new Page(await loadCore());
+  // The button has the focus when the window opens, as on the desktop.
+  byId("Command1").focus();
+  document.body.dataset.ready = "true";
+  // When the page answers: what bench/bench.mjs measures from navigation.
+  performance.mark("lavoro1-ready");
+  // Each load asks whether a new build is out, so that it shows on the next.
+  if (!inlineCore && "serviceWorker" in navigator) {
+    navigator.serviceWorker
+      .register("sw.js")
+      .then((registration) => registration.update())
+      .catch((error: unknown) => console.info("Lavoro1 offline:", error));
+  }
+} catch (error) {
+  showLoadFailure(error);
+}

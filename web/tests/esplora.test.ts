@@ -10,6 +10,7 @@ async function expectStep(page: Page, step: number, sides: string): Promise<void
   await expect(page.locator("#drawing text").first()).toHaveText(`Passo ${step}: poligoni di ${sides} lati`);
   await expect(page.locator("#stepTable")).toHaveAttribute("aria-rowcount", String(step + 1));
   await expect(page.locator("#stepTable tr.current td").first()).toHaveText(String(step));
+  await page.locator(".table-box").scrollIntoViewIfNeeded();
   await expect(page.locator("#stepTable tr.current")).toBeInViewport();
 }
 

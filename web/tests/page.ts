@@ -4,8 +4,8 @@ import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { expect, type Page } from "@playwright/test";
 
-export async function open(page: Page): Promise<void> {
-  await page.goto("/");
+export async function open(page: Page, address = "/"): Promise<void> {
+  await page.goto(address);
   await expect(page.locator("body[data-ready]")).toBeAttached();
 }
 

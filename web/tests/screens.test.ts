@@ -7,7 +7,7 @@ test.describe("English", () => {
   test("texts from the catalogues and the point as separator", async ({ page }) => {
     await open(page);
     await expect(page.locator("html")).toHaveAttribute("lang", "en");
-    await expect(page.locator("#Command1")).toHaveText("Compute pi");
+    await expect(page.locator("#Command1")).toHaveText("Compute π");
     await expect(page.locator("#Label1")).toHaveText("Number of steps");
     await expect(page.locator("#Label9")).toHaveText("  [1 to 500]");
     await expect(page.locator("#drawing text").first()).toHaveText("Step 3: polygons with 24 sides");
@@ -19,11 +19,11 @@ test.describe("English", () => {
   });
 });
 
-test.describe("Italian after another language", () => {
-  test.use({ locale: "de-DE" });
-  test("is English with the comma of German", async ({ page }) => {
+test.describe("a language the page does not have", () => {
+  test.use({ locale: "pt-BR" });
+  test("is English with the comma of Portuguese", async ({ page }) => {
     await open(page);
-    await expect(page.locator("#Command1")).toHaveText("Compute pi");
+    await expect(page.locator("#Command1")).toHaveText("Compute π");
     await compute(page, "2");
     expect(await results(page)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
   });
@@ -91,11 +91,11 @@ test("the keyboard alone computes, answers the box and moves Esplora", async ({ 
   await page.keyboard.press("Tab");
   await expect(page.locator("#stepBox")).toBeFocused();
   await page.keyboard.press("ArrowUp");
-  await expect(page.locator("#stepSlider")).toHaveValue("4");
+  await expect(page.locator("#stepSlider")).toHaveValue("6");
   await page.keyboard.press("Tab");
   await expect(page.locator("#stepSlider")).toBeFocused();
   await page.keyboard.press("PageUp");
-  await expect(page.locator("#stepBox")).not.toHaveValue("4");
+  await expect(page.locator("#stepBox")).not.toHaveValue("6");
   await page.keyboard.press("Tab");
   await expect(page.locator("#saveDrawingSvg")).toBeFocused();
 });
@@ -106,7 +106,7 @@ test.describe("phone", () => {
     await open(page);
     await page.locator("#Command1").click();
     expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(360);
-    for (const id of ["Label1", "Text1", "Label9", "Command1", "Label8", "Label7", "Label2", "Label3", "Label4", "Label5", "Label6", "stepBox", "stepSlider"]) {
+    for (const id of ["Label1", "Text1", "Label9", "Command1", "Label8", "Label7", "Label2", "Label6", "stepBox", "stepSlider"]) {
       const box = (await page.locator(`#${id}`).boundingBox())!;
       expect(box.x, id).toBeGreaterThanOrEqual(0);
       expect(box.x + box.width, id).toBeLessThanOrEqual(360);

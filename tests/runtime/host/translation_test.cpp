@@ -1,10 +1,12 @@
 // The language of the texts follows the user's first preferred language, as
-// QLocale::system().uiLanguages() reports it: Italian for Italian, a language
-// with catalogues of its own for itself, English for everything else.
+// QLocale::system().uiLanguages() reports it: the first of the list that is
+// Italian or has catalogues of its own, English when none does.
 
 #include "runtime/errors.hpp"
 #include "runtime/host/translation.hpp"
 #include "runtime/translatable.hpp"
+
+#include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@ struct LanguageCase {
     QStringList translated = {QStringLiteral("en")}; // the catalogues' languages
 };
 
-TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
+TEST(ChooseLanguage, FirstOfTheListThatTheProgramHas) {
     const LanguageCase cases[] = {
         {"LANG=it_IT", {"it-IT", "it"}, Language::Italian},
         {"LANG=it_CH", {"it-CH", "it"}, Language::Italian},
@@ -29,7 +31,16 @@ TEST(ChooseLanguage, ItalianOnlyWhenItalianComesFirst) {
         {"nothing set", {}, Language::English},
         {"LANGUAGE=it with LANG=de_DE", {"it", "de-DE", "de"}, Language::Italian},
         {"LANGUAGE=en with LANG=it_IT", {"en", "it-IT", "it"}, Language::English},
-        {"LANGUAGE=fr:it with LANG=it_IT", {"fr", "it", "it-IT"}, Language::English},
+        {"LANGUAGE=fr:it with LANG=de_DE", {"fr", "it", "de-DE", "de"}, Language::Italian},
+        {"LANGUAGE=fr:de with LANG=C", {"fr", "de", "C"}, Language::English},
+        {"LANGUAGE=fr:de, German catalogues",
+         {"fr", "de"},
+         Language(QStringLiteral("de")),
+         {"en", "de"}},
+        {"LANGUAGE=de:fr, French catalogues",
+         {"de", "fr"},
+         Language(QStringLiteral("fr")),
+         {"en", "fr"}},
         {"LANG=fr_FR, French catalogues",
          {"fr-FR", "fr"},
          Language(QStringLiteral("fr")),
@@ -59,6 +70,33 @@ TEST(DirectTranslations, PutTheCoreTextsInTheirLanguageWhileTheyLive) {
     const runtime::host::DirectTranslations italian(Language::Italian);
     EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero).what(),
                  "Errore di run-time '11': Divisione per zero");
+}
+
+// Each language's own texts over the program's, and Qt's own buttons from
+// Qt's translations, or from the program's for Greek, which Qt's lack.
+TEST(Translations, PutTheProgramsAndQtsTextsInTheLanguage) {
+    int argc = 1;
+    char name[] = "locale_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    const struct {
+        const char* code;
+        const char* unreliable; // the core's warning
+        const char* cancel;     // Qt's button
+    } cases[] = {
+        {"fr", "Résultats peu fiables !", "Annuler"},
+        {"de", "Unzuverlässige Ergebnisse!", "Abbrechen"},
+        {"es", "¡Resultados poco fiables!", "Cancelar"},
+        {"el", "Αναξιόπιστα αποτελέσματα!", "Ακύρωση"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        const runtime::host::Translations translations(Language(QString::fromLatin1(c.code)));
+        EXPECT_EQ(runtime::host::translateCoreText("calc", "Risultati inattendibili!"),
+                  QString::fromUtf8(c.unreliable));
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                  QString::fromUtf8(c.cancel));
+    }
 }
 
 } // namespace

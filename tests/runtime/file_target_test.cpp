@@ -1,0 +1,89 @@
+#include "runtime/file_target.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = runtime::FileTarget::Kind;
+
+// A folder of links laid out in every way a picture's name can lead, made
+// the current folder under a name that is not UTF-8.
+class FileTargets : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous = fs::current_path();
+        root = fs::temp_directory_path() / ("file-target-" + std::to_string(getpid()));
+        here = root / "caf\xe9";
+        fs::create_directories(here / "elsewhere" / "deep");
+        fs::create_directory(here / "folder.svg");
+        std::ofstream(here / "old.svg") << "old";
+        fs::create_symlink("elsewhere/deep", here / "sub");
+        fs::create_symlink("new.svg", here / "link-to-new.svg");
+        fs::create_symlink("sub/../old.svg", here / "link-through-sub.svg");
+        fs::create_symlink("loop2.svg", here / "loop1.svg");
+        fs::create_symlink("loop1.svg", here / "loop2.svg");
+        fs::create_symlink("/dev/null", here / "device.svg");
+        fs::current_path(here);
+    }
+    void TearDown() override {
+        fs::current_path(previous);
+        fs::remove_all(root);
+    }
+
+    fs::path previous;
+    fs::path root;
+    fs::path here;
+};
+
+TEST_F(FileTargets, AreWhatTheSystemWouldWrite) {
+    const fs::path realHere = fs::canonical(here);
+    const struct {
+        const char* name;
+        fs::path folder;
+        const char* file;
+        Kind kind;
+    } rows[] = {
+        {"new.svg", realHere, "new.svg", Kind::New},
+        {"./old.svg", realHere, "old.svg", Kind::Regular},
+        {"link-to-new.svg", realHere, "new.svg", Kind::New},
+        {"sub/../x.svg", realHere / "elsewhere", "x.svg", Kind::New},
+        {"link-through-sub.svg", realHere / "elsewhere", "old.svg", Kind::New},
+        {"folder.svg", realHere, "folder.svg", Kind::Folder},
+        {"device.svg", "/dev", "null", Kind::Other},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const runtime::FileTarget target = runtime::resolveFileTarget(row.name);
+        EXPECT_EQ(target.error, 0);
+        EXPECT_EQ(target.folder, row.folder);
+        EXPECT_EQ(target.name, row.file);
+        EXPECT_EQ(target.kind, row.kind);
+    }
+}
+
+TEST_F(FileTargets, LeadingNowhereGiveTheSystemsReason) {
+    const struct {
+        const char* name;
+        int error;
+    } rows[] = {
+        {"loop1.svg", ELOOP},
+        {"missing/x.svg", ENOENT},
+        {"old.svg/x.svg", ENOTDIR},
+        {"sub/", EISDIR},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const runtime::FileTarget target = runtime::resolveFileTarget(row.name);
+        EXPECT_EQ(target.error, row.error);
+        EXPECT_TRUE(target.path().empty());
+    }
+}
+
+} // namespace

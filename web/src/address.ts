@@ -1,0 +1,55 @@
+// The state a link carries, in the address's fragment: the step Esplora
+// shows and, when the user chose one, the language ("#passo=25&lang=en").
+export interface PageAddress {
+  step: number | undefined;
+  language: string | undefined;
+}
+
+// A BCP 47 tag as far as its shape goes: "en", "pt-BR", "zh-Hant-TW".
+const languageTag = /^[A-Za-z]{2,8}(-[A-Za-z0-9]{1,8})*$/;
+
+// hash read leniently: a step not written in digits, or a language that is
+// no tag, counts as not given. Esplora brings a step into its range.
+export function readAddress(hash: string): PageAddress {
+  const fields = new URLSearchParams(hash.replace(/^#/, ""));
+  const stepText = fields.get("passo") ?? "";
+  const step = /^[0-9]{1,9}$/.test(stepText) ? Number(stepText) : Number.NaN;
+  const language = fields.get("lang") ?? "";
+  return {
+    step: Number.isNaN(step) ? undefined : step,
+    language: languageTag.test(language) ? language : undefined,
+  };
+}
+
+export function addressHash(step: number, language: string | undefined): string {
+  const fields = new URLSearchParams({ passo: String(step) });
+  if (language !== undefined) fields.set("lang", language);
+  return `#${fields}`;
+}
+
+// Keeps the address in step with the page without filling the history at
+// every slider move: a move starts a new history entry, the moves that follow
+// until the control settles (its change event) replace it; a settled change
+// (commit) is an entry of its own.
+export class AddressKeeper {
+  private moving = false;
+
+  commit(hash: string): void {
+    this.moving = false;
+    if (hash !== location.hash) history.pushState(null, "", hash);
+  }
+
+  move(hash: string): void {
+    if (hash === location.hash) return;
+    if (this.moving) {
+      history.replaceState(null, "", hash);
+    } else {
+      history.pushState(null, "", hash);
+      this.moving = true;
+    }
+  }
+
+  settle(): void {
+    this.moving = false;
+  }
+}
