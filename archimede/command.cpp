@@ -34,7 +34,7 @@ std::string text(const char* source) {
 constexpr const char* helpText = LAVORO1_TRANSLATABLE(
     "archimede", R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
      archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
-     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
+     archimede --cifre N [--metodo M] [--tabella [--formato F]]
      archimede --help | --version
 
 Limiti per pi greco con il metodo di Archimede. Dall'esagono inscritto nel
@@ -51,7 +51,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell'utente;
                  csv e json usano il punto e 17 cifre significative, che si
-                 rileggono nello stesso numero binary64
+                 rileggono nello stesso numero binary64. Con --cifre
+                 --tabella, csv e json danno passo, cifre dimostrate e
+                 guadagno
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
   --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
@@ -238,6 +240,29 @@ std::string sidesAfter(std::int64_t steps) {
     return text;
 }
 
+// For machines: passo, cifre and guadagno of each row, as CSV or as one JSON
+// array with one object a line, as the rows of --tabella are written.
+void writeRaceData(std::ostream& out, const std::vector<certified::RaceRow>& rows,
+                   calc::OutputFormat format) {
+    const bool json = format == calc::OutputFormat::Json;
+    out << (json ? "[\n" : "passo,cifre,guadagno\n");
+    int previous = 0;
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        const certified::RaceRow& row = rows[index];
+        const int gained = row.provenDigits - previous;
+        previous = row.provenDigits;
+        if (json) {
+            out << R"({"passo":)" << row.step << R"(,"cifre":)" << row.provenDigits
+                << R"(,"guadagno":)" << gained << '}' << (index + 1 < rows.size() ? ",\n" : "\n");
+        } else {
+            out << row.step << ',' << row.provenDigits << ',' << gained << '\n';
+        }
+    }
+    if (json) {
+        out << "]\n";
+    }
+}
+
 // Passo, lati, cifre dimostrate and the digits gained over the step before,
 // in aligned columns.
 void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
@@ -274,7 +299,11 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     if (options.table) {
         const auto rows = certified::race(options.method, options.digits, observer);
         progress.clear();
-        writeRace(out, rows);
+        if (options.format == calc::OutputFormat::Text) {
+            writeRace(out, rows);
+        } else {
+            writeRaceData(out, rows, options.format);
+        }
         return exitSuccess;
     }
     const certified::Bounds bounds = certified::certifyPi(options.method, options.digits, observer);

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>runtime</name>
-    <message>
-        <source>Memoria esaurita</source>
-        <translation>Mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>Errore interno</source>
-        <translation>Erreur interne</translation>
-    </message>
-</context>
-<context>
     <name>runtime::host::Application</name>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non è installata.</source>
@@ -99,17 +88,6 @@
     <message>
         <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
         <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » ne peut pas être écrit.</translation>
-    </message>
-</context>
-<context>
-    <name>runtime::host::messageBox</name>
-    <message>
-        <source>Errore di run-time &apos;%1&apos;:
-
-%2</source>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
-
-%2</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,25 @@ TEST(CertifiedDigits, TabellaWritesWhatEachStepProves) {
     EXPECT_NE(rows[62].find(" 6*2^61 "), std::string::npos) << rows[62];
 }
 
+// The same rows for machines: what the page's chart reads at build time.
+TEST(CertifiedDigits, TabellaForMachinesHasTheSameRows) {
+    const struct {
+        std::string_view format;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"json",
+         {"[", R"({"passo":1,"cifre":0,"guadagno":0},)", R"({"passo":2,"cifre":2,"guadagno":2},)",
+          R"({"passo":3,"cifre":6,"guadagno":4},)", R"({"passo":4,"cifre":10,"guadagno":4})", "]"}},
+        {"csv", {"passo,cifre,guadagno", "1,0,0", "2,2,2", "3,6,4", "4,10,4"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        const auto outcome = runArchimede({"--cifre", "10", "--tabella", "--formato", c.format});
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(linesOf(outcome.out), c.lines);
+    }
+}
+
 TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {
     const volatile std::sig_atomic_t interrupted = 1;
     archimede::Environment environment;

@@ -8,13 +8,13 @@
 // build/ci and build/release, built with the release preset when neither is).
 import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
-import { copyFileSync, existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { gzipSync } from "node:zlib";
 import { fileURLToPath } from "node:url";
 import * as esbuild from "esbuild";
-import { convertTranslations } from "./translations.mjs";
 import { writeCertifiedSeries } from "./certified.mjs";
+import { convertTranslations } from "./translations.mjs";
 
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
 const root = resolve(web, "..");

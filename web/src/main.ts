@@ -2,11 +2,11 @@
 // WebAssembly, in the user's language, its state in the address; installable
 // and working offline once visited.
 import createCore, { type Core } from "lavoro1-core";
-import { AddressKeeper, addressHash, readAddress, type PageAddress } from "./address";
-import { element } from "./dom";
-import { createEsplora, stepEvent, type Esplora } from "./esplora";
+import { AddressKeeper, addressHash, type PageAddress, readAddress } from "./address";
+import { byId, element } from "./dom";
+import { createEsplora, type Esplora, stepEvent } from "./esplora";
 import { computedEvent, createForm1 } from "./form1";
-import { chooseLanguage, language, pageText } from "./i18n";
+import { chooseLanguage, language, pageText, tr } from "./i18n";
 import { createLanguageMenu } from "./language_menu";
 import { createMessageBox } from "./message_box";
 import "./style.css";
@@ -15,16 +15,22 @@ import "./style.css";
 // (lavoro1.html); empty when it is a file beside the page.
 declare const inlineCore: string;
 
-const app = document.getElementById("app")!;
+const app = byId("app");
 // What the HTML shows until the page is built: the loading texts and the
 // message that the core could not be loaded, in every language.
-const boot = document.getElementById("boot")!;
+const boot = byId("boot");
 
 async function loadCore(): Promise<Core> {
-  if (!inlineCore) return createCore();
+  const core = await (inlineCore ? createCore({ wasmBinary: await inflatedCore() }) : createCore());
+  // The core's texts come out in the page's language, whichever is chosen.
+  core.setTranslator(tr);
+  return core;
+}
+
+async function inflatedCore(): Promise<Uint8Array> {
   const compressed = new Blob([Uint8Array.from(atob(inlineCore), (character) => character.charCodeAt(0))]);
   const wasm = await new Response(compressed.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
-  return createCore({ wasmBinary: new Uint8Array(wasm) });
+  return new Uint8Array(wasm);
 }
 
 function showLoadFailure(error: unknown): void {
@@ -108,7 +114,10 @@ class Page {
       if (!this.moving) this.keeper.move(this.hash());
     });
     esplora.section.addEventListener("change", () => this.keeper.settle());
-    const header = pageHeader(() => copyLink(this.hash()), (tag) => this.chooseLanguage(tag));
+    const header = pageHeader(
+      () => copyLink(this.hash()),
+      (tag) => this.chooseLanguage(tag),
+    );
     app.replaceChildren(header, form1, esplora.section, createMessageBox());
     this.show(this.shownStep);
   }
@@ -117,7 +126,7 @@ class Page {
     this.chosenLanguage = tag;
     this.keeper.commit(this.hash());
     this.build();
-    document.getElementById("languageMenu")!.focus();
+    byId("languageMenu").focus();
   }
 
   // Back and forward: the address's step and language.
@@ -136,7 +145,7 @@ class Page {
 try {
   new Page(await loadCore());
   // The button has the focus when the window opens, as on the desktop.
-  document.getElementById("Command1")!.focus();
+  byId("Command1").focus();
   document.body.dataset.ready = "true";
   // When the page answers: what bench/bench.mjs measures from navigation.
   performance.mark("lavoro1-ready");
