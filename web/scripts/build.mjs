@@ -10,8 +10,8 @@ import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
 import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
-import { gzipSync } from "node:zlib";
 import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
 import * as esbuild from "esbuild";
 import { writeCertifiedSeries } from "./certified.mjs";
 import { convertTranslations } from "./translations.mjs";
@@ -57,6 +57,13 @@ writeCertifiedSeries(nativeArchimede(), join(generated, "certified.json"));
 rmSync(dist, { recursive: true, force: true });
 mkdirSync(dist, { recursive: true });
 const coreWasm = join(web, "build", "core", "lavoro1_core.wasm");
+// The served page fetches the catalogues of the language it shows, one file
+// each (i18n-en.json...); lavoro1.html carries them all.
+const translationsIndexJson = join(generated, "translations-index.json");
+{
+  const index = JSON.parse(readFileSync(translationsJson, "utf8"));
+  writeFileSync(translationsIndexJson, JSON.stringify({ ...index, catalogues: {} }));
+}
 const bundle = (inlineCore) =>
   esbuild.build({
     entryPoints: [join(web, "src", "main.ts")],
@@ -66,7 +73,10 @@ const bundle = (inlineCore) =>
     minify: true,
     outdir: dist,
     write: false,
-    alias: { "lavoro1-core": join(web, "build", "core", "lavoro1_core.mjs") },
+    alias: {
+      "lavoro1-core": join(web, "build", "core", "lavoro1_core.mjs"),
+      "lavoro1-translations": inlineCore ? translationsJson : translationsIndexJson,
+    },
     define: { inlineCore: JSON.stringify(inlineCore) },
     logLevel: "warning",
   });
@@ -81,6 +91,9 @@ copyFileSync(join(root, "data", "icons", "32x32", "org.lavoro1.Lavoro1.png"), jo
 
 // The HTML with what it shows until the page is built, in every language.
 const { languages, catalogues, page: pageTexts } = JSON.parse(readFileSync(translationsJson, "utf8"));
+for (const [language, catalogue] of Object.entries(catalogues)) {
+  writeFileSync(join(dist, `i18n-${language}.json`), JSON.stringify(catalogue));
+}
 const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
 const text = (language, name) => {
   const source = pageTexts.texts[name];

@@ -30,7 +30,8 @@ export function parseCatalogue(xml) {
       if (!source || !translation || /type="(unfinished|vanished|obsolete)"/.test(translation[1] ?? "")) {
         continue;
       }
-      (catalogue[name] ??= {})[unescapeXml(source[1])] = unescapeXml(translation[2]);
+      catalogue[name] ??= {};
+      catalogue[name][unescapeXml(source[1])] = unescapeXml(translation[2]);
     }
   }
   return catalogue;
@@ -77,7 +78,9 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
     const language = catalogueLanguage(file);
     if (!language || language === "it") continue;
     for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
-      Object.assign(((languages[language] ??= {})[context] ??= {}), messages);
+      languages[language] ??= {};
+      languages[language][context] ??= {};
+      Object.assign(languages[language][context], messages);
     }
   }
   const page = pageTexts(readFileSync(pageTextsHeader, "utf8"));

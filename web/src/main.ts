@@ -6,7 +6,7 @@ import { AddressKeeper, addressHash, type PageAddress, readAddress } from "./add
 import { byId, element } from "./dom";
 import { createEsplora, type Esplora, stepEvent } from "./esplora";
 import { computedEvent, createForm1 } from "./form1";
-import { chooseLanguage, language, pageText, tr } from "./i18n";
+import { chooseLanguage, language, loadCatalogues, pageText, tr } from "./i18n";
 import { createLanguageMenu } from "./language_menu";
 import { createMessageBox } from "./message_box";
 import "./style.css";
@@ -83,8 +83,13 @@ class Page {
     const opened = readAddress(location.hash);
     this.chosenLanguage = opened.language;
     this.shownStep = opened.step ?? core.defaultExploreStep();
-    window.addEventListener("popstate", () => this.follow(readAddress(location.hash)));
-    this.build();
+    window.addEventListener("popstate", () => void this.follow(readAddress(location.hash)));
+  }
+
+  static async open(core: Core): Promise<Page> {
+    const page = new Page(core);
+    await page.build();
+    return page;
   }
 
   private hash(): string {
@@ -98,8 +103,9 @@ class Page {
   }
 
   // Both windows and the header made afresh in the chosen language.
-  private build(): void {
+  private async build(): Promise<void> {
     chooseLanguage(this.chosenLanguage);
+    await loadCatalogues(language);
     document.documentElement.lang = language;
     document.title = pageText("title");
     const form1 = createForm1(this.core);
@@ -116,34 +122,34 @@ class Page {
     esplora.section.addEventListener("change", () => this.keeper.settle());
     const header = pageHeader(
       () => copyLink(this.hash()),
-      (tag) => this.chooseLanguage(tag),
+      (tag) => void this.chooseLanguage(tag),
     );
     app.replaceChildren(header, form1, esplora.section, createMessageBox());
     this.show(this.shownStep);
   }
 
-  private chooseLanguage(tag: string): void {
+  private async chooseLanguage(tag: string): Promise<void> {
     this.chosenLanguage = tag;
     this.keeper.commit(this.hash());
-    this.build();
+    await this.build();
     byId("languageMenu").focus();
   }
 
   // Back and forward: the address's step and language.
-  private follow(address: PageAddress): void {
+  private async follow(address: PageAddress): Promise<void> {
     this.keeper.settle();
     this.shownStep = address.step ?? this.core.defaultExploreStep();
     if (address.language === this.chosenLanguage) {
       this.show(this.shownStep);
     } else {
       this.chosenLanguage = address.language;
-      this.build();
+      await this.build();
     }
   }
 }
 
 try {
-  new Page(await loadCore());
+  await Page.open(await loadCore());
   // The button has the focus when the window opens, as on the desktop.
   byId("Command1").focus();
   document.body.dataset.ready = "true";
@@ -154,7 +160,7 @@ try {
     navigator.serviceWorker
       .register("sw.js")
       .then((registration) => registration.update())
-      .catch((error: unknown) => console.info("Lavoro1 offline:", error));
+      .catch((error: unknown) => console.warn("Lavoro1 offline:", error));
   }
 } catch (error) {
   showLoadFailure(error);
