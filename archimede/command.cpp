@@ -1,6 +1,7 @@
 #include "archimede/command.hpp"
 
 #include "archimede/options.hpp"
+#include "archimede/progress.hpp"
 #include "calc/compute_command.hpp"
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
@@ -15,6 +16,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -145,9 +147,8 @@ constexpr const char* belowAndAbove = LAVORO1_TRANSLATABLE("archimede", " < cost
 struct Interrupted {};
 
 // Rewrites one line of standard error once a run has lasted a second: the
-// steps done of those planned and the time left, from the pace so far (every
-// step of a plan costs about the same square root). A plan started again,
-// for a few digits more, starts its pace again.
+// steps done of those planned and the time left (RemainingTime). A plan
+// started again, for a few digits more, starts its fit again.
 class ProgressLine {
 public:
     ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
@@ -161,27 +162,26 @@ public:
         }
         const auto now = Clock::now();
         if (done <= lastDone_) {
-            passStart_ = now;
-            passFirst_ = done;
+            pace_ = RemainingTime();
+        } else {
+            pace_.add(done, std::chrono::duration<double>(now - lastStep_).count());
         }
         lastDone_ = done;
+        lastStep_ = now;
         if (now - start_ < std::chrono::seconds(1) ||
             (shown_ && now - lastShown_ < std::chrono::milliseconds(200))) {
             return;
         }
-        std::string line = runtime::filled(
+        line_ = runtime::filled(
             runtime::translated("archimede", "archimede: passo %1 di %2 (%3%)"),
             {std::to_string(done), std::to_string(total), std::to_string(100 * done / total)});
-        if (done > passFirst_) {
-            const double seconds = std::chrono::duration<double>(now - passStart_).count();
-            const double left = seconds / static_cast<double>(done - passFirst_) *
-                                static_cast<double>(total - done);
-            line += ", " + timeLeft(left);
+        if (const auto left = pace_.after(done, total)) {
+            line_ += ", " + runtime::filled(runtime::translated("archimede", "mancano circa %1"),
+                                            {durationText(*left)});
         }
-        width_ = std::max(width_, line.size());
-        line.resize(width_, ' ');
-        err_ << '\r' << line << std::flush;
-        shown_ = true;
+        width_ = std::max(width_, line_.size());
+        line_.resize(width_, ' ');
+        redraw();
         lastShown_ = now;
     }
 
@@ -192,26 +192,26 @@ public:
         }
     }
 
-private:
-    // "mancano circa 42 s", or minutes and seconds from a minute on.
-    static std::string timeLeft(double seconds) {
-        const auto whole = static_cast<std::int64_t>(std::ceil(seconds));
-        const std::string time =
-            whole >= 60 ? std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s"
-                        : std::to_string(whole) + " s";
-        return runtime::filled(runtime::translated("archimede", "mancano circa %1"), {time});
+    // The line cleared for a row of standard output, written again under it.
+    void redraw() {
+        if (enabled_ && !line_.empty()) {
+            err_ << '\r' << line_ << std::flush;
+            shown_ = true;
+        }
     }
 
+private:
     using Clock = std::chrono::steady_clock;
     std::ostream& err_;
     bool enabled_;
     bool shown_ = false;
+    std::string line_;
     std::size_t width_ = 0;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastShown_;
-    Clock::time_point passStart_ = start_;
-    std::int64_t passFirst_ = 0;
+    Clock::time_point lastStep_ = start_;
     std::int64_t lastDone_ = 0;
+    RemainingTime pace_;
 };
 
 // A bound with the locale's separator in place of its point, written in
@@ -239,31 +239,84 @@ std::string sidesAfter(std::int64_t steps) {
 }
 
 // Passo, lati, cifre dimostrate and the digits gained over the step before,
-// in aligned columns.
-void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
-    const std::array<std::string, 4> names = {
-        text(LAVORO1_TRANSLATABLE("archimede", "Passo")),
-        text(LAVORO1_TRANSLATABLE("archimede", "Lati")),
-        text(LAVORO1_TRANSLATABLE("archimede", "Cifre dimostrate")),
-        text(LAVORO1_TRANSLATABLE("archimede", "Guadagno"))};
-    const std::array<std::string_view, 4> header = {names[0], names[1], names[2], names[3]};
-    std::vector<std::vector<std::string>> cells;
-    cells.reserve(rows.size());
-    int previous = 0;
-    for (const certified::RaceRow& row : rows) {
-        const std::int64_t doublings = row.step - 1;
-        cells.push_back({std::to_string(row.step),
-                         doublings <= 60 ? std::to_string(std::uint64_t{6} << doublings)
-                                         : "6*2^" + std::to_string(doublings),
-                         std::to_string(row.provenDigits),
-                         std::to_string(row.provenDigits - previous)});
-        previous = row.provenDigits;
+// written as each step is proven, in columns as wide as the planned last
+// step needs (a plan started again for a few digits more may go beyond).
+class RaceTable {
+public:
+    RaceTable(std::ostream& out, std::int64_t plannedSteps, int digits) : out_(out) {
+        const std::array<std::string, columns> names = {
+            text(LAVORO1_TRANSLATABLE("archimede", "Passo")),
+            text(LAVORO1_TRANSLATABLE("archimede", "Lati")),
+            text(LAVORO1_TRANSLATABLE("archimede", "Cifre dimostrate")),
+            text(LAVORO1_TRANSLATABLE("archimede", "Guadagno"))};
+        const Cells widest = cellsOf(plannedSteps, digits, digits);
+        for (std::size_t column = 0; column < columns; ++column) {
+            widths_[column] = std::max(names[column].size(), widest[column].size());
+        }
+        writeLine(names);
     }
-    calc::writeColumns(out, header, cells);
+
+    void write(const certified::RaceRow& row) {
+        writeLine(cellsOf(row.step, row.provenDigits, row.provenDigits - previous_));
+        previous_ = row.provenDigits;
+    }
+
+private:
+    static constexpr std::size_t columns = 4;
+    using Cells = std::array<std::string, columns>;
+
+    static Cells cellsOf(std::int64_t step, int provenDigits, int gain) {
+        const std::int64_t doublings = step - 1;
+        return {std::to_string(step),
+                doublings <= 60 ? std::to_string(std::uint64_t{6} << doublings)
+                                : "6*2^" + std::to_string(doublings),
+                std::to_string(provenDigits), std::to_string(gain)};
+    }
+
+    void writeLine(const Cells& cells) {
+        for (std::size_t column = 0; column < columns; ++column) {
+            const std::string& cell = cells[column];
+            out_ << (column == 0 ? "" : "  ")
+                 << std::string(widths_[column] - std::min(widths_[column], cell.size()), ' ')
+                 << cell;
+        }
+        out_ << '\n';
+    }
+
+    std::ostream& out_;
+    std::array<std::size_t, columns> widths_{};
+    int previous_ = 0;
+};
+
+// "archimede: memoria insufficiente per N cifre", with the table or not.
+std::string outOfMemoryLine(const Options& options) {
+    return runtime::filled(
+        options.table
+            ? text(LAVORO1_TRANSLATABLE(
+                  "archimede", "archimede: memoria insufficiente per %1 cifre con la tabella"))
+            : text(LAVORO1_TRANSLATABLE("archimede",
+                                        "archimede: memoria insufficiente per %1 cifre")),
+        {std::to_string(options.digits)});
 }
 
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
               const Environment& environment) {
+    const std::string outOfMemory = outOfMemoryLine(options);
+    constexpr std::uint64_t megabyte = 1 << 20;
+    if (const std::uint64_t needed =
+            certified::memoryNeeded(options.method, options.digits, options.table);
+        needed > environment.memoryAvailable) {
+        err << runtime::filled(text(LAVORO1_TRANSLATABLE(
+                                   "archimede", "%1 (servono almeno %2 MB, disponibili %3 MB)")),
+                               {outOfMemory, std::to_string((needed + megabyte - 1) / megabyte),
+                                std::to_string(environment.memoryAvailable / megabyte)})
+            << '\n';
+        return exitFailed;
+    }
+    if (environment.endOnAllocationFailure) {
+        environment.endOnAllocationFailure((environment.progressOnTerminal ? "\n" : "") +
+                                           outOfMemory + '\n');
+    }
     ProgressLine progress(err, environment.progressOnTerminal);
     const auto observer = [&](std::int64_t done, std::int64_t total) {
         if (environment.interrupted != nullptr && *environment.interrupted != 0) {
@@ -271,26 +324,44 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
         }
         progress.show(done, total);
     };
-    if (options.table) {
-        const auto rows = certified::race(options.method, options.digits, observer);
+    try {
+        if (options.table) {
+            RaceTable table(out, certified::planFor(options.method, options.digits).steps,
+                            options.digits);
+            certified::race(
+                options.method, options.digits,
+                [&](const certified::RaceRow& row) {
+                    progress.clear();
+                    table.write(row);
+                    if (environment.progressOnTerminal) {
+                        out.flush();
+                        progress.redraw();
+                    }
+                },
+                observer);
+            progress.clear();
+            return exitSuccess;
+        }
+        const certified::Bounds bounds =
+            certified::certifyPi(options.method, options.digits, observer);
         progress.clear();
-        writeRace(out, rows);
+        out << text(LAVORO1_TRANSLATABLE("archimede", "Numero iterazioni: ")) << bounds.plan.steps
+            << '\n'
+            << text(sidesCaption) << sidesAfter(bounds.plan.steps) << '\n';
+        if (bounds.plan.method == certified::Method::Richardson) {
+            out << text(LAVORO1_TRANSLATABLE("archimede", "Profondità dell'estrapolazione: "))
+                << bounds.plan.depth << '\n';
+        }
+        writeNumber(out, bounds.lower, environment.decimalSeparator);
+        out << text(belowAndAbove);
+        writeNumber(out, bounds.upper, environment.decimalSeparator);
+        out << '\n';
         return exitSuccess;
+    } catch (const std::bad_alloc&) {
+        progress.clear();
+        err << outOfMemory << '\n';
+        return exitFailed;
     }
-    const certified::Bounds bounds = certified::certifyPi(options.method, options.digits, observer);
-    progress.clear();
-    out << text(LAVORO1_TRANSLATABLE("archimede", "Numero iterazioni: ")) << bounds.plan.steps
-        << '\n'
-        << text(sidesCaption) << sidesAfter(bounds.plan.steps) << '\n';
-    if (bounds.plan.method == certified::Method::Richardson) {
-        out << text(LAVORO1_TRANSLATABLE("archimede", "Profondità dell'estrapolazione: "))
-            << bounds.plan.depth << '\n';
-    }
-    writeNumber(out, bounds.lower, environment.decimalSeparator);
-    out << text(belowAndAbove);
-    writeNumber(out, bounds.upper, environment.decimalSeparator);
-    out << '\n';
-    return exitSuccess;
 }
 
 // PASSI for pictures: read and refused as the window reads and refuses it.

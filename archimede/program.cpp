@@ -1,14 +1,21 @@
 #include "archimede/program.hpp"
 
+#include "certified/out_of_memory.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/translation.hpp"
 #include "runtime/translatable.hpp"
 
+#include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <exception>
+#include <fstream>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/sysinfo.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -32,6 +39,33 @@ extern "C" void requestInterrupt(int) {
         _exit(exitInterrupted);
     }
     interruptRequested = 1;
+}
+
+// The room left under the limits of address space and of data (ulimit -v,
+// ulimit -d) beside what the process maps already, and the machine's memory
+// and swap.
+std::uint64_t memoryAvailable() {
+    std::uint64_t available = std::numeric_limits<std::uint64_t>::max();
+    // Pages: the whole address space, then resident, shared, text, 0, and
+    // data with the stack.
+    std::uint64_t mapped = 0, resident = 0, shared = 0, text = 0, unused = 0, data = 0;
+    std::ifstream("/proc/self/statm") >> mapped >> resident >> shared >> text >> unused >> data;
+    const auto page = static_cast<std::uint64_t>(std::max(sysconf(_SC_PAGESIZE), 1L));
+    const auto roomUnder = [&](int resource, std::uint64_t used) {
+        rlimit limit{};
+        if (getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+            const std::uint64_t cap = limit.rlim_cur;
+            available = std::min(available, cap > used ? cap - used : 0);
+        }
+    };
+    roomUnder(RLIMIT_AS, mapped * page);
+    roomUnder(RLIMIT_DATA, data * page);
+    struct sysinfo machine {};
+    if (sysinfo(&machine) == 0) {
+        available = std::min<std::uint64_t>(
+            available, (std::uint64_t{machine.totalram} + machine.totalswap) * machine.mem_unit);
+    }
+    return available;
 }
 
 } // namespace
@@ -60,6 +94,10 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
         environment.interrupted = &interruptRequested;
         environment.writePictures = std::move(writePictures);
+        environment.memoryAvailable = memoryAvailable();
+        environment.endOnAllocationFailure = [](std::string line) {
+            certified::endProcessWhenMemoryRunsOut(std::move(line), exitFailed);
+        };
 
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = run(arguments, std::cout, std::cerr, environment);
