@@ -181,7 +181,7 @@ public:
         }
         width_ = std::max(width_, line_.size());
         line_.resize(width_, ' ');
-        redraw();
+        draw();
         lastShown_ = now;
     }
 
@@ -194,13 +194,17 @@ public:
 
     // The line cleared for a row of standard output, written again under it.
     void redraw() {
-        if (enabled_ && !line_.empty()) {
-            err_ << '\r' << line_ << std::flush;
-            shown_ = true;
+        if (enabled_ && !shown_ && !line_.empty()) {
+            draw();
         }
     }
 
 private:
+    void draw() {
+        err_ << '\r' << line_ << std::flush;
+        shown_ = true;
+    }
+
     using Clock = std::chrono::steady_clock;
     std::ostream& err_;
     bool enabled_;
@@ -331,12 +335,14 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
             certified::race(
                 options.method, options.digits,
                 [&](const certified::RaceRow& row) {
+                    if (!environment.resultsOnTerminal) {
+                        table.write(row);
+                        return;
+                    }
                     progress.clear();
                     table.write(row);
-                    if (environment.progressOnTerminal) {
-                        out.flush();
-                        progress.redraw();
-                    }
+                    out.flush();
+                    progress.redraw();
                 },
                 observer);
             progress.clear();

@@ -45,6 +45,9 @@ struct Environment {
     std::string decimalSeparator = ".";
     // Standard error is a terminal: a long --cifre run shows its progress there.
     bool progressOnTerminal = false;
+    // Standard output is a terminal too: the progress line steps aside for
+    // every row of a --tabella written there.
+    bool resultsOnTerminal = false;
     // Set from a signal handler to stop a --cifre run; checked at every step.
     const volatile std::sig_atomic_t* interrupted = nullptr;
     // Draws --disegno and --grafico; none where the program is built without Qt.

@@ -92,6 +92,7 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         // Read as the window reads it, so that both write the same numbers.
         environment.decimalSeparator = runtime::host::userDecimalSeparator();
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
+        environment.resultsOnTerminal = isatty(STDOUT_FILENO) == 1;
         environment.interrupted = &interruptRequested;
         environment.writePictures = std::move(writePictures);
         environment.memoryAvailable = memoryAvailable();
