@@ -303,6 +303,43 @@ std::string outOfMemoryLine(const Options& options) {
         {std::to_string(options.digits)});
 }
 
+// The rows of --tabella, each as its step is proven; the progress line steps
+// aside for them where both go to the terminal.
+void writeRaceTable(const Options& options, std::ostream& out, const Environment& environment,
+                    ProgressLine& progress, const certified::StepObserver& observer) {
+    RaceTable table(out, certified::planFor(options.method, options.digits).steps, options.digits);
+    certified::race(
+        options.method, options.digits,
+        [&](const certified::RaceRow& row) {
+            if (!environment.resultsOnTerminal) {
+                table.write(row);
+                return;
+            }
+            progress.clear();
+            table.write(row);
+            out.flush();
+            progress.redraw();
+        },
+        observer);
+    progress.clear();
+}
+
+void writeBounds(const certified::Bounds& bounds, std::ostream& out, const Environment& environment,
+                 ProgressLine& progress) {
+    progress.clear();
+    out << text(LAVORO1_TRANSLATABLE("archimede", "Numero iterazioni: ")) << bounds.plan.steps
+        << '\n'
+        << text(sidesCaption) << sidesAfter(bounds.plan.steps) << '\n';
+    if (bounds.plan.method == certified::Method::Richardson) {
+        out << text(LAVORO1_TRANSLATABLE("archimede", "Profondità dell'estrapolazione: "))
+            << bounds.plan.depth << '\n';
+    }
+    writeNumber(out, bounds.lower, environment.decimalSeparator);
+    out << text(belowAndAbove);
+    writeNumber(out, bounds.upper, environment.decimalSeparator);
+    out << '\n';
+}
+
 int runDigits(const Options& options, std::ostream& out, std::ostream& err,
               const Environment& environment) {
     const std::string outOfMemory = outOfMemoryLine(options);
@@ -322,7 +359,7 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
                                            outOfMemory + '\n');
     }
     ProgressLine progress(err, environment.progressOnTerminal);
-    const auto observer = [&](std::int64_t done, std::int64_t total) {
+    const certified::StepObserver observer = [&](std::int64_t done, std::int64_t total) {
         if (environment.interrupted != nullptr && *environment.interrupted != 0) {
             throw Interrupted{};
         }
@@ -330,38 +367,11 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     };
     try {
         if (options.table) {
-            RaceTable table(out, certified::planFor(options.method, options.digits).steps,
-                            options.digits);
-            certified::race(
-                options.method, options.digits,
-                [&](const certified::RaceRow& row) {
-                    if (!environment.resultsOnTerminal) {
-                        table.write(row);
-                        return;
-                    }
-                    progress.clear();
-                    table.write(row);
-                    out.flush();
-                    progress.redraw();
-                },
-                observer);
-            progress.clear();
-            return exitSuccess;
+            writeRaceTable(options, out, environment, progress, observer);
+        } else {
+            writeBounds(certified::certifyPi(options.method, options.digits, observer), out,
+                        environment, progress);
         }
-        const certified::Bounds bounds =
-            certified::certifyPi(options.method, options.digits, observer);
-        progress.clear();
-        out << text(LAVORO1_TRANSLATABLE("archimede", "Numero iterazioni: ")) << bounds.plan.steps
-            << '\n'
-            << text(sidesCaption) << sidesAfter(bounds.plan.steps) << '\n';
-        if (bounds.plan.method == certified::Method::Richardson) {
-            out << text(LAVORO1_TRANSLATABLE("archimede", "Profondità dell'estrapolazione: "))
-                << bounds.plan.depth << '\n';
-        }
-        writeNumber(out, bounds.lower, environment.decimalSeparator);
-        out << text(belowAndAbove);
-        writeNumber(out, bounds.upper, environment.decimalSeparator);
-        out << '\n';
         return exitSuccess;
     } catch (const std::bad_alloc&) {
         progress.clear();
