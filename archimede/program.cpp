@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iostream>
 #include <limits>
+#include <malloc.h>
 #include <string>
 #include <string_view>
 #include <sys/resource.h>
@@ -95,6 +96,13 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         environment.resultsOnTerminal = isatty(STDOUT_FILENO) == 1;
         environment.interrupted = &interruptRequested;
         environment.writePictures = std::move(writePictures);
+        // Blocks from 128 KiB on are mapped and unmapped on their own, always:
+        // by default the threshold rises to the largest block freed, and the
+        // ever larger temporaries of a --cifre --tabella run (10^d, the
+        // table's divisor) were then left in the heap, between its columns,
+        // in holes that none of the next fits (at 300,000 digits 170 MB
+        // instead of 148 for 4% more time, spent mapping).
+        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
         environment.memoryAvailable = memoryAvailable();
         environment.endOnAllocationFailure = [](std::string line) {
             certified::endProcessWhenMemoryRunsOut(std::move(line), exitFailed);
