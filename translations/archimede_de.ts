@@ -335,5 +335,29 @@ Rückgabewert:
         <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
         <translation>--cifre lässt sich nicht mit --esatto kombinieren, mit --formato nur zusammen mit --tabella</translation>
     </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
+        <translation>archimede: nicht genug Speicher für %1 Stellen mit der Tabelle</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre</source>
+        <translation>archimede: nicht genug Speicher für %1 Stellen</translation>
+    </message>
+    <message>
+        <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>
+        <translation>%1 (mindestens %2 MB nötig, %3 MB verfügbar)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
 </context>
 </TS>

@@ -334,5 +334,29 @@ Stato d&apos;uscita:
         <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
         <translation>το --cifre δεν συνδυάζεται με --esatto, ούτε με --formato χωρίς --tabella</translation>
     </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
+        <translation>archimede: ανεπαρκής μνήμη για %1 ψηφία με τον πίνακα</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre</source>
+        <translation>archimede: ανεπαρκής μνήμη για %1 ψηφία</translation>
+    </message>
+    <message>
+        <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>
+        <translation>%1 (χρειάζονται τουλάχιστον %2 MB, διαθέσιμα %3 MB)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 δευτ.</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 λεπ. %2 δευτ.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ώρ. %2 λεπ.</translation>
+    </message>
 </context>
 </TS>

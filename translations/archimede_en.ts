@@ -333,5 +333,29 @@ Exit status:
         <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
         <translation>--cifre cannot be combined with --esatto, nor with --formato without --tabella</translation>
     </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
+        <translation>archimede: not enough memory for %1 digits with the table</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre</source>
+        <translation>archimede: not enough memory for %1 digits</translation>
+    </message>
+    <message>
+        <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>
+        <translation>%1 (at least %2 MB needed, %3 MB available)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
 </context>
 </TS>

@@ -335,5 +335,29 @@ Estado de salida:
         <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
         <translation>--cifre no se puede combinar con --esatto, ni con --formato sin --tabella</translation>
     </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
+        <translation>archimede: memoria insuficiente para %1 cifras con la tabla</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre</source>
+        <translation>archimede: memoria insuficiente para %1 cifras</translation>
+    </message>
+    <message>
+        <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>
+        <translation>%1 (se necesitan al menos %2 MB, hay %3 MB disponibles)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
 </context>
 </TS>

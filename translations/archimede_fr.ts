@@ -334,5 +334,29 @@ Code de retour :
         <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
         <translation>--cifre ne se combine pas avec --esatto, ni avec --formato sans --tabella</translation>
     </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
+        <translation>archimede : mémoire insuffisante pour %1 décimales avec le tableau</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre</source>
+        <translation>archimede : mémoire insuffisante pour %1 décimales</translation>
+    </message>
+    <message>
+        <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>
+        <translation>%1 (il faut au moins %2 Mo, %3 Mo disponibles)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
 </context>
 </TS>
