@@ -4,6 +4,8 @@
 #include "runtime/errors.hpp"
 #include "runtime/host/translation.hpp"
 
+#include <any>
+
 namespace apps {
 namespace {
 
@@ -11,46 +13,55 @@ namespace {
 // file's statics are made.
 constexpr QLatin1String exploreOption("esplora");
 
-// Why PASSI is refused, or an empty string when it names a step.
-QString refusalOf(const QString& passi) {
+// What an accepted command line with --esplora asks for: Esplora, at the
+// step PASSI names when it is given.
+struct ExploreRequest {
+    std::optional<int> passi;
+};
+
+// PASSI read once: the step it names, or why it is refused.
+runtime::host::CheckedArguments readPassi(const QString& passi) {
     try {
         const calc::StepCount read = calc::readStepCount(passi.toStdString());
-        return QString::fromUtf8(read.warning.data(), static_cast<qsizetype>(read.warning.size()));
+        if (!read.warning.empty()) {
+            return {.refusal = QString::fromStdString(read.warning), .request = {}};
+        }
+        return {.refusal = {}, .request = ExploreRequest{.passi = read.count}};
     } catch (const runtime::RuntimeError& error) {
-        return QString::fromStdString(error.what());
+        return {.refusal = QString::fromStdString(error.what()), .request = {}};
     }
 }
 
-QString checkArguments(const QCommandLineParser& arguments) {
+runtime::host::CheckedArguments checkArguments(const QCommandLineParser& arguments) {
     const QStringList positional = arguments.positionalArguments();
-    if (positional.isEmpty()) {
-        return {};
-    }
     if (!arguments.isSet(exploreOption)) {
-        return runtime::host::translatedText("apps::CommandLine", "argomento inatteso '%1'")
-            .arg(positional.front());
+        if (positional.isEmpty()) {
+            return {};
+        }
+        return {.refusal =
+                    runtime::host::translatedText("apps::CommandLine", "argomento inatteso '%1'")
+                        .arg(positional.front()),
+                .request = {}};
     }
-    return refusalOf(positional.front());
+    if (positional.isEmpty()) {
+        return {.refusal = {}, .request = ExploreRequest{}};
+    }
+    return readPassi(positional.front());
 }
 
 } // namespace
 
-std::optional<int> requestedStep(const QCommandLineParser& arguments) {
-    if (!arguments.isSet(exploreOption)) {
+std::optional<int> requestedStep(const runtime::host::CommandLine& commandLine) {
+    const auto* request = std::any_cast<ExploreRequest>(&commandLine.request);
+    if (request == nullptr) {
         return std::nullopt;
     }
-    const QStringList positional = arguments.positionalArguments();
-    if (positional.isEmpty() || !refusalOf(positional.front()).isEmpty()) {
-        return calc::defaultExploreStep;
-    }
-    return calc::readStepCount(positional.front().toStdString()).count;
+    return request->passi.value_or(calc::defaultExploreStep);
 }
 
-std::optional<int> explicitStep(const QCommandLineParser& arguments) {
-    if (arguments.positionalArguments().isEmpty()) {
-        return std::nullopt;
-    }
-    return requestedStep(arguments);
+std::optional<int> explicitStep(const runtime::host::CommandLine& commandLine) {
+    const auto* request = std::any_cast<ExploreRequest>(&commandLine.request);
+    return request == nullptr ? std::nullopt : request->passi;
 }
 
 runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyntax syntax) {
@@ -72,13 +83,9 @@ runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyn
     return syntax;
 }
 
-bool asksForExplore(const runtime::host::CommandLineSyntax& syntax, int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    const runtime::host::CommandLine read = runtime::host::readCommandLine(syntax, arguments);
-    return read.action == runtime::host::CommandLine::Action::Run && requestedStep(*read.parser);
+bool asksForExplore(const runtime::host::CommandLine& commandLine) {
+    return commandLine.action == runtime::host::CommandLine::Action::Run &&
+           requestedStep(commandLine).has_value();
 }
 
 } // namespace apps

@@ -6,29 +6,29 @@
 
 #include "runtime/host/command_line.hpp"
 
-#include <QCommandLineParser>
-
 #include <optional>
 
 namespace apps {
 
 // syntax with --esplora and PASSI added. PASSI goes only with --esplora and
 // is read as Form1 reads its text box and archimede its PASSI
-// (calc::readStepCount), refused with the same warning or run-time error.
+// (calc::readStepCount), once, while the command line is read, and refused
+// with the same warning or run-time error.
 runtime::host::CommandLineSyntax withExploreOption(runtime::host::CommandLineSyntax syntax);
 
-// The step --esplora asks for: calc::defaultExploreStep without PASSI; none without
-// --esplora. Only for arguments withExploreOption's syntax has accepted.
-std::optional<int> requestedStep(const QCommandLineParser& arguments);
+// The step --esplora asks for: calc::defaultExploreStep without PASSI; none
+// without --esplora. Only for command lines of withExploreOption's syntax
+// that it has accepted.
+std::optional<int> requestedStep(const runtime::host::CommandLine& commandLine);
 
 // The step PASSI names, none without PASSI: Esplora then opens at the step it
-// was last closed at. Only for arguments withExploreOption's syntax has
-// accepted.
-std::optional<int> explicitStep(const QCommandLineParser& arguments);
+// was last closed at. Only for command lines of withExploreOption's syntax
+// that it has accepted.
+std::optional<int> explicitStep(const runtime::host::CommandLine& commandLine);
 
-// Whether argv (as main has it) is a command line of syntax that opens
-// Esplora. A refused line, --help and --version are not: the program that
-// reads it answers them.
-bool asksForExplore(const runtime::host::CommandLineSyntax& syntax, int argc, char** argv);
+// Whether a command line of withExploreOption's syntax opens Esplora. A
+// refused line, --help and --version do not: the program that read it
+// answers them.
+bool asksForExplore(const runtime::host::CommandLine& commandLine);
 
 } // namespace apps

@@ -17,13 +17,16 @@ int main(int argc, char** argv) {
     const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
     calc::Module1 module; // the module-wide state, kept for the whole run
     runtime::host::ProjectDescription project = apps::lavoro1Project();
-    if (apps::asksForExplore(project.commandLine, argc, argv)) {
+    const runtime::host::CommandLine commandLine = runtime::host::readCommandLine(
+        project.commandLine, runtime::host::argumentList(argc, argv));
+    if (apps::asksForExplore(commandLine)) {
         const std::string failure = runtime::runHelperProgram("lavoro1-esplora", argv);
         std::fprintf(stderr, "lavoro1: %s\n", failure.c_str());
         return 1;
     }
-    project.createStartupForm = [&module](const QLocale& userLocale, const QCommandLineParser&) {
+    project.createStartupForm = [&module](const QLocale& userLocale,
+                                          const runtime::host::CommandLine&) {
         return std::make_unique<form::Form1>(module, userLocale);
     };
-    return runtime::host::runApplication(project, argc, argv);
+    return runtime::host::runApplication(project, commandLine, argc, argv);
 }

@@ -12,8 +12,10 @@ int main(int argc, char** argv) {
     // the user's language too.
     const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
     runtime::host::ProjectDescription project = apps::lavoro1Project();
-    project.createStartupForm = [](const QLocale& userLocale, const QCommandLineParser& arguments) {
-        return std::make_unique<explore::ExploreWindow>(userLocale, apps::explicitStep(arguments));
+    project.createStartupForm = [](const QLocale& userLocale,
+                                   const runtime::host::CommandLine& commandLine) {
+        return std::make_unique<explore::ExploreWindow>(userLocale,
+                                                        apps::explicitStep(commandLine));
     };
     return runtime::host::runApplication(project, argc, argv);
 }

@@ -1,6 +1,7 @@
 #include "archimede/command.hpp"
 
 #include "archimede/options.hpp"
+#include "archimede/progress.hpp"
 #include "calc/compute_command.hpp"
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
@@ -15,6 +16,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,7 +37,7 @@ std::string text(const char* source) {
 constexpr const char* helpText = LAVORO1_TRANSLATABLE(
     "archimede", R"(Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
      archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
-     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
+     archimede --cifre N [--metodo M] [--tabella [--formato F]]
      archimede --help | --version
 
 Limiti per pi greco con il metodo di Archimede. Dall'esagono inscritto nel
@@ -51,7 +54,9 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell'utente;
                  csv e json usano il punto e 17 cifre significative, che si
-                 rileggono nello stesso numero binary64
+                 rileggono nello stesso numero binary64. Con --cifre
+                 --tabella, csv e json danno passo, cifre dimostrate e
+                 guadagno
   --esatto       nel testo, 17 cifre significative al posto dei formati della
                  finestra, per confrontare i risultati bit per bit
   --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
@@ -145,9 +150,8 @@ constexpr const char* belowAndAbove = LAVORO1_TRANSLATABLE("archimede", " < cost
 struct Interrupted {};
 
 // Rewrites one line of standard error once a run has lasted a second: the
-// steps done of those planned and the time left, from the pace so far (every
-// step of a plan costs about the same square root). A plan started again,
-// for a few digits more, starts its pace again.
+// steps done of those planned and the time left (RemainingTime). A plan
+// started again, for a few digits more, starts its fit again.
 class ProgressLine {
 public:
     ProgressLine(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
@@ -161,27 +165,26 @@ public:
         }
         const auto now = Clock::now();
         if (done <= lastDone_) {
-            passStart_ = now;
-            passFirst_ = done;
+            pace_ = RemainingTime();
+        } else {
+            pace_.add(done, std::chrono::duration<double>(now - lastStep_).count());
         }
         lastDone_ = done;
+        lastStep_ = now;
         if (now - start_ < std::chrono::seconds(1) ||
             (shown_ && now - lastShown_ < std::chrono::milliseconds(200))) {
             return;
         }
-        std::string line = runtime::filled(
+        line_ = runtime::filled(
             runtime::translated("archimede", "archimede: passo %1 di %2 (%3%)"),
             {std::to_string(done), std::to_string(total), std::to_string(100 * done / total)});
-        if (done > passFirst_) {
-            const double seconds = std::chrono::duration<double>(now - passStart_).count();
-            const double left = seconds / static_cast<double>(done - passFirst_) *
-                                static_cast<double>(total - done);
-            line += ", " + timeLeft(left);
+        if (const auto left = pace_.after(done, total)) {
+            line_ += ", " + runtime::filled(runtime::translated("archimede", "mancano circa %1"),
+                                            {durationText(*left)});
         }
-        width_ = std::max(width_, line.size());
-        line.resize(width_, ' ');
-        err_ << '\r' << line << std::flush;
-        shown_ = true;
+        width_ = std::max(width_, line_.size());
+        line_.resize(width_, ' ');
+        draw();
         lastShown_ = now;
     }
 
@@ -192,26 +195,30 @@ public:
         }
     }
 
+    // The line cleared for a row of standard output, written again under it.
+    void redraw() {
+        if (enabled_ && !shown_ && !line_.empty()) {
+            draw();
+        }
+    }
+
 private:
-    // "mancano circa 42 s", or minutes and seconds from a minute on.
-    static std::string timeLeft(double seconds) {
-        const auto whole = static_cast<std::int64_t>(std::ceil(seconds));
-        const std::string time =
-            whole >= 60 ? std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s"
-                        : std::to_string(whole) + " s";
-        return runtime::filled(runtime::translated("archimede", "mancano circa %1"), {time});
+    void draw() {
+        err_ << '\r' << line_ << std::flush;
+        shown_ = true;
     }
 
     using Clock = std::chrono::steady_clock;
     std::ostream& err_;
     bool enabled_;
     bool shown_ = false;
+    std::string line_;
     std::size_t width_ = 0;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastShown_;
-    Clock::time_point passStart_ = start_;
-    std::int64_t passFirst_ = 0;
+    Clock::time_point lastStep_ = start_;
     std::int64_t lastDone_ = 0;
+    RemainingTime pace_;
 };
 
 // A bound with the locale's separator in place of its point, written in
@@ -238,46 +245,141 @@ std::string sidesAfter(std::int64_t steps) {
     return text;
 }
 
-// Passo, lati, cifre dimostrate and the digits gained over the step before,
-// in aligned columns.
-void writeRace(std::ostream& out, const std::vector<certified::RaceRow>& rows) {
-    const std::array<std::string, 4> names = {
-        text(LAVORO1_TRANSLATABLE("archimede", "Passo")),
-        text(LAVORO1_TRANSLATABLE("archimede", "Lati")),
-        text(LAVORO1_TRANSLATABLE("archimede", "Cifre dimostrate")),
-        text(LAVORO1_TRANSLATABLE("archimede", "Guadagno"))};
-    const std::array<std::string_view, 4> header = {names[0], names[1], names[2], names[3]};
-    std::vector<std::vector<std::string>> cells;
-    cells.reserve(rows.size());
-    int previous = 0;
-    for (const certified::RaceRow& row : rows) {
-        const std::int64_t doublings = row.step - 1;
-        cells.push_back({std::to_string(row.step),
-                         doublings <= 60 ? std::to_string(std::uint64_t{6} << doublings)
-                                         : "6*2^" + std::to_string(doublings),
-                         std::to_string(row.provenDigits),
-                         std::to_string(row.provenDigits - previous)});
-        previous = row.provenDigits;
+// For machines: passo, cifre and guadagno of each row, as CSV or as one JSON
+// array with one object a line, written as each step is proven.
+class RaceData {
+public:
+    RaceData(std::ostream& out, calc::OutputFormat format)
+        : out_(out), json_(format == calc::OutputFormat::Json) {
+        out_ << (json_ ? "[" : "passo,cifre,guadagno\n");
     }
-    calc::writeColumns(out, header, cells);
+
+    void write(const certified::RaceRow& row) {
+        const int gained = row.provenDigits - previous_;
+        previous_ = row.provenDigits;
+        if (json_) {
+            out_ << (first_ ? "\n" : ",\n") << R"({"passo":)" << row.step << R"(,"cifre":)"
+                 << row.provenDigits << R"(,"guadagno":)" << gained << '}';
+            first_ = false;
+        } else {
+            out_ << row.step << ',' << row.provenDigits << ',' << gained << '\n';
+        }
+    }
+
+    void finish() {
+        if (json_) {
+            out_ << "\n]\n";
+        }
+    }
+
+private:
+    std::ostream& out_;
+    bool json_;
+    bool first_ = true;
+    int previous_ = 0;
+};
+
+// Passo, lati, cifre dimostrate and the digits gained over the step before,
+// written as each step is proven, in columns as wide as the planned last
+// step needs (a plan started again for a few digits more may go beyond).
+class RaceTable {
+public:
+    RaceTable(std::ostream& out, std::int64_t plannedSteps, int digits) : out_(out) {
+        const std::array<std::string, columns> names = {
+            text(LAVORO1_TRANSLATABLE("archimede", "Passo")),
+            text(LAVORO1_TRANSLATABLE("archimede", "Lati")),
+            text(LAVORO1_TRANSLATABLE("archimede", "Cifre dimostrate")),
+            text(LAVORO1_TRANSLATABLE("archimede", "Guadagno"))};
+        const Cells widest = cellsOf(plannedSteps, digits, digits);
+        for (std::size_t column = 0; column < columns; ++column) {
+            widths_[column] = std::max(names[column].size(), widest[column].size());
+        }
+        writeLine(names);
+    }
+
+    void write(const certified::RaceRow& row) {
+        writeLine(cellsOf(row.step, row.provenDigits, row.provenDigits - previous_));
+        previous_ = row.provenDigits;
+    }
+
+private:
+    static constexpr std::size_t columns = 4;
+    using Cells = std::array<std::string, columns>;
+
+    static Cells cellsOf(std::int64_t step, int provenDigits, int gain) {
+        const std::int64_t doublings = step - 1;
+        return {std::to_string(step),
+                doublings <= 60 ? std::to_string(std::uint64_t{6} << doublings)
+                                : "6*2^" + std::to_string(doublings),
+                std::to_string(provenDigits), std::to_string(gain)};
+    }
+
+    void writeLine(const Cells& cells) {
+        for (std::size_t column = 0; column < columns; ++column) {
+            const std::string& cell = cells[column];
+            out_ << (column == 0 ? "" : "  ")
+                 << std::string(widths_[column] - std::min(widths_[column], cell.size()), ' ')
+                 << cell;
+        }
+        out_ << '\n';
+    }
+
+    std::ostream& out_;
+    std::array<std::size_t, columns> widths_{};
+    int previous_ = 0;
+};
+
+// "archimede: memoria insufficiente per N cifre", with the table or not.
+std::string outOfMemoryLine(const Options& options) {
+    return runtime::filled(
+        options.table
+            ? text(LAVORO1_TRANSLATABLE(
+                  "archimede", "archimede: memoria insufficiente per %1 cifre con la tabella"))
+            : text(LAVORO1_TRANSLATABLE("archimede",
+                                        "archimede: memoria insufficiente per %1 cifre")),
+        {std::to_string(options.digits)});
 }
 
-int runDigits(const Options& options, std::ostream& out, std::ostream& err,
-              const Environment& environment) {
-    ProgressLine progress(err, environment.progressOnTerminal);
-    const auto observer = [&](std::int64_t done, std::int64_t total) {
-        if (environment.interrupted != nullptr && *environment.interrupted != 0) {
-            throw Interrupted{};
-        }
-        progress.show(done, total);
-    };
-    if (options.table) {
-        const auto rows = certified::race(options.method, options.digits, observer);
-        progress.clear();
-        writeRace(out, rows);
-        return exitSuccess;
+// The rows of --tabella, each as its step is proven; the progress line steps
+// aside for them where both go to the terminal.
+void writeRaceTable(const Options& options, std::ostream& out, const Environment& environment,
+                    ProgressLine& progress, const certified::StepObserver& observer) {
+    std::optional<RaceTable> table;
+    std::optional<RaceData> data;
+    if (options.format == calc::OutputFormat::Text) {
+        table.emplace(out, certified::planFor(options.method, options.digits).steps,
+                      options.digits);
+    } else {
+        data.emplace(out, options.format);
     }
-    const certified::Bounds bounds = certified::certifyPi(options.method, options.digits, observer);
+    const auto write = [&](const certified::RaceRow& row) {
+        if (table) {
+            table->write(row);
+        } else {
+            data->write(row);
+        }
+    };
+    certified::race(
+        options.method, options.digits,
+        [&](const certified::RaceRow& row) {
+            if (!environment.resultsOnTerminal) {
+                write(row);
+                return;
+            }
+            progress.clear();
+            write(row);
+            out.flush();
+            progress.redraw();
+        },
+        observer);
+    progress.clear();
+    if (data) {
+        data->finish();
+    }
+}
+
+void writeBounds(const certified::Bounds& bounds, std::ostream& out, const Environment& environment,
+                 ProgressLine& progress) {
     progress.clear();
     out << text(LAVORO1_TRANSLATABLE("archimede", "Numero iterazioni: ")) << bounds.plan.steps
         << '\n'
@@ -290,7 +392,46 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     out << text(belowAndAbove);
     writeNumber(out, bounds.upper, environment.decimalSeparator);
     out << '\n';
-    return exitSuccess;
+}
+
+int runDigits(const Options& options, std::ostream& out, std::ostream& err,
+              const Environment& environment) {
+    const std::string outOfMemory = outOfMemoryLine(options);
+    constexpr std::uint64_t megabyte = 1 << 20;
+    if (const std::uint64_t needed =
+            certified::memoryNeeded(options.method, options.digits, options.table);
+        needed > environment.memoryAvailable) {
+        err << runtime::filled(text(LAVORO1_TRANSLATABLE(
+                                   "archimede", "%1 (servono almeno %2 MB, disponibili %3 MB)")),
+                               {outOfMemory, std::to_string((needed + megabyte - 1) / megabyte),
+                                std::to_string(environment.memoryAvailable / megabyte)})
+            << '\n';
+        return exitFailed;
+    }
+    if (environment.endOnAllocationFailure) {
+        environment.endOnAllocationFailure((environment.progressOnTerminal ? "\n" : "") +
+                                           outOfMemory + '\n');
+    }
+    ProgressLine progress(err, environment.progressOnTerminal);
+    const certified::StepObserver observer = [&](std::int64_t done, std::int64_t total) {
+        if (environment.interrupted != nullptr && *environment.interrupted != 0) {
+            throw Interrupted{};
+        }
+        progress.show(done, total);
+    };
+    try {
+        if (options.table) {
+            writeRaceTable(options, out, environment, progress, observer);
+        } else {
+            writeBounds(certified::certifyPi(options.method, options.digits, observer), out,
+                        environment, progress);
+        }
+        return exitSuccess;
+    } catch (const std::bad_alloc&) {
+        progress.clear();
+        err << outOfMemory << '\n';
+        return exitFailed;
+    }
 }
 
 // PASSI for pictures: read and refused as the window reads and refuses it.

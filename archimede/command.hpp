@@ -5,7 +5,9 @@
 // error is a terminal and the interrupt flag are all passed in.
 
 #include <csignal>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <span>
 #include <string>
@@ -43,10 +45,20 @@ struct Environment {
     std::string decimalSeparator = ".";
     // Standard error is a terminal: a long --cifre run shows its progress there.
     bool progressOnTerminal = false;
+    // Standard output is a terminal too: the progress line steps aside for
+    // every row of a --tabella written there.
+    bool resultsOnTerminal = false;
     // Set from a signal handler to stop a --cifre run; checked at every step.
     const volatile std::sig_atomic_t* interrupted = nullptr;
     // Draws --disegno and --grafico; none where the program is built without Qt.
     PictureWriter writePictures;
+    // Bytes the process may still allocate: its limits and the machine's
+    // memory. A --cifre run that needs more is refused before it starts.
+    std::uint64_t memoryAvailable = std::numeric_limits<std::uint64_t>::max();
+    // Called before a --cifre run with the line, in the user's language, to
+    // end it with should the ball arithmetic find no memory (status
+    // exitFailed); none in tests.
+    std::function<void(std::string line)> endOnAllocationFailure;
 };
 
 // What archimede writes when Ctrl+C stops it, in the user's language.

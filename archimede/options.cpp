@@ -254,9 +254,10 @@ Options withMode(Reading reading) {
                 LAVORO1_TRANSLATABLE("archimede", "--cifre sceglie da sé i passi: togliere '%1'"),
                 {*reading.steps});
         }
-        if (options.exact || reading.formatGiven) {
-            refuse(LAVORO1_TRANSLATABLE("archimede",
-                                        "--cifre non si combina con --esatto o --formato"));
+        if (options.exact || (reading.formatGiven && !options.table)) {
+            refuse(LAVORO1_TRANSLATABLE(
+                "archimede",
+                "--cifre non si combina con --esatto, né con --formato senza --tabella"));
         }
         options.mode = Mode::Digits;
         return options;

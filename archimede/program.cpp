@@ -1,16 +1,24 @@
 #include "archimede/program.hpp"
 
+#include "certified/out_of_memory.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/translation.hpp"
 #include "runtime/translatable.hpp"
 
+#include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <exception>
+#include <fstream>
 #include <iostream>
+#include <limits>
+#include <malloc.h>
 #include <new>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/sysinfo.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -77,6 +85,33 @@ void endOutOfMemory() {
     _exit(exitFailed);
 }
 
+// The room left under the limits of address space and of data (ulimit -v,
+// ulimit -d) beside what the process maps already, and the machine's memory
+// and swap.
+std::uint64_t memoryAvailable() {
+    std::uint64_t available = std::numeric_limits<std::uint64_t>::max();
+    // Pages: the whole address space, then resident, shared, text, 0, and
+    // data with the stack.
+    std::uint64_t mapped = 0, resident = 0, shared = 0, text = 0, unused = 0, data = 0;
+    std::ifstream("/proc/self/statm") >> mapped >> resident >> shared >> text >> unused >> data;
+    const auto page = static_cast<std::uint64_t>(std::max(sysconf(_SC_PAGESIZE), 1L));
+    const auto roomUnder = [&](int resource, std::uint64_t used) {
+        rlimit limit{};
+        if (getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+            const std::uint64_t cap = limit.rlim_cur;
+            available = std::min(available, cap > used ? cap - used : 0);
+        }
+    };
+    roomUnder(RLIMIT_AS, mapped * page);
+    roomUnder(RLIMIT_DATA, data * page);
+    struct sysinfo machine {};
+    if (sysinfo(&machine) == 0) {
+        available = std::min<std::uint64_t>(
+            available, (std::uint64_t{machine.totalram} + machine.totalswap) * machine.mem_unit);
+    }
+    return available;
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv, PictureWriter writePictures,
@@ -109,8 +144,20 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         // Read as the window reads it, so that both write the same numbers.
         environment.decimalSeparator = runtime::host::userDecimalSeparator();
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
+        environment.resultsOnTerminal = isatty(STDOUT_FILENO) == 1;
         environment.interrupted = &interruptRequested;
         environment.writePictures = std::move(writePictures);
+        // Blocks from 128 KiB on are mapped and unmapped on their own, always:
+        // by default the threshold rises to the largest block freed, and the
+        // ever larger temporaries of a --cifre --tabella run (10^d, the
+        // table's divisor) were then left in the heap, between its columns,
+        // in holes that none of the next fits (at 300,000 digits 170 MB
+        // instead of 148 for 4% more time, spent mapping).
+        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+        environment.memoryAvailable = memoryAvailable();
+        environment.endOnAllocationFailure = [](std::string line) {
+            certified::endProcessWhenMemoryRunsOut(std::move(line), exitFailed);
+        };
 
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = run(arguments, std::cout, std::cerr, environment);

@@ -30,6 +30,10 @@ inline constexpr std::string_view boundPattern = "0.00000000";
 inline constexpr runtime::NumberPattern sidesFormat = runtime::parseNumberPattern(sidesPattern);
 inline constexpr runtime::NumberPattern boundFormat = runtime::parseNumberPattern(boundPattern);
 
+// The most characters the text box of the steps holds, on the desktop (a
+// line edit's own limit) as in the page.
+inline constexpr std::int32_t longestStepText = 32767;
+
 // The count a text stands for, and the warning that refuses it when it is
 // outside 1..500 (empty when accepted), in the user's language
 // (runtime::translated).

@@ -154,4 +154,74 @@ std::string zoomText(double zoom, std::string_view decimalSeparator) {
     return power;
 }
 
+namespace {
+
+// Circumradius over inradius of the hexagon: the widest circumscribed polygon.
+double hexagonSecant() {
+    return 1.0 / std::cos(piHigh / 6.0);
+}
+
+// The inset of a stacked picture is never wider than this.
+constexpr double stackedInsetSide = 320.0;
+
+} // namespace
+
+DrawingLayout drawingLayout(double width, double height, double textWidth) {
+    constexpr double margin = drawingMargin;
+    constexpr double textHeight = 4.0 * drawingLineHeight;
+    const double columnWidth = std::max(textWidth, std::clamp(0.34 * width, 220.0, 320.0));
+    const double besideDiameter =
+        std::min(height - 2.0 * margin, width - 3.0 * margin - columnWidth);
+    const double rowHeight = std::clamp(0.34 * height, 200.0, 300.0);
+    const double belowDiameter = std::min(width - 2.0 * margin, height - 3.0 * margin - rowHeight);
+
+    DrawingLayout layout;
+    if (besideDiameter >= belowDiameter) {
+        const double diameter = std::max(40.0, besideDiameter);
+        layout.centre = {margin + diameter / 2.0, height / 2.0};
+        layout.radius = diameter / 2.0 / hexagonSecant();
+        const double left = 2.0 * margin + diameter;
+        const double top = 2.0 * margin + textHeight;
+        layout.insetSide = std::max(
+            40.0, std::min(width - margin - left,
+                           height - top - drawingCaptionLines * drawingLineHeight - 2.0 * margin));
+        layout.textOrigin = {left, margin};
+        layout.insetOrigin = {left, top};
+        layout.captionOrigin = {left, top + layout.insetSide};
+        layout.leaderEnd = {left, top + layout.insetSide / 2.0};
+    } else {
+        const double diameter = std::max(40.0, belowDiameter);
+        layout.centre = {width / 2.0, margin + diameter / 2.0};
+        layout.radius = diameter / 2.0 / hexagonSecant();
+        const double top = 2.0 * margin + diameter;
+        layout.insetSide = std::max(40.0, std::min({height - margin - top, width / 2.0 - margin,
+                                                    width - 3.0 * margin - textWidth}));
+        layout.textOrigin = {margin, top};
+        layout.insetOrigin = {width - margin - layout.insetSide, top};
+        layout.captionOrigin = {margin, top + textHeight + margin};
+        layout.leaderEnd = {width - margin - layout.insetSide / 2.0, top};
+    }
+    return layout;
+}
+
+double stackedDrawingHeight(double width) {
+    const double inner = width - 2.0 * drawingMargin;
+    return inner + 4.0 * drawingLineHeight + std::min(inner, stackedInsetSide) +
+           drawingCaptionLines * drawingLineHeight + 5.0 * drawingMargin;
+}
+
+DrawingLayout stackedDrawingLayout(double width) {
+    const double diameter = width - 2.0 * drawingMargin;
+    const double textTop = 2.0 * drawingMargin + diameter;
+    const double side = std::min(diameter, stackedInsetSide);
+    const double top = textTop + 4.0 * drawingLineHeight + drawingMargin;
+    return {.centre = {width / 2.0, drawingMargin + diameter / 2.0},
+            .radius = diameter / 2.0 / hexagonSecant(),
+            .textOrigin = {drawingMargin, textTop},
+            .insetOrigin = {(width - side) / 2.0, top},
+            .insetSide = side,
+            .captionOrigin = {(width - side) / 2.0, top + side},
+            .leaderEnd = {width / 2.0, top}};
+}
+
 } // namespace calc

@@ -75,6 +75,36 @@ inline Inset insetOf(int step, double width, double height, double /*radius*/) {
     return insetOf(step, width, height);
 }
 
+// Where the drawing's parts stand in a picture, in pixels from its top left:
+// the circle, the title and legend (four lines), the square inset and its
+// captions, and where the line from the marker meets the inset.
+inline constexpr double drawingMargin = 10.0;
+inline constexpr double drawingLineHeight = 18.0;
+// The inset's caption: side and gap magnifications, and why they grow.
+inline constexpr int drawingCaptionLines = 3;
+
+struct DrawingLayout {
+    Point centre;
+    double radius = 0.0;
+    Point textOrigin;
+    Point insetOrigin; // the inset's top left
+    double insetSide = 0.0;
+    Point captionOrigin;
+    Point leaderEnd;
+};
+
+// The circle as large as width x height allows, with the texts and the inset
+// in a column at its right or in a row below it, whichever leaves it larger;
+// the texts get at least textWidth pixels either way.
+DrawingLayout drawingLayout(double width, double height, double textWidth);
+
+// Under this width a picture stacks its parts one under the other, as on a
+// phone: the circle across the width, the texts, the inset and its captions.
+inline constexpr double stackedBelowWidth = 600.0;
+// The height a stacked picture width wide needs.
+double stackedDrawingHeight(double width);
+DrawingLayout stackedDrawingLayout(double width);
+
 // The sides of step as the drawing's title writes them: in full up to step
 // 50 ("1688849860263936"), from there in the window's format ("1,351E+16").
 std::string drawnSidesText(int step, std::string_view decimalSeparator);

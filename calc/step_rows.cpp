@@ -15,7 +15,7 @@ namespace calc {
 namespace {
 
 // Put in the user's language where written; the machine formats' names never are.
-constexpr std::array<const char*, 5> textHeader = {
+constexpr std::array<const char*, stepColumnCount> textHeader = {
     LAVORO1_TRANSLATABLE("calc", "Passo"), LAVORO1_TRANSLATABLE("calc", "Lati"),
     LAVORO1_TRANSLATABLE("calc", "Limite inferiore"),
     LAVORO1_TRANSLATABLE("calc", "Limite superiore"), LAVORO1_TRANSLATABLE("calc", "Differenza")};
@@ -26,24 +26,20 @@ void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
                std::string_view decimalSeparator) {
     // The difference is small and of either sign: it takes the scientific
     // pattern of the sides, the bounds the fixed one.
-    const auto sides = [&](double value) {
-        return exact ? exactNumber(value, decimalSeparator)
-                     : runtime::formatNumber(value, sidesPattern, decimalSeparator);
-    };
-    const auto bound = [&](double value) {
-        return exact ? exactNumber(value, decimalSeparator) : formatBound(value, decimalSeparator);
-    };
-
     std::vector<std::vector<std::string>> cells;
     cells.reserve(rows.size());
     for (const StepRow& row : rows) {
-        cells.push_back({std::to_string(row.step), sides(row.sides), bound(row.lowerBound),
-                         bound(row.upperBound), sides(row.difference)});
+        if (exact) {
+            cells.push_back({std::to_string(row.step), exactNumber(row.sides, decimalSeparator),
+                             exactNumber(row.lowerBound, decimalSeparator),
+                             exactNumber(row.upperBound, decimalSeparator),
+                             exactNumber(row.difference, decimalSeparator)});
+        } else {
+            const StepCells shown = stepRowCells(row, decimalSeparator);
+            cells.emplace_back(shown.begin(), shown.end());
+        }
     }
-    std::vector<std::string> header;
-    for (const char* name : textHeader) {
-        header.push_back(runtime::translated("calc", name));
-    }
+    const StepCells header = stepTableHeadings();
     writeColumns(out, std::vector<std::string_view>(header.begin(), header.end()), cells);
 }
 
@@ -67,6 +63,23 @@ void writeJson(std::ostream& out, std::span<const StepRow> rows) {
 }
 
 } // namespace
+
+StepCells stepTableHeadings() {
+    StepCells headings;
+    std::transform(textHeader.begin(), textHeader.end(), headings.begin(),
+                   [](const char* name) { return runtime::translated("calc", name); });
+    return headings;
+}
+
+StepCells stepRowCells(const StepRow& row, std::string_view decimalSeparator) {
+    // The difference is small and of either sign: it takes the scientific
+    // pattern of the sides, the bounds the fixed one.
+    return {std::to_string(row.step),
+            runtime::formatNumber(row.sides, sidesFormat, decimalSeparator),
+            formatBound(row.lowerBound, decimalSeparator),
+            formatBound(row.upperBound, decimalSeparator),
+            runtime::formatNumber(row.difference, sidesFormat, decimalSeparator)};
+}
 
 StepRow rowOf(const Module1& module, std::int32_t step) {
     StepRow row;

@@ -35,6 +35,17 @@ StepRow rowOf(const Module1& module, std::int32_t step);
 // runtime::RuntimeError.
 std::vector<StepRow> stepRows(std::int32_t steps);
 
+// The columns of the table of the steps, in every face's order.
+inline constexpr std::size_t stepColumnCount = 5;
+using StepCells = std::array<std::string, stepColumnCount>;
+
+// The column headings, in the user's language (runtime::translated).
+StepCells stepTableHeadings();
+
+// row in the window's formats, with the given decimal separator: the cells
+// Esplora's table and the text of --tabella show.
+StepCells stepRowCells(const StepRow& row, std::string_view decimalSeparator);
+
 // value with 17 significant digits (fewer when the rest are zeros), which
 // read back as the same binary64, and the given decimal separator.
 std::string exactNumber(double value, std::string_view decimalSeparator);

@@ -387,8 +387,10 @@ Bounds narrowerThanDigits(Method method, int width, int decimals, const StepObse
     throw std::logic_error("certifyPi: the bracket does not narrow as planned");
 }
 
-// The rows of plan's steps up to the first that proves digits decimals.
-std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& observer) {
+// The rows of plan's steps up to the first that proves digits decimals,
+// passed on from the step after firstStep - 1 on; returns the last step's.
+RaceRow raceRows(const Plan& plan, int digits, std::int64_t firstStep, const RowObserver& onRow,
+                 const StepObserver& observer) {
     const slong precision = static_cast<slong>(plan.precisionBits);
     Polygons polygons(precision);
     richardson::Table table(precision);
@@ -397,8 +399,7 @@ std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& 
         richardson::provenPiAbove(piAbove);
     }
     Bracket bracket;
-    std::vector<RaceRow> rows;
-    rows.reserve(static_cast<std::size_t>(plan.steps));
+    RaceRow row;
     for (std::int64_t step = 1; step <= plan.steps; ++step) {
         if (step > 1) {
             polygons.doubleSides();
@@ -413,15 +414,18 @@ std::vector<RaceRow> raceRows(const Plan& plan, int digits, const StepObserver& 
         }
         Ends ends;
         endsOf(ends, bracket.lower, bracket.upper);
-        rows.push_back({step, settledDecimalsOf(ends)});
+        row = {step, settledDecimalsOf(ends)};
+        if (step >= firstStep) {
+            onRow(row);
+        }
         if (observer) {
             observer(step, plan.steps);
         }
-        if (rows.back().provenDigits >= digits) {
+        if (row.provenDigits >= digits) {
             break;
         }
     }
-    return rows;
+    return row;
 }
 
 // The digits beyond those asked for that the bracket is aimed at, while it
@@ -463,15 +467,46 @@ Bounds certifyPi(Method method, int digits, const StepObserver& observer) {
     throw std::logic_error("certifyPi: the bracket does not settle the last decimal");
 }
 
-std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer) {
+void race(Method method, int digits, const RowObserver& onRow, const StepObserver& observer) {
     planFor(method, digits);
+    std::int64_t passedOn = 0;
+    const RowObserver passOn = [&](const RaceRow& row) {
+        onRow(row);
+        passedOn = row.step;
+    };
     for (int extra = 0; extra <= maximumExtraDigits; extra = nextExtraDigits(extra)) {
-        std::vector<RaceRow> rows = raceRows(planTo(method, digits + extra, 1.0), digits, observer);
-        if (rows.back().provenDigits >= digits) {
-            return rows;
+        const Plan plan = planTo(method, digits + extra, 1.0);
+        if (raceRows(plan, digits, passedOn + 1, passOn, observer).provenDigits >= digits) {
+            return;
         }
     }
     throw std::logic_error("race: no step settles the digits");
+}
+
+std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer) {
+    std::vector<RaceRow> rows;
+    race(
+        method, digits, [&rows](const RaceRow& row) { rows.push_back(row); }, observer);
+    return rows;
+}
+
+std::uint64_t memoryNeeded(Method method, int digits, bool eachStep) {
+    const Plan plan = planFor(method, digits);
+    // Counted in a run of archimede: the polygons, the bracket, the decimal
+    // conversion and the multiplication's scratch space come to about 24
+    // numbers of the working precision.
+    constexpr double numbersBesideTheTable = 24.0;
+    double numbers = numbersBesideTheTable;
+    double bits = 0.0;
+    if (eachStep && method == Method::Richardson) {
+        // A column of the table a step, and the deepest column's divisor,
+        // (4^1 - 1)...(4^k - 1), of about k (k + 1) bits.
+        const auto steps = static_cast<double>(plan.steps);
+        numbers += steps;
+        bits += steps * (steps + 1.0);
+    }
+    bits += numbers * static_cast<double>(plan.precisionBits);
+    return static_cast<std::uint64_t>(bits / 8.0);
 }
 
 } // namespace certified

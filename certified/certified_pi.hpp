@@ -114,4 +114,15 @@ struct RaceRow {
 // for every method.
 std::vector<RaceRow> race(Method method, int digits, const StepObserver& observer = {});
 
+// The same rows, each passed on as soon as its step is proven, so that a long
+// run keeps none of them; a plan started again for a few digits more passes
+// on only the steps after those already passed.
+using RowObserver = std::function<void(const RaceRow& row)>;
+void race(Method method, int digits, const RowObserver& onRow, const StepObserver& observer = {});
+
+// A lower estimate of the memory, in bytes, that certifyPi (race with
+// eachStep) takes beyond what the process holds before it starts: the long
+// numbers live at once, Richardson's table among them, times their size.
+std::uint64_t memoryNeeded(Method method, int digits, bool eachStep);
+
 } // namespace certified

@@ -234,14 +234,12 @@ void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {
     while (static_cast<std::int64_t>(columns_.size()) <= depth) {
         const auto j = static_cast<ulong>(columns_.size());
         columns_.emplace_back();
-        Integer& divisor = divisors_.emplace_back();
         if (j == 0) {
-            fmpz_one(divisor);
+            fmpz_one(deepestDivisor_);
         } else {
-            fmpz_one(divisor);
-            fmpz_mul_2exp(divisor, divisor, 2 * j);
-            fmpz_sub_ui(divisor, divisor, 1);
-            fmpz_mul(divisor, divisor, divisors_[j - 1]);
+            Integer factor;
+            fourToTheMinusOne(factor, j);
+            fmpz_mul(deepestDivisor_, deepestDivisor_, factor);
         }
     }
     // carried holds S(k, j - 1), columns_[j - 1] still S(k - 1, j - 1).
@@ -264,7 +262,13 @@ void Table::entry(arb_ptr result, std::int64_t depth) const {
         throw std::invalid_argument("Table::entry: depth not computed");
     }
     const auto column = static_cast<std::size_t>(depth);
-    arb_div_fmpz(result, columns_[column], divisors_[column], precision_);
+    if (column + 1 == columns_.size()) {
+        arb_div_fmpz(result, columns_[column], deepestDivisor_, precision_);
+        return;
+    }
+    Integer divisor;
+    productOfFourToTheMinusOne(divisor, 1, static_cast<ulong>(depth));
+    arb_div_fmpz(result, columns_[column], divisor, precision_);
 }
 
 } // namespace certified::richardson

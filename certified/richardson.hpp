@@ -74,7 +74,8 @@ private:
 // The table, one row per half perimeter, without a division: column j holds
 // S(k, j) = D_j T(k, j) with D_j = (4^1 - 1)(4^2 - 1)...(4^j - 1), so that
 // S(k, j) = 4^j S(k, j - 1) - S(k - 1, j - 1), a shift and a subtraction;
-// the one division by D_m comes at the end.
+// the one division by D_m comes at the end. Only the deepest column's D_j is
+// kept: at a million digits the others would take a quarter of the memory.
 class Table {
 public:
     explicit Table(slong precision) : precision_(precision) {}
@@ -84,7 +85,8 @@ public:
     void addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit);
     std::int64_t rows() const { return rows_; }
 
-    // T(k, depth) for the last row k, with depth no deeper than that row went.
+    // T(k, depth) for the last row k, with depth no deeper than that row went;
+    // cheapest at the deepest column.
     void entry(arb_ptr result, std::int64_t depth) const;
 
 private:
@@ -92,8 +94,8 @@ private:
     std::int64_t rows_ = 0;
     std::int64_t lastDepth_ = -1;
     // Deques: Ball and Integer neither copy nor move.
-    std::deque<Ball> columns_;     // S(k, j) of the last row k
-    std::deque<Integer> divisors_; // D_j for every column computed so far
+    std::deque<Ball> columns_; // S(k, j) of the last row k
+    Integer deepestDivisor_;   // D_j for the deepest column j computed so far
     Ball carried_;
     Ball scratch_;
 };

@@ -12,6 +12,7 @@
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
+#include "runtime/host/settings_file.hpp"
 #include "runtime/host/translation.hpp"
 
 #include <QAbstractButton>
@@ -33,7 +34,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -47,8 +47,8 @@
 namespace explore {
 namespace {
 
-// Esplora's part of the application's settings: on Linux the group [Esplora]
-// of ~/.config/Lavoro1/Lavoro1.conf.
+// Esplora's part of the application's settings: the group [Esplora] of
+// ~/.config/Lavoro1/Lavoro1.conf.
 const QString settingsGroup = QStringLiteral("Esplora");
 const QString geometryKey = QStringLiteral("geometry");
 const QString viewsKey = QStringLiteral("viewsSplitter");
@@ -75,14 +75,14 @@ bool isDark(const QPalette& palette) {
 
 } // namespace
 
-QRect fitToScreen(const QRect& wanted, const QRect& available) {
+QRect fitToScreen(const QRect& wanted, const QRect& available, QSize least) {
     if (available.isEmpty() || available.contains(wanted)) {
         return wanted;
     }
-    QRect room = available.marginsRemoved({screenMargin, screenMargin, screenMargin, screenMargin});
-    if (room.isEmpty()) {
-        room = available;
-    }
+    // The margins narrow where the full ones would leave less than least.
+    const int across = std::clamp((available.width() - least.width()) / 2, 0, screenMargin);
+    const int down = std::clamp((available.height() - least.height()) / 2, 0, screenMargin);
+    const QRect room = available.marginsRemoved({across, down, across, down});
     QRect fitted(wanted.topLeft(), wanted.size().boundedTo(room.size()));
     fitted.moveLeft(
         std::clamp(fitted.left(), room.left(), room.left() + room.width() - fitted.width()));
@@ -183,8 +183,9 @@ void ChartView::showFocusedPoint() {
 
 ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWidget* parent)
     : QWidget(parent), decimalSeparator_(runtime::host::decimalSeparator(locale)),
-      rows_(
-          std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))) {
+      rows_(std::make_shared<const std::vector<calc::StepRow>>(calc::stepRows(calc::maximumSteps))),
+      settings_(std::make_unique<runtime::host::SettingsFile>(
+          runtime::host::SettingsFile::userPath(applicationName()))) {
     setObjectName(QStringLiteral("Esplora"));
     setWindowTitle(tr("Esplora poligoni e convergenza"));
     createControls();
@@ -500,36 +501,36 @@ void ExploreWindow::closeEvent(QCloseEvent* event) {
 }
 
 std::optional<int> ExploreWindow::restoreLayout() {
-    QSettings settings(applicationName(), applicationName());
-    settings.beginGroup(settingsGroup);
+    const QVariantMap remembered = settings_->read(settingsGroup);
     // restoreState and restoreGeometry refuse what they cannot read, leaving
     // the window as it was built.
-    views_->restoreState(settings.value(viewsKey).toByteArray());
-    tableChart_->restoreState(settings.value(tableChartKey).toByteArray());
-    if (restoreGeometry(settings.value(geometryKey).toByteArray())) {
+    views_->restoreState(remembered.value(viewsKey).toByteArray());
+    tableChart_->restoreState(remembered.value(tableChartKey).toByteArray());
+    if (restoreGeometry(remembered.value(geometryKey).toByteArray())) {
         // A geometry remembered on another screen, or before the panels
-        // changed, may no longer fit the work area.
+        // changed, may no longer fit the work area; one smaller than the
+        // window's least grows to it first, or would grow past the screen.
         if (!isMaximized() && !isFullScreen()) {
-            setGeometry(fitToScreen(geometry(), workAreaAt(geometry().center())));
+            const QSize least = minimumSizeHint().expandedTo(minimumSize());
+            const QRect wanted(geometry().topLeft(), geometry().size().expandedTo(least));
+            setGeometry(fitToScreen(wanted, workAreaAt(wanted.center()), least));
         }
     } else {
         setGeometry(openingGeometry(workAreaAt(QCursor::pos())));
     }
     bool read = false;
-    const int step = settings.value(stepKey).toInt(&read);
+    const int step = remembered.value(stepKey).toInt(&read);
     if (!read || step < calc::minimumSteps || step > calc::maximumSteps) {
         return std::nullopt;
     }
     return step;
 }
 
-void ExploreWindow::rememberLayout() const {
-    QSettings settings(applicationName(), applicationName());
-    settings.beginGroup(settingsGroup);
-    settings.setValue(geometryKey, saveGeometry());
-    settings.setValue(viewsKey, views_->saveState());
-    settings.setValue(tableChartKey, tableChart_->saveState());
-    settings.setValue(stepKey, step());
+void ExploreWindow::rememberLayout() {
+    settings_->remember(settingsGroup, {{geometryKey, saveGeometry()},
+                                        {viewsKey, views_->saveState()},
+                                        {tableChartKey, tableChart_->saveState()},
+                                        {stepKey, step()}});
 }
 
 void ExploreWindow::applyPalette() {

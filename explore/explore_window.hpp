@@ -32,6 +32,10 @@ namespace pictures {
 class ConvergenceChart;
 }
 
+namespace runtime::host {
+class SettingsFile;
+}
+
 namespace explore {
 
 class LessonPanel;
@@ -49,9 +53,10 @@ inline constexpr int largeTypePixels = 28;
 
 // wanted, the geometry of the window's contents, as it goes on a screen whose
 // work area is available: unchanged when it lies inside; otherwise no larger
-// than the work area less screenMargin on every side, moved the least to lie
+// than the work area less screenMargin on every side (less where that would
+// leave no room for least, the window's least size), moved the least to lie
 // within that.
-QRect fitToScreen(const QRect& wanted, const QRect& available);
+QRect fitToScreen(const QRect& wanted, const QRect& available, QSize least = {});
 
 // Where the window opens when it remembers nothing: preferredWindowSize
 // centred on available, fitted to it.
@@ -110,7 +115,9 @@ private:
 };
 
 // The window remembers, in the application's settings, its geometry, its
-// splitters and its step when it is closed, and takes them back when it opens.
+// splitters and its step when it is closed, and takes them back when it opens,
+// wholly on a screen. Settings that cannot be used are said once on standard
+// error and never block the window.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 
@@ -148,7 +155,7 @@ private:
     void applyPalette();
     // Takes back the geometry and splitters; returns the step remembered.
     std::optional<int> restoreLayout();
-    void rememberLayout() const;
+    void rememberLayout();
     QString askSavePath(const QString& title, const QString& suggestedName);
     void saveDrawingClicked();
     void saveChartClicked();
@@ -159,6 +166,7 @@ private:
 
     std::string decimalSeparator_;
     std::shared_ptr<const std::vector<calc::StepRow>> rows_;
+    std::unique_ptr<runtime::host::SettingsFile> settings_;
     pictures::ConvergenceChart* chart_ = nullptr; // owned by chartView_
     StepTableModel* model_ = nullptr;
 

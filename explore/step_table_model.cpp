@@ -1,25 +1,17 @@
 #include "explore/step_table_model.hpp"
 
-#include "calc/compute_command.hpp"
-#include "runtime/number_format.hpp"
+#include "calc/step_rows.hpp"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <array>
 #include <map>
 
 namespace explore {
 namespace {
 
-enum Column { StepColumn, SidesColumn, LowerColumn, UpperColumn, DifferenceColumn, ColumnCount };
-
-constexpr std::array<const char*, ColumnCount> headers = {
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Passo"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Lati"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Limite inferiore"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Limite superiore"),
-    QT_TRANSLATE_NOOP("explore::StepTableModel", "Differenza")};
+// The columns are the core's; the model only shows them.
+constexpr int stepColumns = static_cast<int>(calc::stepColumnCount);
 
 } // namespace
 
@@ -56,8 +48,8 @@ void StepTableModel::setProvenShown(bool shown) {
     if (shown == provenShown_ || proven_.empty()) {
         return;
     }
-    const int first = ColumnCount;
-    const int last = ColumnCount + static_cast<int>(proven_.size()) - 1;
+    const int first = stepColumns;
+    const int last = stepColumns + static_cast<int>(proven_.size()) - 1;
     if (shown) {
         beginInsertColumns({}, first, last);
         provenShown_ = true;
@@ -75,32 +67,22 @@ int StepTableModel::rowCount(const QModelIndex& parent) const {
 
 int StepTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0
-                            : ColumnCount + (provenShown_ ? static_cast<int>(proven_.size()) : 0);
+                            : stepColumns + (provenShown_ ? static_cast<int>(proven_.size()) : 0);
 }
 
 QString StepTableModel::cellText(int row, int column) const {
-    const calc::StepRow& step = (*rows_)[static_cast<std::size_t>(row)];
     // The table's formats are the window's and archimede --tabella's.
-    switch (column) {
-    case StepColumn:
-        return QString::number(step.step);
-    case SidesColumn:
-        return QString::fromStdString(
-            runtime::formatNumber(step.sides, calc::sidesFormat, decimalSeparator_));
-    case LowerColumn:
-        return QString::fromStdString(calc::formatBound(step.lowerBound, decimalSeparator_));
-    case UpperColumn:
-        return QString::fromStdString(calc::formatBound(step.upperBound, decimalSeparator_));
-    case DifferenceColumn:
-        return QString::fromStdString(
-            runtime::formatNumber(step.difference, calc::sidesFormat, decimalSeparator_));
-    default:
-        if (const auto method = static_cast<std::size_t>(column - ColumnCount);
-            provenShown_ && method < proven_.size()) {
-            return QString::fromStdString(calc::digitsAtText(proven_[method], step.step));
-        }
-        return {};
+    if (column < stepColumns) {
+        const calc::StepCells cells =
+            calc::stepRowCells((*rows_)[static_cast<std::size_t>(row)], decimalSeparator_);
+        return QString::fromStdString(cells.at(static_cast<std::size_t>(column)));
     }
+    if (const auto method = static_cast<std::size_t>(column - stepColumns);
+        provenShown_ && method < proven_.size()) {
+        return QString::fromStdString(
+            calc::digitsAtText(proven_[method], (*rows_)[static_cast<std::size_t>(row)].step));
+    }
+    return {};
 }
 
 QVariant StepTableModel::data(const QModelIndex& index, int role) const {
@@ -119,13 +101,14 @@ QVariant StepTableModel::data(const QModelIndex& index, int role) const {
 QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < columnCount()) {
-        if (section >= ColumnCount) {
+        if (section >= stepColumns) {
             // The chart's name for the series, in the chart's catalogue.
             return QCoreApplication::translate(
                 "ConvergenceChart",
-                proven_[static_cast<std::size_t>(section - ColumnCount)].name.c_str());
+                proven_[static_cast<std::size_t>(section - stepColumns)].name.c_str());
         }
-        return tr(headers[static_cast<std::size_t>(section)]);
+        return QString::fromStdString(
+            calc::stepTableHeadings().at(static_cast<std::size_t>(section)));
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -118,6 +118,7 @@ void Form1::createControls() {
     const ControlMaker make{this};
 
     Text1 = make.control<QLineEdit>("Text1", toPixels({3480, 600, 2055, 375}));
+    Text1->setMaxLength(calc::longestStepText);
     Text1->setText(QStringLiteral("1"));
     Text1->setAlignment(Qt::AlignRight);
 

@@ -79,7 +79,7 @@ void checkPassi(const QStringList& arguments, const QString& passi) {
     if (window.refusal.isEmpty()) {
         check(read.action == runtime::host::CommandLine::Action::Run,
               "a PASSI the window computes was refused");
-        check(apps::requestedStep(*read.parser) == window.step,
+        check(apps::requestedStep(read) == window.step,
               "Esplora opens at another step than the window computes");
     } else {
         check(read.action == runtime::host::CommandLine::Action::Refuse,
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(read.parser->positionalArguments().isEmpty() ||
                   read.parser->isSet(QStringLiteral("esplora")),
               "PASSI accepted without --esplora");
-        if (const std::optional<int> step = apps::requestedStep(*read.parser)) {
+        if (const std::optional<int> step = apps::requestedStep(read)) {
             check(*step >= calc::minimumSteps && *step <= calc::maximumSteps,
                   "Esplora asked for at a step outside 1..500");
         }

@@ -1,5 +1,7 @@
 #include "pictures/convergence_chart.hpp"
 
+#include "calc/chart_figures.hpp"
+#include "calc/colours.hpp"
 #include "calc/series_styles.hpp"
 #include "pictures/certified_series.hpp"
 #include "pictures/polygon_scene.hpp"
@@ -31,28 +33,8 @@ QFont chartFont(int pixels, bool bold = false) {
     return font;
 }
 
-// A tick interval of 1, 2 or 5 times a power of ten giving at most mostTicks
-// intervals.
-double tickInterval(double span, int mostTicks) {
-    double interval = 1.0;
-    for (const double scale : {1.0, 10.0, 100.0, 1000.0}) {
-        for (const double base : {1.0, 2.0, 5.0}) {
-            interval = base * scale;
-            if (span / interval <= mostTicks) {
-                return interval;
-            }
-        }
-    }
-    return interval;
-}
-
-constexpr int markedPointsUpTo = 60;
 constexpr double lineWidth = 2.0;
 constexpr int markerPixels = 9;
-
-QColor qColour(const calc::Rgb& rgb) {
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 // The series' point marker, drawn in colour on a transparent square, so
 // that each series keeps its shape in the plot and not only its colour.
@@ -101,19 +83,6 @@ QPen seriesPen(const calc::SeriesStyle& style, bool dark) {
     return pen;
 }
 
-// The step axis has at most ten intervals, and each at least this many
-// pixels wide, so that labels up to "500" never crowd into ellipses when the
-// chart is small.
-constexpr int mostStepTicks = 10;
-constexpr double leastStepTickPixels = 40.0;
-
-// The digit axis runs from lowestDigits, under every binary64 point (the
-// width's first has 0.33 digits), to a little over the highest point shown,
-// and at least one decade above 1: labels only come at powers of ten.
-constexpr double lowestDigits = 0.2;
-constexpr double fewestTopDigits = 10.0;
-constexpr double headroom = 1.5;
-
 // Each change lays the axis out again: never ask for a wide range with a
 // narrow interval in between, which would lay out hundreds of ticks.
 void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval) {
@@ -158,9 +127,7 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     if (runOutStep_) {
         runOutLine_ = new QLineSeries(this);
         runOutPoint_ = new QScatterSeries(this);
-        runOutPoint_->setName(
-            QCoreApplication::translate("ConvergenceChart", "binary64 esaurito (passo %1)")
-                .arg(*runOutStep_));
+        runOutPoint_->setName(QString::fromStdString(calc::runOutName(*runOutStep_)));
         runOutPoint_->setMarkerSize(10.0);
         addMarkerSeries();
     }
@@ -172,11 +139,8 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
 
 void ConvergenceChart::fitStepTicks() {
     const double lastStep = std::max(shown_, 2);
-    const double width = plotArea().width();
-    const int mostTicks =
-        width > 0.0 ? std::clamp(static_cast<int>(width / leastStepTickPixels), 1, mostStepTicks)
-                    : mostStepTicks;
-    setRangeAndTicks(*stepAxis_, 1.0, lastStep, tickInterval(lastStep - 1.0, mostTicks));
+    setRangeAndTicks(*stepAxis_, 1.0, lastStep,
+                     calc::stepTickInterval(lastStep, plotArea().width()));
 }
 
 void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
@@ -207,11 +171,7 @@ void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     series_.push_back(series);
     lines_.push_back(line);
     if (series_.size() == 1 && runOutStep_) {
-        for (const calc::DigitPoint& point : series.points) {
-            if (point.step == *runOutStep_) {
-                runOutDigits_ = point.digits;
-            }
-        }
+        runOutDigits_ = calc::digitsAtStep(series, *runOutStep_);
     }
     applyColours();
     setShownSteps(shown_);
@@ -228,22 +188,19 @@ void ConvergenceChart::addMarkerSeries() {
 
 void ConvergenceChart::setShownSteps(int count) {
     shown_ = std::clamp(count, 0, calc::maximumSteps);
-    double highest = 1.0;
-    for (std::size_t i = 0; i < series_.size(); ++i) {
+    const std::vector<calc::DigitSeries> shown = calc::shownSeries(series_, shown_);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
         QList<QPointF> points;
-        points.reserve(shown_);
-        for (const calc::DigitPoint& point : series_[i].points) {
-            if (point.step <= shown_ && point.digits > 0.0) {
-                points.append(QPointF(point.step, point.digits));
-                highest = std::max(highest, point.digits);
-            }
+        points.reserve(static_cast<qsizetype>(shown[i].points.size()));
+        for (const calc::DigitPoint& point : shown[i].points) {
+            points.append(QPointF(point.step, point.digits));
         }
         lines_[i]->replace(points);
     }
     showMarkers();
-    const double top = std::max(fewestTopDigits, highest * headroom);
+    const double top = calc::chartAxes(shown, shown_, 0.0).topDigits;
     fitStepTicks();
-    digitAxis_->setRange(lowestDigits, top);
+    digitAxis_->setRange(calc::lowestDigits, top);
 
     if (runOutStep_) {
         const bool marked = *runOutStep_ <= shown_;
@@ -252,7 +209,7 @@ void ConvergenceChart::setShownSteps(int count) {
         legend()->markers(runOutPoint_).front()->setVisible(marked);
         legend()->markers(runOutLine_).front()->setVisible(false);
         runOutLine_->replace(
-            QList<QPointF>{QPointF(*runOutStep_, lowestDigits), QPointF(*runOutStep_, top)});
+            QList<QPointF>{QPointF(*runOutStep_, calc::lowestDigits), QPointF(*runOutStep_, top)});
         runOutPoint_->replace(QList<QPointF>{QPointF(*runOutStep_, runOutDigits_)});
     }
 }
@@ -260,7 +217,7 @@ void ConvergenceChart::setShownSteps(int count) {
 // Points are marked while they stand apart, and a lone point (one step
 // shown) has no line to draw without its mark.
 void ConvergenceChart::showMarkers() {
-    const bool marked = shown_ <= markedPointsUpTo;
+    const bool marked = shown_ <= calc::markedPointsUpTo;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         lines_[i]->setPointsVisible(marked);
         lines_[i]->setLightMarker(marked && i < markers_.size() ? markers_[i] : QImage());
@@ -275,22 +232,7 @@ QString ConvergenceChart::pointText(const QString& series, QPointF point) {
 }
 
 QString ConvergenceChart::note() const {
-    if (!runOutStep_) {
-        return QCoreApplication::translate("ConvergenceChart",
-                                           "Il limite inferiore in binary64 resta sotto pi greco.");
-    }
-    if (*runOutStep_ > shown_) {
-        return QCoreApplication::translate(
-                   "ConvergenceChart",
-                   "Con %1 passi o più il limite inferiore calcolato in binary64 "
-                   "supera pi greco.")
-            .arg(*runOutStep_);
-    }
-    return QCoreApplication::translate(
-               "ConvergenceChart",
-               "Dal passo %1 il limite inferiore in binary64 supera pi greco: gli "
-               "arrotondamenti hanno esaurito le circa 16 cifre del formato.")
-        .arg(*runOutStep_);
+    return QString::fromStdString(calc::chartNote(runOutStep_, shown_));
 }
 
 void ConvergenceChart::setDark(bool dark) {
@@ -307,7 +249,7 @@ void ConvergenceChart::setDark(bool dark) {
 }
 
 void ConvergenceChart::applyColours() {
-    const SceneColours colours = dark_ ? darkColours() : lightColours();
+    const calc::PictureColours colours = calc::pictureColours(dark_);
     for (std::size_t i = 0; i < lines_.size() && i < calc::chartSeriesStyles.size(); ++i) {
         const calc::SeriesStyle& style = calc::chartSeriesStyles[i];
         lines_[i]->setPen(seriesPen(style, dark_));
@@ -320,13 +262,12 @@ void ConvergenceChart::applyColours() {
     showMarkers();
     // The dark theme draws the eight minor lines of each decade as bright as
     // the major ones: keep them faint, as the light theme does.
-    digitAxis_->setMinorGridLinePen(
-        QPen(dark_ ? QColor(70, 70, 70) : QColor(225, 225, 225), 1.0, Qt::DashLine));
+    digitAxis_->setMinorGridLinePen(QPen(qColour(colours.grid), 1.0, Qt::DashLine));
     if (runOutStep_) {
-        QPen dashed(colours.frame, 1.0, Qt::DashLine);
+        QPen dashed(qColour(colours.frame), 1.0, Qt::DashLine);
         runOutLine_->setPen(dashed);
-        runOutPoint_->setColor(colours.text);
-        runOutPoint_->setBorderColor(colours.text);
+        runOutPoint_->setColor(qColour(colours.text));
+        runOutPoint_->setBorderColor(qColour(colours.text));
     }
 }
 

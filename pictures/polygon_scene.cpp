@@ -15,12 +15,8 @@
 namespace pictures {
 namespace {
 
-constexpr double margin = 10.0;
-// Circumradius over inradius of the hexagon: the widest circumscribed polygon.
-const double hexagonSecant = 1.0 / std::cos(calc::piHigh / 6.0);
 constexpr int fontPixels = 13;
-constexpr double lineHeight = 18.0;
-constexpr int captionLines = 3; // std::size(PolygonScene::insetCaption)
+constexpr double lineHeight = calc::drawingLineHeight;
 
 QString qString(const std::string& text) {
     return QString::fromStdString(text);
@@ -145,44 +141,17 @@ double widestText(std::string_view separator) {
                      metrics.horizontalAdvance(zoomReason())});
 }
 
-// The circle as large as the size allows, with the texts and the inset in a
-// column at its right or in a row below it, whichever leaves it larger. The
-// texts get at least textWidth pixels either way.
+// The core's layout, in Qt's types.
 void layOut(PolygonScene& scene, QSizeF size, double textWidth) {
-    const double width = size.width();
-    const double height = size.height();
-    const double textHeight = 4.0 * lineHeight;
-    const double columnWidth = std::max(textWidth, std::clamp(0.34 * width, 220.0, 320.0));
-    const double besideDiameter =
-        std::min(height - 2.0 * margin, width - 3.0 * margin - columnWidth);
-    const double rowHeight = std::clamp(0.34 * height, 200.0, 300.0);
-    const double belowDiameter = std::min(width - 2.0 * margin, height - 3.0 * margin - rowHeight);
-
-    if (besideDiameter >= belowDiameter) {
-        const double diameter = std::max(40.0, besideDiameter);
-        scene.centre = QPointF(margin + diameter / 2.0, height / 2.0);
-        scene.radius = diameter / 2.0 / hexagonSecant;
-        const double left = 2.0 * margin + diameter;
-        const double top = 2.0 * margin + textHeight;
-        const double side =
-            std::max(40.0, std::min(width - margin - left,
-                                    height - top - captionLines * lineHeight - 2.0 * margin));
-        scene.textOrigin = QPointF(left, margin);
-        scene.insetFrame = QRectF(left, top, side, side);
-        scene.captionOrigin = QPointF(left, scene.insetFrame.bottom());
-        scene.leaderEnd = QPointF(left, scene.insetFrame.center().y());
-    } else {
-        const double diameter = std::max(40.0, belowDiameter);
-        scene.centre = QPointF(width / 2.0, margin + diameter / 2.0);
-        scene.radius = diameter / 2.0 / hexagonSecant;
-        const double top = 2.0 * margin + diameter;
-        const double side = std::max(40.0, std::min({height - margin - top, width / 2.0 - margin,
-                                                     width - 3.0 * margin - textWidth}));
-        scene.textOrigin = QPointF(margin, top);
-        scene.insetFrame = QRectF(width - margin - side, top, side, side);
-        scene.captionOrigin = QPointF(margin, top + textHeight + margin);
-        scene.leaderEnd = QPointF(scene.insetFrame.center().x(), top);
-    }
+    const calc::DrawingLayout layout = calc::drawingLayout(size.width(), size.height(), textWidth);
+    const auto point = [](calc::Point p) { return QPointF(p.x, p.y); };
+    scene.centre = point(layout.centre);
+    scene.radius = layout.radius;
+    scene.textOrigin = point(layout.textOrigin);
+    scene.insetFrame =
+        QRectF(point(layout.insetOrigin), QSizeF(layout.insetSide, layout.insetSide));
+    scene.captionOrigin = point(layout.captionOrigin);
+    scene.leaderEnd = point(layout.leaderEnd);
 }
 
 } // namespace
@@ -207,22 +176,25 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator)
     return scene;
 }
 
+QColor qColour(calc::Rgb colour) {
+    return {colour.red, colour.green, colour.blue};
+}
+
+SceneColours sceneColours(const calc::PictureColours& colours) {
+    return {.background = qColour(colours.background),
+            .text = qColour(colours.text),
+            .frame = qColour(colours.frame),
+            .circle = qColour(colours.circle),
+            .inscribed = qColour(colours.inscribed),
+            .circumscribed = qColour(colours.circumscribed)};
+}
+
 SceneColours lightColours() {
-    return {.background = QColor(255, 255, 255),
-            .text = QColor(32, 32, 32),
-            .frame = QColor(128, 128, 128),
-            .circle = QColor(32, 32, 32),
-            .inscribed = QColor(31, 111, 208),
-            .circumscribed = QColor(208, 69, 47)};
+    return sceneColours(calc::pictureColours(false));
 }
 
 SceneColours darkColours() {
-    return {.background = QColor(30, 30, 30),
-            .text = QColor(232, 232, 232),
-            .frame = QColor(140, 140, 140),
-            .circle = QColor(232, 232, 232),
-            .inscribed = QColor(95, 168, 255),
-            .circumscribed = QColor(255, 122, 92)};
+    return sceneColours(calc::pictureColours(true));
 }
 
 QFont sceneFont() {

@@ -6,6 +6,7 @@
 // geometry in device pixels, then painted: the window, the exports and the
 // tests all use the same scene.
 
+#include "calc/colours.hpp"
 #include "calc/drawing.hpp"
 #include "calc/step_range.hpp"
 
@@ -55,14 +56,18 @@ struct PolygonScene {
     QPolygonF insetCircle;
     QPolygonF insetInscribed;
     QPolygonF insetCircumscribed;
-    double alongZoom = 0.0;  // the frame is 1 / alongZoom radii wide
-    double acrossZoom = 0.0; // and 1 / acrossZoom radii high
-    QString insetCaption[3]; // both magnifications, as powers of ten, and why they grow
+    double alongZoom = 0.0;                          // the frame is 1 / alongZoom radii wide
+    double acrossZoom = 0.0;                         // and 1 / acrossZoom radii high
+    QString insetCaption[calc::drawingCaptionLines]; // both magnifications, as powers of ten, and
+                                                     // why they grow
 };
 
 // The scene of step (1 to 500) in a drawing of size pixels; numbers are
 // written with decimalSeparator.
 PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator);
+
+// A colour of the core's, for Qt.
+QColor qColour(calc::Rgb colour);
 
 struct SceneColours {
     QColor background;

@@ -22,6 +22,12 @@ RuntimeError::RuntimeError(ErrorNumber number)
                                      // Every description is a whole literal: data() ends it.
                                      translated("runtime", errorDescription(number).data())})) {}
 
+std::string errorReport(int number, std::string_view description) {
+    return filled(
+        translated("runtime", "Errore di run-time '%1':\n\n%2"),
+        {std::to_string(number), translated("runtime", std::string(description).c_str())});
+}
+
 void raiseFloatingPointError(FloatingPointFault fault) {
     throw RuntimeError(fault == FloatingPointFault::DivisionByZero ? ErrorNumber::DivisionByZero
                                                                    : ErrorNumber::Overflow);

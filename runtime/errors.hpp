@@ -4,6 +4,8 @@
 // failure. They carry a number and an Italian description from a single table;
 // only the host layer turns them into a message for the user.
 
+#include "runtime/translatable.hpp"
+
 #include <exception>
 #include <string>
 #include <string_view>
@@ -42,6 +44,20 @@ enum class FloatingPointFault {
     DivisionByZero,   // error 11
     Overflow,         // error 6
 };
+
+// Failures that are not run-time errors of the calculation, numbered as the
+// run-time errors are: running out of memory, and anything unforeseen.
+inline constexpr int outOfMemoryNumber = 7;
+inline constexpr const char* outOfMemoryDescription =
+    LAVORO1_TRANSLATABLE("runtime", "Memoria esaurita");
+inline constexpr int internalErrorNumber = 51;
+inline constexpr const char* internalErrorDescription =
+    LAVORO1_TRANSLATABLE("runtime", "Errore interno");
+
+// The report of a run-time error in a message box, in the user's language
+// (runtime::translated): "Errore di run-time '<number>':", a blank line and
+// description, a text of context "runtime".
+std::string errorReport(int number, std::string_view description);
 
 [[noreturn]] void raiseFloatingPointError(FloatingPointFault fault);
 [[noreturn]] void raiseOverflowError();

@@ -15,5 +15,7 @@ cd web
 npm ci --no-audit --no-fund
 npm run build
 npm run typecheck
+# Lint and format check of the TypeScript and scripts; any warning fails.
+npm run lint
 # Playwright's summary closes the output: "N passed", and "N failed" if any.
 npx playwright test

@@ -8,168 +8,6 @@
         <translation>archimede: διακόπηκε</translation>
     </message>
     <message>
-        <source>Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
-     archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
-     archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
-     archimede --help | --version
-
-Limiti per pi greco con il metodo di Archimede. Dall&apos;esagono inscritto nel
-cerchio di raggio 1, ogni passo raddoppia i lati; i semiperimetri dei poligoni
-inscritto e circoscritto stanno sotto e sopra pi greco.
-
-  PASSI          numero di passi da 1 a 500, letto come nella finestra: il
-                 punto separa i decimali e si arrotonda al pari (500.5 vale 500)
-  --tabella      una riga per ogni passo da 1 a PASSI: passo, lati dei
-                 poligoni, limite inferiore, limite superiore, differenza.
-                 Con --cifre, una riga per poligono: passo, lati, cifre
-                 dimostrate (i decimali su cui i due estremi
-                 dell&apos;intervallo concordano) e guadagno sul passo prima
-  --formato F    testo (predefinito), csv o json. Il testo usa i formati della
-                 finestra e il separatore decimale della lingua dell&apos;utente;
-                 csv e json usano il punto e 17 cifre significative, che si
-                 rileggono nello stesso numero binary64
-  --esatto       nel testo, 17 cifre significative al posto dei formati della
-                 finestra, per confrontare i risultati bit per bit
-  --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
-                 PASSI (da 1, l&apos;esagono, a 500; 6*2^(PASSI-1) lati), come
-                 nella finestra Esplora; il formato dall&apos;estensione: svg, png
-                 o pdf
-  --grafico FILE le cifre corrette di pi greco dei due limiti binary64 e
-                 quelle dimostrate dai tre metodi di --cifre, passo per passo
-                 da 1 a PASSI, come nella finestra Esplora. Due FILE
-                 diversi, con nomi in UTF-8; ognuno prende il posto del file
-                 che c&apos;era solo quando è completo, e se la scrittura non
-                 riesce quel file resta com&apos;era
-  --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
-                 pdf), predefinite 900x600
-  --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
-                 limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell&apos;ultimo decimale più su. Con
-                 richardson 10000 decimali chiedono centesimi di secondo,
-                 100000 circa un secondo, 1000000 un paio di minuti e
-                 qualche decina di MB di memoria; raddoppi e huygens sono
-                 molto più lenti (huygens, minuti già a 100000)
-  --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
-                 raddoppi   i semiperimetri inscritto L e circoscritto U
-                            (circa 0,6 cifre per raddoppio);
-                 huygens    3L/(2+a) &lt; pi greco &lt; (2L+U)/3, dove a è
-                            l&apos;apotema (circa 1,2 cifre per raddoppio);
-                 richardson (predefinito) la tabella di Romberg sui
-                            quadrati dei semiperimetri inscritti (sui
-                            semiperimetri con --tabella), allargata di un
-                            limite dimostrato per i termini che trascura,
-                            poi la radice quadrata (circa 0,3 k^2 cifre
-                            dopo k raddoppi)
-  --help, -h     questo aiuto
-  --version      la versione
-
-I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
-sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
-inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
-
-Esempi:
-  archimede 5
-  archimede 30 --tabella --esatto
-  archimede 500 --tabella --formato csv &gt; passi.csv
-  archimede 4 --disegno poligoni.svg
-  archimede 40 --grafico convergenza.png --dimensioni 1200x800
-  archimede --cifre 1000
-  archimede --cifre 100000 &gt; pi.txt
-  archimede --cifre 1000000 &gt; pi-milione.txt
-  archimede --cifre 300 --metodo huygens --tabella
-
-Stato d&apos;uscita:
-</source>
-        <translation>Χρήση: archimede ΒΗΜΑΤΑ [--tabella] [--formato testo|csv|json] [--esatto]
-       archimede ΒΗΜΑΤΑ [--disegno ΑΡΧΕΙΟ] [--grafico ΑΡΧΕΙΟ] [--dimensioni ΠxΥ]
-       archimede --cifre N [--metodo raddoppi|huygens|richardson] [--tabella]
-       archimede --help | --version
-
-Φράγματα για το π με τη μέθοδο του Αρχιμήδη. Ξεκινώντας από το κανονικό
-εξάγωνο που είναι εγγεγραμμένο στον κύκλο ακτίνας 1, κάθε βήμα διπλασιάζει τις
-πλευρές· οι ημιπερίμετροι του εγγεγραμμένου και του περιγεγραμμένου πολυγώνου
-βρίσκονται κάτω και πάνω από το π.
-
-  ΒΗΜΑΤΑ         ο αριθμός των βημάτων, από 1 έως 500, όπως τον διαβάζει το
-                 παράθυρο: η τελεία (.) χωρίζει τα δεκαδικά, και το μισό
-                 στρογγυλεύεται στον άρτιο (το 500.5 δίνει 500)
-  --tabella      μία γραμμή για κάθε βήμα από 1 έως ΒΗΜΑΤΑ: το βήμα, οι
-                 πλευρές των πολυγώνων, το κάτω φράγμα, το άνω φράγμα και η
-                 διαφορά τους. Με --cifre, μία γραμμή για κάθε πολύγωνο: το
-                 βήμα, οι πλευρές, τα αποδεδειγμένα ψηφία (τα δεκαδικά στα
-                 οποία συμφωνούν τα δύο άκρα του διαστήματος) και τα ψηφία
-                 που κερδήθηκαν σε σχέση με το προηγούμενο βήμα
-  --formato F    testo (προεπιλογή), csv ή json. Το κείμενο χρησιμοποιεί τις
-                 μορφές του παραθύρου και το δεκαδικό διαχωριστικό της
-                 γλώσσας του χρήστη· τα csv και json χρησιμοποιούν την τελεία
-                 και 17 σημαντικά ψηφία, που ξαναδιαβάζονται ως ο ίδιος
-                 αριθμός binary64
-  --esatto       στο κείμενο, 17 σημαντικά ψηφία αντί για τις μορφές του
-                 παραθύρου, για σύγκριση των αποτελεσμάτων bit προς bit
-  --disegno ΑΡΧΕΙΟ  ο κύκλος με το εγγεγραμμένο και το περιγεγραμμένο
-                 πολύγωνο στο βήμα ΒΗΜΑΤΑ (από 1, το εξάγωνο, έως 500·
-                 6*2^(ΒΗΜΑΤΑ-1) πλευρές), όπως στο παράθυρο Εξερεύνηση· η
-                 μορφή προκύπτει από την κατάληξη: svg, png ή pdf
-  --grafico ΑΡΧΕΙΟ  τα σωστά ψηφία των δύο φραγμάτων binary64 και τα ψηφία
-                 που αποδεικνύουν οι τρεις μέθοδοι του --cifre, βήμα προς
-                 βήμα από 1 έως ΒΗΜΑΤΑ, όπως στο παράθυρο Εξερεύνηση. Δύο
-                 διαφορετικά ΑΡΧΕΙΑ, με ονόματα σε UTF-8· το καθένα
-                 αντικαθιστά το υπάρχον αρχείο μόνο όταν είναι πλήρες, και αν
-                 η εγγραφή αποτύχει, εκείνο το αρχείο μένει όπως ήταν
-  --dimensioni ΠxΥ  πλάτος και ύψος των εικόνων σε pixel (σε στιγμές για το
-                 pdf), προεπιλογή 900x600
-  --cifre N      αποδεδειγμένα φράγματα με N δεκαδικά, N από 1 έως 1000000:
-                 το κάτω φράγμα είναι το π περικομμένο στα N δεκαδικά, το άνω
-                 μία μονάδα παραπάνω στο τελευταίο δεκαδικό. Με richardson τα
-                 10000 δεκαδικά θέλουν εκατοστά του δευτερολέπτου, τα 100000
-                 περίπου ένα δευτερόλεπτο, τα 1000000 μερικά λεπτά και μερικές
-                 δεκάδες MB μνήμης· οι raddoppi και huygens είναι πολύ πιο
-                 αργές (η huygens θέλει ήδη λεπτά στα 100000)
-  --metodo M     με --cifre, πώς διαβάζεται το π στα ίδια πολύγωνα:
-                 raddoppi   οι ημιπερίμετροι L του εγγεγραμμένου και U του
-                            περιγεγραμμένου (περίπου 0,6 ψηφία ανά βήμα)·
-                 huygens    3L/(2+a) &lt; π &lt; (2L+U)/3, όπου a το απόστημα
-                            (περίπου 1,2 ψηφία ανά βήμα)·
-                 richardson (προεπιλογή) ο πίνακας Romberg στα τετράγωνα
-                            των εγγεγραμμένων ημιπεριμέτρων (στις
-                            ημιπεριμέτρους με --tabella), διευρυμένος κατά
-                            ένα αποδεδειγμένο φράγμα των όρων που παραλείπει,
-                            και μετά η τετραγωνική ρίζα (περίπου 0,3 k^2
-                            ψηφία μετά από k βήματα)
-  --help, -h     αυτή η βοήθεια
-  --version      η έκδοση
-
-Τα αποτελέσματα για ΒΗΜΑΤΑ υπολογίζονται σε binary64, όπως στο παράθυρο, και
-δεν είναι αυστηρά: τα σφάλματα στρογγυλοποίησης συσσωρεύονται, έτσι ώστε από
-το βήμα 26 το υπολογισμένο κάτω φράγμα ξεπερνά το π, και από το βήμα 28 τα δύο
-φράγματα είναι ίσα.
-Το --cifre επαναλαμβάνει τους ίδιους διπλασιασμούς σε αριθμητική σφαιρών
-(Arb), με την ακρίβεια και τον αριθμό βημάτων που χρειάζονται για να στενέψει
-το διάστημα κάτω από 10^-N (ή μερικά δεκαδικά παραπέρα, ώσπου τα δύο άκρα να
-συμφωνούν στα πρώτα N), και στρογγυλεύει το κάτω φράγμα προς τα κάτω και το
-άνω προς τα πάνω: οι ανισότητες που τυπώνονται είναι αποδεδειγμένες, με
-καθεμία από τις τρεις μεθόδους.
-
-Παραδείγματα:
-  archimede 5
-  archimede 30 --tabella --esatto
-  archimede 500 --tabella --formato csv &gt; vimata.csv
-  archimede 4 --disegno polygona.svg
-  archimede 40 --grafico sygklisi.png --dimensioni 1200x800
-  archimede --cifre 1000
-  archimede --cifre 100000 &gt; pi.txt
-  archimede --cifre 1000000 &gt; pi-ekatommyrio.txt
-  archimede --cifre 300 --metodo huygens --tabella
-
-Κατάσταση εξόδου:
-</translation>
-    </message>
-    <message>
         <source>riuscito</source>
         <translation>επιτυχία</translation>
     </message>
@@ -300,10 +138,6 @@ Stato d&apos;uscita:
         <translation>το --cifre επιλέγει μόνο του τα βήματα: αφαιρέστε το «%1»</translation>
     </message>
     <message>
-        <source>--cifre non si combina con --esatto o --formato</source>
-        <translation>το --cifre δεν συνδυάζεται με --esatto ή --formato</translation>
-    </message>
-    <message>
         <source>--metodo vale solo con --cifre</source>
         <translation>το --metodo χρησιμοποιείται μόνο με --cifre</translation>
     </message>
@@ -330,6 +164,199 @@ Stato d&apos;uscita:
     <message>
         <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
         <translation>Ανεπαρκής μνήμη για «%1»: χρειάζονται περίπου %2 MiB, το όριο (ulimit -v) είναι %3 MiB</translation>
+    </message>
+    <message>
+        <source>Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
+     archimede PASSI [--disegno FILE] [--grafico FILE] [--dimensioni LxA]
+     archimede --cifre N [--metodo M] [--tabella [--formato F]]
+     archimede --help | --version
+
+Limiti per pi greco con il metodo di Archimede. Dall&apos;esagono inscritto nel
+cerchio di raggio 1, ogni passo raddoppia i lati; i semiperimetri dei poligoni
+inscritto e circoscritto stanno sotto e sopra pi greco.
+
+  PASSI          numero di passi da 1 a 500, letto come nella finestra: il
+                 punto separa i decimali e si arrotonda al pari (500.5 vale 500)
+  --tabella      una riga per ogni passo da 1 a PASSI: passo, lati dei
+                 poligoni, limite inferiore, limite superiore, differenza.
+                 Con --cifre, una riga per poligono: passo, lati, cifre
+                 dimostrate (i decimali su cui i due estremi
+                 dell&apos;intervallo concordano) e guadagno sul passo prima
+  --formato F    testo (predefinito), csv o json. Il testo usa i formati della
+                 finestra e il separatore decimale della lingua dell&apos;utente;
+                 csv e json usano il punto e 17 cifre significative, che si
+                 rileggono nello stesso numero binary64. Con --cifre
+                 --tabella, csv e json danno passo, cifre dimostrate e
+                 guadagno
+  --esatto       nel testo, 17 cifre significative al posto dei formati della
+                 finestra, per confrontare i risultati bit per bit
+  --disegno FILE il cerchio con i poligoni inscritto e circoscritto al passo
+                 PASSI (da 1, l&apos;esagono, a 500; 6*2^(PASSI-1) lati), come
+                 nella finestra Esplora; il formato dall&apos;estensione: svg, png
+                 o pdf
+  --grafico FILE le cifre corrette di pi greco dei due limiti binary64 e
+                 quelle dimostrate dai tre metodi di --cifre, passo per passo
+                 da 1 a PASSI, come nella finestra Esplora. Due FILE
+                 diversi, con nomi in UTF-8; ognuno prende il posto del file
+                 che c&apos;era solo quando è completo, e se la scrittura non
+                 riesce quel file resta com&apos;era
+  --dimensioni LxA  larghezza e altezza delle immagini in pixel (punti per il
+                 pdf), predefinite 900x600
+  --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
+                 limite inferiore è pi greco troncato a N decimali, il
+                 superiore una unità dell&apos;ultimo decimale più su. Con
+                 richardson 10000 decimali chiedono centesimi di secondo,
+                 100000 circa un secondo, 1000000 un paio di minuti e
+                 qualche decina di MB di memoria; raddoppi e huygens sono
+                 molto più lenti (huygens, minuti già a 100000)
+  --metodo M     con --cifre, come leggere pi greco negli stessi poligoni:
+                 raddoppi   i semiperimetri inscritto L e circoscritto U
+                            (circa 0,6 cifre per raddoppio);
+                 huygens    3L/(2+a) &lt; pi greco &lt; (2L+U)/3, dove a è
+                            l&apos;apotema (circa 1,2 cifre per raddoppio);
+                 richardson (predefinito) la tabella di Romberg sui
+                            quadrati dei semiperimetri inscritti (sui
+                            semiperimetri con --tabella), allargata di un
+                            limite dimostrato per i termini che trascura,
+                            poi la radice quadrata (circa 0,3 k^2 cifre
+                            dopo k raddoppi)
+  --help, -h     questo aiuto
+  --version      la versione
+
+I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
+sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
+inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
+--cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
+precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
+qualche decimale oltre, finché i due estremi non concordano sui primi N), e
+arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
+disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+
+Esempi:
+  archimede 5
+  archimede 30 --tabella --esatto
+  archimede 500 --tabella --formato csv &gt; passi.csv
+  archimede 4 --disegno poligoni.svg
+  archimede 40 --grafico convergenza.png --dimensioni 1200x800
+  archimede --cifre 1000
+  archimede --cifre 100000 &gt; pi.txt
+  archimede --cifre 1000000 &gt; pi-milione.txt
+  archimede --cifre 300 --metodo huygens --tabella
+
+Stato d&apos;uscita:
+</source>
+        <translation>Χρήση: archimede ΒΗΜΑΤΑ [--tabella] [--formato testo|csv|json] [--esatto]
+       archimede ΒΗΜΑΤΑ [--disegno ΑΡΧΕΙΟ] [--grafico ΑΡΧΕΙΟ] [--dimensioni ΠxΥ]
+       archimede --cifre N [--metodo M] [--tabella [--formato F]]
+       archimede --help | --version
+
+Φράγματα για το π με τη μέθοδο του Αρχιμήδη. Ξεκινώντας από το κανονικό
+εξάγωνο που είναι εγγεγραμμένο στον κύκλο ακτίνας 1, κάθε βήμα διπλασιάζει τις
+πλευρές· οι ημιπερίμετροι του εγγεγραμμένου και του περιγεγραμμένου πολυγώνου
+βρίσκονται κάτω και πάνω από το π.
+
+  ΒΗΜΑΤΑ         ο αριθμός των βημάτων, από 1 έως 500, όπως τον διαβάζει το
+                 παράθυρο: η τελεία (.) χωρίζει τα δεκαδικά, και το μισό
+                 στρογγυλεύεται στον άρτιο (το 500.5 δίνει 500)
+  --tabella      μία γραμμή για κάθε βήμα από 1 έως ΒΗΜΑΤΑ: το βήμα, οι
+                 πλευρές των πολυγώνων, το κάτω φράγμα, το άνω φράγμα και η
+                 διαφορά τους. Με --cifre, μία γραμμή για κάθε πολύγωνο: το
+                 βήμα, οι πλευρές, τα αποδεδειγμένα ψηφία (τα δεκαδικά στα
+                 οποία συμφωνούν τα δύο άκρα του διαστήματος) και τα ψηφία
+                 που κερδήθηκαν σε σχέση με το προηγούμενο βήμα
+  --formato F    testo (προεπιλογή), csv ή json. Το κείμενο χρησιμοποιεί τις
+                 μορφές του παραθύρου και το δεκαδικό διαχωριστικό της
+                 γλώσσας του χρήστη· τα csv και json χρησιμοποιούν την τελεία
+                 και 17 σημαντικά ψηφία, που ξαναδιαβάζονται ως ο ίδιος
+                 αριθμός binary64. Με --cifre --tabella, τα csv και json
+                 δίνουν το βήμα, τα αποδεδειγμένα ψηφία και το κέρδος
+  --esatto       στο κείμενο, 17 σημαντικά ψηφία αντί για τις μορφές του
+                 παραθύρου, για σύγκριση των αποτελεσμάτων bit προς bit
+  --disegno ΑΡΧΕΙΟ  ο κύκλος με το εγγεγραμμένο και το περιγεγραμμένο
+                 πολύγωνο στο βήμα ΒΗΜΑΤΑ (από 1, το εξάγωνο, έως 500·
+                 6*2^(ΒΗΜΑΤΑ-1) πλευρές), όπως στο παράθυρο Εξερεύνηση· η
+                 μορφή προκύπτει από την κατάληξη: svg, png ή pdf
+  --grafico ΑΡΧΕΙΟ  τα σωστά ψηφία των δύο φραγμάτων binary64 και τα ψηφία
+                 που αποδεικνύουν οι τρεις μέθοδοι του --cifre, βήμα προς
+                 βήμα από 1 έως ΒΗΜΑΤΑ, όπως στο παράθυρο Εξερεύνηση. Δύο
+                 διαφορετικά ΑΡΧΕΙΑ, με ονόματα σε UTF-8· το καθένα
+                 αντικαθιστά το υπάρχον αρχείο μόνο όταν είναι πλήρες, και αν
+                 η εγγραφή αποτύχει, εκείνο το αρχείο μένει όπως ήταν
+  --dimensioni ΠxΥ  πλάτος και ύψος των εικόνων σε pixel (σε στιγμές για το
+                 pdf), προεπιλογή 900x600
+  --cifre N      αποδεδειγμένα φράγματα με N δεκαδικά, N από 1 έως 1000000:
+                 το κάτω φράγμα είναι το π περικομμένο στα N δεκαδικά, το άνω
+                 μία μονάδα παραπάνω στο τελευταίο δεκαδικό. Με richardson τα
+                 10000 δεκαδικά θέλουν εκατοστά του δευτερολέπτου, τα 100000
+                 περίπου ένα δευτερόλεπτο, τα 1000000 μερικά λεπτά και μερικές
+                 δεκάδες MB μνήμης· οι raddoppi και huygens είναι πολύ πιο
+                 αργές (η huygens θέλει ήδη λεπτά στα 100000)
+  --metodo M     με --cifre, πώς διαβάζεται το π στα ίδια πολύγωνα:
+                 raddoppi   οι ημιπερίμετροι L του εγγεγραμμένου και U του
+                            περιγεγραμμένου (περίπου 0,6 ψηφία ανά βήμα)·
+                 huygens    3L/(2+a) &lt; π &lt; (2L+U)/3, όπου a το απόστημα
+                            (περίπου 1,2 ψηφία ανά βήμα)·
+                 richardson (προεπιλογή) ο πίνακας Romberg στα τετράγωνα
+                            των εγγεγραμμένων ημιπεριμέτρων (στις
+                            ημιπεριμέτρους με --tabella), διευρυμένος κατά
+                            ένα αποδεδειγμένο φράγμα των όρων που παραλείπει,
+                            και μετά η τετραγωνική ρίζα (περίπου 0,3 k^2
+                            ψηφία μετά από k βήματα)
+  --help, -h     αυτή η βοήθεια
+  --version      η έκδοση
+
+Τα αποτελέσματα για ΒΗΜΑΤΑ υπολογίζονται σε binary64, όπως στο παράθυρο, και
+δεν είναι αυστηρά: τα σφάλματα στρογγυλοποίησης συσσωρεύονται, έτσι ώστε από
+το βήμα 26 το υπολογισμένο κάτω φράγμα ξεπερνά το π, και από το βήμα 28 τα δύο
+φράγματα είναι ίσα.
+Το --cifre επαναλαμβάνει τους ίδιους διπλασιασμούς σε αριθμητική σφαιρών
+(Arb), με την ακρίβεια και τον αριθμό βημάτων που χρειάζονται για να στενέψει
+το διάστημα κάτω από 10^-N (ή μερικά δεκαδικά παραπέρα, ώσπου τα δύο άκρα να
+συμφωνούν στα πρώτα N), και στρογγυλεύει το κάτω φράγμα προς τα κάτω και το
+άνω προς τα πάνω: οι ανισότητες που τυπώνονται είναι αποδεδειγμένες, με
+καθεμία από τις τρεις μεθόδους.
+
+Παραδείγματα:
+  archimede 5
+  archimede 30 --tabella --esatto
+  archimede 500 --tabella --formato csv &gt; vimata.csv
+  archimede 4 --disegno polygona.svg
+  archimede 40 --grafico sygklisi.png --dimensioni 1200x800
+  archimede --cifre 1000
+  archimede --cifre 100000 &gt; pi.txt
+  archimede --cifre 1000000 &gt; pi-ekatommyrio.txt
+  archimede --cifre 300 --metodo huygens --tabella
+
+Κατάσταση εξόδου:
+</translation>
+    </message>
+    <message>
+        <source>--cifre non si combina con --esatto, né con --formato senza --tabella</source>
+        <translation>το --cifre δεν συνδυάζεται με --esatto, ούτε με --formato χωρίς --tabella</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
+        <translation>archimede: ανεπαρκής μνήμη για %1 ψηφία με τον πίνακα</translation>
+    </message>
+    <message>
+        <source>archimede: memoria insufficiente per %1 cifre</source>
+        <translation>archimede: ανεπαρκής μνήμη για %1 ψηφία</translation>
+    </message>
+    <message>
+        <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>
+        <translation>%1 (χρειάζονται τουλάχιστον %2 MB, διαθέσιμα %3 MB)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 δευτ.</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 λεπ. %2 δευτ.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 ώρ. %2 λεπ.</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,29 @@
         <source>Ampiezza</source>
         <translation>Differenz</translation>
     </message>
+    <message>
+        <source>binary64 esaurito (passo %1)</source>
+        <translation>binary64-Grenze (Schritt %1)</translation>
+    </message>
+    <message>
+        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <translation>Die untere Schranke in binary64 bleibt unter π.</translation>
+    </message>
+    <message>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <translation>Ab Schritt %1 übersteigt die in binary64 berechnete untere Schranke π.</translation>
+    </message>
+    <message>
+        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <translation>Ab Schritt %1 übersteigt die untere Schranke in binary64 π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
+        <translation>Das Bild „%1“ kann nicht erstellt werden.</translation>
+    </message>
 </context>
 <context>
     <name>calc</name>
@@ -208,6 +231,22 @@
     <message>
         <source>errore di sistema %1</source>
         <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;:
+
+%2</source>
+        <translation>Laufzeitfehler &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Memoria esaurita</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Errore interno</source>
+        <translation>Interner Fehler</translation>
     </message>
 </context>
 <context>

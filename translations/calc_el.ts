@@ -15,6 +15,29 @@
         <source>Ampiezza</source>
         <translation>Διαφορά</translation>
     </message>
+    <message>
+        <source>binary64 esaurito (passo %1)</source>
+        <translation>όριο του binary64 (βήμα %1)</translation>
+    </message>
+    <message>
+        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <translation>Το κάτω φράγμα σε binary64 μένει κάτω από το π.</translation>
+    </message>
+    <message>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <translation>Από το βήμα %1 και μετά, το κάτω φράγμα που υπολογίζεται σε binary64 ξεπερνά το π.</translation>
+    </message>
+    <message>
+        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <translation>Από το βήμα %1 και μετά, το κάτω φράγμα σε binary64 ξεπερνά το π: τα σφάλματα στρογγυλοποίησης εξάντλησαν τα περίπου 16 σημαντικά ψηφία του τύπου.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
+        <translation>Δεν είναι δυνατή η δημιουργία της εικόνας «%1».</translation>
+    </message>
 </context>
 <context>
     <name>calc</name>
@@ -208,6 +231,22 @@
     <message>
         <source>errore di sistema %1</source>
         <translation>σφάλμα συστήματος %1</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;:
+
+%2</source>
+        <translation>Σφάλμα χρόνου εκτέλεσης &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Memoria esaurita</source>
+        <translation>Η μνήμη εξαντλήθηκε</translation>
+    </message>
+    <message>
+        <source>Errore interno</source>
+        <translation>Εσωτερικό σφάλμα</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,29 @@
         <source>Ampiezza</source>
         <translation>Difference</translation>
     </message>
+    <message>
+        <source>binary64 esaurito (passo %1)</source>
+        <translation>binary64 limit (step %1)</translation>
+    </message>
+    <message>
+        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <translation>The binary64 lower bound stays below π.</translation>
+    </message>
+    <message>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <translation>From step %1 on, the lower bound computed in binary64 exceeds π.</translation>
+    </message>
+    <message>
+        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <translation>From step %1 on, the binary64 lower bound exceeds π: rounding errors have used up the format&apos;s roughly 16 significant digits.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
+        <translation>Cannot make the picture &apos;%1&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>calc</name>
@@ -208,6 +231,22 @@
     <message>
         <source>errore di sistema %1</source>
         <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Memoria esaurita</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Errore interno</source>
+        <translation>Internal error</translation>
     </message>
 </context>
 <context>

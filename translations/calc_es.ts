@@ -15,6 +15,29 @@
         <source>Ampiezza</source>
         <translation>Diferencia</translation>
     </message>
+    <message>
+        <source>binary64 esaurito (passo %1)</source>
+        <translation>límite de binary64 (paso %1)</translation>
+    </message>
+    <message>
+        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <translation>La cota inferior en binary64 queda por debajo de π.</translation>
+    </message>
+    <message>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <translation>Desde el paso %1, la cota inferior calculada en binary64 supera a π.</translation>
+    </message>
+    <message>
+        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las unas 16 cifras significativas del formato.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
+        <translation>No se puede crear la imagen «%1».</translation>
+    </message>
 </context>
 <context>
     <name>calc</name>
@@ -208,6 +231,22 @@
     <message>
         <source>errore di sistema %1</source>
         <translation>error del sistema %1</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;:
+
+%2</source>
+        <translation>Error en tiempo de ejecución &apos;%1&apos;:
+
+%2</translation>
+    </message>
+    <message>
+        <source>Memoria esaurita</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Errore interno</source>
+        <translation>Error interno</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,29 @@
         <source>Ampiezza</source>
         <translation>Amplitude</translation>
     </message>
+    <message>
+        <source>binary64 esaurito (passo %1)</source>
+        <translation>limite de binary64 (étape %1)</translation>
+    </message>
+    <message>
+        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <translation>La borne inférieure en binary64 reste sous π.</translation>
+    </message>
+    <message>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <translation>À partir de l&apos;étape %1, la borne inférieure calculée en binary64 dépasse π.</translation>
+    </message>
+    <message>
+        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <translation>À partir de l&apos;étape %1, la borne inférieure en binary64 dépasse π : les erreurs d&apos;arrondi ont épuisé les quelque 16 chiffres significatifs du format.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
+        <translation>Impossible de créer l&apos;image « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>calc</name>
@@ -208,6 +231,22 @@
     <message>
         <source>errore di sistema %1</source>
         <translation>erreur système %1</translation>
+    </message>
+    <message>
+        <source>Errore di run-time &apos;%1&apos;:
+
+%2</source>
+        <translation>Erreur d&apos;exécution &apos;%1&apos; :
+
+%2</translation>
+    </message>
+    <message>
+        <source>Memoria esaurita</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Errore interno</source>
+        <translation>Erreur interne</translation>
     </message>
 </context>
 <context>

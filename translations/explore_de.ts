@@ -141,27 +141,4 @@
         <translation>Zeichnung der Vielecke</translation>
     </message>
 </context>
-<context>
-    <name>explore::StepTableModel</name>
-    <message>
-        <source>Passo</source>
-        <translation>Schritt</translation>
-    </message>
-    <message>
-        <source>Lati</source>
-        <translation>Ecken</translation>
-    </message>
-    <message>
-        <source>Limite inferiore</source>
-        <translation>Untere Schranke</translation>
-    </message>
-    <message>
-        <source>Limite superiore</source>
-        <translation>Obere Schranke</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Differenz</translation>
-    </message>
-</context>
 </TS>

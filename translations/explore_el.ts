@@ -141,27 +141,4 @@
         <translation>Σχέδιο των πολυγώνων</translation>
     </message>
 </context>
-<context>
-    <name>explore::StepTableModel</name>
-    <message>
-        <source>Passo</source>
-        <translation>Βήμα</translation>
-    </message>
-    <message>
-        <source>Lati</source>
-        <translation>Πλευρές</translation>
-    </message>
-    <message>
-        <source>Limite inferiore</source>
-        <translation>Κάτω φράγμα</translation>
-    </message>
-    <message>
-        <source>Limite superiore</source>
-        <translation>Άνω φράγμα</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Διαφορά</translation>
-    </message>
-</context>
 </TS>

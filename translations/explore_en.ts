@@ -141,27 +141,4 @@
         <translation>Drawing of the polygons</translation>
     </message>
 </context>
-<context>
-    <name>explore::StepTableModel</name>
-    <message>
-        <source>Passo</source>
-        <translation>Step</translation>
-    </message>
-    <message>
-        <source>Lati</source>
-        <translation>Sides</translation>
-    </message>
-    <message>
-        <source>Limite inferiore</source>
-        <translation>Lower bound</translation>
-    </message>
-    <message>
-        <source>Limite superiore</source>
-        <translation>Upper bound</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Difference</translation>
-    </message>
-</context>
 </TS>

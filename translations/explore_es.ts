@@ -141,27 +141,4 @@
         <translation>Dibujo de los polígonos</translation>
     </message>
 </context>
-<context>
-    <name>explore::StepTableModel</name>
-    <message>
-        <source>Passo</source>
-        <translation>Paso</translation>
-    </message>
-    <message>
-        <source>Lati</source>
-        <translation>Lados</translation>
-    </message>
-    <message>
-        <source>Limite inferiore</source>
-        <translation>Cota inferior</translation>
-    </message>
-    <message>
-        <source>Limite superiore</source>
-        <translation>Cota superior</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Diferencia</translation>
-    </message>
-</context>
 </TS>

@@ -141,27 +141,4 @@
         <translation>Dessin des polygones</translation>
     </message>
 </context>
-<context>
-    <name>explore::StepTableModel</name>
-    <message>
-        <source>Passo</source>
-        <translation>Étape</translation>
-    </message>
-    <message>
-        <source>Lati</source>
-        <translation>Côtés</translation>
-    </message>
-    <message>
-        <source>Limite inferiore</source>
-        <translation>Borne inférieure</translation>
-    </message>
-    <message>
-        <source>Limite superiore</source>
-        <translation>Borne supérieure</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Amplitude</translation>
-    </message>
-</context>
 </TS>

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>runtime</name>
-    <message>
-        <source>Memoria esaurita</source>
-        <translation>Nicht genügend Speicher</translation>
-    </message>
-    <message>
-        <source>Errore interno</source>
-        <translation>Interner Fehler</translation>
-    </message>
-</context>
-<context>
     <name>runtime::host::Application</name>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non è installata.</source>
@@ -87,14 +76,18 @@
     </message>
 </context>
 <context>
-    <name>runtime::host::messageBox</name>
+    <name>runtime::host::SettingsFile</name>
     <message>
-        <source>Errore di run-time &apos;%1&apos;:
-
-%2</source>
-        <translation>Laufzeitfehler &apos;%1&apos;:
-
-%2</translation>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>Die Anordnung des Fensters wird nicht gespeichert: „%1“ ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>Die Anordnung des Fensters wird nicht gespeichert: „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>Die Anordnung des Fensters wird nicht gespeichert: „%1“ kann nicht geschrieben werden.</translation>
     </message>
 </context>
 </TS>

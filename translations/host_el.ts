@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el">
 <context>
-    <name>runtime</name>
-    <message>
-        <source>Memoria esaurita</source>
-        <translation>Η μνήμη εξαντλήθηκε</translation>
-    </message>
-    <message>
-        <source>Errore interno</source>
-        <translation>Εσωτερικό σφάλμα</translation>
-    </message>
-</context>
-<context>
     <name>runtime::host::Application</name>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non è installata.</source>
@@ -87,14 +76,18 @@
     </message>
 </context>
 <context>
-    <name>runtime::host::messageBox</name>
+    <name>runtime::host::SettingsFile</name>
     <message>
-        <source>Errore di run-time &apos;%1&apos;:
-
-%2</source>
-        <translation>Σφάλμα χρόνου εκτέλεσης &apos;%1&apos;:
-
-%2</translation>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>Η διάταξη του παραθύρου δεν αποθηκεύεται: το «%1» δεν είναι κανονικό αρχείο.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>Η διάταξη του παραθύρου δεν αποθηκεύεται: το «%1» δεν μπορεί να διαβαστεί.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>Η διάταξη του παραθύρου δεν αποθηκεύεται: το «%1» δεν μπορεί να γραφτεί.</translation>
     </message>
 </context>
 </TS>

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>runtime</name>
-    <message>
-        <source>Memoria esaurita</source>
-        <translation>Out of memory</translation>
-    </message>
-    <message>
-        <source>Errore interno</source>
-        <translation>Internal error</translation>
-    </message>
-</context>
-<context>
     <name>runtime::host::Application</name>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non è installata.</source>
@@ -87,14 +76,18 @@
     </message>
 </context>
 <context>
-    <name>runtime::host::messageBox</name>
+    <name>runtime::host::SettingsFile</name>
     <message>
-        <source>Errore di run-time &apos;%1&apos;:
-
-%2</source>
-        <translation>Run-time error &apos;%1&apos;:
-
-%2</translation>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>The window&apos;s layout is not remembered: &apos;%1&apos; is not a regular file.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>The window&apos;s layout is not remembered: &apos;%1&apos; cannot be read.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>The window&apos;s layout is not remembered: &apos;%1&apos; cannot be written.</translation>
     </message>
 </context>
 </TS>

@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>runtime</name>
-    <message>
-        <source>Memoria esaurita</source>
-        <translation>Memoria insuficiente</translation>
-    </message>
-    <message>
-        <source>Errore interno</source>
-        <translation>Error interno</translation>
-    </message>
-</context>
-<context>
     <name>runtime::host::Application</name>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non è installata.</source>
@@ -87,14 +76,18 @@
     </message>
 </context>
 <context>
-    <name>runtime::host::messageBox</name>
+    <name>runtime::host::SettingsFile</name>
     <message>
-        <source>Errore di run-time &apos;%1&apos;:
-
-%2</source>
-        <translation>Error en tiempo de ejecución &apos;%1&apos;:
-
-%2</translation>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>La disposición de la ventana no se recuerda: «%1» no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>La disposición de la ventana no se recuerda: «%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>La disposición de la ventana no se recuerda: «%1» no se puede escribir.</translation>
     </message>
 </context>
 </TS>

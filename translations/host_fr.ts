@@ -2,17 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>runtime</name>
-    <message>
-        <source>Memoria esaurita</source>
-        <translation>Mémoire insuffisante</translation>
-    </message>
-    <message>
-        <source>Errore interno</source>
-        <translation>Erreur interne</translation>
-    </message>
-</context>
-<context>
     <name>runtime::host::Application</name>
     <message>
         <source>Impossibile aprire la finestra: la piattaforma grafica %1 non è installata.</source>
@@ -87,14 +76,18 @@
     </message>
 </context>
 <context>
-    <name>runtime::host::messageBox</name>
+    <name>runtime::host::SettingsFile</name>
     <message>
-        <source>Errore di run-time &apos;%1&apos;:
-
-%2</source>
-        <translation>Erreur d&apos;exécution &apos;%1&apos; :
-
-%2</translation>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non è un file ordinario.</source>
+        <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può leggere.</source>
+        <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>La disposizione della finestra non viene ricordata: &apos;%1&apos; non si può scrivere.</source>
+        <translation>La disposition de la fenêtre n&apos;est pas mémorisée : « %1 » ne peut pas être écrit.</translation>
     </message>
 </context>
 </TS>

@@ -28,22 +28,6 @@
         <translation>Richtige Stellen (logarithmische Skala)</translation>
     </message>
     <message>
-        <source>binary64 esaurito (passo %1)</source>
-        <translation>binary64-Grenze (Schritt %1)</translation>
-    </message>
-    <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
-        <translation>Die untere Schranke in binary64 bleibt unter π.</translation>
-    </message>
-    <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
-        <translation>Ab Schritt %1 übersteigt die in binary64 berechnete untere Schranke π.</translation>
-    </message>
-    <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>Ab Schritt %1 übersteigt die untere Schranke in binary64 π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
-    </message>
-    <message>
         <source>%1, passo %2: %3 cifre</source>
         <translation>%1, Schritt %2: %3 Ziffern</translation>
     </message>

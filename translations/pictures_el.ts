@@ -28,22 +28,6 @@
         <translation>Σωστά ψηφία (λογαριθμική κλίμακα)</translation>
     </message>
     <message>
-        <source>binary64 esaurito (passo %1)</source>
-        <translation>όριο του binary64 (βήμα %1)</translation>
-    </message>
-    <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
-        <translation>Το κάτω φράγμα σε binary64 μένει κάτω από το π.</translation>
-    </message>
-    <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
-        <translation>Από το βήμα %1 και μετά, το κάτω φράγμα που υπολογίζεται σε binary64 ξεπερνά το π.</translation>
-    </message>
-    <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>Από το βήμα %1 και μετά, το κάτω φράγμα σε binary64 ξεπερνά το π: τα σφάλματα στρογγυλοποίησης εξάντλησαν τα περίπου 16 σημαντικά ψηφία του τύπου.</translation>
-    </message>
-    <message>
         <source>%1, passo %2: %3 cifre</source>
         <translation>%1, βήμα %2: %3 ψηφία</translation>
     </message>

@@ -28,22 +28,6 @@
         <translation>Correct digits (log scale)</translation>
     </message>
     <message>
-        <source>binary64 esaurito (passo %1)</source>
-        <translation>binary64 limit (step %1)</translation>
-    </message>
-    <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
-        <translation>The binary64 lower bound stays below π.</translation>
-    </message>
-    <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
-        <translation>From step %1 on, the lower bound computed in binary64 exceeds π.</translation>
-    </message>
-    <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>From step %1 on, the binary64 lower bound exceeds π: rounding errors have used up the format&apos;s roughly 16 significant digits.</translation>
-    </message>
-    <message>
         <source>%1, passo %2: %3 cifre</source>
         <translation>%1, step %2: %3 digits</translation>
     </message>

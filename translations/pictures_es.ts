@@ -28,22 +28,6 @@
         <translation>Cifras correctas (escala logarítmica)</translation>
     </message>
     <message>
-        <source>binary64 esaurito (passo %1)</source>
-        <translation>límite de binary64 (paso %1)</translation>
-    </message>
-    <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
-        <translation>La cota inferior en binary64 queda por debajo de π.</translation>
-    </message>
-    <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
-        <translation>Desde el paso %1, la cota inferior calculada en binary64 supera a π.</translation>
-    </message>
-    <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las unas 16 cifras significativas del formato.</translation>
-    </message>
-    <message>
         <source>%1, passo %2: %3 cifre</source>
         <translation>%1, paso %2: %3 cifras</translation>
     </message>

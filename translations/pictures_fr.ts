@@ -28,22 +28,6 @@
         <translation>Décimales exactes (échelle logarithmique)</translation>
     </message>
     <message>
-        <source>binary64 esaurito (passo %1)</source>
-        <translation>limite de binary64 (étape %1)</translation>
-    </message>
-    <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
-        <translation>La borne inférieure en binary64 reste sous π.</translation>
-    </message>
-    <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
-        <translation>À partir de l&apos;étape %1, la borne inférieure calculée en binary64 dépasse π.</translation>
-    </message>
-    <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>À partir de l&apos;étape %1, la borne inférieure en binary64 dépasse π : les erreurs d&apos;arrondi ont épuisé les quelque 16 chiffres significatifs du format.</translation>
-    </message>
-    <message>
         <source>%1, passo %2: %3 cifre</source>
         <translation>%1, étape %2 : %3 chiffres</translation>
     </message>

@@ -237,11 +237,12 @@ bool displayAvailable(const DisplaySetting& setting) noexcept {
 }
 
 int runApplication(const ProjectDescription& project, int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    const CommandLine commandLine = readCommandLine(project.commandLine, arguments);
+    return runApplication(project, readCommandLine(project.commandLine, argumentList(argc, argv)),
+                          argc, argv);
+}
+
+int runApplication(const ProjectDescription& project, const CommandLine& commandLine, int argc,
+                   char** argv) {
     switch (commandLine.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
@@ -278,7 +279,7 @@ int runApplication(const ProjectDescription& project, int argc, char** argv) {
     const Translations translations(userLanguage());
 
     const std::unique_ptr<QWidget> startupForm =
-        project.createStartupForm(userLocale(), *commandLine.parser);
+        project.createStartupForm(userLocale(), commandLine);
     setWindowIconAfterFirstFrame(*startupForm, project.iconFiles);
     startupForm->show();
     return QApplication::exec();

@@ -7,7 +7,6 @@
 #include "runtime/host/command_line.hpp"
 #include "runtime/translatable.hpp"
 
-#include <QCommandLineParser>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -28,10 +27,10 @@ struct ProjectDescription {
     // no SVG icon engine is installed (Qt resource paths).
     QStringList iconFiles;
     CommandLineSyntax commandLine; // --help and --version are always there
-    // Builds the start-up window from the user's locale and the parsed
-    // command line; the host owns it and shows it.
+    // Builds the start-up window from the user's locale and the command line
+    // read; the host owns it and shows it.
     std::function<std::unique_ptr<QWidget>(const QLocale& userLocale,
-                                           const QCommandLineParser& arguments)>
+                                           const CommandLine& commandLine)>
         createStartupForm;
 };
 
@@ -84,5 +83,11 @@ std::string displayFailureMessage(const DisplaySetting& setting, std::string_vie
 // at once; with one that cannot be used, displayFailureMessage and 1, where Qt
 // alone would abort.
 int runApplication(const ProjectDescription& project, int argc, char** argv);
+
+// The same, for commandLine, what readCommandLine made of argc and argv with
+// project's syntax: a program that has read its command line already does not
+// read it again.
+int runApplication(const ProjectDescription& project, const CommandLine& commandLine, int argc,
+                   char** argv);
 
 } // namespace runtime::host

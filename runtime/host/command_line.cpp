@@ -185,6 +185,14 @@ QString helpText(const CommandLineSyntax& syntax) {
     return text;
 }
 
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
 CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& arguments) {
     auto parser = std::make_shared<QCommandLineParser>();
     // Qt's options are written with one dash, "-platform xcb": every option
@@ -230,11 +238,13 @@ CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& 
         return commandLine;
     }
     if (syntax.checkArguments) {
-        if (const QString reason = syntax.checkArguments(*parser); !reason.isEmpty()) {
+        CheckedArguments checked = syntax.checkArguments(*parser);
+        if (!checked.refusal.isEmpty()) {
             commandLine.action = CommandLine::Action::Refuse;
-            commandLine.text = refusal(syntax, reason);
+            commandLine.text = refusal(syntax, checked.refusal);
             return commandLine;
         }
+        commandLine.request = std::move(checked.request);
     }
     commandLine.platform = parser->value(QStringLiteral("platform"));
     commandLine.x11Display = parser->value(QStringLiteral("display"));

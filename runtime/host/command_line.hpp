@@ -11,10 +11,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
 #include <functional>
 #include <memory>
 
 namespace runtime::host {
+
+// What the application makes of its own options and argument.
+struct CheckedArguments {
+    QString refusal;  // why they are refused; empty: accepted
+    std::any request; // when accepted, what they ask for, in the application's own type
+};
 
 // What a command line describes, and what to do with it.
 struct CommandLineSyntax {
@@ -27,9 +34,10 @@ struct CommandLineSyntax {
     // description (lines split with \n); empty: none is accepted.
     QString positionalName;
     QString positionalDescription;
-    // Checks the application's own options and argument once read: returns
-    // the reason for refusing them, or an empty string. None: all accepted.
-    std::function<QString(const QCommandLineParser&)> checkArguments = {};
+    // Checks the application's own options and argument once parsed, and
+    // reads them, so that each is read once. None: all accepted, and nothing
+    // asked for beyond the parsed arguments.
+    std::function<CheckedArguments(const QCommandLineParser&)> checkArguments = {};
 };
 
 struct CommandLine {
@@ -47,7 +55,12 @@ struct CommandLine {
     QString x11Display;
     // The parsed arguments, for the application's own options.
     std::shared_ptr<const QCommandLineParser> parser;
+    // What checkArguments read from them (CheckedArguments::request).
+    std::any request;
 };
+
+// argv as main has it, the program's name first.
+QStringList argumentList(int argc, char** argv);
 
 // arguments with the program name first, as in argv.
 CommandLine readCommandLine(const CommandLineSyntax& syntax, const QStringList& arguments);

@@ -1,7 +1,6 @@
 #include "runtime/host/dialogs.hpp"
 
 #include "runtime/errors.hpp"
-#include "runtime/host/translation.hpp"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -9,17 +8,6 @@
 #include <new>
 
 namespace runtime::host {
-
-namespace {
-
-// Failures that are not run-time errors of the calculation, numbered as the
-// run-time errors are.
-constexpr int outOfMemoryNumber = 7;
-constexpr const char* outOfMemoryDescription = QT_TRANSLATE_NOOP("runtime", "Memoria esaurita");
-constexpr int internalErrorNumber = 51;
-constexpr const char* internalErrorDescription = QT_TRANSLATE_NOOP("runtime", "Errore interno");
-
-} // namespace
 
 void messageBox(QWidget* parent, const QString& prompt, const QString& title) {
     QMessageBox box(parent);
@@ -33,10 +21,7 @@ void messageBox(QWidget* parent, const QString& prompt, const QString& title) {
 }
 
 QString runtimeErrorText(int number, std::string_view description) {
-    return QCoreApplication::translate("runtime::host::messageBox",
-                                       "Errore di run-time '%1':\n\n%2")
-        .arg(number)
-        .arg(translateCoreText("runtime", description));
+    return QString::fromStdString(runtime::errorReport(number, description));
 }
 
 void reportCurrentException(QWidget* parent) noexcept {

@@ -67,7 +67,7 @@ TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
             continue;
         }
         ASSERT_EQ(parsed.action, CommandLine::Action::Run) << parsed.text.toStdString();
-        EXPECT_EQ(apps::requestedStep(*parsed.parser), line.step);
+        EXPECT_EQ(apps::requestedStep(parsed), line.step);
     }
     EXPECT_TRUE(runtime::host::helpText(syntax).contains(QLatin1String("--esplora")));
 }
@@ -75,9 +75,8 @@ TEST(ExploreCommandLine, OpensEsploraAtPassiOrForm1WithoutTheOption) {
 // Without PASSI Esplora opens where it was last closed, which only the
 // window knows.
 TEST(ExploreCommandLine, NamesAStepOnlyWithPassi) {
-    EXPECT_EQ(apps::explicitStep(*read({QStringLiteral("--esplora")}).parser), std::nullopt);
-    EXPECT_EQ(
-        apps::explicitStep(*read({QStringLiteral("--esplora"), QStringLiteral("4.5")}).parser), 4);
+    EXPECT_EQ(apps::explicitStep(read({QStringLiteral("--esplora")})), std::nullopt);
+    EXPECT_EQ(apps::explicitStep(read({QStringLiteral("--esplora"), QStringLiteral("4.5")})), 4);
 }
 
 TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -173,10 +174,11 @@ TEST(CertifiedDigits, TabellaWritesWhatEachStepProves) {
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     const auto lines = linesOf(outcome.out);
     ASSERT_EQ(lines.size(), 16u) << outcome.out;
-    EXPECT_EQ(lines[0], "Passo   Lati  Cifre dimostrate  Guadagno");
-    EXPECT_EQ(lines[1], "    1      6                 0         0");
-    EXPECT_EQ(lines[5], "    5     96                15         5");
-    EXPECT_EQ(lines[15], "   15  98304               104        12");
+    // As wide as the 16 steps planned need, written before the run ends.
+    EXPECT_EQ(lines[0], "Passo    Lati  Cifre dimostrate  Guadagno");
+    EXPECT_EQ(lines[1], "    1       6                 0         0");
+    EXPECT_EQ(lines[5], "    5      96                15         5");
+    EXPECT_EQ(lines[15], "   15   98304               104        12");
 
     // Past 2^60 sides the count is written as a power.
     const auto doubling = runArchimede({"--cifre", "40", "--metodo", "raddoppi", "--tabella"});
@@ -185,6 +187,25 @@ TEST(CertifiedDigits, TabellaWritesWhatEachStepProves) {
     ASSERT_GE(rows.size(), 64u);
     EXPECT_NE(rows[61].find(" 6917529027641081856 "), std::string::npos) << rows[61];
     EXPECT_NE(rows[62].find(" 6*2^61 "), std::string::npos) << rows[62];
+}
+
+// The same rows for machines: what the page's chart reads at build time.
+TEST(CertifiedDigits, TabellaForMachinesHasTheSameRows) {
+    const struct {
+        std::string_view format;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"json",
+         {"[", R"({"passo":1,"cifre":0,"guadagno":0},)", R"({"passo":2,"cifre":2,"guadagno":2},)",
+          R"({"passo":3,"cifre":6,"guadagno":4},)", R"({"passo":4,"cifre":10,"guadagno":4})", "]"}},
+        {"csv", {"passo,cifre,guadagno", "1,0,0", "2,2,2", "3,6,4", "4,10,4"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.format);
+        const auto outcome = runArchimede({"--cifre", "10", "--tabella", "--formato", c.format});
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(linesOf(outcome.out), c.lines);
+    }
 }
 
 TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {
@@ -197,6 +218,83 @@ TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {
     EXPECT_EQ(archimede::run(arguments, out, err, environment), 130);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(err.str(), "archimede: interrotto\n");
+}
+
+// Standard output that asks for Ctrl+C once it has taken a number of lines.
+// Without a buffer of its own: every character comes through overflow.
+class InterruptingAfterLines : public std::streambuf {
+public:
+    InterruptingAfterLines(int lines, volatile std::sig_atomic_t& flag)
+        : linesLeft_(lines), flag_(flag) {}
+    const std::string& text() const { return text_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        text_ += traits_type::to_char_type(c);
+        if (traits_type::to_char_type(c) == '\n' && --linesLeft_ == 0) {
+            flag_ = 1;
+        }
+        return c;
+    }
+
+private:
+    std::string text_;
+    int linesLeft_;
+    volatile std::sig_atomic_t& flag_;
+};
+
+TEST(CertifiedDigits, TabellaKeepsTheRowsProvenBeforeCtrlC) {
+    volatile std::sig_atomic_t interrupted = 0;
+    InterruptingAfterLines buffer(4, interrupted);
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    archimede::Environment environment;
+    environment.interrupted = &interrupted;
+    const std::string_view arguments[] = {"--cifre", "100000", "--tabella"};
+    EXPECT_EQ(archimede::run(arguments, out, err, environment), 130);
+    const auto lines = linesOf(buffer.text());
+    ASSERT_EQ(lines.size(), 4u) << buffer.text();
+    EXPECT_EQ(lines[3].substr(0, 5), "    3");
+    EXPECT_EQ(err.str(), "archimede: interrotto\n");
+}
+
+TEST(CertifiedDigits, RefusedAtOnceWithoutTheMemoryTheyNeed) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        const char* err;
+    };
+    const Case cases[] = {
+        {{"--cifre", "1000000"},
+         "archimede: memoria insufficiente per 1000000 cifre (servono almeno 10 MB, disponibili 1 "
+         "MB)\n"},
+        {{"--cifre", "300000", "--tabella"},
+         "archimede: memoria insufficiente per 300000 cifre con la tabella (servono almeno 121 MB, "
+         "disponibili 1 MB)\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.back());
+        archimede::Environment environment;
+        environment.memoryAvailable = 1 << 20;
+        bool guarded = false;
+        environment.endOnAllocationFailure = [&guarded](const std::string&) { guarded = true; };
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(archimede::run(c.arguments, out, err, environment), 1);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(err.str(), c.err);
+        EXPECT_FALSE(guarded);
+    }
+    // What fits is computed, with the line for a failed allocation given
+    // beforehand.
+    archimede::Environment environment;
+    environment.memoryAvailable = 1 << 20;
+    std::string line;
+    environment.endOnAllocationFailure = [&line](std::string given) { line = std::move(given); };
+    const std::string_view arguments[] = {"--cifre", "100", "--tabella"};
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(archimede::run(arguments, out, err, environment), 0);
+    EXPECT_EQ(line, "archimede: memoria insufficiente per 100 cifre con la tabella\n");
 }
 
 } // namespace

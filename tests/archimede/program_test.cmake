@@ -73,6 +73,18 @@ expect_run(ENV LC_ALL=C ARGS --cifre 30 STATUS 0 ERR "^$"
            OUT "^Number of steps: [0-9]+\nNumber of sides of each polygon: 6\\*2\\^[0-9]+ = [0-9]+\nExtrapolation depth: [0-9]+\n3\\.141592653589793238462643383279 < pi < 3\\.141592653589793238462643383280\n$")
 expect_run(ENV ${italian} LC_ALL=it_IT.UTF-8 ARGS --cifre 5 --metodo huygens STATUS 0 ERR "^$"
            OUT "\n3,14159 < costante < 3,14160\n$")
+# Under a limit of address space too small for it, a run is refused at once,
+# in one line of the user's language (the sanitizers' shadow memory needs
+# more address space than any such limit leaves).
+if(NOT SANITIZED)
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env LANGUAGE=it sh -c "ulimit -v 150000 && exec \"$0\" --cifre 300000 --tabella" ${ARCHIMEDE}
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL 1 OR NOT out STREQUAL ""
+       OR NOT err MATCHES "^archimede: memoria insufficiente per 300000 cifre con la tabella[^\n]*\n$")
+        message(SEND_ERROR "ulimit -v 150000; archimede --cifre 300000 --tabella: status ${status}, error '${err}'")
+    endif()
+endif()
 
 # What machines read is the same in every language and locale.
 foreach(arguments IN ITEMS "2;--formato;csv" "12;--tabella;--formato;json")

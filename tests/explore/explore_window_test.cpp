@@ -511,6 +511,7 @@ struct Placement {
     QRect wanted;   // empty: the geometry when nothing is remembered
     QRect workArea; // the screen's, panels left out
     QRect expected;
+    QSize least = {}; // the window's least size
 };
 
 TEST(ExploreWindowGeometry, FitsTheWorkAreaOfTheScreen) {
@@ -535,11 +536,22 @@ TEST(ExploreWindowGeometry, FitsTheWorkAreaOfTheScreen) {
          {-1500, 50, 1200, 700},
          {0, 0, 1920, 1080},
          {32, 50, 1200, 700}},
+        {"remembered smaller than the least size, grown to it, near the corner",
+         {1500, 900, 746, 405},
+         {0, 0, 1920, 1080},
+         {1142, 643, 746, 405},
+         {746, 405}},
+        {"800x600, margins narrowed to the least width",
+         {-400, 100, 1900, 1000},
+         {0, 0, 800, 600},
+         {27, 32, 746, 536},
+         {746, 405}},
     };
     for (const Placement& p : placements) {
         SCOPED_TRACE(p.name);
-        const QRect fitted = p.wanted.isEmpty() ? explore::openingGeometry(p.workArea)
-                                                : explore::fitToScreen(p.wanted, p.workArea);
+        const QRect fitted = p.wanted.isEmpty()
+                                 ? explore::openingGeometry(p.workArea)
+                                 : explore::fitToScreen(p.wanted, p.workArea, p.least);
         EXPECT_EQ(fitted, p.expected);
         EXPECT_TRUE(p.workArea.contains(fitted));
     }
@@ -556,6 +568,19 @@ TEST_F(ExploreWindowTest, OpensInsideTheWorkAreaOfItsScreen) {
     reopen(std::nullopt);
     EXPECT_TRUE(workArea.contains(window->frameGeometry()))
         << "closed larger: " << window->width() << 'x' << window->height();
+    ASSERT_TRUE(window->close());
+
+    // Remembered smaller than the window's least size, near the screen's
+    // corner: it grows to that size before it is fitted.
+    QWidget small;
+    small.setGeometry(700, 500, 100, 100);
+    {
+        const QString name = QString::fromLatin1(lavoro1::applicationName);
+        QSettings written(name, name);
+        written.setValue(QStringLiteral("Esplora/geometry"), small.saveGeometry());
+    }
+    open(std::nullopt);
+    EXPECT_TRUE(workArea.contains(window->frameGeometry())) << "remembered smaller than it can be";
 }
 
 TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersAndStep) {
@@ -710,7 +735,15 @@ protected:
         window.reset();
         translations.reset();
     }
-    std::optional<runtime::host::Translations> translations;
+    // Both, as the program installs them: Qt's for the window's own texts,
+    // the direct ones for the core's (runtime::translated).
+    struct BothTranslations {
+        explicit BothTranslations(runtime::host::Language language)
+            : qt(language), direct(language) {}
+        runtime::host::Translations qt;
+        runtime::host::DirectTranslations direct;
+    };
+    std::optional<BothTranslations> translations;
 };
 
 // Before and after step 26, where the chart's note and marker change.

@@ -1,5 +1,6 @@
 // Screenshots of the built page in headless Chromium: light and dark,
-// Italian and English, a 1920 x 1080 projector and a 360 px phone, Form1
+// Italian and English, a 1920 x 1080 projector, a 768 px tablet and a 360 px
+// phone, Form1
 // after 500 steps and Esplora at step 25. Usage: node bench/screenshots.mjs DIR
 import { spawn } from "node:child_process";
 import { mkdirSync } from "node:fs";
@@ -22,10 +23,17 @@ try {
   }
   const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium" });
   const shots = [];
-  for (const [language, locale] of [["it", "it-IT"], ["en", "en-GB"]]) {
+  for (const [language, locale] of [
+    ["it", "it-IT"],
+    ["en", "en-GB"],
+  ]) {
     for (const colorScheme of ["light", "dark"]) {
-      for (const [screen, viewport] of [["1920", { width: 1920, height: 1080 }], ["360", { width: 360, height: 760 }]]) {
-        shots.push({ name: `web_${language}_${colorScheme}_${screen}.png`, locale, colorScheme, viewport, fullPage: screen === "360" });
+      for (const [screen, viewport] of [
+        ["1920", { width: 1920, height: 1080 }],
+        ["768", { width: 768, height: 1024 }],
+        ["360", { width: 360, height: 760 }],
+      ]) {
+        shots.push({ name: `web_${language}_${colorScheme}_${screen}.png`, locale, colorScheme, viewport, fullPage: screen !== "1920" });
       }
     }
   }

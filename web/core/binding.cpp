@@ -1,12 +1,16 @@
-// The core as the page calls it: the compute command of Form1, the rows and
-// digit series of Esplora and the drawing's numbers, each from the same code
-// as the desktop's. Texts cross as UTF-8 and stay the core's Italian sources;
-// the page translates them with the desktop's catalogues.
+// The core as the page calls it: the compute command of Form1, the reading
+// of a step, the rows and digit series of Esplora, the drawing's numbers and
+// the chart's figures, each from the same code as the desktop's. Texts cross
+// as UTF-8, already in the user's language: the page installs its catalogue
+// lookup as the core's translator.
 
+#include "calc/chart_figures.hpp"
+#include "calc/colours.hpp"
 #include "calc/compute_command.hpp"
 #include "calc/digits.hpp"
 #include "calc/drawing.hpp"
 #include "calc/lesson.hpp"
+#include "calc/pictures.hpp"
 #include "calc/play_speeds.hpp"
 #include "calc/series_styles.hpp"
 #include "calc/step_range.hpp"
@@ -18,9 +22,11 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,8 +41,39 @@ calc::Module1& module() {
     return state;
 }
 
-// What the button does: results, a warning, or a run-time error, numbered
-// with its Italian description (0 when there was none).
+// The page's catalogue lookup, (context, source) => text; undefined leaves
+// every text in Italian.
+emscripten::val& pageTranslator() {
+    static emscripten::val translator = emscripten::val::undefined();
+    return translator;
+}
+
+std::string translatedByPage(const char* context, const char* source) {
+    return pageTranslator()(std::string(context), std::string(source)).as<std::string>();
+}
+
+void setTranslator(emscripten::val translator) {
+    pageTranslator() = std::move(translator);
+    runtime::setTextTranslator(pageTranslator().isUndefined() ? nullptr : &translatedByPage);
+}
+
+// The report of whatever the core raised, as the desktop's message box
+// writes it; call only while an exception is being handled.
+std::string currentErrorReport() {
+    try {
+        throw;
+    } catch (const runtime::RuntimeError& error) {
+        return runtime::errorReport(error.code(), error.description());
+    } catch (const std::bad_alloc&) {
+        return runtime::errorReport(runtime::outOfMemoryNumber, runtime::outOfMemoryDescription);
+    } catch (...) {
+        return runtime::errorReport(runtime::internalErrorNumber,
+                                    runtime::internalErrorDescription);
+    }
+}
+
+// What the button does: the three results, or the one message the window
+// shows instead (a warning or a run-time error).
 struct Outcome {
     bool computed = false;
     // The number of steps computed, when computed.
@@ -44,14 +81,8 @@ struct Outcome {
     std::string sides;
     std::string lowerBound;
     std::string upperBound;
-    std::string warning;
-    int errorNumber = 0;
-    std::string errorDescription;
+    std::string message;
 };
-
-// The numbers the host layer gives the failures that are not run-time errors
-// of the calculation.
-constexpr int outOfMemoryNumber = 7;
 
 Outcome compute(const std::string& text, const std::string& decimalSeparator) {
     Outcome outcome;
@@ -63,15 +94,34 @@ Outcome compute(const std::string& text, const std::string& decimalSeparator) {
         outcome.sides = computed.sides;
         outcome.lowerBound = computed.lowerBound;
         outcome.upperBound = computed.upperBound;
-        outcome.warning = computed.warning;
-    } catch (const runtime::RuntimeError& error) {
-        outcome.errorNumber = error.code();
-        outcome.errorDescription = std::string(error.description());
-    } catch (const std::bad_alloc&) {
-        outcome.errorNumber = outOfMemoryNumber;
-        outcome.errorDescription = "Memoria esaurita";
+        outcome.message = computed.warning;
+    } catch (...) {
+        outcome.message = currentErrorReport();
     }
     return outcome;
+}
+
+// A step typed in Esplora, read as Form1 reads its text box: the step, or
+// 0 and why it was refused, on one line.
+struct StepReading {
+    int step = 0;
+    std::string refusal;
+};
+
+StepReading readStep(const std::string& text) {
+    try {
+        const calc::StepCount read = calc::readStepCount(text);
+        if (read.warning.empty()) {
+            return {.step = read.count, .refusal = {}};
+        }
+        return {.step = 0, .refusal = read.warning};
+    } catch (const runtime::RuntimeError& error) {
+        return {.step = 0, .refusal = error.what()};
+    }
+}
+
+std::string internalErrorReport() {
+    return runtime::errorReport(runtime::internalErrorNumber, runtime::internalErrorDescription);
 }
 
 // numbers as a Float64Array of the page's own, copied out of the core's memory.
@@ -80,46 +130,136 @@ emscripten::val numbers(const std::vector<double>& values) {
         .call<emscripten::val>("slice");
 }
 
-// Every step's row of Esplora's table, in the window's formats: cells
-// separated by tabs, rows ended by line breaks.
-std::string tableText(int steps, const std::string& decimalSeparator) {
-    std::string text;
-    for (const calc::StepRow& row : calc::stepRows(steps)) {
-        text += std::to_string(row.step);
-        text += '\t';
-        text += runtime::formatNumber(row.sides, calc::sidesFormat, decimalSeparator);
-        text += '\t';
-        text += calc::formatBound(row.lowerBound, decimalSeparator);
-        text += '\t';
-        text += calc::formatBound(row.upperBound, decimalSeparator);
-        text += '\t';
-        text += runtime::formatNumber(row.difference, calc::sidesFormat, decimalSeparator);
-        text += '\n';
+emscripten::val texts(const calc::StepCells& cells) {
+    emscripten::val array = emscripten::val::array();
+    for (const std::string& cell : cells) {
+        array.call<void>("push", cell);
     }
-    return text;
+    return array;
 }
 
-// The chart's binary64 series for steps 1 to steps: per series, its name
-// and its points as step, digits, step, digits...
-emscripten::val binary64Series(int steps) {
-    emscripten::val series = emscripten::val::array();
-    for (const calc::DigitSeries& line : calc::binary64Series(calc::stepRows(steps))) {
-        std::vector<double> points;
-        for (const calc::DigitPoint& point : line.points) {
-            points.push_back(point.step);
-            points.push_back(point.digits);
-        }
-        emscripten::val entry = emscripten::val::object();
-        entry.set("name", line.name);
-        entry.set("points", numbers(points));
-        series.call<void>("push", entry);
+emscripten::val tableHeadings() {
+    return texts(calc::stepTableHeadings());
+}
+
+// Every step's row of Esplora's table, in the window's formats.
+emscripten::val tableRows(int steps, const std::string& decimalSeparator) {
+    emscripten::val rows = emscripten::val::array();
+    for (const calc::StepRow& row : calc::stepRows(steps)) {
+        rows.call<void>("push", texts(calc::stepRowCells(row, decimalSeparator)));
     }
+    return rows;
+}
+
+// The chart's series: binary64's, computed here, and those the page adds
+// (the proven digits, which need Arb, left out of the page's core).
+std::vector<calc::DigitSeries>& chartSeries() {
+    static std::vector<calc::DigitSeries> series =
+        calc::binary64Series(calc::stepRows(calc::maximumSteps));
     return series;
 }
 
-int firstStepPastPi(int steps) {
-    const std::optional<int> step = calc::firstStepPastPi(calc::stepRows(steps));
-    return step.value_or(0);
+std::optional<int> runOutStep() {
+    static const std::optional<int> step =
+        calc::firstStepPastPi(calc::stepRows(calc::maximumSteps));
+    return step;
+}
+
+// Adds a series named by its Italian source (context "ConvergenceChart"),
+// its points step, digits, step, digits...
+void addChartSeries(const std::string& name, const emscripten::val& points) {
+    const std::vector<double> values = emscripten::convertJSArrayToNumberVector<double>(points);
+    calc::DigitSeries series{name, {}};
+    for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
+        series.points.push_back({static_cast<int>(values[i]), values[i + 1]});
+    }
+    chartSeries().push_back(std::move(series));
+}
+
+int chartSeriesCount() {
+    return static_cast<int>(chartSeries().size());
+}
+
+// What the chart of shown steps draws, in a plot plotWidth pixels wide.
+struct ChartView {
+    emscripten::val series = emscripten::val::undefined(); // [{name, points}]
+    double lastStep = 2.0;
+    double lowestDigits = calc::lowestDigits;
+    double topDigits = calc::fewestTopDigits;
+    emscripten::val stepGrid = emscripten::val::undefined();    // steps of the grid lines
+    emscripten::val majorDigits = emscripten::val::undefined(); // labelled digit lines
+    emscripten::val minorDigits = emscripten::val::undefined();
+    bool pointsMarked = true;
+    int runOutStep = 0; // 0 when binary64 never runs out
+    bool runOutShown = false;
+    double runOutDigits = 0.0;
+    std::string runOutName;
+    std::string note;
+};
+
+emscripten::val seriesPoints(const calc::DigitSeries& line) {
+    std::vector<double> points;
+    points.reserve(2 * line.points.size());
+    for (const calc::DigitPoint& point : line.points) {
+        points.push_back(point.step);
+        points.push_back(point.digits);
+    }
+    return numbers(points);
+}
+
+ChartView chartView(int shownSteps, double plotWidth) {
+    const std::vector<calc::DigitSeries> shown = calc::shownSeries(chartSeries(), shownSteps);
+    const calc::ChartAxes axes = calc::chartAxes(shown, shownSteps, plotWidth);
+    ChartView view;
+    view.series = emscripten::val::array();
+    for (const calc::DigitSeries& line : shown) {
+        emscripten::val entry = emscripten::val::object();
+        entry.set("name", runtime::translated("ConvergenceChart", line.name.c_str()));
+        entry.set("points", seriesPoints(line));
+        view.series.call<void>("push", entry);
+    }
+    view.lastStep = axes.lastStep;
+    view.topDigits = axes.topDigits;
+    std::vector<double> steps;
+    for (double step = axes.stepInterval; step <= axes.lastStep; step += axes.stepInterval) {
+        steps.push_back(step);
+    }
+    view.stepGrid = numbers(steps);
+    std::vector<double> major;
+    std::vector<double> minor;
+    for (const calc::DigitGridLine& line : axes.digitGrid) {
+        (line.major ? major : minor).push_back(line.digits);
+    }
+    view.majorDigits = numbers(major);
+    view.minorDigits = numbers(minor);
+    view.pointsMarked = axes.pointsMarked;
+    if (const std::optional<int> step = runOutStep()) {
+        view.runOutStep = *step;
+        view.runOutShown = *step <= shownSteps;
+        view.runOutDigits = calc::digitsAtStep(chartSeries().front(), *step);
+        view.runOutName = calc::runOutName(*step);
+    }
+    view.note = calc::chartNote(runOutStep(), shownSteps);
+    return view;
+}
+
+// The colours of the pictures, light or dark, as CSS writes them.
+emscripten::val pictureColours(bool dark) {
+    const calc::PictureColours colours = calc::pictureColours(dark);
+    emscripten::val css = emscripten::val::object();
+    css.set("background", calc::hexColour(colours.background));
+    css.set("text", calc::hexColour(colours.text));
+    css.set("frame", calc::hexColour(colours.frame));
+    css.set("circle", calc::hexColour(colours.circle));
+    css.set("inscribed", calc::hexColour(colours.inscribed));
+    css.set("circumscribed", calc::hexColour(colours.circumscribed));
+    css.set("grid", calc::hexColour(colours.grid));
+    emscripten::val series = emscripten::val::array();
+    for (const calc::Rgb colour : colours.series) {
+        series.call<void>("push", calc::hexColour(colour));
+    }
+    css.set("series", series);
+    return css;
 }
 
 // Points as x, y, x, y...
@@ -163,22 +303,58 @@ Drawing drawing(int step, double radius, double insetWidth, double insetHeight,
             .acrossZoom = calc::zoomText(inset.acrossZoom, decimalSeparator)};
 }
 
+// Where the drawing's parts stand in a width x height picture whose texts
+// need textWidth pixels; stacked under the stacking width.
+emscripten::val drawingLayout(double width, double height, double textWidth) {
+    const calc::DrawingLayout layout = width < calc::stackedBelowWidth
+                                           ? calc::stackedDrawingLayout(width)
+                                           : calc::drawingLayout(width, height, textWidth);
+    emscripten::val figures = emscripten::val::object();
+    figures.set("stacked", width < calc::stackedBelowWidth);
+    figures.set("centre", numbers({layout.centre.x, layout.centre.y}));
+    figures.set("radius", layout.radius);
+    figures.set("text", numbers({layout.textOrigin.x, layout.textOrigin.y}));
+    figures.set("inset", numbers({layout.insetOrigin.x, layout.insetOrigin.y, layout.insetSide}));
+    figures.set("caption", numbers({layout.captionOrigin.x, layout.captionOrigin.y}));
+    figures.set("leaderEnd", numbers({layout.leaderEnd.x, layout.leaderEnd.y}));
+    figures.set("lineHeight", calc::drawingLineHeight);
+    return figures;
+}
+
+// The height of a drawing width wide: in the proportions of the desktop's
+// pictures, or what a stacked one needs.
+double drawingHeight(double width) {
+    return std::round(width < calc::stackedBelowWidth ? calc::stackedDrawingHeight(width)
+                                                      : width * calc::defaultPictureSize.height /
+                                                            calc::defaultPictureSize.width);
+}
+
 std::string filledPattern(const std::string& pattern, const std::string& first,
                           const std::string& second) {
     return calc::filledPattern(pattern, first, second);
 }
 
-std::string tooManyStepsWarning() {
-    return calc::tooManyStepsWarning;
-}
-std::string stepRangePattern() {
-    return calc::stepRangePattern;
+std::string stepRangeText() {
+    return calc::stepRangeText();
 }
 int minimumSteps() {
     return calc::minimumSteps;
 }
 int maximumSteps() {
     return calc::maximumSteps;
+}
+int pictureWidth() {
+    return calc::defaultPictureSize.width;
+}
+int pictureHeight() {
+    return calc::defaultPictureSize.height;
+}
+std::string pictureNotMadeText(const std::string& fileName) {
+    return runtime::filled(runtime::translated("Pictures", calc::pictureNotMadePattern),
+                           {fileName});
+}
+int longestStepText() {
+    return calc::longestStepText;
 }
 int defaultExploreStep() {
     return calc::defaultExploreStep;
@@ -329,9 +505,10 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
         .field("sides", &web::Outcome::sides)
         .field("lowerBound", &web::Outcome::lowerBound)
         .field("upperBound", &web::Outcome::upperBound)
-        .field("warning", &web::Outcome::warning)
-        .field("errorNumber", &web::Outcome::errorNumber)
-        .field("errorDescription", &web::Outcome::errorDescription);
+        .field("message", &web::Outcome::message);
+    em::value_object<web::StepReading>("StepReading")
+        .field("step", &web::StepReading::step)
+        .field("refusal", &web::StepReading::refusal);
     em::value_object<web::Drawing>("Drawing")
         .field("drawnEvery", &web::Drawing::drawnEvery)
         .field("inscribed", &web::Drawing::inscribed)
@@ -343,16 +520,41 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
         .field("sides", &web::Drawing::sides)
         .field("alongZoom", &web::Drawing::alongZoom)
         .field("acrossZoom", &web::Drawing::acrossZoom);
+    em::function("setTranslator", &web::setTranslator);
     em::function("compute", &web::compute);
-    em::function("tableText", &web::tableText);
-    em::function("binary64Series", &web::binary64Series);
-    em::function("firstStepPastPi", &web::firstStepPastPi);
+    em::function("readStep", &web::readStep);
+    em::function("internalErrorReport", &web::internalErrorReport);
+    em::function("tableHeadings", &web::tableHeadings);
+    em::function("tableRows", &web::tableRows);
+    em::value_object<web::ChartView>("ChartView")
+        .field("series", &web::ChartView::series)
+        .field("lastStep", &web::ChartView::lastStep)
+        .field("lowestDigits", &web::ChartView::lowestDigits)
+        .field("topDigits", &web::ChartView::topDigits)
+        .field("stepGrid", &web::ChartView::stepGrid)
+        .field("majorDigits", &web::ChartView::majorDigits)
+        .field("minorDigits", &web::ChartView::minorDigits)
+        .field("pointsMarked", &web::ChartView::pointsMarked)
+        .field("runOutStep", &web::ChartView::runOutStep)
+        .field("runOutShown", &web::ChartView::runOutShown)
+        .field("runOutDigits", &web::ChartView::runOutDigits)
+        .field("runOutName", &web::ChartView::runOutName)
+        .field("note", &web::ChartView::note);
+    em::function("addChartSeries", &web::addChartSeries);
+    em::function("chartSeriesCount", &web::chartSeriesCount);
+    em::function("chartView", &web::chartView);
+    em::function("pictureColours", &web::pictureColours);
     em::function("drawing", &web::drawing);
+    em::function("drawingLayout", &web::drawingLayout);
+    em::function("drawingHeight", &web::drawingHeight);
     em::function("filledPattern", &web::filledPattern);
-    em::function("tooManyStepsWarning", &web::tooManyStepsWarning);
-    em::function("stepRangePattern", &web::stepRangePattern);
+    em::function("stepRangeText", &web::stepRangeText);
     em::function("minimumSteps", &web::minimumSteps);
     em::function("maximumSteps", &web::maximumSteps);
+    em::function("pictureWidth", &web::pictureWidth);
+    em::function("pictureHeight", &web::pictureHeight);
+    em::function("pictureNotMadeText", &web::pictureNotMadeText);
+    em::function("longestStepText", &web::longestStepText);
     em::function("defaultExploreStep", &web::defaultExploreStep);
     em::function("lessonSections", &web::lessonSections);
     em::function("filledWith", &web::filledWith);

@@ -8,12 +8,13 @@
 // build/ci and build/release, built with the release preset when neither is).
 import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
-import { copyFileSync, existsSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
 import * as esbuild from "esbuild";
-import { convertTranslations } from "./translations.mjs";
 import { writeCertifiedSeries } from "./certified.mjs";
+import { convertTranslations } from "./translations.mjs";
 
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
 const root = resolve(web, "..");
@@ -56,6 +57,13 @@ writeCertifiedSeries(nativeArchimede(), join(generated, "certified.json"));
 rmSync(dist, { recursive: true, force: true });
 mkdirSync(dist, { recursive: true });
 const coreWasm = join(web, "build", "core", "lavoro1_core.wasm");
+// The served page fetches the catalogues of the language it shows, one file
+// each (i18n-en.json...); lavoro1.html carries them all.
+const translationsIndexJson = join(generated, "translations-index.json");
+{
+  const index = JSON.parse(readFileSync(translationsJson, "utf8"));
+  writeFileSync(translationsIndexJson, JSON.stringify({ ...index, catalogues: {} }));
+}
 const bundle = (inlineCore) =>
   esbuild.build({
     entryPoints: [join(web, "src", "main.ts")],
@@ -65,7 +73,10 @@ const bundle = (inlineCore) =>
     minify: true,
     outdir: dist,
     write: false,
-    alias: { "lavoro1-core": join(web, "build", "core", "lavoro1_core.mjs") },
+    alias: {
+      "lavoro1-core": join(web, "build", "core", "lavoro1_core.mjs"),
+      "lavoro1-translations": inlineCore ? translationsJson : translationsIndexJson,
+    },
     define: { inlineCore: JSON.stringify(inlineCore) },
     logLevel: "warning",
   });
@@ -80,6 +91,9 @@ copyFileSync(join(root, "data", "icons", "32x32", "org.lavoro1.Lavoro1.png"), jo
 
 // The HTML with what it shows until the page is built, in every language.
 const { languages, catalogues, page: pageTexts } = JSON.parse(readFileSync(translationsJson, "utf8"));
+for (const [language, catalogue] of Object.entries(catalogues)) {
+  writeFileSync(join(dist, `i18n-${language}.json`), JSON.stringify(catalogue));
+}
 const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
 const text = (language, name) => {
   const source = pageTexts.texts[name];
@@ -133,7 +147,9 @@ await esbuild.build({
 
 // lavoro1.html: the same page with its script, styles, icon and core inside,
 // for file://, a mail or a USB stick; no manifest or service worker there.
-const single = await bundle(readFileSync(coreWasm).toString("base64"));
+// The core gzip-compressed (the page inflates it with DecompressionStream):
+// base64 of the bare .wasm would weigh a third more than the .wasm itself.
+const single = await bundle(gzipSync(readFileSync(coreWasm), { level: 9 }).toString("base64"));
 const script = output(single, ".js");
 const css = output(single, ".css");
 if (/<\/script/i.test(script) || /<\/style/i.test(css)) throw new Error("lavoro1.html: the script or the styles would close their element");

@@ -2,8 +2,9 @@
 // accepts) and revalidated on every load, so that a new build and its
 // service worker are seen at once. Only regular files under dist/ are served.
 // Usage: node scripts/serve.mjs [PORT]
-import { createServer } from "node:http";
+
 import { readFileSync, statSync } from "node:fs";
+import { createServer } from "node:http";
 import { dirname, extname, resolve, sep } from "node:path";
 import { fileURLToPath } from "node:url";
 import { brotliCompressSync, gzipSync } from "node:zlib";

@@ -3,7 +3,7 @@
 // translation}}}. Italian is the source language, so it needs no catalogue.
 // Lists the texts the page asks for (tr("context", "source") in src/) that a
 // language's catalogues do not translate.
-import { readFileSync, readdirSync, writeFileSync, mkdirSync } from "node:fs";
+import { mkdirSync, readdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 
 // A string literal of C++ or TypeScript, double-quoted.
@@ -30,7 +30,8 @@ export function parseCatalogue(xml) {
       if (!source || !translation || /type="(unfinished|vanished|obsolete)"/.test(translation[1] ?? "")) {
         continue;
       }
-      (catalogue[name] ??= {})[unescapeXml(source[1])] = unescapeXml(translation[2]);
+      catalogue[name] ??= {};
+      catalogue[name][unescapeXml(source[1])] = unescapeXml(translation[2]);
     }
   }
   return catalogue;
@@ -77,7 +78,9 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
     const language = catalogueLanguage(file);
     if (!language || language === "it") continue;
     for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
-      Object.assign(((languages[language] ??= {})[context] ??= {}), messages);
+      languages[language] ??= {};
+      languages[language][context] ??= {};
+      Object.assign(languages[language][context], messages);
     }
   }
   const page = pageTexts(readFileSync(pageTextsHeader, "utf8"));
@@ -85,13 +88,16 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
   // Only the contexts the page asks from: the desktop's others (the command
   // line's help, for one) would only weigh on the page.
   const contexts = new Set(asked.map(([context]) => context));
+  // And those of the core's own catalogue (runtime/ and calc/), whose texts
+  // the core translates through the page's lookup.
+  for (const file of readdirSync(translationsDir).filter((name) => /^calc_.*\.ts$/.test(name))) {
+    for (const context of Object.keys(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) contexts.add(context);
+  }
   for (const catalogue of Object.values(languages)) {
     for (const context of Object.keys(catalogue)) if (!contexts.has(context)) delete catalogue[context];
   }
   const missing = Object.entries(languages).flatMap(([language, catalogue]) =>
-    asked
-      .filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined)
-      .map((text) => [language, ...text]),
+    asked.filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined).map((text) => [language, ...text]),
   );
   mkdirSync(join(output, ".."), { recursive: true });
   writeFileSync(output, JSON.stringify({ languages: ["it", ...Object.keys(languages)], catalogues: languages, page: { context: pageContext, texts: page } }));

@@ -12,14 +12,6 @@ const markerRadius = 3.5;
 // How near the pointer must come to a point, in the chart's units.
 const pointerReach = 14;
 
-// The colours as style.css's custom properties, light and dark.
-export function setSeriesColours(styles: readonly SeriesStyle[]): void {
-  styles.forEach((style, i) => {
-    document.documentElement.style.setProperty(`--series${i}-light`, style.light);
-    document.documentElement.style.setProperty(`--series${i}-dark`, style.dark);
-  });
-}
-
 function markerPath(marker: SeriesStyle["marker"], x: number, y: number): string {
   const r = markerRadius;
   switch (marker) {
@@ -41,17 +33,19 @@ function markerPath(marker: SeriesStyle["marker"], x: number, y: number): string
 function marker(style: SeriesStyle, i: number, x: number, y: number): SVGElement {
   const open = style.marker === "cross";
   return svgElement("path", {
-    class: `marker series${i}`, d: markerPath(style.marker, x, y), stroke: style.light, fill: open ? "none" : style.light, "stroke-width": open ? 2 : 1,
+    class: `marker series${i}`,
+    d: markerPath(style.marker, x, y),
+    "stroke-width": open ? 2 : 1,
+    ...(open ? { fill: "none" } : {}),
   });
 }
 
-// Markers for drawChart's point circles and on the legend's lines; dashes
-// for the lines. Colours also as attributes, which exports keep.
+// Markers for drawChart's point circles and on the legend's lines, dashes
+// for the lines; the colours stay the picture colours' classes.
 export function styleChart(svg: SVGSVGElement, styles: readonly SeriesStyle[]): void {
   styles.forEach((style, i) => {
     const dashes = Array.from(style.dashes, (length) => length * lineWidth).join(" ");
     for (const line of svg.querySelectorAll(`path.series${i}, line.series${i}`)) {
-      line.setAttribute("stroke", style.light);
       if (dashes) line.setAttribute("stroke-dasharray", dashes);
       if (line instanceof SVGLineElement) {
         const [x1, x2, y] = [line.x1.baseVal.value, line.x2.baseVal.value, line.y1.baseVal.value];
@@ -103,7 +97,13 @@ function movedFocus(points: ChartPoint[][], focused: Focus | undefined, key: str
   const line = points[series] ?? [];
   if (move[1] !== 0) return { series, index: Math.min(Math.max((focused?.index ?? -1) + move[1], 0), line.length - 1) };
   const step = points[focused?.series ?? 0]?.[focused?.index ?? 0]?.step ?? 1;
-  return { series, index: Math.max(line.findIndex((point) => point.step >= step), 0) };
+  return {
+    series,
+    index: Math.max(
+      line.findIndex((point) => point.step >= step),
+      0,
+    ),
+  };
 }
 
 export interface ChartReader {
@@ -116,14 +116,20 @@ export interface ChartReader {
 export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, description: HTMLElement): ChartReader {
   svg.setAttribute("tabindex", "0");
   svg.setAttribute("aria-describedby", description.id);
-  const summary = tr("explore::ExploreWindow", "Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.");
+  const summary = tr(
+    "explore::ExploreWindow",
+    "Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.",
+  );
   description.textContent = summary;
   let points: ChartPoint[][] = [];
   let focused: Focus | undefined;
   const show = (point: ChartPoint | undefined) => {
     svg.querySelector(".focus-ring")?.remove();
     tooltip.hidden = point === undefined;
-    if (!point) return void (description.textContent = summary);
+    if (!point) {
+      description.textContent = summary;
+      return;
+    }
     const text = core.filledWith(tr(context, "%1, passo %2: %3 cifre"), [point.name, String(point.step), core.pointDigitsText(point.digits)]);
     tooltip.textContent = text;
     description.textContent = `${summary} ${text}`;

@@ -7,9 +7,11 @@ declare module "lavoro1-core" {
     sides: string;
     lowerBound: string;
     upperBound: string;
-    warning: string;
-    errorNumber: number;
-    errorDescription: string;
+    message: string; // when not computed: the warning or run-time error to show
+  }
+  export interface StepReading {
+    step: number; // 0 when refused
+    refusal: string;
   }
   export interface Drawing {
     drawnEvery: number;
@@ -23,8 +25,18 @@ declare module "lavoro1-core" {
     alongZoom: string;
     acrossZoom: string;
   }
+  export interface DrawingLayout {
+    stacked: boolean; // the parts one under the other, on a narrow picture
+    centre: Float64Array; // x, y
+    radius: number;
+    text: Float64Array; // x, y of the title's top left
+    inset: Float64Array; // left, top, side
+    caption: Float64Array; // x, y of the inset's captions' top left
+    leaderEnd: Float64Array; // x, y
+    lineHeight: number;
+  }
   export interface DigitSeries {
-    name: string;
+    name: string; // in the user's language
     points: Float64Array; // step, digits, step, digits...
   }
   // A chart series as the page holds it, from the core or from certified.json.
@@ -54,15 +66,51 @@ declare module "lavoro1-core" {
     marker: "circle" | "square" | "triangle-up" | "diamond" | "triangle-down" | "cross";
     dashes: Float64Array; // in line widths, dash then gap; empty for solid
   }
+  export interface ChartView {
+    series: DigitSeries[]; // the points shown
+    lastStep: number;
+    lowestDigits: number;
+    topDigits: number;
+    stepGrid: Float64Array;
+    majorDigits: Float64Array;
+    minorDigits: Float64Array;
+    pointsMarked: boolean;
+    runOutStep: number; // 0 when binary64 never runs out
+    runOutShown: boolean;
+    runOutDigits: number;
+    runOutName: string;
+    note: string;
+  }
+  export interface PictureColours {
+    background: string;
+    text: string;
+    frame: string;
+    circle: string;
+    inscribed: string;
+    circumscribed: string;
+    grid: string;
+    series: string[];
+  }
   export interface Core {
+    setTranslator(translate: (context: string, source: string) => string): void;
     compute(text: string, decimalSeparator: string): Outcome;
-    tableText(steps: number, decimalSeparator: string): string;
-    binary64Series(steps: number): DigitSeries[];
-    firstStepPastPi(steps: number): number;
+    readStep(text: string): StepReading;
+    internalErrorReport(): string;
+    tableHeadings(): string[];
+    tableRows(steps: number, decimalSeparator: string): string[][];
+    addChartSeries(name: string, points: ArrayLike<number>): void;
+    chartSeriesCount(): number;
+    chartView(shownSteps: number, plotWidth: number): ChartView;
+    pictureColours(dark: boolean): PictureColours;
     drawing(step: number, radius: number, insetWidth: number, insetHeight: number, decimalSeparator: string): Drawing;
+    drawingLayout(width: number, height: number, textWidth: number): DrawingLayout;
+    drawingHeight(width: number): number;
     filledPattern(pattern: string, first: string, second: string): string;
-    tooManyStepsWarning(): string;
-    stepRangePattern(): string;
+    stepRangeText(): string;
+    longestStepText(): number;
+    pictureWidth(): number;
+    pictureHeight(): number;
+    pictureNotMadeText(fileName: string): string;
     minimumSteps(): number;
     maximumSteps(): number;
     defaultExploreStep(): number;

@@ -1,13 +1,16 @@
 // Small helpers for building the page's elements.
-export function element<K extends keyof HTMLElementTagNameMap>(
-  tag: K,
-  attributes: Record<string, string> = {},
-  text = "",
-): HTMLElementTagNameMap[K] {
+export function element<K extends keyof HTMLElementTagNameMap>(tag: K, attributes: Record<string, string> = {}, text = ""): HTMLElementTagNameMap[K] {
   const made = document.createElement(tag);
   for (const [name, value] of Object.entries(attributes)) made.setAttribute(name, value);
   if (text) made.textContent = text;
   return made;
+}
+
+// The page's element of that id, which index.html or a face made.
+export function byId(id: string): HTMLElement {
+  const found = document.getElementById(id);
+  if (!found) throw new Error(`the page has no #${id}`);
+  return found;
 }
 
 const svgNamespace = "http://www.w3.org/2000/svg";
@@ -23,7 +26,7 @@ export function svgElement(tag: string, attributes: Record<string, string | numb
 export function pointsText(coordinates: ArrayLike<number>, dx = 0, dy = 0): string {
   let text = "";
   for (let i = 0; i + 1 < coordinates.length; i += 2) {
-    text += `${(coordinates[i] + dx).toFixed(2)},${(coordinates[i + 1] + dy).toFixed(2)} `;
+    text += `${((coordinates[i] ?? 0) + dx).toFixed(2)},${((coordinates[i + 1] ?? 0) + dy).toFixed(2)} `;
   }
   return text;
 }

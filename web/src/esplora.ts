@@ -1,32 +1,21 @@
 // Esplora: the drawing, the table of the steps and the convergence chart of
-// one step, chosen with a number field and a slider kept in step; the
-// drawing and the chart downloaded as SVG or PNG.
+// one step, chosen with a step field and a slider kept in step; the drawing
+// and the chart downloaded as SVG or PNG.
 import type { Core } from "lavoro1-core";
 import certified from "../build/generated/certified.json";
-import { chartHeight, chartNote, drawChart, type DigitSeries } from "./chart";
-import { chartTooltip, readChart, setSeriesColours, styleChart } from "./chart_reading";
+import { chartHeight, drawChart } from "./chart";
+import { chartTooltip, readChart, styleChart } from "./chart_reading";
 import { element, svgElement } from "./dom";
-import { drawingHeight, drawStep } from "./drawing";
-import { stepRangeText } from "./form1";
+import { drawStep } from "./drawing";
 import { fullScreenButton } from "./fullscreen";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
 import { createLesson } from "./lesson";
+import { messageBox } from "./message_box";
+import { exportStyle, installPictureColours } from "./picture_colours";
 import { createPlay } from "./play";
-import { provenColumns } from "./proven_columns";
+import { createStepTable } from "./step_table";
 
 const context = "explore::ExploreWindow";
-// The height of a row of the step table, in CSS pixels (style.css).
-const rowHeight = 20;
-
-// The colours of every exported picture: dark text on white, as the desktop
-// exports them whatever its theme.
-const exportStyle = `
-.background{fill:#fff}.text,.tick,.legend,.axis-title,.chart-title{fill:#202020;font-family:'DejaVu Sans',Verdana,sans-serif}
-.text,.legend{font-size:13px}.tick{font-size:11px}.axis-title{font-size:12px}.chart-title{font-size:15px;font-weight:bold}
-.circle,.inscribed,.circumscribed,.frame,.series,.grid,.axes,.run-out,.swatch{fill:none}
-.circle{stroke:#202020;stroke-width:1.5}.inscribed{stroke:#1f6fd0;stroke-width:1.5}.circumscribed{stroke:#d0452f;stroke-width:1.5}
-.swatch{stroke-width:3}.frame{stroke:#808080}.grid{stroke:#e1e1e1}.grid.minor{stroke-dasharray:3 3}.axes{stroke:#808080}
-.series{stroke-width:2}path.series{fill:none}.focus-ring{display:none}.run-out{stroke:#808080;stroke-dasharray:4 3}.run-out-point{fill:#202020}`;
 
 function download(name: string, blob: Blob): void {
   const link = element("a", { href: URL.createObjectURL(blob), download: name });
@@ -36,28 +25,32 @@ function download(name: string, blob: Blob): void {
   setTimeout(() => URL.revokeObjectURL(link.href), 10_000);
 }
 
-// svg as a file of its own, in the export colours.
-function svgFile(svg: SVGSVGElement): string {
+// svg as a file of its own, in style.
+function svgFile(svg: SVGSVGElement, style: string): string {
   const copy = svg.cloneNode(true) as SVGSVGElement;
   copy.setAttribute("xmlns", "http://www.w3.org/2000/svg");
   copy.removeAttribute("class");
   copy.removeAttribute("role");
   copy.removeAttribute("aria-label");
-  copy.insertBefore(svgElement("style", {}, exportStyle), copy.firstChild);
+  copy.insertBefore(svgElement("style", {}, style), copy.firstChild);
   return `<?xml version="1.0" encoding="UTF-8"?>\n${new XMLSerializer().serializeToString(copy)}\n`;
 }
 
-async function pngFile(svg: SVGSVGElement): Promise<Blob> {
-  const url = URL.createObjectURL(new Blob([svgFile(svg)], { type: "image/svg+xml" }));
+// svg rendered by the browser; rejects when it cannot (no memory for the
+// canvas, an image it refuses to decode).
+async function pngFile(svg: string, width: number, height: number): Promise<Blob> {
+  const url = URL.createObjectURL(new Blob([svg], { type: "image/svg+xml" }));
   try {
     const image = new Image();
     image.src = url;
     await image.decode();
-    const canvas = element("canvas", { width: svg.getAttribute("width") ?? "900", height: svg.getAttribute("height") ?? "600" });
-    canvas.getContext("2d")!.drawImage(image, 0, 0);
-    return await new Promise<Blob>((resolve, reject) =>
-      canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error("PNG"))), "image/png"),
-    );
+    const canvas = element("canvas", { width: String(width), height: String(height) });
+    const painter = canvas.getContext("2d");
+    if (!painter) throw new Error("no 2D canvas");
+    painter.drawImage(image, 0, 0);
+    return await new Promise<Blob>((resolve, reject) => {
+      canvas.toBlob((blob) => (blob ? resolve(blob) : reject(new Error("no PNG"))), "image/png");
+    });
   } finally {
     URL.revokeObjectURL(url);
   }
@@ -71,189 +64,224 @@ export interface Esplora {
   setStep(step: number): void;
 }
 
-export function createEsplora(core: Core): Esplora {
-  const fill = (pattern: string, value: string) => core.filledPattern(pattern, value, "");
-  const first = core.minimumSteps();
-  const last = core.maximumSteps();
-  const section = element("section", { class: "window esplora-window", "aria-labelledby": "esploraTitle" });
-  section.append(element("h2", { class: "title-bar", id: "esploraTitle" }, tr(context, "Esplora poligoni e convergenza")));
+interface StepControls {
+  controls: HTMLElement;
+  stepBox: HTMLInputElement;
+  stepSlider: HTMLInputElement;
+  // Why the text of the step field was not taken, next to it.
+  refusal: HTMLElement;
+}
 
-  // The step's controls.
+function saveGroup(id: string, name: string): HTMLElement {
+  const group = element("span", { class: "save", role: "group", "aria-labelledby": `${id}Label` });
+  group.append(
+    element("span", { id: `${id}Label` }, name),
+    element("button", { id: `${id}Svg`, type: "button" }, "SVG"),
+    element("button", { id: `${id}Png`, type: "button" }, "PNG"),
+  );
+  return group;
+}
+
+function createStepControls(core: Core): StepControls {
+  const [first, last] = [String(core.minimumSteps()), String(core.maximumSteps())];
   const controls = element("div", { class: "esplora-controls" });
   const caption = mnemonic(tr(context, "&Passo:"));
   const stepLabel = element("label", { for: "stepBox", accesskey: caption.key }, caption.text);
-  const description = element(
-    "span",
-    { id: "stepDescription", class: "visually-hidden" },
-    core.filledPattern(tr(context, "Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati"), stepRangeText(core), ""),
-  );
+  const descriptionText = tr(context, "Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati");
+  const description = element("span", { id: "stepDescription", class: "visually-hidden" }, core.filledPattern(descriptionText, core.stepRangeText(), ""));
+  // Text, not a number field: the core reads what was typed, as Form1's box.
   const stepBox = element("input", {
-    id: "stepBox", type: "number", min: String(first), max: String(last), step: "1",
-    "aria-label": tr(context, "Passo"), "aria-describedby": "stepDescription",
+    id: "stepBox",
+    type: "text",
+    inputmode: "numeric",
+    spellcheck: "false",
+    maxlength: String(core.longestStepText()),
+    "aria-label": tr(context, "Passo"),
+    "aria-describedby": "stepDescription stepRefusal",
   });
-  const stepSlider = element("input", {
-    id: "stepSlider", type: "range", min: String(first), max: String(last), step: "1", "aria-label": tr(context, "Passo, cursore"),
-  });
-  const saveGroup = (id: string, name: string) => {
-    const group = element("span", { class: "save", role: "group", "aria-labelledby": `${id}Label` });
-    group.append(
-      element("span", { id: `${id}Label` }, name),
-      element("button", { id: `${id}Svg`, type: "button" }, "SVG"),
-      element("button", { id: `${id}Png`, type: "button" }, "PNG"),
-    );
-    return group;
-  };
-  controls.append(stepLabel, stepBox, stepSlider, description,
-    saveGroup("saveDrawing", tr(context, "Salva il disegno")), saveGroup("saveChart", tr(context, "Salva il grafico")));
+  const refusal = element("span", { id: "stepRefusal", class: "refusal", role: "status" });
+  const stepSlider = element("input", { id: "stepSlider", type: "range", min: first, max: last, step: "1", "aria-label": tr(context, "Passo, cursore") });
+  controls.append(
+    stepLabel,
+    stepBox,
+    refusal,
+    stepSlider,
+    description,
+    saveGroup("saveDrawing", tr(context, "Salva il disegno")),
+    saveGroup("saveChart", tr(context, "Salva il grafico")),
+  );
+  return { controls, stepBox, stepSlider, refusal };
+}
 
+// The drawing beside the table, chart and note; each drawn at the size it is
+// shown, so that its texts keep their size.
+function createViews(core: Core, section: HTMLElement) {
   const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr("explore::PolygonView", "Disegno dei poligoni") }) as SVGSVGElement;
-
-  // Every step's row, formatted once by the core; the table holds rows 1 to
-  // the step and builds only those in view and a few around them.
-  const cells = core.tableText(last, decimalSeparator).trimEnd().split("\n").map((line) => line.split("\t"));
-  const tableBox = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": tr(context, "Tabella dei passi") });
-  const table = element("table", { id: "stepTable" });
-  const head = element("tr", { "aria-rowindex": "1" });
-  const model = "explore::StepTableModel";
-  for (const header of [tr(model, "Passo"), tr(model, "Lati"), tr(model, "Limite inferiore"), tr(model, "Limite superiore"), tr(model, "Differenza")]) {
-    head.append(element("th", { scope: "col" }, header));
-  }
-  const proven = provenColumns(core, certified as DigitSeries[], () => {
-    for (const cell of head.querySelectorAll(".proven")) cell.remove();
-    if (proven.shown()) head.append(...proven.headers());
-    rendered = "";
-    renderRows();
-  });
-  const body = element("tbody");
-  table.append(element("thead"), body);
-  table.tHead!.append(head);
-  tableBox.append(table);
-  const spacer = (height: number) => {
-    const row = element("tr", { class: "spacer", "aria-hidden": "true" });
-    row.style.height = `${height}px`;
-    return row;
-  };
-  let rendered = "";
-  const renderRows = () => {
-    const headHeight = table.tHead!.offsetHeight;
-    const inView = Math.ceil(tableBox.clientHeight / rowHeight);
-    const firstRow = Math.max(0, Math.min(current - inView, Math.floor((tableBox.scrollTop - headHeight) / rowHeight)) - 10);
-    const lastRow = Math.min(current, firstRow + inView + 20);
-    if (rendered === `${firstRow} ${lastRow} ${current}`) return;
-    rendered = `${firstRow} ${lastRow} ${current}`;
-    const rows: HTMLTableRowElement[] = [];
-    if (firstRow > 0) rows.push(spacer(firstRow * rowHeight));
-    for (let i = firstRow; i < lastRow; ++i) {
-      const row = element("tr", { "aria-rowindex": String(i + 2) });
-      if (i === current - 1) row.className = "current";
-      for (const cell of cells[i]) row.append(element("td", {}, cell));
-      if (proven.shown()) for (const cell of proven.cells(i + 1)) row.append(element("td", {}, cell));
-      rows.push(row);
-    }
-    if (lastRow < current) rows.push(spacer((current - lastRow) * rowHeight));
-    body.replaceChildren(...rows);
-  };
-  tableBox.addEventListener("scroll", renderRows, { passive: true });
-
-  const series: DigitSeries[] = [...core.binary64Series(last), ...(certified as DigitSeries[])];
-  const runOutStep = core.firstStepPastPi(last);
   const chart = svgElement("svg", { id: "chart", role: "img", "aria-label": tr(context, "Grafico della convergenza") }) as SVGSVGElement;
   const note = element("p", { id: "note" });
-  const styles = core.seriesStyles();
-  setSeriesColours(styles);
-  const chartBox = element("div", { class: "chart-box" });
-  const tooltip = chartTooltip();
-  const chartDescription = element("p", { id: "chartDescription", class: "visually-hidden" });
-  chartBox.append(chart, tooltip, chartDescription);
-  const reader = readChart(core, chart, tooltip, chartDescription);
-  const lesson = createLesson(core, runOutStep, certified as DigitSeries[]);
-  // The step's sides and bounds, in reading order, said at each change.
-  const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
-  // While playing, the steps are not read out one by one: the one play stops at is.
-  const play = createPlay(core, (step) => setStep(step), (playing) => {
-    bounds.setAttribute("aria-live", playing ? "off" : "polite");
-    if (!playing) bounds.replaceChildren(bounds.textContent ?? "");
-  });
-
+  const table = createStepTable(core.tableHeadings(), core.tableRows(core.maximumSteps(), decimalSeparator), tr(context, "Tabella dei passi"));
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });
-  side.append(tableBox, chartBox, note);
+  const styles = core.seriesStyles();
+  const [tooltip, chartDescription] = [chartTooltip(), element("p", { id: "chartDescription", class: "visually-hidden" })];
+  const chartBox = element("div", { class: "chart-box" });
+  chartBox.append(chart, tooltip, chartDescription);
+  const reader = readChart(core, chart, tooltip, chartDescription);
+  side.append(table.box, chartBox, note);
   const drawingBox = element("div", { class: "drawing-box" });
   drawingBox.append(drawing);
   views.append(drawingBox, side);
-  const saveTable = element("span", { class: "save", role: "group", "aria-labelledby": "saveTableLabel" });
-  saveTable.append(element("span", { id: "saveTableLabel" }, tr(context, "Tabella dei passi")), element("button", { id: "saveTableCsv", type: "button" }, "CSV"));
-  controls.append(saveTable, proven.toggle, fullScreenButton(section));
-  section.append(controls, play.controls, bounds, views, lesson.panel);
 
-  let current = 0;
-  // Drawn at the size they are shown, so that their texts keep their size:
-  // the drawing wide with the inset beside the circle, or tall with it below.
-  let drawingWidth = 0;
-  let chartWidth = 0;
+  let [shown, drawingWidth, chartWidth] = [0, 0, 0];
   const render = () => {
     // Full screen, the drawing is drawn at half the size it shows, its texts twice as large.
     const scale = document.fullscreenElement === section ? 2 : 1;
     drawingWidth = Math.max(280, Math.round((drawingBox.clientWidth || 900) / scale));
     chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
-    drawStep(drawing, core, current, drawingWidth, drawingHeight(drawingWidth));
-    drawChart(chart, fill, series, runOutStep, current, chartWidth, chartHeight(chartWidth, series.length + 1));
+    drawStep(drawing, core, shown, drawingWidth, core.drawingHeight(drawingWidth));
+    note.textContent = drawChart(chart, core, shown, chartWidth, chartHeight(chartWidth, core.chartSeriesCount() + 1));
     styleChart(chart, styles);
     reader.redrawn();
   };
-  const setStep = (requested: number) => {
-    const step = Math.min(Math.max(Math.round(requested) || first, first), last);
-    if (String(step) !== stepBox.value) stepBox.value = String(step);
-    if (String(step) !== stepSlider.value) stepSlider.value = String(step);
-    stepSlider.setAttribute("aria-valuetext", fill(tr(context, "Passo %1"), String(step)));
-    if (step === current) return;
-    current = step;
-    section.dispatchEvent(new CustomEvent<number>(stepEvent, { detail: step }));
-    render();
-    // The step's row is the table's last, scrolled into view.
-    table.setAttribute("aria-rowcount", String(step + 1));
-    rendered = "";
-    body.replaceChildren(spacer(step * rowHeight));
-    tableBox.scrollTop = tableBox.scrollHeight;
-    renderRows();
-    note.textContent = chartNote(fill, runOutStep, step);
-    lesson.setStep(step);
-    play.setCurrentStep(step);
-    const summary = core.stepSummary(step, decimalSeparator);
-    bounds.textContent = core.filledWith(tr(context, "Passo %1: %2 lati, %3 < π < %4"), [String(step), summary.sides, summary.lowerBound, summary.upperBound]);
-  };
-  stepBox.addEventListener("input", () => {
-    const value = stepBox.valueAsNumber;
-    if (Number.isInteger(value) && value >= first && value <= last) setStep(value);
-  });
-  stepBox.addEventListener("change", () => setStep(stepBox.valueAsNumber));
-  stepSlider.addEventListener("input", () => setStep(stepSlider.valueAsNumber));
+  document.addEventListener("fullscreenchange", () => shown > 0 && render());
   new ResizeObserver(() => {
-    if (current > 0 && (Math.round(drawingBox.clientWidth) !== drawingWidth || Math.round(side.clientWidth) !== chartWidth)) render();
+    if (shown > 0 && (Math.round(drawingBox.clientWidth) !== drawingWidth || Math.round(side.clientWidth) !== chartWidth)) render();
   }).observe(views);
-  document.addEventListener("fullscreenchange", () => current > 0 && render());
+  const show = (step: number) => {
+    shown = step;
+    render();
+    table.show(step);
+  };
+  return { views, show };
+}
 
-  const fileName = (pattern: string, extension: string) =>
-    fill(tr(context, pattern), String(current)).replace(/\.svg$/, `.${extension}`);
-  // Files are drawn afresh at the desktop's size for pictures, 900 x 600.
+// The download buttons: each picture drawn afresh at the desktop's size for
+// files; a PNG the browser cannot render is reported, not dropped.
+function wireDownloads(core: Core, controls: HTMLElement, step: () => number): void {
+  const fill = (pattern: string, value: string) => core.filledPattern(pattern, value, "");
+  const [width, height] = [core.pictureWidth(), core.pictureHeight()];
+  const style = exportStyle(core);
   const picture = (draw: (svg: SVGSVGElement) => void) => {
     const svg = svgElement("svg") as SVGSVGElement;
     draw(svg);
-    return svg;
+    return svgFile(svg, style);
   };
   const wire = (id: string, draw: (svg: SVGSVGElement) => void, pattern: string) => {
-    controls.querySelector(`#${id}Svg`)!.addEventListener("click", () =>
-      download(fileName(pattern, "svg"), new Blob([svgFile(picture(draw))], { type: "image/svg+xml" })));
-    controls.querySelector(`#${id}Png`)!.addEventListener("click", async () =>
-      download(fileName(pattern, "png"), await pngFile(picture(draw))));
+    const name = (extension: string) => fill(tr(context, pattern), String(step())).replace(/\.svg$/, `.${extension}`);
+    controls.querySelector(`#${id}Svg`)?.addEventListener("click", () => {
+      download(name("svg"), new Blob([picture(draw)], { type: "image/svg+xml" }));
+    });
+    controls.querySelector(`#${id}Png`)?.addEventListener("click", () => {
+      const file = name("png");
+      pngFile(picture(draw), width, height).then(
+        (blob) => download(file, blob),
+        () => messageBox(core.pictureNotMadeText(file)),
+      );
+    });
   };
-  wire("saveDrawing", (svg) => drawStep(svg, core, current, 900, 600), "poligoni-passo-%1.svg");
-  wire("saveChart", (svg) => {
-    drawChart(svg, fill, series, runOutStep, current, 900, 600);
-    styleChart(svg, styles);
-  }, "convergenza-%1-passi.svg");
+  wire("saveDrawing", (svg) => drawStep(svg, core, step(), width, height), "poligoni-passo-%1.svg");
+  const styles = core.seriesStyles();
+  wire(
+    "saveChart",
+    (svg) => {
+      drawChart(svg, core, step(), width, height);
+      styleChart(svg, styles);
+    },
+    "convergenza-%1-passi.svg",
+  );
   // The rows shown, as `archimede N --tabella --formato csv` writes them.
-  controls.querySelector("#saveTableCsv")!.addEventListener("click", () =>
-    download(`lavoro1-${current}.csv`, new Blob([core.tableCsv(current)], { type: "text/csv" })));
+  controls.querySelector("#saveTableCsv")?.addEventListener("click", () => {
+    download(`lavoro1-${step()}.csv`, new Blob([core.tableCsv(step())], { type: "text/csv" }));
+  });
+}
+
+// The page's style and the core's chart take what Esplora adds once, however
+// often the window is made again (in another language).
+const prepared = new WeakSet<Core>();
+function prepare(core: Core): void {
+  if (prepared.has(core)) return;
+  prepared.add(core);
+  installPictureColours(core);
+  for (const { name, points } of certified) core.addChartSeries(name, points);
+}
+
+// What Esplora adds to teach: the table's CSV and full screen beside the
+// controls, play, the step's bounds said at each change, and the lesson.
+function createTeaching(core: Core, section: HTMLElement, controls: HTMLElement, requestStep: (step: number) => void) {
+  const saveTable = element("span", { class: "save", role: "group", "aria-labelledby": "saveTableLabel" });
+  saveTable.append(
+    element("span", { id: "saveTableLabel" }, tr(context, "Tabella dei passi")),
+    element("button", { id: "saveTableCsv", type: "button" }, "CSV"),
+  );
+  controls.append(saveTable, fullScreenButton(section));
+  const lesson = createLesson(core, core.chartView(core.maximumSteps(), 1).runOutStep, certified);
+  const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
+  // While playing, the steps are not read out one by one: the one play stops at is.
+  const play = createPlay(core, requestStep, (playing) => {
+    bounds.setAttribute("aria-live", playing ? "off" : "polite");
+    if (!playing) bounds.replaceChildren(bounds.textContent ?? "");
+  });
+  const show = (step: number) => {
+    lesson.setStep(step);
+    play.setCurrentStep(step);
+    const summary = core.stepSummary(step, decimalSeparator);
+    const pattern = tr(context, "Passo %1: %2 lati, %3 < π < %4");
+    bounds.textContent = core.filledWith(pattern, [String(step), summary.sides, summary.lowerBound, summary.upperBound]);
+  };
+  return { play, bounds, lesson, show };
+}
+
+export function createEsplora(core: Core): Esplora {
+  const [first, last] = [core.minimumSteps(), core.maximumSteps()];
+  const section = element("section", { class: "window esplora-window", "aria-labelledby": "esploraTitle" });
+  section.append(element("h2", { class: "title-bar", id: "esploraTitle" }, tr(context, "Esplora poligoni e convergenza")));
+  const { controls, stepBox, stepSlider, refusal } = createStepControls(core);
+  prepare(core);
+  const { views, show } = createViews(core, section);
+  const teaching = createTeaching(core, section, controls, (step) => setStep(step));
+  section.append(controls, teaching.play.controls, teaching.bounds, views, teaching.lesson.panel);
+
+  let current = 0;
+  // The step shown everywhere but in the field, which keeps what is typed.
+  const showStep = (step: number) => {
+    if (String(step) !== stepSlider.value) stepSlider.value = String(step);
+    refusal.textContent = "";
+    stepBox.removeAttribute("aria-invalid");
+    stepSlider.setAttribute("aria-valuetext", core.filledPattern(tr(context, "Passo %1"), String(step), ""));
+    if (step === current) return;
+    current = step;
+    section.dispatchEvent(new CustomEvent<number>(stepEvent, { detail: step }));
+    show(step);
+    teaching.show(step);
+  };
+  const setStep = (requested: number) => {
+    const step = Math.min(Math.max(Math.round(requested) || first, first), last);
+    stepBox.value = String(step);
+    showStep(step);
+  };
+  // What the field holds is read by the core, as Form1's box; on text it
+  // refuses, the step stays and the field says why.
+  stepBox.addEventListener("input", () => {
+    const reading = core.readStep(stepBox.value);
+    if (reading.step > 0) {
+      showStep(reading.step);
+    } else {
+      refusal.textContent = reading.refusal;
+      stepBox.setAttribute("aria-invalid", "true");
+    }
+  });
+  stepBox.addEventListener("change", () => {
+    const reading = core.readStep(stepBox.value);
+    if (reading.step > 0) setStep(reading.step);
+  });
+  // The arrows step as in the desktop's spin box.
+  stepBox.addEventListener("keydown", (event) => {
+    const by = { ArrowUp: 1, ArrowDown: -1 }[event.key];
+    if (by === undefined) return;
+    event.preventDefault();
+    setStep(current + by);
+  });
+  stepSlider.addEventListener("input", () => setStep(stepSlider.valueAsNumber));
+  wireDownloads(core, controls, () => current);
   return { section, setStep };
 }

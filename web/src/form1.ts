@@ -2,16 +2,12 @@
 // them (logical pixels of a 999 x 227 client area, 15 twips each, scaled to
 // the page), the button first in the tab order, and its compute command run
 // by the core.
-import type { Core } from "lavoro1-core";
+import type { Core, Outcome } from "lavoro1-core";
 import { element } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 import { messageBox } from "./message_box";
 
 type Geometry = [left: number, top: number, width: number, height: number];
-
-// A failure that is no run-time error of the calculation, numbered as the
-// desktop's host layer numbers it.
-const internalErrorNumber = 51;
 
 function place(control: HTMLElement, [left, top, width, height]: Geometry): void {
   control.style.setProperty("--left", String(left));
@@ -20,26 +16,48 @@ function place(control: HTMLElement, [left, top, width, height]: Geometry): void
   control.style.setProperty("--height", String(height));
 }
 
-// The range of steps, "da 1 a 500", from the core's pattern in the user's language.
-export function stepRangeText(core: Core): string {
-  return core.filledPattern(tr("calc", core.stepRangePattern()), String(core.minimumSteps()), String(core.maximumSteps()));
-}
+const context = "form::Form1";
 
-// The text of the warning the core refused a count with, in the user's language.
-function warningText(core: Core, warning: string): string {
-  if (warning === core.tooManyStepsWarning()) return tr("calc", "Risultati inattendibili!");
-  return core.filledPattern(tr("calc", "Inserire un numero di iterazioni %1."), stepRangeText(core), "");
-}
-
-function runtimeErrorText(core: Core, number: number, description: string): string {
-  return core.filledPattern(tr("runtime::host::messageBox", "Errore di run-time '%1':\n\n%2"), String(number), tr("runtime", description));
+interface Results {
+  sides: HTMLOutputElement;
+  lowerBound: HTMLOutputElement;
+  upperBound: HTMLOutputElement;
+  // Read once after each computation by screen readers.
+  announcement: HTMLElement;
 }
 
 // Sent by Form1's window after each computation, detail the number of steps.
 export const computedEvent = "form1-computed";
 
+// What the button does: the core's compute command on text, its results
+// shown, or its message in a modal box. Returns the steps computed, 0 when
+// none were.
+function runCommand(core: Core, text: string, results: Results): number {
+  let outcome: Outcome;
+  try {
+    outcome = core.compute(text, decimalSeparator);
+  } catch {
+    // The core itself failed (a trap of the WebAssembly, not an error it raised).
+    messageBox(core.internalErrorReport());
+    return 0;
+  }
+  if (!outcome.computed) {
+    messageBox(outcome.message);
+    return 0;
+  }
+  results.sides.value = outcome.sides;
+  results.lowerBound.value = outcome.lowerBound;
+  results.upperBound.value = outcome.upperBound;
+  results.announcement.textContent = core.filledWith(tr("explore::ExploreWindow", "Passo %1: %2 lati, %3 < π < %4"), [
+    String(outcome.steps),
+    outcome.sides,
+    outcome.lowerBound,
+    outcome.upperBound,
+  ]);
+  return outcome.steps;
+}
+
 export function createForm1(core: Core): HTMLElement {
-  const context = "form::Form1";
   const window = element("section", { class: "window form1-window", "aria-labelledby": "form1Title" });
   window.append(element("h2", { class: "title-bar", id: "form1Title" }, "Form1"));
   const form = element("form", { class: "form1", id: "Form1", novalidate: "", autocomplete: "off" });
@@ -47,9 +65,16 @@ export function createForm1(core: Core): HTMLElement {
   // The button comes before the text box in the tab order.
   const command1 = element("button", { id: "Command1", type: "submit" }, tr(context, "Calcola costante"));
   place(command1, [200, 168, 193, 41]);
-  const text1 = element("input", { id: "Text1", type: "text", inputmode: "decimal", spellcheck: "false", value: "1" });
+  const text1 = element("input", {
+    id: "Text1",
+    type: "text",
+    inputmode: "decimal",
+    spellcheck: "false",
+    value: "1",
+    maxlength: String(core.longestStepText()),
+  });
   place(text1, [232, 40, 137, 25]);
-  const stepRange = stepRangeText(core);
+  const stepRange = core.stepRangeText();
   const label9 = element("span", { id: "Label9", class: "caption", "aria-label": stepRange }, `  [${stepRange}]`);
   place(label9, [376, 40, 137, 33]);
   const label8 = element("span", { id: "Label8", class: "caption" }, tr(context, "Numero lati poligono inscritto e circoscritto"));
@@ -67,48 +92,24 @@ export function createForm1(core: Core): HTMLElement {
     return made;
   };
   const label5 = lessThan("Label5", [808, 120, 25, 25]);
-  const label4 = element("span", { id: "Label4", class: "caption" }, tr(context, "costante"));
+  // Heard as what it stands for, between the bounds.
+  const label4 = element("span", { id: "Label4", class: "caption", role: "img", "aria-label": "π" }, tr(context, "costante"));
   place(label4, [720, 120, 81, 25]);
   const label3 = lessThan("Label3", [696, 120, 17, 25]);
   const label2 = result("Label2", "Limite inferiore", [552, 120, 137, 25]);
   const label1 = element("label", { id: "Label1", class: "caption", for: "Text1" }, tr(context, "Numero iterazioni"));
   place(label1, [24, 40, 193, 33]);
-  // Read once after each computation by screen readers.
   const announcement = element("p", { id: "Form1Results", class: "visually-hidden", "aria-live": "polite", "aria-atomic": "true" });
 
-  // Read in the order of its meaning, "lower < π < upper"; the layout
-  // places each control where the desktop has it.
-  label4.setAttribute("role", "img");
-  label4.setAttribute("aria-label", "π");
+  // In the order of its meaning, "lower < π < upper"; each is placed where the desktop has it.
   form.append(command1, label1, text1, label9, label8, label7, label2, label3, label4, label5, label6, announcement);
   window.append(form);
 
   // Enter in the text box submits the form, as the button does.
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    let outcome;
-    try {
-      outcome = core.compute(text1.value, decimalSeparator);
-    } catch {
-      messageBox(runtimeErrorText(core, internalErrorNumber, "Errore interno"));
-      return;
-    }
-    if (outcome.errorNumber !== 0) {
-      messageBox(runtimeErrorText(core, outcome.errorNumber, outcome.errorDescription));
-    } else if (!outcome.computed) {
-      messageBox(warningText(core, outcome.warning));
-    } else {
-      label7.value = outcome.sides;
-      label2.value = outcome.lowerBound;
-      label6.value = outcome.upperBound;
-      window.dispatchEvent(new CustomEvent<number>(computedEvent, { detail: outcome.steps }));
-      announcement.textContent = core.filledWith(tr("explore::ExploreWindow", "Passo %1: %2 lati, %3 < π < %4"), [
-        String(outcome.steps),
-        outcome.sides,
-        outcome.lowerBound,
-        outcome.upperBound,
-      ]);
-    }
+    const steps = runCommand(core, text1.value, { sides: label7, lowerBound: label2, upperBound: label6, announcement });
+    if (steps > 0) window.dispatchEvent(new CustomEvent<number>(computedEvent, { detail: steps }));
   });
   return window;
 }

@@ -8,7 +8,8 @@ export function fullScreenButton(shown: HTMLElement): HTMLButtonElement {
   button.hidden = !document.fullscreenEnabled;
   button.addEventListener("click", () => {
     if (document.fullscreenElement) void document.exitFullscreen();
-    else void shown.requestFullscreen().catch((error: unknown) => console.info("Lavoro1 full screen:", error));
+    // Refused (no user gesture, a frame that forbids it): the page stays as it is.
+    else void shown.requestFullscreen().catch(() => undefined);
   });
   document.addEventListener("fullscreenchange", () => button.setAttribute("aria-pressed", String(document.fullscreenElement === shown)));
   return button;

@@ -3,7 +3,7 @@
 // when it has none of them; the separator of the first language asked for.
 // The translations are the desktop's, converted from translations/*.ts at
 // build time for every language that has catalogues there.
-import translations from "../build/generated/translations.json";
+import translations from "lavoro1-translations";
 
 type Catalogue = Record<string, Record<string, string>>;
 
@@ -55,6 +55,21 @@ export function chooseLanguage(tag: string | undefined): void {
   const requested = tag !== undefined && pageLanguageOf(tag) ? [tag, ...browserLanguages] : browserLanguages;
   language = languageOf(requested);
   decimalSeparator = decimalSeparatorOf(requested);
+}
+
+// Fetches the catalogues the language needs (its own, and English for what
+// it lacks) unless the page carries them already, as lavoro1.html does.
+export async function loadCatalogues(shown: string): Promise<void> {
+  const needed = shown === "it" ? [] : [...new Set([shown, defaultLanguage])];
+  await Promise.all(
+    needed
+      .filter((had) => catalogues[had] === undefined)
+      .map(async (had) => {
+        const answer = await fetch(`i18n-${had}.json`);
+        if (!answer.ok) throw new Error(`i18n-${had}.json: ${answer.status}`);
+        catalogues[had] = (await answer.json()) as Catalogue;
+      }),
+  );
 }
 
 // source in the user's language: itself in Italian, the catalogue's

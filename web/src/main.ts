@@ -2,27 +2,35 @@
 // WebAssembly, in the user's language, its state in the address; installable
 // and working offline once visited.
 import createCore, { type Core } from "lavoro1-core";
-import { AddressKeeper, addressHash, readAddress, type PageAddress } from "./address";
-import { element } from "./dom";
-import { createEsplora, stepEvent, type Esplora } from "./esplora";
+import { AddressKeeper, addressHash, type PageAddress, readAddress } from "./address";
+import { byId, element } from "./dom";
+import { createEsplora, type Esplora, stepEvent } from "./esplora";
 import { computedEvent, createForm1 } from "./form1";
-import { chooseLanguage, language, pageText } from "./i18n";
+import { chooseLanguage, language, loadCatalogues, pageText, tr } from "./i18n";
 import { createLanguageMenu } from "./language_menu";
 import { createMessageBox } from "./message_box";
 import "./style.css";
 
-// The core's .wasm in base64 when the build inlines it (lavoro1.html), empty
-// when it is a file beside the page.
+// The core's .wasm, gzip-compressed and in base64, when the build inlines it
+// (lavoro1.html); empty when it is a file beside the page.
 declare const inlineCore: string;
 
-const app = document.getElementById("app")!;
+const app = byId("app");
 // What the HTML shows until the page is built: the loading texts and the
 // message that the core could not be loaded, in every language.
-const boot = document.getElementById("boot")!;
+const boot = byId("boot");
 
 async function loadCore(): Promise<Core> {
-  if (!inlineCore) return createCore();
-  return createCore({ wasmBinary: Uint8Array.from(atob(inlineCore), (character) => character.charCodeAt(0)) });
+  const core = await (inlineCore ? createCore({ wasmBinary: await inflatedCore() }) : createCore());
+  // The core's texts come out in the page's language, whichever is chosen.
+  core.setTranslator(tr);
+  return core;
+}
+
+async function inflatedCore(): Promise<Uint8Array> {
+  const compressed = new Blob([Uint8Array.from(atob(inlineCore), (character) => character.charCodeAt(0))]);
+  const wasm = await new Response(compressed.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer();
+  return new Uint8Array(wasm);
 }
 
 function showLoadFailure(error: unknown): void {
@@ -75,8 +83,13 @@ class Page {
     const opened = readAddress(location.hash);
     this.chosenLanguage = opened.language;
     this.shownStep = opened.step ?? core.defaultExploreStep();
-    window.addEventListener("popstate", () => this.follow(readAddress(location.hash)));
-    this.build();
+    window.addEventListener("popstate", () => void this.follow(readAddress(location.hash)));
+  }
+
+  static async open(core: Core): Promise<Page> {
+    const page = new Page(core);
+    await page.build();
+    return page;
   }
 
   private hash(): string {
@@ -90,8 +103,9 @@ class Page {
   }
 
   // Both windows and the header made afresh in the chosen language.
-  private build(): void {
+  private async build(): Promise<void> {
     chooseLanguage(this.chosenLanguage);
+    await loadCatalogues(language);
     document.documentElement.lang = language;
     document.title = pageText("title");
     const form1 = createForm1(this.core);
@@ -106,35 +120,38 @@ class Page {
       if (!this.moving) this.keeper.move(this.hash());
     });
     esplora.section.addEventListener("change", () => this.keeper.settle());
-    const header = pageHeader(() => copyLink(this.hash()), (tag) => this.chooseLanguage(tag));
+    const header = pageHeader(
+      () => copyLink(this.hash()),
+      (tag) => void this.chooseLanguage(tag),
+    );
     app.replaceChildren(header, form1, esplora.section, createMessageBox());
     this.show(this.shownStep);
   }
 
-  private chooseLanguage(tag: string): void {
+  private async chooseLanguage(tag: string): Promise<void> {
     this.chosenLanguage = tag;
     this.keeper.commit(this.hash());
-    this.build();
-    document.getElementById("languageMenu")!.focus();
+    await this.build();
+    byId("languageMenu").focus();
   }
 
   // Back and forward: the address's step and language.
-  private follow(address: PageAddress): void {
+  private async follow(address: PageAddress): Promise<void> {
     this.keeper.settle();
     this.shownStep = address.step ?? this.core.defaultExploreStep();
     if (address.language === this.chosenLanguage) {
       this.show(this.shownStep);
     } else {
       this.chosenLanguage = address.language;
-      this.build();
+      await this.build();
     }
   }
 }
 
 try {
-  new Page(await loadCore());
+  await Page.open(await loadCore());
   // The button has the focus when the window opens, as on the desktop.
-  document.getElementById("Command1")!.focus();
+  byId("Command1").focus();
   document.body.dataset.ready = "true";
   // When the page answers: what bench/bench.mjs measures from navigation.
   performance.mark("lavoro1-ready");
@@ -143,7 +160,7 @@ try {
     navigator.serviceWorker
       .register("sw.js")
       .then((registration) => registration.update())
-      .catch((error: unknown) => console.info("Lavoro1 offline:", error));
+      .catch((error: unknown) => console.warn("Lavoro1 offline:", error));
   }
 } catch (error) {
   showLoadFailure(error);

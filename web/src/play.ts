@@ -40,13 +40,27 @@ function onSpace(controls: HTMLElement, toggle: () => void): void {
 // The reduced-motion box, checked while the system asks for reduced motion.
 function reducedMotionBox(): { label: HTMLLabelElement; box: HTMLInputElement } {
   const caption = mnemonic(tr(context, "&Movimento ridotto"));
-  const box = element("input", { id: "reducedMotion", type: "checkbox", title: tr(context, "Avanza al massimo di un passo al secondo, qualunque sia la velocità") });
+  const box = element("input", {
+    id: "reducedMotion",
+    type: "checkbox",
+    title: tr(context, "Avanza al massimo di un passo al secondo, qualunque sia la velocità"),
+  });
   const motionQuery = matchMedia("(prefers-reduced-motion: reduce)");
   box.checked = motionQuery.matches;
-  motionQuery.addEventListener("change", () => (box.checked = motionQuery.matches));
+  motionQuery.addEventListener("change", () => {
+    box.checked = motionQuery.matches;
+  });
   const label = element("label", { accesskey: caption.key });
   label.append(box, ` ${caption.text}`);
   return { label, box };
+}
+
+function showPlaying(button: HTMLButtonElement, playing: boolean): void {
+  const caption = mnemonic(tr(context, playing ? "❚❚ Pau&sa" : "▶ &Avvia"));
+  button.textContent = caption.text;
+  button.accessKey = caption.key;
+  button.setAttribute("aria-label", tr(context, playing ? "Pausa" : "Avvia"));
+  button.setAttribute("aria-pressed", String(playing));
 }
 
 // playingChanged: after each start and stop.
@@ -55,10 +69,9 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
   const button = element("button", { id: "playButton", type: "button" });
   const speed = speedBox(core);
   const targetCaption = mnemonic(tr(context, "&fino al passo"));
-  const target = element("input", {
-    id: "playTarget", type: "number", min: String(core.minimumSteps()), max: String(core.maximumSteps()), step: "1",
-    value: String(core.maximumSteps()), "aria-label": tr(context, "Avanza fino al passo"),
-  });
+  const [first, last] = [String(core.minimumSteps()), String(core.maximumSteps())];
+  const target = element("input", { id: "playTarget", type: "number", min: first, max: last, step: "1", value: last });
+  target.setAttribute("aria-label", tr(context, "Avanza fino al passo"));
   const reduced = reducedMotionBox();
   controls.append(button, speed, element("label", { for: "playTarget", accesskey: targetCaption.key }, targetCaption.text), target, reduced.label);
 
@@ -67,11 +80,7 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
   const goal = () => Math.min(Math.max(Math.round(target.valueAsNumber) || core.maximumSteps(), core.minimumSteps()), core.maximumSteps());
   const stepsPerSecond = () => Math.min(Number(speed.value), reduced.box.checked ? core.reducedMotionSpeed() : Infinity);
   const show = (playing: boolean) => {
-    const caption = mnemonic(tr(context, playing ? "❚❚ Pau&sa" : "▶ &Avvia"));
-    button.textContent = caption.text;
-    button.accessKey = caption.key;
-    button.setAttribute("aria-label", tr(context, playing ? "Pausa" : "Avvia"));
-    button.setAttribute("aria-pressed", String(playing));
+    showPlaying(button, playing);
     playingChanged(playing);
   };
   const stop = () => {
@@ -99,5 +108,10 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
   reduced.box.addEventListener("change", restart);
   onSpace(controls, toggle);
   show(false);
-  return { controls, setCurrentStep: (step) => (current = step) };
+  return {
+    controls,
+    setCurrentStep: (step) => {
+      current = step;
+    },
+  };
 }

@@ -48,7 +48,5 @@ worker.addEventListener("activate", (event) => {
 
 worker.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
-  event.respondWith(
-    caches.open(cacheName).then(async (cache) => (await cache.match(event.request, { ignoreSearch: true })) ?? fetch(event.request)),
-  );
+  event.respondWith(caches.open(cacheName).then(async (cache) => (await cache.match(event.request, { ignoreSearch: true })) ?? fetch(event.request)));
 });

@@ -2,7 +2,7 @@
 // its languages, a phone's screen, offline, the single file, a failed load.
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
-import { expect, test, type Page } from "@playwright/test";
+import { expect, type Page, test } from "@playwright/test";
 import { addressHash, readAddress } from "../src/address";
 import { compute, open, results } from "./page";
 
@@ -51,7 +51,11 @@ test("the address opens a step and a language; back and forward; a slider drag i
   await expect(step(page)).toHaveValue("25");
   await page.goForward();
   await expect(step(page)).toHaveValue("40");
-  for (const [hash, expected] of [["#passo=abc", "3"], ["#passo=9999", "500"], ["#passo=7&lang=%3Cb%3E", "7"]] as const) {
+  for (const [hash, expected] of [
+    ["#passo=abc", "3"],
+    ["#passo=9999", "500"],
+    ["#passo=7&lang=%3Cb%3E", "7"],
+  ] as const) {
     await open(page, `/${hash}`);
     await expect(step(page), hash).toHaveValue(expected);
   }
@@ -61,7 +65,10 @@ test("the address opens a step and a language; back and forward; a slider drag i
 // tag or none; what the page writes reads back as written.
 test("the address read from any text", () => {
   let seed = 1;
-  const random = (below: number) => ((seed = (seed * 48271) % 2147483647) % below);
+  const random = (below: number) => {
+    seed = (seed * 48271) % 2147483647;
+    return seed % below;
+  };
   const alphabet = ["passo", "lang", "=", "&", "#", "%", "%3D", "%26", "%zz", "-", "+", " ", "0", "7", "9", "e", "en", "it", "<", "é", "\u0000", "٥"];
   const wrong: string[] = [];
   for (let i = 0; i < 5000; ++i) {
@@ -111,8 +118,9 @@ test.describe("phone", () => {
             .map((control) => control.id || control.textContent),
         );
         expect(small).toEqual([]);
-        const form1Text = await page.locator("#Form1 > :not(.visually-hidden)").evaluateAll((all) =>
-          all.filter((e) => e instanceof HTMLElement && e.offsetParent).map((e) => parseFloat(getComputedStyle(e).fontSize)));
+        const form1Text = await page
+          .locator("#Form1 > :not(.visually-hidden)")
+          .evaluateAll((all) => all.filter((e) => e instanceof HTMLElement && e.offsetParent).map((e) => parseFloat(getComputedStyle(e).fontSize)));
         expect(Math.min(...form1Text)).toBeGreaterThanOrEqual(16);
         const bound = await page.locator("#Label2").evaluate((e) => getComputedStyle(e, "::before").content);
         expect(bound).toBe(locale === "it-IT" ? '"Limite inferiore"' : '"Lower bound"');
@@ -160,7 +168,7 @@ test.describe("a core or script that does not arrive", () => {
       await page.route(missing, (route) => route.abort());
       await page.goto("/");
       await expect(page.locator(".load-failed strong")).toContainText([...shown]);
-      expect(await page.locator(".load-failed [lang]").count() > 1).toBe(languages === "all");
+      expect((await page.locator(".load-failed [lang]").count()) > 1).toBe(languages === "all");
       await expect(page.locator(".load-failed").first()).toBeVisible();
       await expect(page.locator(".load-failed").first()).toContainText(/Reload the page/);
       await expect(page.locator(".loading")).toBeHidden();

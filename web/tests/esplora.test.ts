@@ -1,7 +1,7 @@
 // Esplora in the page: the step from the number field or the slider, the
 // drawing, table, chart and note that follow it, and the downloads.
 import { readFileSync } from "node:fs";
-import { expect, test, type Page } from "@playwright/test";
+import { expect, type Page, test } from "@playwright/test";
 import { open } from "./page";
 
 async function expectStep(page: Page, step: number, sides: string): Promise<void> {
@@ -34,11 +34,30 @@ test("opens at step 3 and follows the number field and the slider", async ({ pag
   await expect(page.locator("#drawing g[clip-path] polyline")).toHaveCount(3);
 });
 
-test("a step outside 1 to 500 in the field is brought back into the range", async ({ page }) => {
+// Read as Form1 reads its box: the step it cannot take stays, and the field says why.
+test("the step field reads text as Form1 does", async ({ page }) => {
   await open(page);
-  await page.locator("#stepBox").fill("900");
+  const refusal = page.locator("#stepRefusal");
+  for (const [text, step, why] of [
+    ["4.5", 4, ""],
+    ["abc", 4, "Inserire un numero di iterazioni da 1 a 500."],
+    ["", 4, "Inserire un numero di iterazioni da 1 a 500."],
+    ["٥", 4, "Inserire un numero di iterazioni da 1 a 500."],
+    ["&H1F", 31, ""],
+    ["1e999", 31, "Errore di run-time '6': Overflow"],
+    ["900", 31, "Risultati inattendibili!"],
+  ] as const) {
+    await test.step(JSON.stringify(text), async () => {
+      await page.locator("#stepBox").fill(text);
+      await expect(page.locator("#stepSlider")).toHaveValue(String(step));
+      await expect(page.locator("#stepTable")).toHaveAttribute("aria-rowcount", String(step + 1));
+      await expect(refusal).toHaveText(why);
+      const box = expect(page.locator("#stepBox"));
+      await (why ? box.toHaveAttribute("aria-invalid", "true") : box.not.toHaveAttribute("aria-invalid"));
+    });
+  }
   await page.locator("#stepBox").press("Tab");
-  await expectStep(page, 500, "9,820E+150");
+  await expect(page.locator("#stepBox")).toHaveValue("900");
 });
 
 for (const [button, name, kind] of [
@@ -46,7 +65,7 @@ for (const [button, name, kind] of [
   ["#saveDrawingPng", "poligoni-passo-7.png", "png"],
   ["#saveChartSvg", "convergenza-7-passi.svg", "svg"],
   ["#saveChartPng", "convergenza-7-passi.png", "png"],
-]) {
+] as const) {
   test(`downloads ${name}`, async ({ page }) => {
     await open(page);
     await page.locator("#stepBox").fill("7");
@@ -63,3 +82,12 @@ for (const [button, name, kind] of [
     }
   });
 }
+
+test("a PNG the browser cannot render is reported, not dropped", async ({ page }) => {
+  await page.addInitScript(() => {
+    HTMLCanvasElement.prototype.toBlob = (callback: BlobCallback) => callback(null);
+  });
+  await open(page);
+  await page.locator("#saveDrawingPng").click();
+  await expect(page.locator("#messageBoxText")).toHaveText("Impossibile creare l'immagine 'poligoni-passo-3.png'.");
+});

@@ -17,9 +17,9 @@ const languages = [
 // archimede's two lines: "...: sides" and "lower < ... < upper".
 async function archimede(steps: number, env: Record<string, string>): Promise<string[]> {
   const { stdout } = await run(nativeArchimede(), [String(steps)], { env: { ...process.env, LC_ALL: "", ...env } });
-  const [first, second] = stdout.split("\n");
+  const [first = "", second = ""] = stdout.split("\n");
   const parts = second.split(" < ");
-  return [first.slice(first.lastIndexOf(": ") + 2), parts[0], parts[parts.length - 1]];
+  return [first.slice(first.lastIndexOf(": ") + 2), parts[0] ?? "", parts.at(-1) ?? ""];
 }
 
 for (const { locale, env } of languages) {

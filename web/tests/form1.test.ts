@@ -11,7 +11,10 @@ test("the eleven controls, the button first in the tab order and focused", async
   const fetched: string[] = [];
   page.on("request", (request) => fetched.push(request.url()));
   await open(page);
-  expect(fetched.filter((url) => !url.startsWith(baseURL!)), "every asset is the page's own").toEqual([]);
+  expect(
+    fetched.filter((url) => !url.startsWith(baseURL!)),
+    "every asset is the page's own",
+  ).toEqual([]);
   const ids = await page.locator("#Form1 > :not(.visually-hidden)").evaluateAll((all) => all.map((e) => e.id));
   expect(ids.sort()).toEqual(["Command1", "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Text1"]);
   await expect(page.locator("#Command1")).toBeFocused();
@@ -32,7 +35,7 @@ for (const [text, locale, sides, lower, upper] of [
   ["&H1F4", "it-IT", "9,820E+150", "3,14159265", "3,14159265"],
   ["&o12", "it-IT", "3,072E+03", "3,14159211", "3,14159375"],
   [" 1 0 ", "it-IT", "3,072E+03", "3,14159211", "3,14159375"],
-]) {
+] as const) {
   test.describe(() => {
     test.use({ locale });
     test(`"${text}" ${locale}`, async ({ page }) => {
@@ -59,7 +62,7 @@ for (const [text, warning] of [
   ["abc", tooFew],
   ["3000000000", overflow],
   ["1e999", overflow],
-]) {
+] as const) {
   test(`"${text}" is refused in a modal box, and the page goes on`, async ({ page }) => {
     await open(page);
     await page.locator("#Command1").click();
@@ -84,4 +87,12 @@ test("Enter in the text box computes", async ({ page }) => {
   await page.locator("#Text1").fill("4");
   await page.locator("#Text1").press("Enter");
   await expect(page.locator("#Label7")).toHaveText("4,800E+01");
+});
+
+// Pasting a book must not freeze the tab: the box holds what the desktop's holds.
+test("the text box takes at most 32767 characters", async ({ page }) => {
+  await open(page);
+  await page.locator("#Text1").focus();
+  await page.keyboard.insertText("1".repeat(100_000));
+  expect(await page.locator("#Text1").evaluate((box: HTMLInputElement) => box.value.length)).toBe(32767);
 });

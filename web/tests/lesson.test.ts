@@ -11,7 +11,11 @@ function archimedeCsv(steps: number): string {
 }
 
 test("the lesson's formulas give the core's bounds and sides at steps 1, 5 and 26", async ({ page }) => {
-  const rows = archimedeCsv(26).trim().split("\n").slice(1).map((line) => line.split(","));
+  const rows = archimedeCsv(26)
+    .trim()
+    .split("\n")
+    .slice(1)
+    .map((line) => line.split(","));
   await open(page);
   for (const step of [1, 5, 26]) {
     await test.step(`step ${step}`, async () => {
@@ -87,7 +91,7 @@ test("full screen at 1920 x 1080: the drawing, the bounds and the lesson in type
   for (const shown of pixels) expect(shown).toBeGreaterThanOrEqual(24);
 });
 
-test("the chart's series differ without colour, its points read out by keyboard; the table shows the proven digits", async ({ page }) => {
+test("the chart's series differ without colour, its points read out by keyboard", async ({ page }) => {
   await open(page, "/#passo=26");
   const dashes = await page.locator("#chart path.series").evaluateAll((paths) => paths.map((path) => path.getAttribute("stroke-dasharray")));
   expect(new Set(dashes).size).toBe(6);
@@ -96,8 +100,4 @@ test("the chart's series differ without colour, its points read out by keyboard;
   for (const key of ["ArrowRight", "ArrowRight", "ArrowRight", "ArrowDown", "ArrowDown"]) await page.keyboard.press(key);
   await expect(page.locator("#chartTooltip")).toHaveText("Ampiezza, passo 3: 1.6 cifre");
   await expect(page.locator("#chartDescription")).toContainText("Ampiezza, passo 3: 1.6 cifre");
-  // The same proven digits in the table as in the lesson's text.
-  await page.locator("#provenShown").check();
-  const [, doubling, huygens, richardson] = /i raddoppi ne dimostrano (\d+).*ne dimostra (\d+).*ne dimostra (\d+)/.exec((await page.locator("#lesson").textContent()) ?? "") ?? [];
-  await expect(page.locator("#stepTable tr.current td")).toHaveText(["26", /E\+08$/, /^3,/, /^3,/, /E-16$/, doubling!, huygens!, richardson!]);
 });

@@ -1,5 +1,5 @@
 // Both languages, both schemes, the keyboard alone and a phone's width.
-import { expect, test, type Page } from "@playwright/test";
+import { expect, type Page, test } from "@playwright/test";
 import { compute, open, results } from "./page";
 
 test.describe("English", () => {
@@ -33,12 +33,12 @@ test.describe("a language the page does not have", () => {
 async function lowestContrast(page: Page): Promise<{ ratio: number; where: string }> {
   return page.evaluate(() => {
     const channels = (colour: string) => (colour.match(/[\d.]+/g) ?? []).map(Number);
-    const luminance = ([r, g, b]: number[]) =>
-      [r, g, b].map((c) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4)).reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+    const linear = (c = 0) => (c / 255 <= 0.03928 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+    const luminance = ([r, g, b]: number[]) => 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
     const background = (element: Element | null): number[] => {
       for (; element; element = element.parentElement) {
         const rgba = channels(getComputedStyle(element).backgroundColor);
-        if (rgba.length === 3 || (rgba.length === 4 && rgba[3] > 0)) return rgba;
+        if (rgba.length === 3 || (rgba[3] ?? 0) > 0) return rgba;
       }
       return [255, 255, 255];
     };
@@ -60,7 +60,10 @@ for (const colorScheme of ["light", "dark"] as const) {
     test(`${colorScheme}: every text at least 4.5:1`, async ({ page }) => {
       await open(page);
       await page.locator("#Command1").click();
-      const background = await page.locator(".window").first().evaluate((e) => getComputedStyle(e).backgroundColor);
+      const background = await page
+        .locator(".window")
+        .first()
+        .evaluate((e) => getComputedStyle(e).backgroundColor);
       expect(background).toBe(colorScheme === "dark" ? "rgb(30, 30, 30)" : "rgb(255, 255, 255)");
       const lowest = await lowestContrast(page);
       expect(lowest.ratio, lowest.where).toBeGreaterThanOrEqual(4.5);

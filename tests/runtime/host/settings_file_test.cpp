@@ -1,0 +1,202 @@
+#include "runtime/host/settings_file.hpp"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Maps in failure messages as {key=value, ...}.
+QT_BEGIN_NAMESPACE
+void PrintTo(const QVariantMap& map, std::ostream* out) {
+    *out << '{';
+    for (auto entry = map.cbegin(); entry != map.cend(); ++entry) {
+        *out << entry.key().toStdString() << '=' << entry.value().toString().toStdString() << ", ";
+    }
+    *out << '}';
+}
+QT_END_NAMESPACE
+
+namespace {
+
+using runtime::host::SettingsFile;
+
+const QByteArray otherKeys = "[Altro]\nchiave=1\n\n[Esplora]\naltra=2\nstep=7\n";
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// What a name holds, links not followed, then what it leads to: the type of
+// each and a regular file's bytes.
+std::string heldAt(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (lstat(name.constData(), &status) != 0) {
+        return "nothing";
+    }
+    std::string held = std::to_string(status.st_mode & S_IFMT);
+    if (S_ISLNK(status.st_mode)) {
+        held +=
+            " -> " + (stat(name.constData(), &status) == 0 ? std::to_string(status.st_mode & S_IFMT)
+                                                           : std::string("nothing"));
+    }
+    QFile file(path);
+    if (S_ISREG(status.st_mode) && file.open(QIODevice::ReadOnly)) {
+        held += ": " + file.readAll().toStdString();
+    }
+    return held;
+}
+
+struct PathKind {
+    const char* name;
+    // Puts the kind at path, in its folder under home.
+    std::function<void(const QDir& home, const QString& path)> make;
+    bool remembered;          // whether the file takes the new values
+    bool keepsOtherKeys;      // and keeps the other keys it had
+    bool nonRootOnly = false; // permissions do not stop root
+};
+
+// Whatever the settings file's name holds, reading and remembering end (a
+// hang is the test's timeout), say at most one line, and either write the
+// file keeping what else it held or leave what is there exactly as it was.
+TEST(SettingsFile, ReplacesOnlyARegularFileAndSaysOnceWhyNot) {
+    const auto folder = [](const QString& path) { QDir().mkpath(QFileInfo(path).absolutePath()); };
+    const auto regular = [&](const QString& path, const QByteArray& bytes) {
+        folder(path);
+        writeFile(path, bytes);
+    };
+    const auto link = [&](const QString& target, const QString& path) {
+        folder(path);
+        ASSERT_TRUE(QFile::link(target, path));
+    };
+    const auto fifo = [](const QString& path) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    };
+    const PathKind kinds[] = {
+        {"nothing, not even the folder", [](const QDir&, const QString&) {}, true, false},
+        {"a regular file", [&](const QDir&, const QString& path) { regular(path, otherKeys); },
+         true, true},
+        {"a link to a regular file",
+         [&](const QDir& home, const QString& path) {
+             regular(home.filePath("vero.conf"), otherKeys);
+             link("../vero.conf", path);
+         },
+         true, true},
+        {"a link up from a folder that is a link itself",
+         [&](const QDir& home, const QString& path) {
+             regular(home.filePath("altrove/vero.conf"), otherKeys);
+             QDir().mkpath(home.filePath("altrove/Lavoro1"));
+             ASSERT_TRUE(QFile::link("altrove/Lavoro1", home.filePath("Lavoro1")));
+             ASSERT_TRUE(QFile::link("../vero.conf", path));
+         },
+         true, true},
+        {"a link to nothing yet",
+         [&](const QDir&, const QString& path) { link("altrove.conf", path); }, true, false},
+        {"a regular file beside a lock that is a folder",
+         [&](const QDir&, const QString& path) {
+             regular(path, otherKeys);
+             QDir().mkpath(path + ".lock");
+         },
+         true, true},
+        {"a FIFO",
+         [&](const QDir&, const QString& path) {
+             folder(path);
+             fifo(path);
+         },
+         false, false},
+        {"a link to a FIFO",
+         [&](const QDir& home, const QString& path) {
+             fifo(home.filePath("fifo"));
+             link("../fifo", path);
+         },
+         false, false},
+        {"a folder", [](const QDir&, const QString& path) { QDir().mkpath(path); }, false, false},
+        {"a loop of links",
+         [&](const QDir&, const QString& path) {
+             link("anello.conf", path);
+             link("Lavoro1.conf", QFileInfo(path).dir().filePath("anello.conf"));
+         },
+         false, false},
+        {"a section never closed",
+         [&](const QDir&, const QString& path) { regular(path, "[Esplora\nstep=7\n"); }, false,
+         false},
+        {"a regular file of 2 MiB",
+         [&](const QDir&, const QString& path) { regular(path, QByteArray(2 << 20, 'x')); }, false,
+         false},
+        {"an unreadable file",
+         [&](const QDir&, const QString& path) {
+             regular(path, otherKeys);
+             QFile::setPermissions(path, {});
+         },
+         false, false, true},
+        {"a read-only file",
+         [&](const QDir&, const QString& path) {
+             regular(path, otherKeys);
+             QFile::setPermissions(path, QFileDevice::ReadOwner);
+         },
+         false, false, true},
+        {"a read-only folder with a stale lock",
+         [&](const QDir&, const QString& path) {
+             regular(path, otherKeys);
+             writeFile(path + ".lock", "999999\nlavoro1-esplora\n\n");
+             QFile::setPermissions(QFileInfo(path).absolutePath(),
+                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         },
+         false, false, true},
+    };
+    const QByteArray geometry("\x01\n\xff", 3);
+    const QVariantMap values = {{"step", 9}, {"geometry", geometry}};
+    for (const PathKind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        if (kind.nonRootOnly && geteuid() == 0) {
+            continue;
+        }
+        const QTemporaryDir home;
+        const QString path = home.filePath("Lavoro1/Lavoro1.conf");
+        kind.make(QDir(home.path()), path);
+        const std::string before = heldAt(path);
+
+        testing::internal::CaptureStderr();
+        SettingsFile file(path);
+        file.read("Esplora");
+        const bool written = file.remember("Esplora", values);
+        file.read("Esplora");
+        const std::string said = testing::internal::GetCapturedStderr();
+        QFile::setPermissions(QFileInfo(path).absolutePath(), QFileDevice::ReadOwner |
+                                                                  QFileDevice::WriteOwner |
+                                                                  QFileDevice::ExeOwner);
+
+        EXPECT_EQ(written, kind.remembered);
+        if (!kind.remembered) {
+            EXPECT_EQ(heldAt(path), before) << "what was there is left as it was";
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+            EXPECT_NE(said.find("La disposizione della finestra non viene ricordata: '" +
+                                path.toStdString() + "'"),
+                      std::string::npos)
+                << said;
+            continue;
+        }
+        EXPECT_EQ(said, "");
+        EXPECT_EQ(heldAt(path).find(" -> ") != std::string::npos,
+                  before.find(" -> ") != std::string::npos)
+            << "a link stays a link";
+        SettingsFile again(path);
+        QVariantMap expected = {{"step", "9"}, {"geometry", geometry}};
+        if (kind.keepsOtherKeys) {
+            expected.insert("altra", "2");
+            EXPECT_EQ(again.read("Altro"), (QVariantMap{{"chiave", "1"}}));
+        }
+        EXPECT_EQ(again.read("Esplora"), expected);
+    }
+}
+
+} // namespace

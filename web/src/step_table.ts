@@ -1,0 +1,86 @@
+// Esplora's table of the steps: the core's headings and cells, rows 1 to the
+// step shown, the step's row last and in view. Only the rows in view and a
+// few around them are built; spacers stand for the others.
+import { element } from "./dom";
+
+// The height of a row, in CSS pixels (style.css).
+const rowHeight = 20;
+// Rows built beyond those in view, on each side.
+const rowsAround = 5;
+
+export interface StepTable {
+  box: HTMLElement;
+  show(step: number): void;
+}
+
+function spacer(rows: number): HTMLTableRowElement {
+  const row = element("tr", { class: "spacer", "aria-hidden": "true" });
+  row.style.height = `${rows * rowHeight}px`;
+  return row;
+}
+
+function emptyTable(headings: string[]) {
+  const table = element("table", { id: "stepTable" });
+  const head = element("thead");
+  const headRow = element("tr", { "aria-rowindex": "1" });
+  for (const heading of headings) headRow.append(element("th", { scope: "col" }, heading));
+  head.append(headRow);
+  const body = element("tbody");
+  table.append(head, body);
+  return { table, head, body };
+}
+
+export function createStepTable(headings: string[], cells: string[][], name: string): StepTable {
+  const box = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": name });
+  const { table, head, body } = emptyTable(headings);
+  box.append(table);
+
+  let shown = 0;
+  let rendered = "";
+  // Sizes read only when the box resizes or scrolls, never while a step is
+  // drawn: a read then would lay the whole page out once more.
+  let [headHeight, viewHeight, scrolledTo] = [0, 0, 0];
+  const renderRows = () => {
+    const inView = Math.ceil(viewHeight / rowHeight);
+    const scrolledPast = Math.floor((scrolledTo - headHeight) / rowHeight);
+    const firstRow = Math.max(0, Math.min(shown - inView, scrolledPast) - rowsAround);
+    const lastRow = Math.min(shown, firstRow + inView + 2 * rowsAround);
+    if (rendered === `${firstRow} ${lastRow} ${shown}`) return;
+    rendered = `${firstRow} ${lastRow} ${shown}`;
+    const rows: HTMLTableRowElement[] = [];
+    if (firstRow > 0) rows.push(spacer(firstRow));
+    cells.slice(firstRow, lastRow).forEach((line, offset) => {
+      const index = firstRow + offset;
+      const row = element("tr", { "aria-rowindex": String(index + 2) });
+      if (index === shown - 1) row.className = "current";
+      for (const cell of line) row.append(element("td", {}, cell));
+      rows.push(row);
+    });
+    if (lastRow < shown) rows.push(spacer(shown - lastRow));
+    body.replaceChildren(...rows);
+  };
+  box.addEventListener(
+    "scroll",
+    () => {
+      scrolledTo = box.scrollTop;
+      renderRows();
+    },
+    { passive: true },
+  );
+  new ResizeObserver(() => {
+    [headHeight, viewHeight] = [head.offsetHeight, box.clientHeight];
+    renderRows();
+  }).observe(box);
+
+  // The step's row last and in view: scrolled to the end once laid out.
+  const show = (step: number) => {
+    shown = step;
+    table.setAttribute("aria-rowcount", String(step + 1));
+    scrolledTo = headHeight + step * rowHeight;
+    renderRows();
+    requestAnimationFrame(() => {
+      box.scrollTop = box.scrollHeight;
+    });
+  };
+  return { box, show };
+}
