@@ -13,7 +13,7 @@ import { createLesson } from "./lesson";
 import { messageBox } from "./message_box";
 import { exportStyle, installPictureColours } from "./picture_colours";
 import { createPlay } from "./play";
-import { createStepTable } from "./step_table";
+import { provenTable } from "./proven_columns";
 
 const context = "explore::ExploreWindow";
 
@@ -119,7 +119,7 @@ function createViews(core: Core, section: HTMLElement) {
   const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr("explore::PolygonView", "Disegno dei poligoni") }) as SVGSVGElement;
   const chart = svgElement("svg", { id: "chart", role: "img", "aria-label": tr(context, "Grafico della convergenza") }) as SVGSVGElement;
   const note = element("p", { id: "note" });
-  const table = createStepTable(core.tableHeadings(), core.tableRows(core.maximumSteps(), decimalSeparator), tr(context, "Tabella dei passi"));
+  const table = provenTable(core, certified, () => shown);
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });
   const styles = core.seriesStyles();
@@ -127,7 +127,7 @@ function createViews(core: Core, section: HTMLElement) {
   const chartBox = element("div", { class: "chart-box" });
   chartBox.append(chart, tooltip, chartDescription);
   const reader = readChart(core, chart, tooltip, chartDescription);
-  side.append(table.box, chartBox, note);
+  side.append(table.table().box, chartBox, note);
   const drawingBox = element("div", { class: "drawing-box" });
   drawingBox.append(drawing);
   views.append(drawingBox, side);
@@ -150,9 +150,9 @@ function createViews(core: Core, section: HTMLElement) {
   const show = (step: number) => {
     shown = step;
     render();
-    table.show(step);
+    table.table().show(step);
   };
-  return { views, show };
+  return { views, show, provenToggle: table.toggle };
 }
 
 // The download buttons: each picture drawn afresh at the desktop's size for
@@ -237,7 +237,8 @@ export function createEsplora(core: Core): Esplora {
   section.append(element("h2", { class: "title-bar", id: "esploraTitle" }, tr(context, "Esplora poligoni e convergenza")));
   const { controls, stepBox, stepSlider, refusal } = createStepControls(core);
   prepare(core);
-  const { views, show } = createViews(core, section);
+  const { views, show, provenToggle } = createViews(core, section);
+  controls.append(provenToggle);
   const teaching = createTeaching(core, section, controls, (step) => setStep(step));
   section.append(controls, teaching.play.controls, teaching.bounds, views, teaching.lesson.panel);
 

@@ -91,7 +91,7 @@ test("full screen at 1920 x 1080: the drawing, the bounds and the lesson in type
   for (const shown of pixels) expect(shown).toBeGreaterThanOrEqual(24);
 });
 
-test("the chart's series differ without colour, its points read out by keyboard", async ({ page }) => {
+test("the chart's series differ without colour, its points read out by keyboard; the table shows the proven digits", async ({ page }) => {
   await open(page, "/#passo=26");
   const dashes = await page.locator("#chart path.series").evaluateAll((paths) => paths.map((path) => path.getAttribute("stroke-dasharray")));
   expect(new Set(dashes).size).toBe(6);
@@ -100,4 +100,9 @@ test("the chart's series differ without colour, its points read out by keyboard"
   for (const key of ["ArrowRight", "ArrowRight", "ArrowRight", "ArrowDown", "ArrowDown"]) await page.keyboard.press(key);
   await expect(page.locator("#chartTooltip")).toHaveText("Ampiezza, passo 3: 1.6 cifre");
   await expect(page.locator("#chartDescription")).toContainText("Ampiezza, passo 3: 1.6 cifre");
+  // The same proven digits in the table as in the lesson's text.
+  await page.locator("#provenShown").check();
+  const lesson = (await page.locator("#lesson").textContent()) ?? "";
+  const [, doubling, huygens, richardson] = /i raddoppi ne dimostrano (\d+).*ne dimostra (\d+).*ne dimostra (\d+)/.exec(lesson) ?? [];
+  await expect(page.locator("#stepTable tr.current td")).toHaveText(["26", /E\+08$/, /^3,/, /^3,/, /E-16$/, doubling ?? "", huygens ?? "", richardson ?? ""]);
 });
