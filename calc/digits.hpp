@@ -13,6 +13,13 @@
 
 namespace calc {
 
+// The digits the chart's certified series aim at (certified::race stops at
+// the first step proving them, so each method's line ends there): at 300
+// digits doubling needs about 500 steps, the chart's last, and the three
+// races take a few milliseconds together. The page's build asks the native
+// archimede for them (web/scripts/certified.mjs reads this line).
+inline constexpr int chartProvenDigits = 300;
+
 // Pi as the unevaluated sum of two binary64 numbers: piHigh is pi rounded to
 // binary64 and piLow the rest rounded again, so that piHigh + piLow differs
 // from pi by less than 2^-106 * pi, about 4e-32.

@@ -9,11 +9,8 @@
 
 namespace pictures {
 
-// The digits the certified series aim at: certified::race stops at the first
-// step proving them, so each method's line ends there. At 300 digits
-// doubling needs about 500 steps, the chart's last, and the three races
-// take a few milliseconds together.
-inline constexpr int certifiedDigits = 300;
+// The digits the certified series aim at.
+inline constexpr int certifiedDigits = calc::chartProvenDigits;
 
 // The digits each step proves (certified::RaceRow::provenDigits, 0 included)
 // for the doubling, Huygens and Richardson methods, in this order, named

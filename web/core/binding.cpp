@@ -493,6 +493,9 @@ int defaultPlaySpeedIndex() {
 int reducedMotionSpeed() {
     return calc::reducedMotionSpeed;
 }
+int chartProvenDigits() {
+    return calc::chartProvenDigits;
+}
 
 } // namespace
 } // namespace web
@@ -566,4 +569,5 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("playSpeeds", &web::playSpeeds);
     em::function("defaultPlaySpeedIndex", &web::defaultPlaySpeedIndex);
     em::function("reducedMotionSpeed", &web::reducedMotionSpeed);
+    em::function("chartProvenDigits", &web::chartProvenDigits);
 }

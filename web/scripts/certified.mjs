@@ -4,13 +4,20 @@
 // as the desktop chart's certified series; they need Arb, which the
 // browser's core leaves out.
 import { execFileSync } from "node:child_process";
-import { mkdirSync, writeFileSync } from "node:fs";
-import { dirname } from "node:path";
+import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
 
-// The desktop chart's figures (pictures/certified_series.hpp): 300 digits,
-// which doubling reaches at about step 500, the last.
-const certifiedDigits = 300;
-const lastStep = 500;
+// The chart's figures, as the core defines them: the digits of its races
+// (calc/digits.hpp) and its last step (calc/step_range.hpp).
+const calc = join(dirname(fileURLToPath(import.meta.url)), "..", "..", "calc");
+const constant = (header, name) => {
+  const found = new RegExp(String.raw`constexpr (?:int|std::int\w+) ${name} = (\d+);`).exec(readFileSync(join(calc, header), "utf8"));
+  if (!found) throw new Error(`calc/${header}: no ${name}`);
+  return Number(found[1]);
+};
+const certifiedDigits = constant("digits.hpp", "chartProvenDigits");
+const lastStep = constant("step_range.hpp", "maximumSteps");
 // In the chart's order, named by the desktop chart's Italian sources.
 const methods = [
   ["raddoppi", "Dimostrate: raddoppi"],

@@ -123,6 +123,7 @@ declare module "lavoro1-core" {
     pointDigitsText(digits: number): string;
     playSpeeds(): number[];
     defaultPlaySpeedIndex(): number;
+    chartProvenDigits(): number;
     reducedMotionSpeed(): number;
   }
   export default function createCore(options?: object): Promise<Core>;

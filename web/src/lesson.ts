@@ -6,9 +6,6 @@ import { element } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
 const mathNamespace = "http://www.w3.org/1998/Math/MathML";
-// The digits web/scripts/certified.mjs asks the native archimede to prove:
-// the races, and so the lesson's count, stop there.
-const certifiedDigits = 300;
 
 function mathElement(tag: string, text = ""): Element {
   const made = document.createElementNS(mathNamespace, tag);
@@ -80,7 +77,7 @@ export function createLesson(core: Core, runOutStep: number, proven: readonly Ch
   panel.append(element("h3", { id: "lessonTitle" }, tr("explore::LessonPanel", "Come funziona")), body);
   const setStep = (step: number) => {
     const parts: Element[] = [];
-    for (const section of core.lessonSections(step, runOutStep, proven, certifiedDigits, decimalSeparator)) {
+    for (const section of core.lessonSections(step, runOutStep, proven, core.chartProvenDigits(), decimalSeparator)) {
       parts.push(element("h4", {}, tr("calc", section.title)), element("p", {}, core.filledWith(tr("calc", section.pattern), section.arguments)));
       for (const formula of section.formulas) {
         const line = element("p", { class: "formula" });
