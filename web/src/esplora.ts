@@ -248,7 +248,7 @@ export function createEsplora(core: Core): Esplora {
     if (String(step) !== stepSlider.value) stepSlider.value = String(step);
     refusal.textContent = "";
     stepBox.removeAttribute("aria-invalid");
-    stepSlider.setAttribute("aria-valuetext", core.filledPattern(tr(context, "Passo %1"), String(step), ""));
+    stepSlider.setAttribute("aria-valuetext", `${tr(context, "Passo")} ${step}`);
     if (step === current) return;
     current = step;
     section.dispatchEvent(new CustomEvent<number>(stepEvent, { detail: step }));
