@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <stdexcept>
 
 namespace certified {
@@ -469,14 +470,24 @@ Bounds certifyPi(Method method, int digits, const StepObserver& observer) {
 
 void race(Method method, int digits, const RowObserver& onRow, const StepObserver& observer) {
     planFor(method, digits);
+    // Each row is passed on once the next one is known: when a plan ends with
+    // its bracket straddling a boundary of the last decimal, the plan aimed a
+    // few digits further computes its last step again, and may settle there.
+    std::optional<RaceRow> held;
     std::int64_t passedOn = 0;
-    const RowObserver passOn = [&](const RaceRow& row) {
-        onRow(row);
-        passedOn = row.step;
+    const RowObserver hold = [&](const RaceRow& row) {
+        if (held) {
+            onRow(*held);
+            passedOn = held->step;
+        }
+        held = row;
     };
     for (int extra = 0; extra <= maximumExtraDigits; extra = nextExtraDigits(extra)) {
+        held.reset();
         const Plan plan = planTo(method, digits + extra, 1.0);
-        if (raceRows(plan, digits, passedOn + 1, passOn, observer).provenDigits >= digits) {
+        if (const RaceRow last = raceRows(plan, digits, passedOn + 1, hold, observer);
+            last.provenDigits >= digits) {
+            onRow(last);
             return;
         }
     }

@@ -236,6 +236,17 @@ TEST(Polygons, StillBracketPiWhereRoundingErrorsDwarfTheGap) {
     EXPECT_TRUE(containsPi(bounds));
 }
 
+// 761 digits end on the six nines from decimal 762: the first plan's last
+// step straddles the boundary and the plan aimed further settles that same
+// step, which must be the race's last row, once.
+TEST(Race, EndsOnTheRowThatSettlesAfterAPlanStartedAgain) {
+    const auto rows = certified::race(Method::Richardson, 761);
+    EXPECT_GE(rows.back().provenDigits, 761);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].step, static_cast<std::int64_t>(i) + 1);
+    }
+}
+
 // A row's digits are those both printed ends share: at that many decimals
 // the bracket of the same polygons and the same series is one unit wide and holds pi, at one more
 // it straddles a boundary.
