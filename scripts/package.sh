@@ -96,7 +96,7 @@ run() {
 version=$(dpkg-deb --field "$deb" Version)
 version=${version%-*} # the project's version, without the package's release
 expect "lavoro1 --version" "Lavoro1 $version" "$(run /usr/bin/lavoro1 --version)"
-expect "archimede 5" "Sides of the inscribed and circumscribed polygons: 9.600E+01
+expect "archimede 5" "Number of sides of each polygon: 9.600E+01
 3.14103195 < pi < 3.14271460" "$(run /usr/bin/archimede 5)"
 expect "LANGUAGE=it archimede 5" "Numero lati poligono inscritto e circoscritto: 9.600E+01
 3.14103195 < costante < 3.14271460" "$(run env LANGUAGE=it /usr/bin/archimede 5)"
