@@ -27,29 +27,52 @@ export function addressHash(step: number, language: string | undefined): string 
   return `#${fields}`;
 }
 
+// How long the address may lag behind a moving control, in milliseconds:
+// the browser takes about a millisecond for each change of the address.
+const moveLag = 100;
+
 // Keeps the address in step with the page without filling the history at
 // every slider move: a move starts a new history entry, the moves that follow
-// until the control settles (its change event) replace it; a settled change
-// (commit) is an entry of its own.
+// until the control settles (its change event) replace it, at most once in
+// moveLag; a settled change (commit) is an entry of its own.
 export class AddressKeeper {
   private moving = false;
+  private pending: string | undefined;
+  private timer: ReturnType<typeof setTimeout> | undefined;
 
   commit(hash: string): void {
-    this.moving = false;
+    this.settle();
     if (hash !== location.hash) history.pushState(null, "", hash);
   }
 
   move(hash: string): void {
-    if (hash === location.hash) return;
+    this.pending = hash;
+    this.timer ??= setTimeout(() => this.flush(), moveLag);
+  }
+
+  settle(): void {
+    this.flush();
+    this.moving = false;
+  }
+
+  // After back or forward: the address is the history's, a move not yet
+  // written is dropped.
+  followed(): void {
+    this.pending = undefined;
+    this.settle();
+  }
+
+  private flush(): void {
+    clearTimeout(this.timer);
+    this.timer = undefined;
+    const hash = this.pending;
+    this.pending = undefined;
+    if (hash === undefined || hash === location.hash) return;
     if (this.moving) {
       history.replaceState(null, "", hash);
     } else {
       history.pushState(null, "", hash);
       this.moving = true;
     }
-  }
-
-  settle(): void {
-    this.moving = false;
   }
 }

@@ -1,8 +1,9 @@
 // Esplora's convergence chart as SVG: the core's figures of the chart for
 // the steps shown (calc/chart_figures.hpp), painted as the desktop chart
 // paints them, on a logarithmic digit axis.
-import type { ChartView, Core } from "lavoro1-core";
-import { svgElement } from "./dom";
+import type { ChartView, Core, SeriesStyle } from "lavoro1-core";
+import { seriesDashes, seriesMarker } from "./chart_markers";
+import { patchChildren, svgElement } from "./dom";
 import { tr } from "./i18n";
 
 const context = "ConvergenceChart";
@@ -73,22 +74,36 @@ function axes(plot: Plot, view: ChartView, width: number): SVGElement[] {
   return parts;
 }
 
-// The series and the run-out marker, clipped to the plot.
-function lines(plot: Plot, view: ChartView): SVGElement[] {
+// A plotted point: its series, step and digits, and where it stands.
+export interface ChartPoint {
+  series: number;
+  name: string;
+  step: number;
+  digits: number;
+  x: number;
+  y: number;
+}
+
+// The series and the run-out marker, clipped to the plot, and the points
+// of each series.
+function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { parts: SVGElement[]; points: ChartPoint[][] } {
   const clip = svgElement("clipPath", { id: "plotClip" });
   clip.append(svgElement("rect", { x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }));
   const group = svgElement("g", { "clip-path": "url(#plotClip)" });
-  view.series.forEach(({ points }, i) => {
+  const points = view.series.map(({ name, points: values }, series) => {
+    const plotted: ChartPoint[] = [];
     let path = "";
-    for (let p = 0; p + 1 < points.length; p += 2) {
-      path += `${p === 0 ? "M" : "L"}${plot.x(points[p] ?? 0).toFixed(2)} ${plot.y(points[p + 1] ?? 0).toFixed(2)}`;
+    for (let p = 0; p + 1 < values.length; p += 2) {
+      const [step, digits] = [values[p] ?? 0, values[p + 1] ?? 0];
+      const [x, y] = [Math.round(plot.x(step) * 100) / 100, Math.round(plot.y(digits) * 100) / 100];
+      path += `${p === 0 ? "M" : "L"}${x} ${y}`;
+      plotted.push({ series, name, step, digits, x, y });
     }
-    // data-points: the vertices' step, digits, step, digits... for the point texts.
-    group.append(svgElement("path", { class: `series series${i}`, d: path, "data-points": Array.from(points).join(" ") }));
-    if (!view.pointsMarked) return;
-    for (let p = 0; p + 1 < points.length; p += 2) {
-      group.append(svgElement("circle", { class: `point series${i}`, cx: plot.x(points[p] ?? 0), cy: plot.y(points[p + 1] ?? 0), r: 2 }));
+    group.append(svgElement("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]) }));
+    if (view.pointsMarked) {
+      for (const { x, y } of plotted) group.append(...seriesMarker(styles[series], series, x, y));
     }
+    return plotted;
   });
   if (view.runOutShown) {
     const x = plot.x(view.runOutStep);
@@ -97,29 +112,39 @@ function lines(plot: Plot, view: ChartView): SVGElement[] {
       svgElement("circle", { class: "run-out-point", cx: x, cy: plot.y(view.runOutDigits), r: 5 }),
     );
   }
-  return [clip, group];
+  return { parts: [clip, group], points };
 }
 
 // The legend, at the right of the plot or below it.
-function legend(plot: Plot, view: ChartView, below: boolean): SVGElement[] {
-  const entries: [string, string][] = view.series.map((line, i) => [`series series${i}`, line.name]);
-  if (view.runOutShown) entries.push(["run-out-point", view.runOutName]);
-  return entries.flatMap(([kind, name], i) => {
+function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], below: boolean): SVGElement[] {
+  const entries = view.series.map((line) => line.name);
+  if (view.runOutShown) entries.push(view.runOutName);
+  return entries.flatMap((name, i) => {
     const x = below ? plot.left : plot.right + 24;
     const y = below ? plot.bottom + 60 + i * 20 : plot.top + 10 + i * 22;
-    return [
-      kind === "run-out-point"
-        ? svgElement("circle", { class: kind, cx: x + 12, cy: y - 4, r: 5 })
-        : svgElement("line", { class: kind, x1: x, y1: y - 4, x2: x + 24, y2: y - 4 }),
-      svgElement("text", { class: "legend", x: x + 32, y }, name),
-    ];
+    const sample =
+      i === view.series.length
+        ? [svgElement("circle", { class: "run-out-point", cx: x + 12, cy: y - 4, r: 5 })]
+        : [
+            svgElement("line", { class: `series series${i}`, x1: x, y1: y - 4, x2: x + 24, y2: y - 4, ...seriesDashes(styles[i]) }),
+            ...seriesMarker(styles[i], i, x + 12, y - 4),
+          ];
+    return [...sample, svgElement("text", { class: "legend", x: x + 32, y }, name)];
   });
 }
 
-// The chart of steps 1 to shown in a width x height picture, coloured by the
-// classes of the page's style (and of the export style in files); returns
-// the note the core writes under it.
-export function drawChart(svg: SVGSVGElement, core: Core, shown: number, width: number, height: number): string {
+// The chart of steps 1 to shown in a width x height picture, its series
+// styled, coloured by the classes of the page's style (and of the export
+// style in files); returns the note the core writes under it and the
+// points plotted.
+export function drawChart(
+  svg: SVGSVGElement,
+  core: Core,
+  shown: number,
+  size: [number, number],
+  styles: readonly SeriesStyle[],
+): { note: string; points: ChartPoint[][] } {
+  const [width, height] = size;
   const legendRows = core.chartSeriesCount() + 1;
   const frame = plotOf(width, height, legendRows);
   const view = core.chartView(shown, frame.right - frame.left);
@@ -127,11 +152,12 @@ export function drawChart(svg: SVGSVGElement, core: Core, shown: number, width: 
   svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
   svg.setAttribute("width", String(width));
   svg.setAttribute("height", String(height));
-  svg.replaceChildren(
+  const plotted = lines(plot, view, styles);
+  patchChildren(svg, [
     svgElement("rect", { class: "background", x: 0, y: 0, width, height }),
     ...axes(plot, view, width),
-    ...lines(plot, view),
-    ...legend(plot, view, width < legendBelowWidth),
-  );
-  return view.note;
+    ...plotted.parts,
+    ...legend(plot, view, styles, width < legendBelowWidth),
+  ]);
+  return { note: view.note, points: plotted.points };
 }

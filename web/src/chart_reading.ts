@@ -1,86 +1,14 @@
-// The convergence chart for every reader: its series told apart by marker
-// and dash as well as by colour (the core's styles, calc/series_styles.hpp),
-// and its points read out, under the pointer or moved through with the
-// arrow keys, in a tooltip and in the chart's description.
-import type { Core, SeriesStyle } from "lavoro1-core";
+// The convergence chart for every reader: its points read out, under the
+// pointer or moved through with the arrow keys, in a tooltip and in the
+// chart's description.
+import type { Core } from "lavoro1-core";
+import type { ChartPoint } from "./chart";
 import { element, svgElement } from "./dom";
 import { tr } from "./i18n";
 
 const context = "ConvergenceChart";
-const lineWidth = 2; // svg .series in style.css
-const markerRadius = 3.5;
 // How near the pointer must come to a point, in the chart's units.
 const pointerReach = 14;
-
-function markerPath(marker: SeriesStyle["marker"], x: number, y: number): string {
-  const r = markerRadius;
-  switch (marker) {
-    case "circle":
-      return `M${x - r} ${y}a${r} ${r} 0 1 0 ${2 * r} 0a${r} ${r} 0 1 0 ${-2 * r} 0Z`;
-    case "square":
-      return `M${x - r} ${y - r}h${2 * r}v${2 * r}h${-2 * r}Z`;
-    case "triangle-up":
-      return `M${x} ${y - r * 1.2}L${x + r * 1.2} ${y + r}H${x - r * 1.2}Z`;
-    case "triangle-down":
-      return `M${x} ${y + r * 1.2}L${x + r * 1.2} ${y - r}H${x - r * 1.2}Z`;
-    case "diamond":
-      return `M${x} ${y - r * 1.3}L${x + r * 1.3} ${y}L${x} ${y + r * 1.3}L${x - r * 1.3} ${y}Z`;
-    case "cross":
-      return `M${x - r} ${y - r}L${x + r} ${y + r}M${x - r} ${y + r}L${x + r} ${y - r}`;
-  }
-}
-
-function marker(style: SeriesStyle, i: number, x: number, y: number): SVGElement {
-  const open = style.marker === "cross";
-  return svgElement("path", {
-    class: `marker series${i}`,
-    d: markerPath(style.marker, x, y),
-    "stroke-width": open ? 2 : 1,
-    ...(open ? { fill: "none" } : {}),
-  });
-}
-
-// Markers for drawChart's point circles and on the legend's lines, dashes
-// for the lines; the colours stay the picture colours' classes.
-export function styleChart(svg: SVGSVGElement, styles: readonly SeriesStyle[]): void {
-  styles.forEach((style, i) => {
-    const dashes = Array.from(style.dashes, (length) => length * lineWidth).join(" ");
-    for (const line of svg.querySelectorAll(`path.series${i}, line.series${i}`)) {
-      if (dashes) line.setAttribute("stroke-dasharray", dashes);
-      if (line instanceof SVGLineElement) {
-        const [x1, x2, y] = [line.x1.baseVal.value, line.x2.baseVal.value, line.y1.baseVal.value];
-        line.after(marker(style, i, (x1 + x2) / 2, y));
-      }
-    }
-    for (const point of svg.querySelectorAll(`circle.point.series${i}`)) {
-      const [x, y] = [Number(point.getAttribute("cx")), Number(point.getAttribute("cy"))];
-      point.replaceWith(marker(style, i, x, y));
-    }
-  });
-}
-
-interface ChartPoint {
-  series: number;
-  name: string;
-  step: number;
-  digits: number;
-  x: number;
-  y: number;
-}
-
-// The plotted points of each series, from drawChart's paths.
-function chartPoints(svg: SVGSVGElement): ChartPoint[][] {
-  return Array.from(svg.querySelectorAll<SVGPathElement>("path.series"), (path, series) => {
-    const data = (path.dataset.points ?? "").split(" ").filter(Boolean).map(Number);
-    const vertices = (path.getAttribute("d") ?? "").match(/-?\d+(?:\.\d+)?/g)?.map(Number) ?? [];
-    const name = svg.querySelectorAll("text.legend")[series]?.textContent ?? "";
-    const points: ChartPoint[] = [];
-    for (let k = 0; k + 1 < data.length; k += 2) {
-      points.push({ series, name, step: data[k] ?? 0, digits: data[k + 1] ?? 0, x: vertices[k] ?? 0, y: vertices[k + 1] ?? 0 });
-    }
-    return points;
-  });
-}
 
 interface Focus {
   series: number;
@@ -107,8 +35,8 @@ function movedFocus(points: ChartPoint[][], focused: Focus | undefined, key: str
 }
 
 export interface ChartReader {
-  // After each drawing of the chart: the focused point is kept by step.
-  redrawn(): void;
+  // After each drawing of the chart, with the points drawChart plotted.
+  redrawn(points: ChartPoint[][]): void;
 }
 
 // svg's points read out in a tooltip and in description, which also says
@@ -160,8 +88,8 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
     show(points[next.series]?.[next.index]);
   });
   return {
-    redrawn: () => {
-      points = chartPoints(svg);
+    redrawn: (plotted) => {
+      points = plotted;
       focused = undefined;
       tooltip.hidden = true;
     },

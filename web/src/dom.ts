@@ -30,3 +30,33 @@ export function pointsText(coordinates: ArrayLike<number>, dx = 0, dy = 0): stri
   }
   return text;
 }
+
+// parent's children made like next: a node of the same kind in the same
+// place is kept, and only its attributes and texts that differ are changed,
+// so that the browser styles and lays out again only what changed; the
+// others are put in or taken out.
+export function patchChildren(parent: Element, next: readonly Node[]): void {
+  next.forEach((wanted, i) => {
+    const present = parent.childNodes[i];
+    if (present === undefined) {
+      parent.append(wanted);
+    } else if (present.nodeName !== wanted.nodeName || present.nodeType !== wanted.nodeType) {
+      present.replaceWith(wanted);
+    } else if (present instanceof Element && wanted instanceof Element) {
+      patchAttributes(present, wanted);
+      patchChildren(present, Array.from(wanted.childNodes));
+    } else if (present.nodeValue !== wanted.nodeValue) {
+      present.nodeValue = wanted.nodeValue;
+    }
+  });
+  while (parent.childNodes.length > next.length) parent.lastChild?.remove();
+}
+
+function patchAttributes(present: Element, wanted: Element): void {
+  for (const { name, value } of Array.from(wanted.attributes)) {
+    if (present.getAttribute(name) !== value) present.setAttribute(name, value);
+  }
+  for (const name of present.getAttributeNames()) {
+    if (!wanted.hasAttribute(name)) present.removeAttribute(name);
+  }
+}

@@ -4,7 +4,7 @@
 // from the core (calc/drawing.hpp), as for the desktop's drawing; this file
 // only paints them.
 import type { Core, Drawing, DrawingLayout } from "lavoro1-core";
-import { pointsText, svgElement } from "./dom";
+import { patchChildren, pointsText, svgElement } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
 // The widest line the texts can hold at any step, at 13 px: the captions
@@ -83,5 +83,5 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
   if (!layout.stacked) {
     parts.push(svgElement("line", { class: "frame", x1: mx, y1: my, x2: layout.leaderEnd[0] ?? 0, y2: layout.leaderEnd[1] ?? 0 }));
   }
-  svg.replaceChildren(...parts, ...texts(core, step, drawing, layout), ...inset(core, drawing, layout));
+  patchChildren(svg, [...parts, ...texts(core, step, drawing, layout), ...inset(core, drawing, layout)]);
 }

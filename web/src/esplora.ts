@@ -4,7 +4,7 @@
 import type { Core } from "lavoro1-core";
 import certified from "../build/generated/certified.json";
 import { chartHeight, drawChart } from "./chart";
-import { chartTooltip, readChart, styleChart } from "./chart_reading";
+import { chartTooltip, readChart } from "./chart_reading";
 import { element, svgElement } from "./dom";
 import { drawStep } from "./drawing";
 import { fullScreenButton } from "./fullscreen";
@@ -132,21 +132,27 @@ function createViews(core: Core, section: HTMLElement) {
   drawingBox.append(drawing);
   views.append(drawingBox, side);
 
+  // The widths are read when the views resize, never while a step is drawn:
+  // a read then would lay the page out once more.
   let [shown, drawingWidth, chartWidth] = [0, 0, 0];
-  const render = () => {
+  const measure = () => {
     // Full screen, the drawing is drawn at half the size it shows, its texts twice as large.
     const scale = document.fullscreenElement === section ? 2 : 1;
-    drawingWidth = Math.max(280, Math.round((drawingBox.clientWidth || 900) / scale));
-    chartWidth = Math.max(280, Math.round(side.clientWidth || 900));
-    drawStep(drawing, core, shown, drawingWidth, core.drawingHeight(drawingWidth));
-    note.textContent = drawChart(chart, core, shown, chartWidth, chartHeight(chartWidth, core.chartSeriesCount() + 1));
-    styleChart(chart, styles);
-    reader.redrawn();
+    const widths = [Math.max(280, Math.round((drawingBox.clientWidth || 900) / scale)), Math.max(280, Math.round(side.clientWidth || 900))];
+    const changed = widths[0] !== drawingWidth || widths[1] !== chartWidth;
+    [drawingWidth = 0, chartWidth = 0] = widths;
+    return changed;
   };
-  document.addEventListener("fullscreenchange", () => shown > 0 && render());
-  new ResizeObserver(() => {
-    if (shown > 0 && (Math.round(drawingBox.clientWidth) !== drawingWidth || Math.round(side.clientWidth) !== chartWidth)) render();
-  }).observe(views);
+  const render = () => {
+    if (drawingWidth === 0) measure();
+    drawStep(drawing, core, shown, drawingWidth, core.drawingHeight(drawingWidth));
+    const drawn = drawChart(chart, core, shown, [chartWidth, chartHeight(chartWidth, core.chartSeriesCount() + 1)], styles);
+    note.textContent = drawn.note;
+    reader.redrawn(drawn.points);
+  };
+  const remeasure = () => measure() && shown > 0 && render();
+  document.addEventListener("fullscreenchange", remeasure);
+  new ResizeObserver(remeasure).observe(views);
   const show = (step: number) => {
     shown = step;
     render();
@@ -181,14 +187,7 @@ function wireDownloads(core: Core, controls: HTMLElement, step: () => number): v
   };
   wire("saveDrawing", (svg) => drawStep(svg, core, step(), width, height), "poligoni-passo-%1.svg");
   const styles = core.seriesStyles();
-  wire(
-    "saveChart",
-    (svg) => {
-      drawChart(svg, core, step(), width, height);
-      styleChart(svg, styles);
-    },
-    "convergenza-%1-passi.svg",
-  );
+  wire("saveChart", (svg) => drawChart(svg, core, step(), [width, height], styles), "convergenza-%1-passi.svg");
   // The rows shown, as `archimede N --tabella --formato csv` writes them.
   controls.querySelector("#saveTableCsv")?.addEventListener("click", () => {
     download(`lavoro1-${step()}.csv`, new Blob([core.tableCsv(step())], { type: "text/csv" }));

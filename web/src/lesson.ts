@@ -2,7 +2,7 @@
 // in the user's language, its formulas as MathML with the step's numbers,
 // rewritten whenever the step changes.
 import type { ChartSeries, Core, LessonFormula } from "lavoro1-core";
-import { element } from "./dom";
+import { element, patchChildren } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
 const mathNamespace = "http://www.w3.org/1998/Math/MathML";
@@ -85,7 +85,7 @@ export function createLesson(core: Core, runOutStep: number, proven: readonly Ch
         parts.push(line);
       }
     }
-    body.replaceChildren(...parts);
+    patchChildren(body, parts);
   };
   return { panel, setStep };
 }

@@ -137,7 +137,7 @@ class Page {
 
   // Back and forward: the address's step and language.
   private async follow(address: PageAddress): Promise<void> {
-    this.keeper.settle();
+    this.keeper.followed();
     this.shownStep = address.step ?? this.core.defaultExploreStep();
     if (address.language === this.chosenLanguage) {
       this.show(this.shownStep);

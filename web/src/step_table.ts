@@ -1,7 +1,7 @@
 // Esplora's table of the steps: the core's headings and cells, rows 1 to the
 // step shown, the step's row last and in view. Only the rows in view and a
 // few around them are built; spacers stand for the others.
-import { element } from "./dom";
+import { element, patchChildren } from "./dom";
 
 // The height of a row, in CSS pixels (style.css).
 const rowHeight = 20;
@@ -57,7 +57,7 @@ export function createStepTable(headings: string[], cells: string[][], name: str
       rows.push(row);
     });
     if (lastRow < shown) rows.push(spacer(shown - lastRow));
-    body.replaceChildren(...rows);
+    patchChildren(body, rows);
   };
   box.addEventListener(
     "scroll",

@@ -34,6 +34,19 @@ test("opens at step 3 and follows the number field and the slider", async ({ pag
   await expect(page.locator("#drawing g[clip-path] polyline")).toHaveCount(3);
 });
 
+// Each step change brings the views' elements up to date in place: what a
+// change leaves must be what a fresh page draws.
+test("a step reached through others is drawn as a page opened at it", async ({ page }) => {
+  const views = () => page.locator(".esplora-views").evaluate((views) => views.innerHTML.replace(/ style="[^"]*"/g, ""));
+  const lesson = () => page.locator("#lesson").innerHTML();
+  await open(page, "/#passo=4");
+  const [fresh, freshLesson] = [await views(), await lesson()];
+  for (const step of ["26", "500", "1", "4"]) await page.locator("#stepBox").fill(step);
+  await page.locator(".table-box").evaluate((box) => box.scrollTo(0, box.scrollHeight));
+  await expect.poll(views).toBe(fresh);
+  expect(await lesson()).toBe(freshLesson);
+});
+
 // Read as Form1 reads its box: the step it cannot take stays, and the field says why.
 test("the step field reads text as Form1 does", async ({ page }) => {
   await open(page);
