@@ -20,6 +20,7 @@
 #include "runtime/number_format.hpp"
 #include "runtime/translatable.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -142,11 +143,23 @@ emscripten::val tableHeadings() {
     return texts(calc::stepTableHeadings());
 }
 
-// Every step's row of Esplora's table, in the window's formats.
-emscripten::val tableRows(int steps, const std::string& decimalSeparator) {
+// Every step's row, computed once for all that the page asks of the steps.
+const std::vector<calc::StepRow>& allStepRows() {
+    static const std::vector<calc::StepRow> rows = calc::stepRows(calc::maximumSteps);
+    return rows;
+}
+
+// The rows of Esplora's table for steps first to last, in the window's
+// formats: the table asks only for the rows it shows.
+emscripten::val tableRows(int first, int last, const std::string& decimalSeparator) {
     emscripten::val rows = emscripten::val::array();
-    for (const calc::StepRow& row : calc::stepRows(steps)) {
-        rows.call<void>("push", texts(calc::stepRowCells(row, decimalSeparator)));
+    const std::vector<calc::StepRow>& computed = allStepRows();
+    const int from = std::max(first, 1);
+    const int to = std::min(last, static_cast<int>(computed.size()));
+    for (int step = from; step <= to; ++step) {
+        rows.call<void>("push",
+                        texts(calc::stepRowCells(computed[static_cast<std::size_t>(step - 1)],
+                                                 decimalSeparator)));
     }
     return rows;
 }
@@ -154,14 +167,12 @@ emscripten::val tableRows(int steps, const std::string& decimalSeparator) {
 // The chart's series: binary64's, computed here, and those the page adds
 // (the proven digits, which need Arb, left out of the page's core).
 std::vector<calc::DigitSeries>& chartSeries() {
-    static std::vector<calc::DigitSeries> series =
-        calc::binary64Series(calc::stepRows(calc::maximumSteps));
+    static std::vector<calc::DigitSeries> series = calc::binary64Series(allStepRows());
     return series;
 }
 
 std::optional<int> runOutStep() {
-    static const std::optional<int> step =
-        calc::firstStepPastPi(calc::stepRows(calc::maximumSteps));
+    static const std::optional<int> step = calc::firstStepPastPi(allStepRows());
     return step;
 }
 

@@ -156,6 +156,7 @@ if (/<\/script/i.test(script) || /<\/style/i.test(css)) throw new Error("lavoro1
 const singleHtml = html
   .replace(/<link rel="icon"[^>]*>/, `<link rel="icon" href="data:image/svg+xml;base64,${readFileSync(join(dist, "icon.svg")).toString("base64")}">`)
   .replace(/<link rel="manifest"[^>]*>\n/, "")
+  .replace(/<link rel="preload"[^>]*>\n/, "")
   .replace(/<link rel="stylesheet"[^>]*>/, () => `<style>${css}</style>`)
   .replace(/<script type="module" src="main.js"><\/script>/, () => `<script type="module">${script}</script>`);
 // Small enough to mail: at most 250 KB.

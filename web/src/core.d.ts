@@ -97,7 +97,7 @@ declare module "lavoro1-core" {
     readStep(text: string): StepReading;
     internalErrorReport(): string;
     tableHeadings(): string[];
-    tableRows(steps: number, decimalSeparator: string): string[][];
+    tableRows(first: number, last: number, decimalSeparator: string): string[][]; // steps first to last
     addChartSeries(name: string, points: ArrayLike<number>): void;
     chartSeriesCount(): number;
     chartView(shownSteps: number, plotWidth: number): ChartView;

@@ -33,7 +33,13 @@ export function languageOf(requested: readonly string[]): string {
   return defaultLanguage;
 }
 
+// The separators found, by the first language asked for: the first asking
+// loads the browser's locale data, some milliseconds.
+const separators = new Map<string | undefined, string>();
+
 export function decimalSeparatorOf(languages: readonly string[]): string {
+  const known = separators.get(languages[0]);
+  if (known !== undefined) return known;
   let locale: string | undefined = languages[0];
   try {
     new Intl.NumberFormat(locale);
@@ -41,12 +47,15 @@ export function decimalSeparatorOf(languages: readonly string[]): string {
     locale = undefined;
   }
   const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
-  return parts.find((part) => part.type === "decimal")?.value ?? ".";
+  const separator = parts.find((part) => part.type === "decimal")?.value ?? ".";
+  separators.set(languages[0], separator);
+  return separator;
 }
 
 const browserLanguages = navigator.languages.length > 0 ? navigator.languages : [navigator.language];
-export let language: string = languageOf(browserLanguages);
-export let decimalSeparator: string = decimalSeparatorOf(browserLanguages);
+// Set by chooseLanguage, before any face is made.
+export let language: string = defaultLanguage;
+export let decimalSeparator = ".";
 
 // Puts tag, a language the address asks for, before the browser's when the
 // page has it; undefined leaves the browser's. The faces made afterwards

@@ -149,7 +149,11 @@ class Page {
 }
 
 try {
-  await Page.open(await loadCore());
+  // The core fetched and compiled while the language and its texts are found.
+  const coreLoaded = loadCore();
+  chooseLanguage(readAddress(location.hash).language);
+  const [core] = await Promise.all([coreLoaded, loadCatalogues(language)]);
+  await Page.open(core);
   // The button has the focus when the window opens, as on the desktop.
   byId("Command1").focus();
   document.body.dataset.ready = "true";

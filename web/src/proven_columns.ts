@@ -3,7 +3,7 @@
 import type { ChartSeries, Core } from "lavoro1-core";
 import { element } from "./dom";
 import { decimalSeparator, mnemonic, tr } from "./i18n";
-import { createStepTable, type StepTable } from "./step_table";
+import { createStepTable, type RowsOf, type StepTable } from "./step_table";
 
 const context = "explore::ExploreWindow";
 
@@ -15,7 +15,8 @@ export interface ProvenTable {
 
 export function provenTable(core: Core, proven: readonly ChartSeries[], shown: () => number): ProvenTable {
   const headings = core.tableHeadings();
-  const rows = core.tableRows(core.maximumSteps(), decimalSeparator);
+  const rows: RowsOf = (first, last) => core.tableRows(first, last, decimalSeparator);
+  const provenRows: RowsOf = (first, last) => rows(first, last).map((row, i) => [...row, ...proven.map((series) => core.digitsAtText(series, first + i))]);
   const name = tr(context, "Tabella dei passi");
   let table = createStepTable(headings, rows, name);
   const caption = mnemonic(tr(context, "&Cifre dimostrate nella tabella"));
@@ -25,11 +26,7 @@ export function provenTable(core: Core, proven: readonly ChartSeries[], shown: (
   toggle.append(box, ` ${caption.text}`);
   box.addEventListener("change", () => {
     const next = box.checked
-      ? createStepTable(
-          [...headings, ...proven.map((series) => tr("ConvergenceChart", series.name))],
-          rows.map((row, i) => [...row, ...proven.map((series) => core.digitsAtText(series, i + 1))]),
-          name,
-        )
+      ? createStepTable([...headings, ...proven.map((series) => tr("ConvergenceChart", series.name))], provenRows, name)
       : createStepTable(headings, rows, name);
     table.box.replaceWith(next.box);
     table = next;

@@ -1,6 +1,7 @@
 // Esplora's table of the steps: the core's headings and cells, rows 1 to the
 // step shown, the step's row last and in view. Only the rows in view and a
-// few around them are built; spacers stand for the others.
+// few around them are asked of the core and built; spacers stand for the
+// others.
 import { element, patchChildren } from "./dom";
 
 // The height of a row, in CSS pixels (style.css).
@@ -30,13 +31,33 @@ function emptyTable(headings: string[]) {
   return { table, head, body };
 }
 
-export function createStepTable(headings: string[], cells: string[][], name: string): StepTable {
+// The cells of the rows of steps first to last.
+export type RowsOf = (first: number, last: number) => string[][];
+
+// rowsOf by row index (step - 1), from firstRow to before lastRow; each row
+// asked of the core once.
+function keptRows(rowsOf: RowsOf): (firstRow: number, lastRow: number) => string[][] {
+  const kept: string[][] = [];
+  return (firstRow, lastRow) => {
+    let missing = firstRow;
+    while (missing < lastRow && kept[missing]) ++missing;
+    let end = lastRow;
+    while (end > missing && kept[end - 1]) --end;
+    if (missing < end) {
+      for (const [i, row] of rowsOf(missing + 1, end).entries()) kept[missing + i] = row;
+    }
+    return kept.slice(firstRow, lastRow);
+  };
+}
+
+export function createStepTable(headings: string[], rowsOf: RowsOf, name: string): StepTable {
   const box = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": name });
   const { table, head, body } = emptyTable(headings);
   box.append(table);
 
   let shown = 0;
   let rendered = "";
+  const rowsFrom = keptRows(rowsOf);
   // Sizes read only when the box resizes or scrolls, never while a step is
   // drawn: a read then would lay the whole page out once more.
   let [headHeight, viewHeight, scrolledTo] = [0, 0, 0];
@@ -49,7 +70,7 @@ export function createStepTable(headings: string[], cells: string[][], name: str
     rendered = `${firstRow} ${lastRow} ${shown}`;
     const rows: HTMLTableRowElement[] = [];
     if (firstRow > 0) rows.push(spacer(firstRow));
-    cells.slice(firstRow, lastRow).forEach((line, offset) => {
+    rowsFrom(firstRow, lastRow).forEach((line, offset) => {
       const index = firstRow + offset;
       const row = element("tr", { "aria-rowindex": String(index + 2) });
       if (index === shown - 1) row.className = "current";
