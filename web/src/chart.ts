@@ -3,7 +3,7 @@
 // paints them, on a logarithmic digit axis.
 import type { ChartView, Core, SeriesStyle } from "lavoro1-core";
 import { seriesDashes, seriesMarker } from "./chart_markers";
-import { patchChildren, svgElement } from "./dom";
+import { patchChildren, type Shape, svgShape } from "./dom";
 import { tr } from "./i18n";
 
 const context = "ConvergenceChart";
@@ -45,27 +45,27 @@ function withScales(frame: Omit<Plot, "x" | "y">, view: ChartView): Plot {
 }
 
 // Grid, tick labels, frame and titles.
-function axes(plot: Plot, view: ChartView, width: number): SVGElement[] {
-  const parts: SVGElement[] = [];
-  const tick = (x: number, y: number, anchor: string, text: string) => svgElement("text", { class: "tick", x, y, "text-anchor": anchor }, text);
+function axes(plot: Plot, view: ChartView, width: number): Shape[] {
+  const parts: Shape[] = [];
+  const tick = (x: number, y: number, anchor: string, text: string) => svgShape("text", { class: "tick", x, y, "text-anchor": anchor }, text);
   for (const step of view.stepGrid) {
-    parts.push(svgElement("line", { class: "grid", x1: plot.x(step), y1: plot.top, x2: plot.x(step), y2: plot.bottom }));
+    parts.push(svgShape("line", { class: "grid", x1: plot.x(step), y1: plot.top, x2: plot.x(step), y2: plot.bottom }));
     if (step > 1) parts.push(tick(plot.x(step), plot.bottom + 16, "middle", String(step)));
   }
   parts.push(tick(plot.x(1), plot.bottom + 16, "middle", "1"));
   for (const digits of view.minorDigits) {
-    parts.push(svgElement("line", { class: "grid minor", x1: plot.left, y1: plot.y(digits), x2: plot.right, y2: plot.y(digits) }));
+    parts.push(svgShape("line", { class: "grid minor", x1: plot.left, y1: plot.y(digits), x2: plot.right, y2: plot.y(digits) }));
   }
   for (const digits of view.majorDigits) {
-    parts.push(svgElement("line", { class: "grid", x1: plot.left, y1: plot.y(digits), x2: plot.right, y2: plot.y(digits) }));
+    parts.push(svgShape("line", { class: "grid", x1: plot.left, y1: plot.y(digits), x2: plot.right, y2: plot.y(digits) }));
     parts.push(tick(plot.left - 6, plot.y(digits) + 4, "end", String(digits)));
   }
   const middle = (plot.top + plot.bottom) / 2;
   parts.push(
-    svgElement("rect", { class: "axes", x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),
-    svgElement("text", { class: "chart-title", x: width / 2, y: 24, "text-anchor": "middle" }, tr(context, "Cifre corrette di pi greco")),
-    svgElement("text", { class: "axis-title", x: (plot.left + plot.right) / 2, y: plot.bottom + 38, "text-anchor": "middle" }, tr(context, "Passo")),
-    svgElement(
+    svgShape("rect", { class: "axes", x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),
+    svgShape("text", { class: "chart-title", x: width / 2, y: 24, "text-anchor": "middle" }, tr(context, "Cifre corrette di pi greco")),
+    svgShape("text", { class: "axis-title", x: (plot.left + plot.right) / 2, y: plot.bottom + 38, "text-anchor": "middle" }, tr(context, "Passo")),
+    svgShape(
       "text",
       { class: "axis-title", x: 0, y: 0, transform: `translate(18 ${middle}) rotate(-90)`, "text-anchor": "middle" },
       tr(context, "Cifre corrette (scala logaritmica)"),
@@ -86,10 +86,13 @@ export interface ChartPoint {
 
 // The series and the run-out marker, clipped to the plot, and the points
 // of each series.
-function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { parts: SVGElement[]; points: ChartPoint[][] } {
-  const clip = svgElement("clipPath", { id: "plotClip" });
-  clip.append(svgElement("rect", { x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }));
-  const group = svgElement("g", { "clip-path": "url(#plotClip)" });
+function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { parts: Shape[]; points: ChartPoint[][] } {
+  const clip = svgShape(
+    "clipPath",
+    { id: "plotClip" },
+    svgShape("rect", { x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),
+  );
+  const drawn: Shape[] = [];
   const points = view.series.map(({ name, points: values }, series) => {
     const plotted: ChartPoint[] = [];
     let path = "";
@@ -99,24 +102,24 @@ function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { p
       path += `${p === 0 ? "M" : "L"}${x} ${y}`;
       plotted.push({ series, name, step, digits, x, y });
     }
-    group.append(svgElement("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]) }));
+    drawn.push(svgShape("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]) }));
     if (view.pointsMarked) {
-      for (const { x, y } of plotted) group.append(...seriesMarker(styles[series], series, x, y));
+      for (const { x, y } of plotted) drawn.push(...seriesMarker(styles[series], series, x, y));
     }
     return plotted;
   });
   if (view.runOutShown) {
     const x = plot.x(view.runOutStep);
-    group.append(
-      svgElement("line", { class: "run-out", x1: x, y1: plot.top, x2: x, y2: plot.bottom }),
-      svgElement("circle", { class: "run-out-point", cx: x, cy: plot.y(view.runOutDigits), r: 5 }),
+    drawn.push(
+      svgShape("line", { class: "run-out", x1: x, y1: plot.top, x2: x, y2: plot.bottom }),
+      svgShape("circle", { class: "run-out-point", cx: x, cy: plot.y(view.runOutDigits), r: 5 }),
     );
   }
-  return { parts: [clip, group], points };
+  return { parts: [clip, svgShape("g", { "clip-path": "url(#plotClip)" }, ...drawn)], points };
 }
 
 // The legend, at the right of the plot or below it.
-function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], below: boolean): SVGElement[] {
+function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], below: boolean): Shape[] {
   const entries = view.series.map((line) => line.name);
   if (view.runOutShown) entries.push(view.runOutName);
   return entries.flatMap((name, i) => {
@@ -124,12 +127,12 @@ function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], bel
     const y = below ? plot.bottom + 60 + i * 20 : plot.top + 10 + i * 22;
     const sample =
       i === view.series.length
-        ? [svgElement("circle", { class: "run-out-point", cx: x + 12, cy: y - 4, r: 5 })]
+        ? [svgShape("circle", { class: "run-out-point", cx: x + 12, cy: y - 4, r: 5 })]
         : [
-            svgElement("line", { class: `series series${i}`, x1: x, y1: y - 4, x2: x + 24, y2: y - 4, ...seriesDashes(styles[i]) }),
+            svgShape("line", { class: `series series${i}`, x1: x, y1: y - 4, x2: x + 24, y2: y - 4, ...seriesDashes(styles[i]) }),
             ...seriesMarker(styles[i], i, x + 12, y - 4),
           ];
-    return [...sample, svgElement("text", { class: "legend", x: x + 32, y }, name)];
+    return [...sample, svgShape("text", { class: "legend", x: x + 32, y }, name)];
   });
 }
 
@@ -154,7 +157,7 @@ export function drawChart(
   svg.setAttribute("height", String(height));
   const plotted = lines(plot, view, styles);
   patchChildren(svg, [
-    svgElement("rect", { class: "background", x: 0, y: 0, width, height }),
+    svgShape("rect", { class: "background", x: 0, y: 0, width, height }),
     ...axes(plot, view, width),
     ...plotted.parts,
     ...legend(plot, view, styles, width < legendBelowWidth),

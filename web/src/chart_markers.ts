@@ -2,7 +2,7 @@
 // colour, for every reader: the core's styles (calc/series_styles.hpp); the
 // colours stay the picture colours' classes.
 import type { SeriesStyle } from "lavoro1-core";
-import { svgElement } from "./dom";
+import { type Shape, svgShape } from "./dom";
 
 const lineWidth = 2; // svg .series in style.css
 const markerRadius = 3.5;
@@ -26,11 +26,11 @@ function markerPath(marker: SeriesStyle["marker"], x: number, y: number): string
 }
 
 // The marker of series i at (x, y), none without a style.
-export function seriesMarker(style: SeriesStyle | undefined, i: number, x: number, y: number): SVGElement[] {
+export function seriesMarker(style: SeriesStyle | undefined, i: number, x: number, y: number): Shape[] {
   if (!style) return [];
   const open = style.marker === "cross";
   return [
-    svgElement("path", {
+    svgShape("path", {
       class: `marker series${i}`,
       d: markerPath(style.marker, x, y),
       "stroke-width": open ? 2 : 1,

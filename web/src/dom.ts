@@ -31,32 +31,77 @@ export function pointsText(coordinates: ArrayLike<number>, dx = 0, dy = 0): stri
   return text;
 }
 
-// parent's children made like next: a node of the same kind in the same
+// What a view is made of before it is in the page: an element's namespace,
+// tag, attributes and children, or a text. Views describe themselves in
+// shapes at every step, which costs little, and patchChildren brings the
+// page's elements in line with them.
+export interface Shape {
+  readonly namespace: string;
+  readonly tag: string;
+  readonly attributes: Readonly<Record<string, string | number>>;
+  readonly children: readonly Content[];
+}
+export type Content = Shape | string;
+
+export const mathNamespace = "http://www.w3.org/1998/Math/MathML";
+const htmlNamespace = "http://www.w3.org/1999/xhtml";
+
+export function svgShape(tag: string, attributes: Record<string, string | number> = {}, ...children: Content[]): Shape {
+  return { namespace: svgNamespace, tag, attributes, children };
+}
+
+export function htmlShape(tag: string, attributes: Record<string, string | number> = {}, ...children: Content[]): Shape {
+  return { namespace: htmlNamespace, tag, attributes, children };
+}
+
+export function mathShape(tag: string, attributes: Record<string, string | number> = {}, ...children: Content[]): Shape {
+  return { namespace: mathNamespace, tag, attributes, children };
+}
+
+// The node content describes, made afresh.
+export function made(content: Content): Node {
+  if (typeof content === "string") return document.createTextNode(content);
+  const node = document.createElementNS(content.namespace, content.tag);
+  for (const [name, value] of Object.entries(content.attributes)) node.setAttribute(name, String(value));
+  for (const child of content.children) node.append(made(child));
+  return node;
+}
+
+// parent's children made like next: an element of the same tag in the same
 // place is kept, and only its attributes and texts that differ are changed,
 // so that the browser styles and lays out again only what changed; the
 // others are put in or taken out.
-export function patchChildren(parent: Element, next: readonly Node[]): void {
-  next.forEach((wanted, i) => {
-    const present = parent.childNodes[i];
-    if (present === undefined) {
-      parent.append(wanted);
-    } else if (present.nodeName !== wanted.nodeName || present.nodeType !== wanted.nodeType) {
-      present.replaceWith(wanted);
-    } else if (present instanceof Element && wanted instanceof Element) {
-      patchAttributes(present, wanted);
-      patchChildren(present, Array.from(wanted.childNodes));
-    } else if (present.nodeValue !== wanted.nodeValue) {
-      present.nodeValue = wanted.nodeValue;
+export function patchChildren(parent: Element, next: readonly Content[]): void {
+  let present = parent.firstChild;
+  for (const wanted of next) {
+    if (present === null) {
+      parent.append(made(wanted));
+      continue;
     }
-  });
-  while (parent.childNodes.length > next.length) parent.lastChild?.remove();
+    const following = present.nextSibling;
+    if (typeof wanted === "string" && present.nodeType === Node.TEXT_NODE) {
+      if (present.nodeValue !== wanted) present.nodeValue = wanted;
+    } else if (typeof wanted !== "string" && present instanceof Element && present.localName === wanted.tag && present.namespaceURI === wanted.namespace) {
+      patchAttributes(present, wanted.attributes);
+      patchChildren(present, wanted.children);
+    } else {
+      present.replaceWith(made(wanted));
+    }
+    present = following;
+  }
+  while (present !== null) {
+    const following: ChildNode | null = present.nextSibling;
+    present.remove();
+    present = following;
+  }
 }
 
-function patchAttributes(present: Element, wanted: Element): void {
-  for (const { name, value } of Array.from(wanted.attributes)) {
-    if (present.getAttribute(name) !== value) present.setAttribute(name, value);
-  }
+function patchAttributes(present: Element, wanted: Readonly<Record<string, string | number>>): void {
   for (const name of present.getAttributeNames()) {
-    if (!wanted.hasAttribute(name)) present.removeAttribute(name);
+    if (!Object.hasOwn(wanted, name)) present.removeAttribute(name);
+  }
+  for (const [name, value] of Object.entries(wanted)) {
+    const text = String(value);
+    if (present.getAttribute(name) !== text) present.setAttribute(name, text);
   }
 }

@@ -4,7 +4,7 @@
 // from the core (calc/drawing.hpp), as for the desktop's drawing; this file
 // only paints them.
 import type { Core, Drawing, DrawingLayout } from "lavoro1-core";
-import { patchChildren, pointsText, svgElement } from "./dom";
+import { patchChildren, pointsText, type Shape, svgShape } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
 // The widest line the texts can hold at any step, at 13 px: the captions
@@ -14,12 +14,12 @@ const textWidth = 300;
 const context = "PolygonScene";
 
 // The step's title and the legend of the three lines, from (x, y) down.
-function texts(core: Core, step: number, drawing: Drawing, layout: DrawingLayout): SVGElement[] {
+function texts(core: Core, step: number, drawing: Drawing, layout: DrawingLayout): Shape[] {
   const [x = 0, y = 0] = layout.text;
   const lineHeight = layout.lineHeight;
   let baseline = y + lineHeight - 4;
   const title = core.filledPattern(tr(context, "Passo %1: poligoni di %2 lati"), String(step), drawing.sides);
-  const parts = [svgElement("text", { class: "text", x, y: baseline }, title)];
+  const parts = [svgShape("text", { class: "text", x, y: baseline }, title)];
   const legend: [string, string][] = [
     ["circle", tr(context, "Cerchio di raggio 1")],
     ["inscribed", tr(context, "Poligono inscritto")],
@@ -28,26 +28,26 @@ function texts(core: Core, step: number, drawing: Drawing, layout: DrawingLayout
   for (const [kind, text] of legend) {
     baseline += lineHeight;
     parts.push(
-      svgElement("line", { class: `${kind} swatch`, x1: x, y1: baseline - 4, x2: x + 24, y2: baseline - 4 }),
-      svgElement("text", { class: "text", x: x + 32, y: baseline }, text),
+      svgShape("line", { class: `${kind} swatch`, x1: x, y1: baseline - 4, x2: x + 24, y2: baseline - 4 }),
+      svgShape("text", { class: "text", x: x + 32, y: baseline }, text),
     );
   }
   return parts;
 }
 
 // The magnified inset in its frame, and its two captions below it.
-function inset(core: Core, drawing: Drawing, layout: DrawingLayout): SVGElement[] {
+function inset(core: Core, drawing: Drawing, layout: DrawingLayout): Shape[] {
   const [left = 0, top = 0, side = 0] = layout.inset;
   const [captionX = 0, captionY = 0] = layout.caption;
-  const clip = svgElement("clipPath", { id: "insetClip" });
-  clip.append(svgElement("rect", { x: left, y: top, width: side, height: side }));
-  const lines = svgElement("g", { "clip-path": "url(#insetClip)" });
-  lines.append(
-    svgElement("polyline", { class: "circle", points: pointsText(drawing.insetCircle, left, top) }),
-    svgElement("polyline", { class: "inscribed", points: pointsText(drawing.insetInscribed, left, top) }),
-    svgElement("polyline", { class: "circumscribed", points: pointsText(drawing.insetCircumscribed, left, top) }),
+  const clip = svgShape("clipPath", { id: "insetClip" }, svgShape("rect", { x: left, y: top, width: side, height: side }));
+  const lines = svgShape(
+    "g",
+    { "clip-path": "url(#insetClip)" },
+    svgShape("polyline", { class: "circle", points: pointsText(drawing.insetCircle, left, top) }),
+    svgShape("polyline", { class: "inscribed", points: pointsText(drawing.insetInscribed, left, top) }),
+    svgShape("polyline", { class: "circumscribed", points: pointsText(drawing.insetCircumscribed, left, top) }),
   );
-  const parts = [clip, svgElement("rect", { class: "frame", x: left, y: top, width: side, height: side }), lines];
+  const parts = [clip, svgShape("rect", { class: "frame", x: left, y: top, width: side, height: side }), lines];
   const captions = [
     core.filledPattern(tr(context, "Ingrandimento: × %1 lungo il lato,"), drawing.alongZoom, ""),
     core.filledPattern(tr(context, "× %1 verso il centro"), drawing.acrossZoom, ""),
@@ -55,7 +55,7 @@ function inset(core: Core, drawing: Drawing, layout: DrawingLayout): SVGElement[
     tr(context, "A ogni passo: lato ÷ 2, scarto ÷ 4"),
   ];
   captions.forEach((caption, i) => {
-    parts.push(svgElement("text", { class: "text", x: captionX, y: captionY + (i + 1) * layout.lineHeight }, caption));
+    parts.push(svgShape("text", { class: "text", x: captionX, y: captionY + (i + 1) * layout.lineHeight }, caption));
   });
   return parts;
 }
@@ -71,17 +71,17 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
   svg.setAttribute("width", String(width));
   svg.setAttribute("height", String(height));
 
-  const parts: SVGElement[] = [
-    svgElement("rect", { class: "background", x: 0, y: 0, width, height }),
-    svgElement("circle", { class: "circle", cx, cy, r: layout.radius }),
-    svgElement("polygon", { class: "inscribed", points: pointsText(drawing.inscribed, cx, cy) }),
-    svgElement("polygon", { class: "circumscribed", points: pointsText(drawing.circumscribed, cx, cy) }),
+  const parts: Shape[] = [
+    svgShape("rect", { class: "background", x: 0, y: 0, width, height }),
+    svgShape("circle", { class: "circle", cx, cy, r: layout.radius }),
+    svgShape("polygon", { class: "inscribed", points: pointsText(drawing.inscribed, cx, cy) }),
+    svgShape("polygon", { class: "circumscribed", points: pointsText(drawing.circumscribed, cx, cy) }),
   ];
   const [mx, my] = [cx + (drawing.arcMiddle[0] ?? 0), cy + (drawing.arcMiddle[1] ?? 0)];
-  parts.push(svgElement("rect", { class: "frame", x: mx - 6, y: my - 6, width: 12, height: 12 }));
+  parts.push(svgShape("rect", { class: "frame", x: mx - 6, y: my - 6, width: 12, height: 12 }));
   // Stacked, the texts stand between the marker and the inset: no leader across them.
   if (!layout.stacked) {
-    parts.push(svgElement("line", { class: "frame", x1: mx, y1: my, x2: layout.leaderEnd[0] ?? 0, y2: layout.leaderEnd[1] ?? 0 }));
+    parts.push(svgShape("line", { class: "frame", x1: mx, y1: my, x2: layout.leaderEnd[0] ?? 0, y2: layout.leaderEnd[1] ?? 0 }));
   }
   patchChildren(svg, [...parts, ...texts(core, step, drawing, layout), ...inset(core, drawing, layout)]);
 }

@@ -2,7 +2,7 @@
 // step shown, the step's row last and in view. Only the rows in view and a
 // few around them are asked of the core and built; spacers stand for the
 // others.
-import { element, patchChildren } from "./dom";
+import { element, htmlShape, patchChildren, type Shape } from "./dom";
 
 // The height of a row, in CSS pixels (style.css).
 const rowHeight = 20;
@@ -14,10 +14,8 @@ export interface StepTable {
   show(step: number): void;
 }
 
-function spacer(rows: number): HTMLTableRowElement {
-  const row = element("tr", { class: "spacer", "aria-hidden": "true" });
-  row.style.height = `${rows * rowHeight}px`;
-  return row;
+function spacer(rows: number): Shape {
+  return htmlShape("tr", { class: "spacer", "aria-hidden": "true", style: `height: ${rows * rowHeight}px` });
 }
 
 function emptyTable(headings: string[]) {
@@ -68,14 +66,13 @@ export function createStepTable(headings: string[], rowsOf: RowsOf, name: string
     const lastRow = Math.min(shown, firstRow + inView + 2 * rowsAround);
     if (rendered === `${firstRow} ${lastRow} ${shown}`) return;
     rendered = `${firstRow} ${lastRow} ${shown}`;
-    const rows: HTMLTableRowElement[] = [];
+    const rows: Shape[] = [];
     if (firstRow > 0) rows.push(spacer(firstRow));
     rowsFrom(firstRow, lastRow).forEach((line, offset) => {
       const index = firstRow + offset;
-      const row = element("tr", { "aria-rowindex": String(index + 2) });
-      if (index === shown - 1) row.className = "current";
-      for (const cell of line) row.append(element("td", {}, cell));
-      rows.push(row);
+      const attributes: Record<string, string | number> = { "aria-rowindex": index + 2 };
+      if (index === shown - 1) attributes.class = "current";
+      rows.push(htmlShape("tr", attributes, ...line.map((cell) => htmlShape("td", {}, cell))));
     });
     if (lastRow < shown) rows.push(spacer(shown - lastRow));
     patchChildren(body, rows);
