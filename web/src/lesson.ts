@@ -33,13 +33,15 @@ function parseTokens(tokens: string[], from: number, into: Shape[]): number {
   return at;
 }
 
-function formulaMath(formula: LessonFormula): Shape {
-  const row: Shape[] = [];
-  parseTokens(formula.symbols.match(token) ?? [], 0, row);
-  row.push(mathShape("mo", {}, "="));
-  parseTokens(formula.numbers.match(token) ?? [], 0, row);
-  row.push(mathShape("mo", {}, "="), mathShape("mn", { class: "formula-value" }, formula.value));
-  return mathShape("math", {}, mathShape("mrow", {}, ...row));
+// The formula as its symbols, its numbers and its value, each "=" ending a
+// part of its own: on a narrow screen the parts go one under another.
+function formulaMath(formula: LessonFormula): Shape[] {
+  const part = (text: string) => {
+    const row: Shape[] = [];
+    parseTokens(text.match(token) ?? [], 0, row);
+    return mathShape("math", {}, mathShape("mrow", {}, ...row, mathShape("mo", {}, "=")));
+  };
+  return [part(formula.symbols), part(formula.numbers), mathShape("math", {}, mathShape("mn", { class: "formula-value" }, formula.value))];
 }
 
 export interface Lesson {
@@ -56,7 +58,7 @@ export function createLesson(core: Core, runOutStep: number, proven: readonly Ch
     const parts: Shape[] = [];
     for (const section of core.lessonSections(step, runOutStep, proven, core.chartProvenDigits(), decimalSeparator)) {
       parts.push(htmlShape("h4", {}, tr("calc", section.title)), htmlShape("p", {}, core.filledWith(tr("calc", section.pattern), section.arguments)));
-      for (const formula of section.formulas) parts.push(htmlShape("p", { class: "formula" }, formulaMath(formula)));
+      for (const formula of section.formulas) parts.push(htmlShape("p", { class: "formula" }, ...formulaMath(formula)));
     }
     patchChildren(body, parts);
   };
