@@ -54,13 +54,28 @@ export function createLesson(core: Core, runOutStep: number, proven: readonly Ch
   const panel = element("section", { id: "lesson", class: "lesson", "aria-labelledby": "lessonTitle" });
   const body = element("div", { class: "lesson-body" });
   panel.append(element("h3", { id: "lessonTitle" }, tr("explore::LessonPanel", "Come funziona")), body);
-  const setStep = (step: number) => {
+  const write = (step: number) => {
     const parts: Shape[] = [];
     for (const section of core.lessonSections(step, runOutStep, proven, core.chartProvenDigits(), decimalSeparator)) {
       parts.push(htmlShape("h4", {}, tr("calc", section.title)), htmlShape("p", {}, core.filledWith(tr("calc", section.pattern), section.arguments)));
       for (const formula of section.formulas) parts.push(htmlShape("p", { class: "formula" }, ...formulaMath(formula)));
     }
     patchChildren(body, parts);
+  };
+  // The page is shown first, the lesson below it written just after; each
+  // later step is written at once.
+  let [written, waiting] = [false, 0];
+  const setStep = (step: number) => {
+    if (written) return write(step);
+    if (waiting === 0) {
+      requestAnimationFrame(() =>
+        setTimeout(() => {
+          written = true;
+          write(waiting);
+        }),
+      );
+    }
+    waiting = step;
   };
   return { panel, setStep };
 }

@@ -40,6 +40,7 @@ test("a step reached through others is drawn as a page opened at it", async ({ p
   const views = () => page.locator(".esplora-views").evaluate((views) => views.innerHTML.replace(/ style="[^"]*"/g, ""));
   const lesson = () => page.locator("#lesson").innerHTML();
   await open(page, "/#passo=4");
+  await expect(page.locator("#lesson .formula").first()).toBeVisible();
   const [fresh, freshLesson] = [await views(), await lesson()];
   for (const step of ["26", "500", "1", "4"]) await page.locator("#stepBox").fill(step);
   await page.locator(".table-box").evaluate((box) => box.scrollTo(0, box.scrollHeight));
