@@ -9,7 +9,6 @@
 #include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
-#include "pictures/polygon_scene.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/settings_file.hpp"
@@ -106,16 +105,26 @@ PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
 
 void PolygonView::setStep(int step) {
     step_ = step;
-    const pictures::PolygonScene scene =
-        pictures::makeScene(step_, QSizeF(size()), decimalSeparator_);
-    setAccessibleDescription(scene.title + QLatin1Char(' ') + scene.insetCaption[0] +
-                             QLatin1Char(' ') + scene.insetCaption[1]);
+    const pictures::PolygonScene shown = scene();
+    setAccessibleDescription(shown.title + QLatin1Char(' ') + shown.insetCaption[0] +
+                             QLatin1Char(' ') + shown.insetCaption[1]);
     update();
+}
+
+void PolygonView::setLarge(bool large) {
+    large_ = large;
+    update();
+}
+
+pictures::PolygonScene PolygonView::scene() const {
+    return pictures::makeScene(step_, QSizeF(size()), decimalSeparator_,
+                               large_ ? calc::drawingTextOf(calc::largeDrawingFontPixels)
+                                      : calc::drawingText);
 }
 
 void PolygonView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    pictures::paintScene(painter, pictures::makeScene(step_, QSizeF(size()), decimalSeparator_),
+    pictures::paintScene(painter, scene(),
                          isDark(palette()) ? pictures::darkColours() : pictures::lightColours());
 }
 
@@ -424,6 +433,7 @@ void ExploreWindow::announceStep(int step) {
 
 void ExploreWindow::setLarge(bool large) {
     lesson_->setLarge(large);
+    drawing_->setLarge(large);
     QFont shown = font();
     if (large) {
         shown.setPixelSize(largeTypePixels);

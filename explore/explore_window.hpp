@@ -6,6 +6,7 @@
 #include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
+#include "pictures/polygon_scene.hpp"
 
 #include <QChartView>
 #include <QLocale>
@@ -75,6 +76,10 @@ public:
     PolygonView(std::string decimalSeparator, QWidget* parent = nullptr);
     void setStep(int step);
     int step() const { return step_; }
+    // Type for the back of a room, in full screen.
+    void setLarge(bool large);
+    // What the widget shows at its size now.
+    pictures::PolygonScene scene() const;
     QSize sizeHint() const override { return {640, 420}; }
 
 protected:
@@ -83,6 +88,7 @@ protected:
 private:
     std::string decimalSeparator_;
     int step_ = 0;
+    bool large_ = false;
 };
 
 // A table view whose Ctrl+C copies the selected cells as tab-separated lines.

@@ -10,6 +10,7 @@
 #include "runtime/host/translation.hpp"
 #include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
+#include "tests/gui_support/screen_size.hpp"
 #include "tests/gui_support/shown_texts.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
 
@@ -20,6 +21,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -37,7 +39,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -411,19 +416,68 @@ TEST_F(ExploreWindowTest, PlaysFromTheStepShownToTheChosenOneAndSpaceToggles) {
     EXPECT_EQ(play->stepsPerSecond(), explore::reducedMotionSpeed);
 }
 
-// In front of a class: F11 fills the screen and sets the step's bounds and
-// the lesson's numbers in type for the back of the room; F11 again undoes it.
+// Where a drawing's parts overlap or leave it: the circumscribed hexagon's
+// square, the title and legend, the inset and its captions, each as the box
+// its lines fill; empty when each stands apart inside the drawing.
+std::string misplacedParts(const pictures::PolygonScene& scene) {
+    const QFontMetricsF metrics(pictures::sceneFont(scene.text.fontPixels));
+    const auto widest = [&](std::initializer_list<QString> lines, double indent = 0.0) {
+        double width = 0.0;
+        for (const QString& line : lines) {
+            width = std::max(width, indent + metrics.horizontalAdvance(line));
+        }
+        return width;
+    };
+    const double lineHeight = scene.text.lineHeight;
+    const double corner = scene.radius / std::cos(std::numbers::pi / 6.0);
+    const std::pair<const char*, QRectF> parts[] = {
+        {"circle", QRectF(scene.centre - QPointF(corner, corner), QSizeF(2 * corner, 2 * corner))},
+        {"title", QRectF(scene.textOrigin, QSizeF(widest({scene.title}), lineHeight))},
+        {"legend", QRectF(scene.textOrigin + QPointF(0, lineHeight),
+                          QSizeF(widest({scene.legend[0], scene.legend[1], scene.legend[2]},
+                                        scene.text.labelIndent),
+                                 3 * lineHeight))},
+        {"inset", scene.insetFrame},
+        {"captions",
+         QRectF(scene.captionOrigin, QSizeF(widest({scene.insetCaption[0], scene.insetCaption[1],
+                                                    scene.insetCaption[2]}),
+                                            calc::drawingCaptionLines * lineHeight))},
+    };
+    std::string misplaced;
+    const QRectF drawing(QPointF(0, 0), scene.size);
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        if (!drawing.contains(parts[i].second)) {
+            misplaced += std::string(parts[i].first) + " leaves the drawing; ";
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (parts[i].second.intersects(parts[j].second)) {
+                misplaced += std::string(parts[i].first) + " overlaps " + parts[j].first + "; ";
+            }
+        }
+    }
+    return misplaced;
+}
+
+// In front of a class: F11 fills the screen and sets the step's bounds, the
+// lesson's numbers and the drawing's texts in type for the back of the room,
+// with every part of the drawing still in view; F11 again undoes it.
 TEST_F(ExploreWindowTest, F11GoesFullScreenInTypeForARoom) {
-    open(5);
+    const testing_support::ScreenSize fullHd({1920, 1080});
+    open(50);
     auto* bounds = control<QLabel>("bounds");
     auto* lesson = control<QTextBrowser>("lesson");
+    auto* drawing = control<explore::PolygonView>("drawing");
     QTest::keyClick(window.get(), Qt::Key_F11);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->isFullScreen() && window->size() == QSize(1920, 1080); }));
     EXPECT_GE(QFontInfo(bounds->font()).pixelSize(), 24);
     EXPECT_GE(QFontInfo(lesson->document()->defaultFont()).pixelSize(), 24);
+    EXPECT_GE(QFontInfo(pictures::sceneFont(drawing->scene().text.fontPixels)).pixelSize(), 24);
+    EXPECT_EQ(misplacedParts(drawing->scene()), "") << "step 50 writes the longest title";
     QTest::keyClick(window.get(), Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
     EXPECT_LT(QFontInfo(bounds->font()).pixelSize(), 24);
+    EXPECT_LT(drawing->scene().text.fontPixels, 24);
 }
 
 // --- Keyboard, names, palette ------------------------------------------------
