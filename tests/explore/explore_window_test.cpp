@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFontMetricsF>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -758,7 +759,7 @@ testing_support::ShownTexts everyText(const explore::ExploreWindow& window) {
     for (const QAbstractAxis* axis : chart.axes()) {
         texts["chart axis " + std::to_string(chart.axes().indexOf(axis))] = axis->titleText();
     }
-    for (const QLegendMarker* marker : chart.legend()->markers()) {
+    for (QLegendMarker* marker : chart.legend()->markers()) {
         texts["chart legend " + std::to_string(chart.legend()->markers().indexOf(marker))] =
             marker->label();
     }
@@ -821,6 +822,52 @@ TEST_F(ExploreWindowInEnglish, LeavesNoItalianText) {
               QStringList{"Images (*.svg *.png *.pdf)"});
     EXPECT_EQ(window->saveDrawing(QStringLiteral("/nessuna/d.svg")),
               "Cannot write '/nessuna/d.svg': the folder does not exist");
+}
+
+// The names in the chart's legend, each on one line: as the chart shows
+// them (elided where Qt Charts finds no room), or whole; sorted.
+std::vector<std::string> legendShown(const QChart& chart) {
+    std::vector<std::string> shown;
+    QList<QGraphicsItem*> items = chart.legend()->childItems();
+    while (!items.isEmpty()) {
+        QGraphicsItem* item = items.takeLast();
+        items.append(item->childItems());
+        if (const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+            text != nullptr && text->isVisible()) {
+            shown.push_back(
+                text->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString());
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
+std::vector<std::string> legendNames(const QChart& chart) {
+    std::vector<std::string> names;
+    for (QLegendMarker* marker : chart.legend()->markers()) {
+        if (marker->isVisible()) {
+            names.push_back(marker->series()->name().toStdString());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class ExploreWindowInEveryLanguage : public ExploreWindowInEnglish {};
+
+// In every language the legend's names are whole in a window of the size it
+// first opens at, a name too long for the legend's room in lines: step 30
+// shows them all, the run-out marker's included.
+TEST_F(ExploreWindowInEveryLanguage, ShowsTheChartsLegendWhole) {
+    const testing_support::ScreenSize fullHd({1920, 1080});
+    for (const char* code : {"it", "en", "fr", "de", "es", "el"}) {
+        SCOPED_TRACE(code);
+        translations.emplace(runtime::host::Language(QString::fromLatin1(code)));
+        open(30);
+        ASSERT_EQ(window->size(), explore::preferredWindowSize);
+        QApplication::processEvents();
+        EXPECT_EQ(legendShown(window->chart()), legendNames(window->chart()));
+    }
 }
 
 // archimede's pictures follow the language as the window does.

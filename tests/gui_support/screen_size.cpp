@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QScreen>
+#include <QTest>
 #include <QtGui/qpa/qplatformnativeinterface.h>
 
 #include <gtest/gtest.h>
@@ -20,10 +22,20 @@ template <class Function> Function platformFunction(const char* name) {
     return reinterpret_cast<Function>(found);
 }
 
+// Sets configuration, then waits for the screen to have its size: the
+// platform tells the application through its queue of events.
 void configure(const QJsonObject& configuration) {
-    if (const auto set = platformFunction<SetConfiguration>("setConfiguration")) {
-        set(configuration, QGuiApplication::platformNativeInterface());
+    const auto set = platformFunction<SetConfiguration>("setConfiguration");
+    if (set == nullptr) {
+        return;
     }
+    set(configuration, QGuiApplication::platformNativeInterface());
+    const QJsonObject screen =
+        configuration.value(QStringLiteral("screens")).toArray().first().toObject();
+    const QSize size(screen.value(QStringLiteral("width")).toInt(),
+                     screen.value(QStringLiteral("height")).toInt());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return QGuiApplication::primaryScreen()->geometry().size() == size; }));
 }
 
 } // namespace
