@@ -52,7 +52,10 @@ const QString settingsGroup = QStringLiteral("Esplora");
 const QString geometryKey = QStringLiteral("geometry");
 const QString viewsKey = QStringLiteral("viewsSplitter");
 const QString tableChartKey = QStringLiteral("tableChartSplitter");
+const QString drawingLessonKey = QStringLiteral("drawingLessonSplitter");
 const QString stepKey = QStringLiteral("step");
+const QString speedKey = QStringLiteral("playSpeed");             // steps per second
+const QString reducedMotionKey = QStringLiteral("reducedMotion"); // true or false
 
 QString applicationName() {
     return QString::fromLatin1(lavoro1::applicationName);
@@ -516,6 +519,8 @@ std::optional<int> ExploreWindow::restoreLayout() {
     // the window as it was built.
     views_->restoreState(remembered.value(viewsKey).toByteArray());
     tableChart_->restoreState(remembered.value(tableChartKey).toByteArray());
+    drawingLesson_->restoreState(remembered.value(drawingLessonKey).toByteArray());
+    restorePlay(remembered);
     if (restoreGeometry(remembered.value(geometryKey).toByteArray())) {
         // A geometry remembered on another screen, or before the panels
         // changed, may no longer fit the work area; one smaller than the
@@ -536,11 +541,27 @@ std::optional<int> ExploreWindow::restoreLayout() {
     return step;
 }
 
+// The speed and the reduced-motion choice, each only when it is one the
+// controls offer: anything else leaves the control as it was built.
+void ExploreWindow::restorePlay(const QVariantMap& remembered) {
+    bool read = false;
+    if (const int speed = remembered.value(speedKey).toInt(&read); read) {
+        play_->chooseSpeed(speed);
+    }
+    const QString reduced = remembered.value(reducedMotionKey).toString();
+    if (reduced == QLatin1String("true") || reduced == QLatin1String("false")) {
+        play_->setReducedMotion(reduced == QLatin1String("true"));
+    }
+}
+
 void ExploreWindow::rememberLayout() {
     settings_->remember(settingsGroup, {{geometryKey, saveGeometry()},
                                         {viewsKey, views_->saveState()},
                                         {tableChartKey, tableChart_->saveState()},
-                                        {stepKey, step()}});
+                                        {drawingLessonKey, drawingLesson_->saveState()},
+                                        {stepKey, step()},
+                                        {speedKey, play_->chosenSpeed()},
+                                        {reducedMotionKey, play_->reducedMotion()}});
 }
 
 void ExploreWindow::applyPalette() {

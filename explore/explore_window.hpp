@@ -14,6 +14,7 @@
 #include <QSize>
 #include <QString>
 #include <QTableView>
+#include <QVariantMap>
 #include <QWidget>
 
 #include <memory>
@@ -121,9 +122,9 @@ private:
 };
 
 // The window remembers, in the application's settings, its geometry, its
-// splitters and its step when it is closed, and takes them back when it opens,
-// wholly on a screen. Settings that cannot be used are said once on standard
-// error and never block the window.
+// splitters, its step and how it plays when it is closed, and takes them back
+// when it opens, wholly on a screen. Settings that cannot be used are said
+// once on standard error and never block the window.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 
@@ -159,8 +160,9 @@ private:
     void layOut();
     void createConnections();
     void applyPalette();
-    // Takes back the geometry and splitters; returns the step remembered.
+    // Takes back the geometry, splitters and play; returns the step remembered.
     std::optional<int> restoreLayout();
+    void restorePlay(const QVariantMap& remembered);
     void rememberLayout();
     QString askSavePath(const QString& title, const QString& suggestedName);
     void saveDrawingClicked();

@@ -638,21 +638,29 @@ TEST_F(ExploreWindowTest, OpensInsideTheWorkAreaOfItsScreen) {
     EXPECT_TRUE(workArea.contains(window->frameGeometry())) << "remembered smaller than it can be";
 }
 
-TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersAndStep) {
+TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersStepAndPlay) {
     open(40);
     window->setGeometry(20, 30, 760, 520);
-    auto* views = control<QSplitter>("viewsSplitter");
-    auto* tableChart = control<QSplitter>("tableChartSplitter");
-    views->setSizes({200, 480});
-    tableChart->setSizes({300, 150});
+    const char* splitters[] = {"viewsSplitter", "tableChartSplitter", "drawingLessonSplitter"};
+    control<QSplitter>(splitters[0])->setSizes({200, 480});
+    control<QSplitter>(splitters[1])->setSizes({300, 150});
+    control<QSplitter>(splitters[2])->setSizes({150, 300});
+    control<QComboBox>("speed")->setCurrentIndex(0);
+    control<QCheckBox>("reducedMotion")->setChecked(true);
     QApplication::processEvents();
-    const QList<int> viewSizes = views->sizes();
-    const QList<int> tableChartSizes = tableChart->sizes();
+    std::vector<QList<int>> sizes;
+    for (const char* splitter : splitters) {
+        sizes.push_back(control<QSplitter>(splitter)->sizes());
+    }
 
     reopen(std::nullopt);
     EXPECT_EQ(window->geometry(), QRect(20, 30, 760, 520));
-    EXPECT_EQ(control<QSplitter>("viewsSplitter")->sizes(), viewSizes);
-    EXPECT_EQ(control<QSplitter>("tableChartSplitter")->sizes(), tableChartSizes);
+    for (std::size_t i = 0; i < std::size(splitters); ++i) {
+        EXPECT_EQ(control<QSplitter>(splitters[i])->sizes(), sizes[i]) << splitters[i];
+    }
+    EXPECT_EQ(control<explore::PlayControls>("playControls")->chosenSpeed(),
+              explore::playSpeeds[0]);
+    EXPECT_TRUE(control<QCheckBox>("reducedMotion")->isChecked());
     expectAllAt(40);
 
     reopen(7);
@@ -661,18 +669,33 @@ TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersAndStep) {
 }
 
 TEST_F(ExploreWindowTest, OpensAsNewWhenTheSettingsCannotBeRead) {
-    for (const char* step : {"abc", "0", "501", "-3", ""}) {
-        SCOPED_TRACE(step);
+    const struct {
+        const char* step;
+        const char* speed;
+        const char* reducedMotion;
+    } rows[] = {{"abc", "abc", "abc"},
+                {"0", "0", "1"},
+                {"501", "7", "yes"},
+                {"-3", "-5", "TRUE "},
+                {"", "", ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.step);
         {
             const QString name = QString::fromLatin1(lavoro1::applicationName);
             QSettings written(name, name);
             written.beginGroup(QStringLiteral("Esplora"));
             written.setValue(QStringLiteral("geometry"), QByteArray("not a geometry"));
             written.setValue(QStringLiteral("viewsSplitter"), QByteArray::fromHex("00ff"));
-            written.setValue(QStringLiteral("step"), QString::fromLatin1(step));
+            written.setValue(QStringLiteral("step"), QString::fromLatin1(row.step));
+            written.setValue(QStringLiteral("playSpeed"), QString::fromLatin1(row.speed));
+            written.setValue(QStringLiteral("reducedMotion"),
+                             QString::fromLatin1(row.reducedMotion));
         }
         open(std::nullopt);
         expectAllAt(calc::defaultExploreStep);
+        EXPECT_EQ(control<explore::PlayControls>("playControls")->chosenSpeed(),
+                  explore::playSpeeds[calc::defaultPlaySpeedIndex]);
+        EXPECT_FALSE(control<QCheckBox>("reducedMotion")->isChecked());
         EXPECT_EQ(window->geometry(), QRect(explore::screenMargin, explore::screenMargin,
                                             window->width(), window->height()))
             << "where a window remembering nothing opens";
