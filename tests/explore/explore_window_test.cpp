@@ -417,37 +417,34 @@ TEST_F(ExploreWindowTest, PlaysFromTheStepShownToTheChosenOneAndSpaceToggles) {
     EXPECT_EQ(play->stepsPerSecond(), explore::reducedMotionSpeed);
 }
 
-// Where a drawing's parts overlap or leave it: the circumscribed hexagon's
-// square, the title and legend, the inset and its captions, each as the box
-// its lines fill; empty when each stands apart inside the drawing.
+// The parts of a drawing that overlap another or leave it, each as the box
+// it fills: the circumscribed hexagon's square, the title and legend, the
+// inset and its captions.
 std::string misplacedParts(const pictures::PolygonScene& scene) {
     const QFontMetricsF metrics(pictures::sceneFont(scene.text.fontPixels));
-    const auto widest = [&](std::initializer_list<QString> lines, double indent = 0.0) {
+    const auto box = [&](QPointF origin, std::initializer_list<QString> lines,
+                         double indent = 0.0) {
         double width = 0.0;
         for (const QString& line : lines) {
             width = std::max(width, indent + metrics.horizontalAdvance(line));
         }
-        return width;
+        return QRectF(origin,
+                      QSizeF(width, scene.text.lineHeight * static_cast<double>(lines.size())));
     };
-    const double lineHeight = scene.text.lineHeight;
     const double corner = scene.radius / std::cos(std::numbers::pi / 6.0);
+    const QPointF legendOrigin = scene.textOrigin + QPointF(0, scene.text.lineHeight);
     const std::pair<const char*, QRectF> parts[] = {
         {"circle", QRectF(scene.centre - QPointF(corner, corner), QSizeF(2 * corner, 2 * corner))},
-        {"title", QRectF(scene.textOrigin, QSizeF(widest({scene.title}), lineHeight))},
-        {"legend", QRectF(scene.textOrigin + QPointF(0, lineHeight),
-                          QSizeF(widest({scene.legend[0], scene.legend[1], scene.legend[2]},
-                                        scene.text.labelIndent),
-                                 3 * lineHeight))},
+        {"title", box(scene.textOrigin, {scene.title})},
+        {"legend", box(legendOrigin, {scene.legend[0], scene.legend[1], scene.legend[2]},
+                       scene.text.labelIndent)},
         {"inset", scene.insetFrame},
-        {"captions",
-         QRectF(scene.captionOrigin, QSizeF(widest({scene.insetCaption[0], scene.insetCaption[1],
-                                                    scene.insetCaption[2]}),
-                                            calc::drawingCaptionLines * lineHeight))},
+        {"captions", box(scene.captionOrigin,
+                         {scene.insetCaption[0], scene.insetCaption[1], scene.insetCaption[2]})},
     };
     std::string misplaced;
-    const QRectF drawing(QPointF(0, 0), scene.size);
     for (std::size_t i = 0; i < std::size(parts); ++i) {
-        if (!drawing.contains(parts[i].second)) {
+        if (!QRectF(QPointF(0, 0), scene.size).contains(parts[i].second)) {
             misplaced += std::string(parts[i].first) + " leaves the drawing; ";
         }
         for (std::size_t j = 0; j < i; ++j) {
@@ -847,33 +844,30 @@ TEST_F(ExploreWindowInEnglish, LeavesNoItalianText) {
               "Cannot write '/nessuna/d.svg': the folder does not exist");
 }
 
-// The names in the chart's legend, each on one line: as the chart shows
-// them (elided where Qt Charts finds no room), or whole; sorted.
-std::vector<std::string> legendShown(const QChart& chart) {
+// The legend's entries as the chart shows them, lines joined, and its names
+// whole, each sorted: they differ where Qt Charts elides a name.
+std::pair<std::vector<std::string>, std::vector<std::string>>
+legendShownAndWhole(const QChart& chart) {
     std::vector<std::string> shown;
+    std::vector<std::string> whole;
     QList<QGraphicsItem*> items = chart.legend()->childItems();
     while (!items.isEmpty()) {
         QGraphicsItem* item = items.takeLast();
         items.append(item->childItems());
         if (const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
-            text != nullptr && text->isVisible()) {
+            text && text->isVisible()) {
             shown.push_back(
                 text->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString());
         }
     }
-    std::sort(shown.begin(), shown.end());
-    return shown;
-}
-
-std::vector<std::string> legendNames(const QChart& chart) {
-    std::vector<std::string> names;
     for (QLegendMarker* marker : chart.legend()->markers()) {
         if (marker->isVisible()) {
-            names.push_back(marker->series()->name().toStdString());
+            whole.push_back(marker->series()->name().toStdString());
         }
     }
-    std::sort(names.begin(), names.end());
-    return names;
+    std::sort(shown.begin(), shown.end());
+    std::sort(whole.begin(), whole.end());
+    return {shown, whole};
 }
 
 class ExploreWindowInEveryLanguage : public ExploreWindowInEnglish {};
@@ -889,7 +883,8 @@ TEST_F(ExploreWindowInEveryLanguage, ShowsTheChartsLegendWhole) {
         open(30);
         ASSERT_EQ(window->size(), explore::preferredWindowSize);
         QApplication::processEvents();
-        EXPECT_EQ(legendShown(window->chart()), legendNames(window->chart()));
+        const auto [shown, whole] = legendShownAndWhole(window->chart());
+        EXPECT_EQ(shown, whole);
     }
 }
 

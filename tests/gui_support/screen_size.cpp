@@ -11,29 +11,28 @@
 namespace testing_support {
 namespace {
 
-// The offscreen platform's functions, as its native interface hands them out.
+// The offscreen platform's configuration, whose first screen is the one the
+// tests use, and the functions its native interface hands out to read and
+// set it.
 using GetConfiguration = QJsonObject (*)(QPlatformNativeInterface*);
 using SetConfiguration = void (*)(const QJsonObject&, QPlatformNativeInterface*);
 
 template <class Function> Function platformFunction(const char* name) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    void* found = native == nullptr ? nullptr : native->nativeResourceForIntegration(name);
+    auto* found = reinterpret_cast<Function>(native->nativeResourceForIntegration(name));
     EXPECT_NE(found, nullptr) << name << ": not on the offscreen platform";
-    return reinterpret_cast<Function>(found);
+    return found;
 }
 
-// Sets configuration, then waits for the screen to have its size: the
-// platform tells the application through its queue of events.
+// Sets configuration, then waits for the screen to take it: the platform
+// tells the application through its queue of events.
 void configure(const QJsonObject& configuration) {
-    const auto set = platformFunction<SetConfiguration>("setConfiguration");
-    if (set == nullptr) {
-        return;
+    if (const auto set = platformFunction<SetConfiguration>("setConfiguration")) {
+        set(configuration, QGuiApplication::platformNativeInterface());
     }
-    set(configuration, QGuiApplication::platformNativeInterface());
-    const QJsonObject screen =
-        configuration.value(QStringLiteral("screens")).toArray().first().toObject();
-    const QSize size(screen.value(QStringLiteral("width")).toInt(),
-                     screen.value(QStringLiteral("height")).toInt());
+    const QJsonObject screen = configuration[QStringLiteral("screens")][0].toObject();
+    const QSize size(screen[QStringLiteral("width")].toInt(),
+                     screen[QStringLiteral("height")].toInt());
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return QGuiApplication::primaryScreen()->geometry().size() == size; }));
 }
@@ -41,18 +40,19 @@ void configure(const QJsonObject& configuration) {
 } // namespace
 
 ScreenSize::ScreenSize(QSize size) {
-    const auto get = platformFunction<GetConfiguration>("configuration");
-    if (get == nullptr) {
+    if (const auto get = platformFunction<GetConfiguration>("configuration")) {
+        before_ = get(QGuiApplication::platformNativeInterface());
+    }
+    if (before_.isEmpty()) {
         return;
     }
-    before_ = get(QGuiApplication::platformNativeInterface());
-    QJsonArray screens = before_.value(QStringLiteral("screens")).toArray();
+    QJsonArray screens = before_[QStringLiteral("screens")].toArray();
     QJsonObject screen = screens.first().toObject();
-    screen.insert(QStringLiteral("width"), size.width());
-    screen.insert(QStringLiteral("height"), size.height());
-    screens.replace(0, screen);
+    screen[QStringLiteral("width")] = size.width();
+    screen[QStringLiteral("height")] = size.height();
+    screens[0] = screen;
     QJsonObject changed = before_;
-    changed.insert(QStringLiteral("screens"), screens);
+    changed[QStringLiteral("screens")] = screens;
     configure(changed);
 }
 
