@@ -779,7 +779,7 @@ testing_support::ShownTexts everyText(const explore::ExploreWindow& window) {
     for (const QAbstractAxis* axis : chart.axes()) {
         texts["chart axis " + std::to_string(chart.axes().indexOf(axis))] = axis->titleText();
     }
-    for (QLegendMarker* marker : chart.legend()->markers()) {
+    for (const QLegendMarker* marker : chart.legend()->markers()) {
         texts["chart legend " + std::to_string(chart.legend()->markers().indexOf(marker))] =
             marker->label();
     }
