@@ -87,7 +87,10 @@ struct DrawingText {
     double labelIndent = 32.0;
 };
 inline constexpr DrawingText drawingText{};
-// Type for the back of a room, in full screen.
+// Type for the back of a room, in full screen, on a screen roomScreenHeight
+// pixels high; other screens scale it with their height, so that a
+// projector's picture reads alike from the back whatever its resolution.
+inline constexpr double roomScreenHeight = 1080.0;
 inline constexpr double largeDrawingFontPixels = 24.0;
 // The texts in type fontPixels high, spaced in proportion.
 DrawingText drawingTextOf(double fontPixels);

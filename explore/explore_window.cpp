@@ -42,6 +42,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace explore {
 namespace {
@@ -114,15 +115,15 @@ void PolygonView::setStep(int step) {
     update();
 }
 
-void PolygonView::setLarge(bool large) {
-    large_ = large;
+void PolygonView::setLarge(bool large, double scale) {
+    text_ = large ? calc::drawingTextOf(std::max(calc::drawingText.fontPixels,
+                                                 scale * calc::largeDrawingFontPixels))
+                  : calc::drawingText;
     update();
 }
 
 pictures::PolygonScene PolygonView::scene() const {
-    return pictures::makeScene(step_, QSizeF(size()), decimalSeparator_,
-                               large_ ? calc::drawingTextOf(calc::largeDrawingFontPixels)
-                                      : calc::drawingText);
+    return pictures::makeScene(step_, QSizeF(size()), decimalSeparator_, text_);
 }
 
 void PolygonView::paintEvent(QPaintEvent*) {
@@ -435,11 +436,14 @@ void ExploreWindow::announceStep(int step) {
 }
 
 void ExploreWindow::setLarge(bool large) {
-    lesson_->setLarge(large);
-    drawing_->setLarge(large);
+    const double scale =
+        screen() == nullptr ? 1.0 : screen()->geometry().height() / calc::roomScreenHeight;
+    lesson_->setLarge(large, scale);
+    drawing_->setLarge(large, scale);
     QFont shown = font();
     if (large) {
-        shown.setPixelSize(largeTypePixels);
+        shown.setPixelSize(std::max(QFontInfo(font()).pixelSize(),
+                                    static_cast<int>(std::lround(scale * largeTypePixels))));
         shown.setBold(true);
     }
     bounds_->setFont(shown);

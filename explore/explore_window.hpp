@@ -50,7 +50,8 @@ inline constexpr QSize preferredWindowSize{1280, 800};
 // Pixels of a screen's work area kept free around a window that had to be
 // fitted, for the frame and title bar the window manager adds around it.
 inline constexpr int screenMargin = 32;
-// Type of the current bounds and the lesson in full screen, for a room.
+// Type of the current bounds in full screen, for a room, on a screen
+// calc::roomScreenHeight high; other screens scale it with their height.
 inline constexpr int largeTypePixels = 28;
 
 // wanted, the geometry of the window's contents, as it goes on a screen whose
@@ -77,8 +78,9 @@ public:
     PolygonView(std::string decimalSeparator, QWidget* parent = nullptr);
     void setStep(int step);
     int step() const { return step_; }
-    // Type for the back of a room, in full screen.
-    void setLarge(bool large);
+    // Type for the back of a room, for full screen: scale times the type
+    // set for a screen calc::roomScreenHeight high, never under the window's.
+    void setLarge(bool large, double scale = 1.0);
     // What the widget shows at its size now.
     pictures::PolygonScene scene() const;
     QSize sizeHint() const override { return {640, 420}; }
@@ -89,7 +91,7 @@ protected:
 private:
     std::string decimalSeparator_;
     int step_ = 0;
-    bool large_ = false;
+    calc::DrawingText text_ = calc::drawingText;
 };
 
 // A table view whose Ctrl+C copies the selected cells as tab-separated lines.
