@@ -190,7 +190,7 @@ void ConvergenceChart::fitLegend() {
     qreal bottom = 0.0;
     layout()->getContentsMargins(&left, &top, &right, &bottom);
     const double inside = size().width() - left - right - margins().left() - margins().right();
-    const double room = legendShare * inside - besideName - 1.0;
+    const double room = legendShare * inside - besideName - 1.0; // a pixel spare for rounding
     if (widestName <= room) {
         return;
     }
