@@ -166,13 +166,27 @@ constexpr double stackedInsetSide = 320.0;
 
 } // namespace
 
-DrawingLayout drawingLayout(double width, double height, double textWidth) {
+DrawingText drawingTextOf(double fontPixels) {
+    const double scale = fontPixels / drawingText.fontPixels;
+    return {.fontPixels = fontPixels,
+            .lineHeight = scale * drawingText.lineHeight,
+            .baselineLift = scale * drawingText.baselineLift,
+            .swatchLength = scale * drawingText.swatchLength,
+            .labelIndent = scale * drawingText.labelIndent};
+}
+
+DrawingLayout drawingLayout(double width, double height, double textWidth,
+                            const DrawingText& text) {
     constexpr double margin = drawingMargin;
-    constexpr double textHeight = 4.0 * drawingLineHeight;
+    const double textHeight = 4.0 * text.lineHeight;
+    const double captionHeight = drawingCaptionLines * text.lineHeight;
     const double columnWidth = std::max(textWidth, std::clamp(0.34 * width, 220.0, 320.0));
     const double besideDiameter =
         std::min(height - 2.0 * margin, width - 3.0 * margin - columnWidth);
-    const double rowHeight = std::clamp(0.34 * height, 200.0, 300.0);
+    // A row below the circle holds at least the title, the legend and, under
+    // them, the captions.
+    const double rowHeight =
+        std::max(std::clamp(0.34 * height, 200.0, 300.0), textHeight + margin + captionHeight);
     const double belowDiameter = std::min(width - 2.0 * margin, height - 3.0 * margin - rowHeight);
 
     DrawingLayout layout;
@@ -183,8 +197,7 @@ DrawingLayout drawingLayout(double width, double height, double textWidth) {
         const double left = 2.0 * margin + diameter;
         const double top = 2.0 * margin + textHeight;
         layout.insetSide = std::max(
-            40.0, std::min(width - margin - left,
-                           height - top - drawingCaptionLines * drawingLineHeight - 2.0 * margin));
+            40.0, std::min(width - margin - left, height - top - captionHeight - 2.0 * margin));
         layout.textOrigin = {left, margin};
         layout.insetOrigin = {left, top};
         layout.captionOrigin = {left, top + layout.insetSide};

@@ -75,11 +75,31 @@ inline Inset insetOf(int step, double width, double height, double /*radius*/) {
     return insetOf(step, width, height);
 }
 
+// The drawing's texts: type fontPixels high on lines lineHeight apart, each
+// baseline baselineLift above the bottom of its line; the legend's sample of
+// each line swatchLength long and its name labelIndent from the sample's
+// start. Windows and pictures write them in 13 px type.
+struct DrawingText {
+    double fontPixels = 13.0;
+    double lineHeight = 18.0;
+    double baselineLift = 4.0;
+    double swatchLength = 24.0;
+    double labelIndent = 32.0;
+};
+inline constexpr DrawingText drawingText{};
+// Type for the back of a room, in full screen, on a screen roomScreenHeight
+// pixels high; other screens scale it with their height, so that a
+// projector's picture reads alike from the back whatever its resolution.
+inline constexpr double roomScreenHeight = 1080.0;
+inline constexpr double largeDrawingFontPixels = 24.0;
+// The texts in type fontPixels high, spaced in proportion.
+DrawingText drawingTextOf(double fontPixels);
+
 // Where the drawing's parts stand in a picture, in pixels from its top left:
 // the circle, the title and legend (four lines), the square inset and its
 // captions, and where the line from the marker meets the inset.
 inline constexpr double drawingMargin = 10.0;
-inline constexpr double drawingLineHeight = 18.0;
+inline constexpr double drawingLineHeight = drawingText.lineHeight;
 // The inset's caption: side and gap magnifications, and why they grow.
 inline constexpr int drawingCaptionLines = 3;
 
@@ -95,8 +115,10 @@ struct DrawingLayout {
 
 // The circle as large as width x height allows, with the texts and the inset
 // in a column at its right or in a row below it, whichever leaves it larger;
-// the texts get at least textWidth pixels either way.
-DrawingLayout drawingLayout(double width, double height, double textWidth);
+// the texts get at least textWidth pixels either way, and their lines are
+// text.lineHeight apart.
+DrawingLayout drawingLayout(double width, double height, double textWidth,
+                            const DrawingText& text = drawingText);
 
 // Under this width a picture stacks its parts one under the other, as on a
 // phone: the circle across the width, the texts, the inset and its captions.

@@ -9,7 +9,6 @@
 #include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
-#include "pictures/polygon_scene.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/settings_file.hpp"
@@ -43,6 +42,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace explore {
 namespace {
@@ -53,7 +53,10 @@ const QString settingsGroup = QStringLiteral("Esplora");
 const QString geometryKey = QStringLiteral("geometry");
 const QString viewsKey = QStringLiteral("viewsSplitter");
 const QString tableChartKey = QStringLiteral("tableChartSplitter");
+const QString drawingLessonKey = QStringLiteral("drawingLessonSplitter");
 const QString stepKey = QStringLiteral("step");
+const QString speedKey = QStringLiteral("playSpeed");             // steps per second
+const QString reducedMotionKey = QStringLiteral("reducedMotion"); // true or false
 
 QString applicationName() {
     return QString::fromLatin1(lavoro1::applicationName);
@@ -106,16 +109,26 @@ PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
 
 void PolygonView::setStep(int step) {
     step_ = step;
-    const pictures::PolygonScene scene =
-        pictures::makeScene(step_, QSizeF(size()), decimalSeparator_);
-    setAccessibleDescription(scene.title + QLatin1Char(' ') + scene.insetCaption[0] +
-                             QLatin1Char(' ') + scene.insetCaption[1]);
+    const pictures::PolygonScene shown = scene();
+    setAccessibleDescription(shown.title + QLatin1Char(' ') + shown.insetCaption[0] +
+                             QLatin1Char(' ') + shown.insetCaption[1]);
     update();
+}
+
+void PolygonView::setLarge(bool large, double scale) {
+    text_ = large ? calc::drawingTextOf(std::max(calc::drawingText.fontPixels,
+                                                 scale * calc::largeDrawingFontPixels))
+                  : calc::drawingText;
+    update();
+}
+
+pictures::PolygonScene PolygonView::scene() const {
+    return pictures::makeScene(step_, QSizeF(size()), decimalSeparator_, text_);
 }
 
 void PolygonView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    pictures::paintScene(painter, pictures::makeScene(step_, QSizeF(size()), decimalSeparator_),
+    pictures::paintScene(painter, scene(),
                          isDark(palette()) ? pictures::darkColours() : pictures::lightColours());
 }
 
@@ -423,10 +436,14 @@ void ExploreWindow::announceStep(int step) {
 }
 
 void ExploreWindow::setLarge(bool large) {
-    lesson_->setLarge(large);
+    const double scale =
+        screen() == nullptr ? 1.0 : screen()->geometry().height() / calc::roomScreenHeight;
+    lesson_->setLarge(large, scale);
+    drawing_->setLarge(large, scale);
     QFont shown = font();
     if (large) {
-        shown.setPixelSize(largeTypePixels);
+        shown.setPixelSize(std::max(QFontInfo(font()).pixelSize(),
+                                    static_cast<int>(std::lround(scale * largeTypePixels))));
         shown.setBold(true);
     }
     bounds_->setFont(shown);
@@ -506,6 +523,8 @@ std::optional<int> ExploreWindow::restoreLayout() {
     // the window as it was built.
     views_->restoreState(remembered.value(viewsKey).toByteArray());
     tableChart_->restoreState(remembered.value(tableChartKey).toByteArray());
+    drawingLesson_->restoreState(remembered.value(drawingLessonKey).toByteArray());
+    restorePlay(remembered);
     if (restoreGeometry(remembered.value(geometryKey).toByteArray())) {
         // A geometry remembered on another screen, or before the panels
         // changed, may no longer fit the work area; one smaller than the
@@ -526,11 +545,27 @@ std::optional<int> ExploreWindow::restoreLayout() {
     return step;
 }
 
+// The speed and the reduced-motion choice, each only when it is one the
+// controls offer: anything else leaves the control as it was built.
+void ExploreWindow::restorePlay(const QVariantMap& remembered) {
+    bool read = false;
+    if (const int speed = remembered.value(speedKey).toInt(&read); read) {
+        play_->chooseSpeed(speed);
+    }
+    const QString reduced = remembered.value(reducedMotionKey).toString();
+    if (reduced == QLatin1String("true") || reduced == QLatin1String("false")) {
+        play_->setReducedMotion(reduced == QLatin1String("true"));
+    }
+}
+
 void ExploreWindow::rememberLayout() {
     settings_->remember(settingsGroup, {{geometryKey, saveGeometry()},
                                         {viewsKey, views_->saveState()},
                                         {tableChartKey, tableChart_->saveState()},
-                                        {stepKey, step()}});
+                                        {drawingLessonKey, drawingLesson_->saveState()},
+                                        {stepKey, step()},
+                                        {speedKey, play_->chosenSpeed()},
+                                        {reducedMotionKey, play_->reducedMotion()}});
 }
 
 void ExploreWindow::applyPalette() {

@@ -6,6 +6,7 @@
 #include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
+#include "pictures/polygon_scene.hpp"
 
 #include <QChartView>
 #include <QLocale>
@@ -13,6 +14,7 @@
 #include <QSize>
 #include <QString>
 #include <QTableView>
+#include <QVariantMap>
 #include <QWidget>
 
 #include <memory>
@@ -48,7 +50,8 @@ inline constexpr QSize preferredWindowSize{1280, 800};
 // Pixels of a screen's work area kept free around a window that had to be
 // fitted, for the frame and title bar the window manager adds around it.
 inline constexpr int screenMargin = 32;
-// Type of the current bounds and the lesson in full screen, for a room.
+// Type of the current bounds in full screen, for a room, on a screen
+// calc::roomScreenHeight high; other screens scale it with their height.
 inline constexpr int largeTypePixels = 28;
 
 // wanted, the geometry of the window's contents, as it goes on a screen whose
@@ -75,6 +78,11 @@ public:
     PolygonView(std::string decimalSeparator, QWidget* parent = nullptr);
     void setStep(int step);
     int step() const { return step_; }
+    // Type for the back of a room, for full screen: scale times the type
+    // set for a screen calc::roomScreenHeight high, never under the window's.
+    void setLarge(bool large, double scale = 1.0);
+    // What the widget shows at its size now.
+    pictures::PolygonScene scene() const;
     QSize sizeHint() const override { return {640, 420}; }
 
 protected:
@@ -83,6 +91,7 @@ protected:
 private:
     std::string decimalSeparator_;
     int step_ = 0;
+    calc::DrawingText text_ = calc::drawingText;
 };
 
 // A table view whose Ctrl+C copies the selected cells as tab-separated lines.
@@ -115,9 +124,9 @@ private:
 };
 
 // The window remembers, in the application's settings, its geometry, its
-// splitters and its step when it is closed, and takes them back when it opens,
-// wholly on a screen. Settings that cannot be used are said once on standard
-// error and never block the window.
+// splitters, its step and how it plays when it is closed, and takes them back
+// when it opens, wholly on a screen. Settings that cannot be used are said
+// once on standard error and never block the window.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 
@@ -153,8 +162,9 @@ private:
     void layOut();
     void createConnections();
     void applyPalette();
-    // Takes back the geometry and splitters; returns the step remembered.
+    // Takes back the geometry, splitters and play; returns the step remembered.
     std::optional<int> restoreLayout();
+    void restorePlay(const QVariantMap& remembered);
     void rememberLayout();
     QString askSavePath(const QString& title, const QString& suggestedName);
     void saveDrawingClicked();

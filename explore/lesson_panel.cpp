@@ -8,6 +8,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace explore {
@@ -71,10 +73,11 @@ LessonPanel::LessonPanel(std::string decimalSeparator, int runOutStep,
     setLarge(false);
 }
 
-void LessonPanel::setLarge(bool large) {
-    large_ = large;
+void LessonPanel::setLarge(bool large, double scale) {
+    pixels_ = large ? std::max(normalPixels, static_cast<int>(std::lround(largePixels * scale)))
+                    : normalPixels;
     QFont shown = font();
-    shown.setPixelSize(large ? largePixels : normalPixels);
+    shown.setPixelSize(pixels_);
     setFont(shown);
     document()->setDefaultFont(shown);
     document()->clear();
@@ -125,11 +128,11 @@ void LessonPanel::showStep() {
     }
 
     QTextDocument& shown = *document();
-    if (shown.blockCount() != static_cast<int>(paragraphs.size()) || shownFonts_ != large_) {
+    if (shown.blockCount() != static_cast<int>(paragraphs.size()) || shownPixels_ != pixels_) {
         const int scrolled = verticalScrollBar()->value();
         setHtml(html);
         verticalScrollBar()->setValue(scrolled);
-        shownFonts_ = large_;
+        shownPixels_ = pixels_;
         return;
     }
     QTextCursor cursor(&shown);

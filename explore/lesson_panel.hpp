@@ -24,8 +24,9 @@ public:
     void setStep(int step);
     int step() const { return step_; }
 
-    // Type for a room: at least 24 px, for full screen.
-    void setLarge(bool large);
+    // Type for a room, for full screen: at least 24 px on a screen
+    // calc::roomScreenHeight high, scale times that on another.
+    void setLarge(bool large, double scale = 1.0);
 
 private:
     void showStep();
@@ -35,8 +36,8 @@ private:
     std::vector<calc::DigitSeries> proven_;
     int aimedAt_ = 0;
     int step_ = 0;
-    bool large_ = false;
-    bool shownFonts_ = false; // large_ when the document was last built
+    int pixels_ = 0;      // of the type
+    int shownPixels_ = 0; // pixels_ when the document was last built
 };
 
 } // namespace explore

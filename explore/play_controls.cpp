@@ -69,8 +69,22 @@ bool PlayControls::playing() const {
 }
 
 int PlayControls::stepsPerSecond() const {
-    const int chosen = speedBox_->currentData().toInt();
-    return reducedMotionBox_->isChecked() ? std::min(chosen, reducedMotionSpeed) : chosen;
+    const int chosen = chosenSpeed();
+    return reducedMotion() ? std::min(chosen, reducedMotionSpeed) : chosen;
+}
+
+int PlayControls::chosenSpeed() const {
+    return speedBox_->currentData().toInt();
+}
+
+void PlayControls::chooseSpeed(int speed) {
+    if (const int index = speedBox_->findData(speed); index >= 0) {
+        speedBox_->setCurrentIndex(index);
+    }
+}
+
+bool PlayControls::reducedMotion() const {
+    return reducedMotionBox_->isChecked();
 }
 
 void PlayControls::setReducedMotion(bool reduced) {

@@ -29,6 +29,11 @@ public:
     bool playing() const;
     // Steps per second now, reduced motion counted.
     int stepsPerSecond() const;
+    // The speed chosen, one of playSpeeds, reduced motion not counted.
+    int chosenSpeed() const;
+    // Chooses speed when it is one of playSpeeds, and nothing otherwise.
+    void chooseSpeed(int speed);
+    bool reducedMotion() const;
     void setReducedMotion(bool reduced);
 
     // Starts from the current step, or pauses; at the last step starts over

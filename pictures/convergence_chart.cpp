@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -35,6 +37,27 @@ QFont chartFont(int pixels, bool bold = false) {
 
 constexpr double lineWidth = 2.0;
 constexpr int markerPixels = 9;
+// Qt Charts gives a legend beside the plot at most this share of the width
+// inside the chart's margins, and elides the names that do not fit.
+constexpr double legendShare = 0.4;
+
+// text in lines no wider than width where it has spaces to break at, as the
+// legend's rich text: a word wider than width stays whole.
+QString wrapped(const QString& text, const QFontMetricsF& metrics, double width) {
+    QStringList lines;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        const QString longer = lines.isEmpty() ? word : lines.constLast() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= width) {
+            lines.last() = longer;
+        } else {
+            lines.append(word);
+        }
+    }
+    for (QString& line : lines) {
+        line = line.toHtmlEscaped();
+    }
+    return lines.join(QStringLiteral("<br>"));
+}
 
 // The series' point marker, drawn in colour on a transparent square, so
 // that each series keeps its shape in the plot and not only its colour.
@@ -137,6 +160,45 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     connect(this, &QChart::plotAreaChanged, this, [this] { fitStepTicks(); });
 }
 
+void ConvergenceChart::resizeEvent(QGraphicsSceneResizeEvent* event) {
+    QChart::resizeEvent(event);
+    fitLegend();
+}
+
+// Names longer than the legend's room are broken into lines rather than
+// elided: in some languages a method's name is wider than a narrow chart
+// gives its legend.
+void ConvergenceChart::fitLegend() {
+    const QList<QLegendMarker*> markers = legend()->markers();
+    const QFontMetricsF metrics(legend()->font());
+    double widestName = 0.0;
+    for (QLegendMarker* marker : markers) {
+        marker->setLabel(marker->series()->name().toHtmlEscaped());
+        widestName = std::max(widestName, metrics.horizontalAdvance(marker->series()->name()));
+    }
+    if (size().isEmpty()) {
+        return; // not laid out yet
+    }
+    // The legend keeps its size from before the names changed until told.
+    legend()->layout()->invalidate();
+    // What an entry needs beside its name: its sample, its spaces and the
+    // legend's margins.
+    const double besideName = legend()->effectiveSizeHint(Qt::PreferredSize).width() - widestName;
+    qreal left = 0.0;
+    qreal top = 0.0;
+    qreal right = 0.0;
+    qreal bottom = 0.0;
+    layout()->getContentsMargins(&left, &top, &right, &bottom);
+    const double inside = size().width() - left - right - margins().left() - margins().right();
+    const double room = legendShare * inside - besideName - 1.0; // a pixel spare for rounding
+    if (widestName <= room) {
+        return;
+    }
+    for (QLegendMarker* marker : markers) {
+        marker->setLabel(wrapped(marker->series()->name(), metrics, room));
+    }
+}
+
 void ConvergenceChart::fitStepTicks() {
     const double lastStep = std::max(shown_, 2);
     setRangeAndTicks(*stepAxis_, 1.0, lastStep,
@@ -175,6 +237,7 @@ void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     }
     applyColours();
     setShownSteps(shown_);
+    fitLegend();
 }
 
 void ConvergenceChart::addMarkerSeries() {
@@ -246,6 +309,7 @@ void ConvergenceChart::setDark(bool dark) {
         axis->setTitleFont(chartFont(12));
     }
     applyColours();
+    fitLegend();
 }
 
 void ConvergenceChart::applyColours() {

@@ -53,7 +53,11 @@ public:
     const std::vector<QLineSeries*>& lines() const { return lines_; }
     std::optional<int> runOutStep() const { return runOutStep_; }
 
+protected:
+    void resizeEvent(QGraphicsSceneResizeEvent* event) override;
+
 private:
+    void fitLegend();
     void applyColours();
     void showMarkers();
     void addMarkerSeries();

@@ -15,9 +15,6 @@
 namespace pictures {
 namespace {
 
-constexpr int fontPixels = 13;
-constexpr double lineHeight = calc::drawingLineHeight;
-
 QString qString(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -132,8 +129,8 @@ QString titleOf(int step, std::string_view separator) {
 // The width of the widest line the texts can hold at any step, so that the
 // layout stays the same from step to step: step 50's title, the last whose
 // sides are written in full, and the captions with three-digit exponents.
-double widestText(std::string_view separator) {
-    const QFontMetricsF metrics(sceneFont());
+double widestText(std::string_view separator, double fontPixels) {
+    const QFontMetricsF metrics(sceneFont(fontPixels));
     const double widestZoom = 1e301;
     return std::max({metrics.horizontalAdvance(titleOf(50, separator)),
                      metrics.horizontalAdvance(zoomCaption(0, widestZoom, separator)),
@@ -143,7 +140,8 @@ double widestText(std::string_view separator) {
 
 // The core's layout, in Qt's types.
 void layOut(PolygonScene& scene, QSizeF size, double textWidth) {
-    const calc::DrawingLayout layout = calc::drawingLayout(size.width(), size.height(), textWidth);
+    const calc::DrawingLayout layout =
+        calc::drawingLayout(size.width(), size.height(), textWidth, scene.text);
     const auto point = [](calc::Point p) { return QPointF(p.x, p.y); };
     scene.centre = point(layout.centre);
     scene.radius = layout.radius;
@@ -156,13 +154,15 @@ void layOut(PolygonScene& scene, QSizeF size, double textWidth) {
 
 } // namespace
 
-PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator) {
+PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator,
+                       const calc::DrawingText& text) {
     PolygonScene scene;
     scene.step = std::clamp(step, calc::minimumSteps, calc::maximumSteps);
     scene.sides = calc::sidesAtStep(scene.step);
     scene.size = size;
+    scene.text = text;
 
-    layOut(scene, size, widestText(decimalSeparator));
+    layOut(scene, size, widestText(decimalSeparator, text.fontPixels));
     addPolygons(scene, scene.step);
     const calc::Point arcMiddle = calc::followedArcMiddle(scene.step, scene.radius);
     scene.marker = scene.centre + QPointF(arcMiddle.x, arcMiddle.y);
@@ -197,9 +197,9 @@ SceneColours darkColours() {
     return sceneColours(calc::pictureColours(true));
 }
 
-QFont sceneFont() {
+QFont sceneFont(double pixels) {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(fontPixels);
+    font.setPixelSize(static_cast<int>(std::lround(pixels)));
     // Hinting follows the platform's settings; without it the glyphs are
     // the same on a desktop and offscreen.
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -209,7 +209,7 @@ QFont sceneFont() {
 void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours& colours) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(sceneFont());
+    painter.setFont(sceneFont(scene.text.fontPixels));
     painter.fillRect(QRectF(QPointF(0, 0), scene.size), colours.background);
 
     const auto pen = [](const QColor& colour, double width) {
@@ -232,17 +232,19 @@ void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours
     painter.drawLine(scene.marker, scene.leaderEnd);
 
     // Title and legend.
+    const calc::DrawingText& text = scene.text;
     const double left = scene.textOrigin.x();
-    double baseline = scene.textOrigin.y() + lineHeight - 4.0;
+    double baseline = scene.textOrigin.y() + text.lineHeight - text.baselineLift;
     painter.setPen(colours.text);
     painter.drawText(QPointF(left, baseline), scene.title);
     const QColor swatches[3] = {colours.circle, colours.inscribed, colours.circumscribed};
     for (int i = 0; i < 3; ++i) {
-        baseline += lineHeight;
+        baseline += text.lineHeight;
+        const double swatchY = baseline - text.baselineLift;
         painter.setPen(pen(swatches[i], 3.0));
-        painter.drawLine(QPointF(left, baseline - 4.0), QPointF(left + 24.0, baseline - 4.0));
+        painter.drawLine(QPointF(left, swatchY), QPointF(left + text.swatchLength, swatchY));
         painter.setPen(colours.text);
-        painter.drawText(QPointF(left + 32.0, baseline), scene.legend[i]);
+        painter.drawText(QPointF(left + text.labelIndent, baseline), scene.legend[i]);
     }
 
     painter.setPen(pen(colours.frame, 1.0));
@@ -259,10 +261,10 @@ void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours
         }
     }
     painter.setPen(colours.text);
-    baseline = scene.captionOrigin.y() + lineHeight;
+    baseline = scene.captionOrigin.y() + text.lineHeight;
     for (const QString& line : scene.insetCaption) {
         painter.drawText(QPointF(scene.captionOrigin.x(), baseline), line);
-        baseline += lineHeight;
+        baseline += text.lineHeight;
     }
     painter.restore();
 }

@@ -39,12 +39,13 @@ struct PolygonScene {
     QPolygonF inscribed;     // vertex k at centre + radius * (cos, -sin)(2 pi k drawnEvery / n)
     QPolygonF circumscribed; // same angles, radius / cos(pi / n)
 
-    QString title;         // "Passo n: m lati"
-    QString legend[3];     // circle, inscribed, circumscribed
-    QPointF marker;        // where the inset's side lies in the main view
-    QPointF leaderEnd;     // where the line from the marker meets the inset
-    QPointF textOrigin;    // top left of the title and legend
-    QPointF captionOrigin; // top left of the inset's two lines
+    calc::DrawingText text; // the type and spacing of the texts below
+    QString title;          // "Passo n: m lati"
+    QString legend[3];      // circle, inscribed, circumscribed
+    QPointF marker;         // where the inset's side lies in the main view
+    QPointF leaderEnd;      // where the line from the marker meets the inset
+    QPointF textOrigin;     // top left of the title and legend
+    QPointF captionOrigin;  // top left of the inset's two lines
 
     // The inset at the step's rungs of magnification (calc::insetZooms),
     // whatever the drawing's size: the circumscribed side touches the arc at
@@ -62,9 +63,10 @@ struct PolygonScene {
                                                      // why they grow
 };
 
-// The scene of step (1 to 500) in a drawing of size pixels; numbers are
-// written with decimalSeparator.
-PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator);
+// The scene of step (1 to 500) in a drawing of size pixels, its texts in
+// text's type; numbers are written with decimalSeparator.
+PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator,
+                       const calc::DrawingText& text = calc::drawingText);
 
 // A colour of the core's, for Qt.
 QColor qColour(calc::Rgb colour);
@@ -84,7 +86,7 @@ SceneColours lightColours();
 SceneColours darkColours();
 
 // The font of the drawing's texts, the same on every machine.
-QFont sceneFont();
+QFont sceneFont(double pixels = calc::drawingText.fontPixels);
 
 void paintScene(QPainter& painter, const PolygonScene& scene, const SceneColours& colours);
 

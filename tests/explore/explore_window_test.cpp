@@ -10,6 +10,7 @@
 #include "runtime/host/translation.hpp"
 #include "tests/gui_support/accessibility.hpp"
 #include "tests/gui_support/modal_watchdog.hpp"
+#include "tests/gui_support/screen_size.hpp"
 #include "tests/gui_support/shown_texts.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
 
@@ -20,6 +21,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetricsF>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -37,7 +40,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -411,19 +417,71 @@ TEST_F(ExploreWindowTest, PlaysFromTheStepShownToTheChosenOneAndSpaceToggles) {
     EXPECT_EQ(play->stepsPerSecond(), explore::reducedMotionSpeed);
 }
 
-// In front of a class: F11 fills the screen and sets the step's bounds and
-// the lesson's numbers in type for the back of the room; F11 again undoes it.
+// The parts of a drawing that overlap another or leave it, each as the box
+// it fills: the circumscribed hexagon's square, the title and legend, the
+// inset and its captions.
+std::string misplacedParts(const pictures::PolygonScene& scene) {
+    const QFontMetricsF metrics(pictures::sceneFont(scene.text.fontPixels));
+    const auto box = [&](QPointF origin, std::initializer_list<QString> lines,
+                         double indent = 0.0) {
+        double width = 0.0;
+        for (const QString& line : lines) {
+            width = std::max(width, indent + metrics.horizontalAdvance(line));
+        }
+        return QRectF(origin,
+                      QSizeF(width, scene.text.lineHeight * static_cast<double>(lines.size())));
+    };
+    const double corner = scene.radius / std::cos(std::numbers::pi / 6.0);
+    const QPointF legendOrigin = scene.textOrigin + QPointF(0, scene.text.lineHeight);
+    const std::pair<const char*, QRectF> parts[] = {
+        {"circle", QRectF(scene.centre - QPointF(corner, corner), QSizeF(2 * corner, 2 * corner))},
+        {"title", box(scene.textOrigin, {scene.title})},
+        {"legend", box(legendOrigin, {scene.legend[0], scene.legend[1], scene.legend[2]},
+                       scene.text.labelIndent)},
+        {"inset", scene.insetFrame},
+        {"captions", box(scene.captionOrigin,
+                         {scene.insetCaption[0], scene.insetCaption[1], scene.insetCaption[2]})},
+    };
+    std::string misplaced;
+    for (std::size_t i = 0; i < std::size(parts); ++i) {
+        if (!QRectF(QPointF(0, 0), scene.size).contains(parts[i].second)) {
+            misplaced += std::string(parts[i].first) + " leaves the drawing; ";
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (parts[i].second.intersects(parts[j].second)) {
+                misplaced += std::string(parts[i].first) + " overlaps " + parts[j].first + "; ";
+            }
+        }
+    }
+    return misplaced;
+}
+
+// In front of a class: F11 fills the screen and sets the step's bounds, the
+// lesson's numbers and the drawing's texts in type for the back of the room,
+// at least 24 px at 1920 x 1080 and in proportion on a smaller projector,
+// with every part of the drawing still in view; F11 again undoes it.
 TEST_F(ExploreWindowTest, F11GoesFullScreenInTypeForARoom) {
-    open(5);
-    auto* bounds = control<QLabel>("bounds");
-    auto* lesson = control<QTextBrowser>("lesson");
-    QTest::keyClick(window.get(), Qt::Key_F11);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
-    EXPECT_GE(QFontInfo(bounds->font()).pixelSize(), 24);
-    EXPECT_GE(QFontInfo(lesson->document()->defaultFont()).pixelSize(), 24);
-    QTest::keyClick(window.get(), Qt::Key_F11);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
-    EXPECT_LT(QFontInfo(bounds->font()).pixelSize(), 24);
+    const std::pair<QSize, int> screens[] = {{{1920, 1080}, 24}, {{1366, 768}, 17}};
+    for (const auto& [screen, leastPixels] : screens) {
+        SCOPED_TRACE(screen.height());
+        const testing_support::ScreenSize size(screen);
+        open(50);
+        auto* bounds = control<QLabel>("bounds");
+        auto* lesson = control<QTextBrowser>("lesson");
+        auto* drawing = control<explore::PolygonView>("drawing");
+        QTest::keyClick(window.get(), Qt::Key_F11);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return window->isFullScreen() && window->size() == screen; }));
+        EXPECT_GE(QFontInfo(bounds->font()).pixelSize(), leastPixels);
+        EXPECT_GE(QFontInfo(lesson->document()->defaultFont()).pixelSize(), leastPixels);
+        EXPECT_GE(QFontInfo(pictures::sceneFont(drawing->scene().text.fontPixels)).pixelSize(),
+                  leastPixels);
+        EXPECT_EQ(misplacedParts(drawing->scene()), "") << "step 50 writes the longest title";
+        QTest::keyClick(window.get(), Qt::Key_F11);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+        EXPECT_LT(QFontInfo(bounds->font()).pixelSize(), leastPixels);
+        EXPECT_LT(drawing->scene().text.fontPixels, leastPixels);
+    }
 }
 
 // --- Keyboard, names, palette ------------------------------------------------
@@ -583,21 +641,29 @@ TEST_F(ExploreWindowTest, OpensInsideTheWorkAreaOfItsScreen) {
     EXPECT_TRUE(workArea.contains(window->frameGeometry())) << "remembered smaller than it can be";
 }
 
-TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersAndStep) {
+TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersStepAndPlay) {
     open(40);
     window->setGeometry(20, 30, 760, 520);
-    auto* views = control<QSplitter>("viewsSplitter");
-    auto* tableChart = control<QSplitter>("tableChartSplitter");
-    views->setSizes({200, 480});
-    tableChart->setSizes({300, 150});
+    const char* splitters[] = {"viewsSplitter", "tableChartSplitter", "drawingLessonSplitter"};
+    control<QSplitter>(splitters[0])->setSizes({200, 480});
+    control<QSplitter>(splitters[1])->setSizes({300, 150});
+    control<QSplitter>(splitters[2])->setSizes({150, 300});
+    control<QComboBox>("speed")->setCurrentIndex(0);
+    control<QCheckBox>("reducedMotion")->setChecked(true);
     QApplication::processEvents();
-    const QList<int> viewSizes = views->sizes();
-    const QList<int> tableChartSizes = tableChart->sizes();
+    std::vector<QList<int>> sizes;
+    for (const char* splitter : splitters) {
+        sizes.push_back(control<QSplitter>(splitter)->sizes());
+    }
 
     reopen(std::nullopt);
     EXPECT_EQ(window->geometry(), QRect(20, 30, 760, 520));
-    EXPECT_EQ(control<QSplitter>("viewsSplitter")->sizes(), viewSizes);
-    EXPECT_EQ(control<QSplitter>("tableChartSplitter")->sizes(), tableChartSizes);
+    for (std::size_t i = 0; i < std::size(splitters); ++i) {
+        EXPECT_EQ(control<QSplitter>(splitters[i])->sizes(), sizes[i]) << splitters[i];
+    }
+    EXPECT_EQ(control<explore::PlayControls>("playControls")->chosenSpeed(),
+              explore::playSpeeds[0]);
+    EXPECT_TRUE(control<QCheckBox>("reducedMotion")->isChecked());
     expectAllAt(40);
 
     reopen(7);
@@ -606,18 +672,33 @@ TEST_F(ExploreWindowTest, RemembersItsGeometrySplittersAndStep) {
 }
 
 TEST_F(ExploreWindowTest, OpensAsNewWhenTheSettingsCannotBeRead) {
-    for (const char* step : {"abc", "0", "501", "-3", ""}) {
-        SCOPED_TRACE(step);
+    const struct {
+        const char* step;
+        const char* speed;
+        const char* reducedMotion;
+    } rows[] = {{"abc", "abc", "abc"},
+                {"0", "0", "1"},
+                {"501", "7", "yes"},
+                {"-3", "-5", "TRUE "},
+                {"", "", ""}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.step);
         {
             const QString name = QString::fromLatin1(lavoro1::applicationName);
             QSettings written(name, name);
             written.beginGroup(QStringLiteral("Esplora"));
             written.setValue(QStringLiteral("geometry"), QByteArray("not a geometry"));
             written.setValue(QStringLiteral("viewsSplitter"), QByteArray::fromHex("00ff"));
-            written.setValue(QStringLiteral("step"), QString::fromLatin1(step));
+            written.setValue(QStringLiteral("step"), QString::fromLatin1(row.step));
+            written.setValue(QStringLiteral("playSpeed"), QString::fromLatin1(row.speed));
+            written.setValue(QStringLiteral("reducedMotion"),
+                             QString::fromLatin1(row.reducedMotion));
         }
         open(std::nullopt);
         expectAllAt(calc::defaultExploreStep);
+        EXPECT_EQ(control<explore::PlayControls>("playControls")->chosenSpeed(),
+                  explore::playSpeeds[calc::defaultPlaySpeedIndex]);
+        EXPECT_FALSE(control<QCheckBox>("reducedMotion")->isChecked());
         EXPECT_EQ(window->geometry(), QRect(explore::screenMargin, explore::screenMargin,
                                             window->width(), window->height()))
             << "where a window remembering nothing opens";
@@ -767,6 +848,50 @@ TEST_F(ExploreWindowInEnglish, LeavesNoItalianText) {
               QStringList{"Images (*.svg *.png *.pdf)"});
     EXPECT_EQ(window->saveDrawing(QStringLiteral("/nessuna/d.svg")),
               "Cannot write '/nessuna/d.svg': the folder does not exist");
+}
+
+// The legend's entries as the chart shows them, lines joined, and its names
+// whole, each sorted: they differ where Qt Charts elides a name.
+std::pair<std::vector<std::string>, std::vector<std::string>>
+legendShownAndWhole(const QChart& chart) {
+    std::vector<std::string> shown;
+    std::vector<std::string> whole;
+    QList<QGraphicsItem*> items = chart.legend()->childItems();
+    while (!items.isEmpty()) {
+        QGraphicsItem* item = items.takeLast();
+        items.append(item->childItems());
+        if (const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+            text && text->isVisible()) {
+            shown.push_back(
+                text->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString());
+        }
+    }
+    for (QLegendMarker* marker : chart.legend()->markers()) {
+        if (marker->isVisible()) {
+            whole.push_back(marker->series()->name().toStdString());
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    std::sort(whole.begin(), whole.end());
+    return {shown, whole};
+}
+
+class ExploreWindowInEveryLanguage : public ExploreWindowInEnglish {};
+
+// In every language the legend's names are whole in a window of the size it
+// first opens at, a name too long for the legend's room in lines: step 30
+// shows them all, the run-out marker's included.
+TEST_F(ExploreWindowInEveryLanguage, ShowsTheChartsLegendWhole) {
+    const testing_support::ScreenSize fullHd({1920, 1080});
+    for (const char* code : {"it", "en", "fr", "de", "es", "el"}) {
+        SCOPED_TRACE(code);
+        translations.emplace(runtime::host::Language(QString::fromLatin1(code)));
+        open(30);
+        ASSERT_EQ(window->size(), explore::preferredWindowSize);
+        QApplication::processEvents();
+        const auto [shown, whole] = legendShownAndWhole(window->chart());
+        EXPECT_EQ(shown, whole);
+    }
 }
 
 // archimede's pictures follow the language as the window does.
