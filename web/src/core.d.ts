@@ -99,6 +99,7 @@ declare module "lavoro1-core" {
     tableHeadings(): string[];
     tableRows(steps: number, decimalSeparator: string): string[][];
     addChartSeries(name: string, points: ArrayLike<number>): void;
+    provenPoints(increments: string): Float64Array;
     chartSeriesCount(): number;
     chartView(shownSteps: number, plotWidth: number): ChartView;
     pictureColours(dark: boolean): PictureColours;
