@@ -4,8 +4,10 @@
 // The translations are the desktop's, converted from translations/*.ts at
 // build time for every language that has catalogues there.
 import translations from "lavoro1-translations";
+import { catalogueKey } from "./catalogue_key.mjs";
 
-type Catalogue = Record<string, Record<string, string>>;
+// Translations by catalogueKey(context, source).
+type Catalogue = Record<string, string>;
 
 // Italian first, the source language, then the catalogues' languages.
 export const pageLanguages: readonly string[] = translations.languages;
@@ -77,7 +79,8 @@ export async function loadCatalogues(shown: string): Promise<void> {
 // catalogue lacks it (the source while there is none).
 export function tr(context: string, source: string): string {
   if (language === "it") return source;
-  return catalogues[language]?.[context]?.[source] ?? catalogues[defaultLanguage]?.[context]?.[source] ?? source;
+  const key = catalogueKey(context, source);
+  return catalogues[language]?.[key] ?? catalogues[defaultLanguage]?.[key] ?? source;
 }
 
 // A text of the page's own, by name, in the user's language.
