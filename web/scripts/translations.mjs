@@ -1,6 +1,7 @@
 // The page's texts in every language from the desktop's Qt Linguist
 // catalogues, translations/*_<language>.ts: {language: {key: translation}},
-// each text keyed by catalogueKey(context, source). Italian is the source
+// each text keyed by catalogueKey(context, source), English where a language
+// has none. Italian is the source
 // language, so it needs no catalogue. Lists the texts the page asks for
 // (tr("context", "source") in src/) that a language's catalogues do not
 // translate.
@@ -83,6 +84,8 @@ function carriedBy(source, sources, carried) {
   return sources.some((text) => text.includes(source) || text.includes(escaped)) || carried.some((file) => file.includes(Buffer.from(source)));
 }
 
+const fallbackLanguage = "en";
+
 // carriedFiles: the files the page carries whose texts it may ask for.
 export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, carriedFiles, output }) {
   const languages = {};
@@ -123,6 +126,11 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
         catalogues[language][key] = translation;
       }
     }
+  }
+  // English where a language lacks a text, as Qt falls back: the page then
+  // fetches one catalogue, whatever the language.
+  for (const [language, catalogue] of Object.entries(catalogues)) {
+    if (language !== fallbackLanguage) catalogues[language] = { ...catalogues[fallbackLanguage], ...catalogue };
   }
   const missing = Object.entries(languages).flatMap(([language, catalogue]) =>
     asked.filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined).map((text) => [language, ...text]),

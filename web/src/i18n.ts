@@ -59,10 +59,10 @@ export function chooseLanguage(tag: string | undefined): void {
   decimalSeparator = decimalSeparatorOf(requested);
 }
 
-// Fetches the catalogues the language needs (its own, and English for what
-// it lacks) unless the page carries them already, as lavoro1.html does.
+// Fetches the catalogue the language needs (its own, English where it lacks
+// a text) unless the page carries it already, as lavoro1.html does.
 export async function loadCatalogues(shown: string): Promise<void> {
-  const needed = shown === "it" ? [] : [...new Set([shown, defaultLanguage])];
+  const needed = shown === "it" ? [] : [shown];
   await Promise.all(
     needed
       .filter((had) => catalogues[had] === undefined)
@@ -75,12 +75,11 @@ export async function loadCatalogues(shown: string): Promise<void> {
 }
 
 // source in the user's language: itself in Italian, the catalogue's
-// translation otherwise; as on the desktop, English where that language's
-// catalogue lacks it (the source while there is none).
+// translation otherwise, which is English where that language lacks it, as
+// on the desktop (the source while there is none).
 export function tr(context: string, source: string): string {
   if (language === "it") return source;
-  const key = catalogueKey(context, source);
-  return catalogues[language]?.[key] ?? catalogues[defaultLanguage]?.[key] ?? source;
+  return catalogues[language]?.[catalogueKey(context, source)] ?? source;
 }
 
 // A text of the page's own, by name, in the user's language.
