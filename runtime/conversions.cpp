@@ -158,8 +158,10 @@ std::int64_t readExponent(Cursor& cursor) {
 }
 
 // A natural number in base 2^32, least significant limb first: just enough
-// arithmetic to round a decimal exactly, without the C library's strtod and
-// its 128-bit floating point, the larger part of the browser's core.
+// arithmetic to round a decimal exactly. Neither the C library's strtod,
+// whose 128-bit floating point was the larger part of the browser's core,
+// nor fast_float, whose tables of powers of five weigh about as much; and
+// the same code on every build, where std::from_chars is only on some.
 class Natural {
 public:
     explicit Natural(std::uint32_t value) : limbs_{value} {}
