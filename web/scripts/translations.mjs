@@ -127,7 +127,7 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
       }
     }
   }
-  // English where a language lacks a text, as Qt falls back: the page then
+  // English where a language lacks a text, as on the desktop: the page then
   // fetches one catalogue, whatever the language.
   for (const [language, catalogue] of Object.entries(catalogues)) {
     if (language !== fallbackLanguage) catalogues[language] = { ...catalogues[fallbackLanguage], ...catalogue };
