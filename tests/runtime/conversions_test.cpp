@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -90,6 +94,49 @@ TEST(ValueOfText, RoundsCorrectlyFromAnyNumberOfDigits) {
     EXPECT_EQ(valueOfText(halfway + std::string(2000, '0') + "1"), std::nextafter(1.0, 2.0));
     EXPECT_EQ(valueOfText("0." + std::string(400, '0') + "1e401"), 1.0);
     EXPECT_EQ(valueOfText(std::string(400, '0') + "7"), 7.0);
+}
+
+// The standard library's conversion as the oracle, on random mantissas of 1
+// to 40 digits across the whole range, subnormals and overflow included,
+// and on the midpoints between neighbouring doubles, where only the last
+// digit or the digits beyond the 800 kept decide.
+TEST(ValueOfText, RoundsAsTheStandardLibraryDoes) {
+    std::mt19937_64 random(20261207);
+    const auto expected = [](const std::string& text) {
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        (void)end;
+        return error == std::errc::result_out_of_range
+                   ? (text.find("e-") != std::string::npos ? 0.0 : infinity)
+                   : value;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = std::to_string(random() % 9 + 1);
+        for (auto digits = random() % 40; digits > 0; --digits) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        text += 'e' + std::to_string(static_cast<int>(random() % 700) - 360);
+        SCOPED_TRACE(text);
+        ASSERT_EQ(valueOfText(text), expected(text));
+    }
+    if (std::numeric_limits<long double>::digits <= 53) {
+        return; // no exact midpoints to write
+    }
+    for (const double low : {1.0, 3.0, 0.1, 1e300, 1.7e308, 2.2250738585072014e-308, 1e-310}) {
+        // The midpoint of low and the next double, exact in long double, in
+        // all its digits; then just above it.
+        const long double midpoint =
+            (static_cast<long double>(low) + std::nextafter(low, infinity)) / 2;
+        std::array<char, 1200> digits{};
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), midpoint,
+                                           std::chars_format::scientific, 1100);
+        const std::string exact(digits.data(), written.ptr);
+        const std::size_t e = exact.find('e');
+        for (const std::string& text : {exact, exact.substr(0, e) + "1" + exact.substr(e)}) {
+            SCOPED_TRACE(text);
+            EXPECT_EQ(valueOfText(text), expected(text));
+        }
+    }
 }
 
 TEST(ValueOfText, GivesInfinityOrZeroBeyondTheRangeOfBinary64) {

@@ -187,6 +187,21 @@ void addChartSeries(const std::string& name, const emscripten::val& points) {
     chartSeries().push_back(std::move(series));
 }
 
+// The points of a proven series as the page carries it: one character a step
+// from step 1, the digits proven beyond the step before as a base-36 digit.
+emscripten::val provenPoints(const std::string& increments) {
+    std::vector<double> points;
+    points.reserve(2 * increments.size());
+    int digits = 0;
+    for (std::size_t i = 0; i < increments.size(); ++i) {
+        const char increment = increments[i];
+        digits += increment <= '9' ? increment - '0' : increment - 'a' + 10;
+        points.push_back(static_cast<double>(i + 1));
+        points.push_back(digits);
+    }
+    return numbers(points);
+}
+
 int chartSeriesCount() {
     return static_cast<int>(chartSeries().size());
 }
@@ -555,6 +570,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
         .field("runOutName", &web::ChartView::runOutName)
         .field("note", &web::ChartView::note);
     em::function("addChartSeries", &web::addChartSeries);
+    em::function("provenPoints", &web::provenPoints);
     em::function("chartSeriesCount", &web::chartSeriesCount);
     em::function("chartView", &web::chartView);
     em::function("pictureColours", &web::pictureColours);

@@ -13,6 +13,7 @@ import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { gzipSync } from "node:zlib";
 import * as esbuild from "esbuild";
+import { catalogueKey } from "../src/catalogue_key.mjs";
 import { writeCertifiedSeries } from "./certified.mjs";
 import { convertTranslations } from "./translations.mjs";
 
@@ -31,17 +32,6 @@ const emscriptenEnv = { ...process.env, NODE_PATH: "/usr/share/nodejs" };
 run("cmake", ["--preset", "web"], { env: emscriptenEnv, stdio: ["ignore", "ignore", "inherit"] });
 run("cmake", ["--build", "--preset", "web"], { env: emscriptenEnv });
 
-const translationsJson = join(generated, "translations.json");
-const missing = convertTranslations({
-  translationsDir: join(root, "translations"),
-  sourceDir: join(web, "src"),
-  pageTextsHeader: join(root, "calc", "page_texts.hpp"),
-  output: translationsJson,
-});
-for (const [language, context, source] of missing) {
-  console.warn(`warning: no translation into ${language} for ${context}: ${JSON.stringify(source)}`);
-}
-
 function nativeArchimede() {
   if (process.env.ARCHIMEDE) return process.env.ARCHIMEDE;
   for (const preset of ["ci", "release"]) {
@@ -52,7 +42,20 @@ function nativeArchimede() {
   run("cmake", ["--build", "--preset", "release", "--target", "archimede"]);
   return join(root, "build", "release", "bin", "archimede");
 }
-writeCertifiedSeries(nativeArchimede(), join(generated, "certified.json"));
+const certifiedJson = join(generated, "certified.json");
+writeCertifiedSeries(nativeArchimede(), certifiedJson);
+
+const translationsJson = join(generated, "translations.json");
+const missing = convertTranslations({
+  translationsDir: join(root, "translations"),
+  sourceDir: join(web, "src"),
+  pageTextsHeader: join(root, "calc", "page_texts.hpp"),
+  carriedFiles: [join(web, "build", "core", "lavoro1_core.wasm"), certifiedJson],
+  output: translationsJson,
+});
+for (const [language, context, source] of missing) {
+  console.warn(`warning: no translation into ${language} for ${context}: ${JSON.stringify(source)}`);
+}
 
 rmSync(dist, { recursive: true, force: true });
 mkdirSync(dist, { recursive: true });
@@ -97,7 +100,7 @@ for (const [language, catalogue] of Object.entries(catalogues)) {
 const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
 const text = (language, name) => {
   const source = pageTexts.texts[name];
-  const translated = (into) => catalogues[into]?.[pageTexts.context]?.[source];
+  const translated = (into) => catalogues[into]?.[catalogueKey(pageTexts.context, source)];
   return escapeHtml(language === "it" ? source : (translated(language) ?? translated("en") ?? source));
 };
 const bootTexts =

@@ -2,7 +2,10 @@
 // native archimede: for each method of --cifre, the decimals of pi each step
 // proves, from its --tabella --formato json. The page hands them to its core
 // as the desktop chart's certified series; they need Arb, which the
-// browser's core leaves out.
+// browser's core leaves out. Each series is {name, increments}: one
+// character a step from step 1, the digits the step proves beyond the step
+// before as a base-36 digit (a tenth of the series' size as step, digits
+// pairs); the core turns them back into points.
 import { execFileSync } from "node:child_process";
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
@@ -30,14 +33,18 @@ export function writeCertifiedSeries(archimede, output) {
     const rows = JSON.parse(
       execFileSync(archimede, ["--cifre", String(certifiedDigits), "--metodo", method, "--tabella", "--formato", "json"], { encoding: "utf8" }),
     );
-    const points = [];
+    let increments = "";
+    let proven = 0;
     for (const { passo, cifre } of rows) {
-      if (!Number.isInteger(passo) || !Number.isInteger(cifre)) {
-        throw new Error(`archimede --cifre --formato json: unexpected row ${JSON.stringify({ passo, cifre })}`);
+      if (passo > lastStep) break;
+      const increment = cifre - proven;
+      if (passo !== increments.length + 1 || !Number.isInteger(increment) || increment < 0 || increment > 35) {
+        throw new Error(`archimede --cifre --formato json: unexpected row ${JSON.stringify({ passo, cifre })} after ${proven} digits`);
       }
-      if (passo <= lastStep) points.push(passo, cifre);
+      increments += increment.toString(36);
+      proven = cifre;
     }
-    return { name, points };
+    return { name, increments };
   });
   mkdirSync(dirname(output), { recursive: true });
   writeFileSync(output, JSON.stringify(series));

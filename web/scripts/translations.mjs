@@ -1,10 +1,13 @@
 // The page's texts in every language from the desktop's Qt Linguist
-// catalogues, translations/*_<language>.ts: {language: {context: {source:
-// translation}}}. Italian is the source language, so it needs no catalogue.
-// Lists the texts the page asks for (tr("context", "source") in src/) that a
-// language's catalogues do not translate.
+// catalogues, translations/*_<language>.ts: {language: {key: translation}},
+// each text keyed by catalogueKey(context, source), English where a language
+// has none. Italian is the source
+// language, so it needs no catalogue. Lists the texts the page asks for
+// (tr("context", "source") in src/) that a language's catalogues do not
+// translate.
 import { mkdirSync, readdirSync, readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
+import { catalogueKey } from "../src/catalogue_key.mjs";
 
 // A string literal of C++ or TypeScript, double-quoted.
 const literal = String.raw`"(?:[^"\\]|\\.)*"`;
@@ -72,7 +75,19 @@ export function pageTexts(header) {
 // calc_en.ts, "pt-BR" for calc_pt_BR.ts.
 const catalogueLanguage = (file) => /_([a-z]{2,3}(?:_[A-Z]{2}|_[A-Z][a-z]{3})?)\.ts$/.exec(file)?.[1].replace("_", "-");
 
-export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, output }) {
+// Whether the page can ask for source: a literal of its sources, or a text
+// of what it carries (the core's .wasm, whose texts the core translates
+// through the page's lookup, and the generated data); the desktop's others
+// would only weigh on the page.
+function carriedBy(source, sources, carried) {
+  const escaped = JSON.stringify(source).slice(1, -1);
+  return sources.some((text) => text.includes(source) || text.includes(escaped)) || carried.some((file) => file.includes(Buffer.from(source)));
+}
+
+const fallbackLanguage = "en";
+
+// carriedFiles: the files the page carries whose texts it may ask for.
+export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, carriedFiles, output }) {
   const languages = {};
   for (const file of readdirSync(translationsDir).sort()) {
     const language = catalogueLanguage(file);
@@ -85,21 +100,42 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
   }
   const page = pageTexts(readFileSync(pageTextsHeader, "utf8"));
   const asked = [...askedTexts(sourceDir), ...Object.values(page).map((source) => [pageContext, source])];
-  // Only the contexts the page asks from: the desktop's others (the command
-  // line's help, for one) would only weigh on the page.
+  // Only the contexts the page asks from, and those of the core's own
+  // catalogue (runtime/ and calc/), whose texts the core translates.
   const contexts = new Set(asked.map(([context]) => context));
-  // And those of the core's own catalogue (runtime/ and calc/), whose texts
-  // the core translates through the page's lookup.
   for (const file of readdirSync(translationsDir).filter((name) => /^calc_.*\.ts$/.test(name))) {
     for (const context of Object.keys(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) contexts.add(context);
   }
-  for (const catalogue of Object.values(languages)) {
-    for (const context of Object.keys(catalogue)) if (!contexts.has(context)) delete catalogue[context];
+  const literals = new Set(asked.map(([context, source]) => `${context}\u0004${source}`));
+  const sources = readdirSync(sourceDir)
+    .filter((name) => name.endsWith(".ts"))
+    .map((name) => readFileSync(join(sourceDir, name), "utf8"));
+  const carried = carriedFiles.map((file) => readFileSync(file));
+  const keyed = new Map();
+  const catalogues = {};
+  for (const [language, catalogue] of Object.entries(languages)) {
+    catalogues[language] = {};
+    for (const [context, messages] of Object.entries(catalogue)) {
+      if (!contexts.has(context)) continue;
+      for (const [source, translation] of Object.entries(messages)) {
+        if (!literals.has(`${context}\u0004${source}`) && !carriedBy(source, sources, carried)) continue;
+        const key = catalogueKey(context, source);
+        const text = `${context}\u0004${source}`;
+        if ((keyed.get(key) ?? text) !== text) throw new Error(`two texts of key ${key}: ${JSON.stringify(keyed.get(key))} and ${JSON.stringify(text)}`);
+        keyed.set(key, text);
+        catalogues[language][key] = translation;
+      }
+    }
+  }
+  // English where a language lacks a text, as on the desktop: the page then
+  // fetches one catalogue, whatever the language.
+  for (const [language, catalogue] of Object.entries(catalogues)) {
+    if (language !== fallbackLanguage) catalogues[language] = { ...catalogues[fallbackLanguage], ...catalogue };
   }
   const missing = Object.entries(languages).flatMap(([language, catalogue]) =>
     asked.filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined).map((text) => [language, ...text]),
   );
   mkdirSync(join(output, ".."), { recursive: true });
-  writeFileSync(output, JSON.stringify({ languages: ["it", ...Object.keys(languages)], catalogues: languages, page: { context: pageContext, texts: page } }));
+  writeFileSync(output, JSON.stringify({ languages: ["it", ...Object.keys(languages)], catalogues, page: { context: pageContext, texts: page } }));
   return missing;
 }

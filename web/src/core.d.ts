@@ -99,6 +99,7 @@ declare module "lavoro1-core" {
     tableHeadings(): string[];
     tableRows(first: number, last: number, decimalSeparator: string): string[][]; // steps first to last
     addChartSeries(name: string, points: ArrayLike<number>): void;
+    provenPoints(increments: string): Float64Array;
     chartSeriesCount(): number;
     chartView(shownSteps: number, plotWidth: number): ChartView;
     pictureColours(dark: boolean): PictureColours;

@@ -4,8 +4,10 @@
 // The translations are the desktop's, converted from translations/*.ts at
 // build time for every language that has catalogues there.
 import translations from "lavoro1-translations";
+import { catalogueKey } from "./catalogue_key.mjs";
 
-type Catalogue = Record<string, Record<string, string>>;
+// Translations by catalogueKey(context, source).
+type Catalogue = Record<string, string>;
 
 // Italian first, the source language, then the catalogues' languages.
 export const pageLanguages: readonly string[] = translations.languages;
@@ -66,10 +68,10 @@ export function chooseLanguage(tag: string | undefined): void {
   decimalSeparator = decimalSeparatorOf(requested);
 }
 
-// Fetches the catalogues the language needs (its own, and English for what
-// it lacks) unless the page carries them already, as lavoro1.html does.
+// Fetches the catalogue the language needs (its own, English where it lacks
+// a text) unless the page carries it already, as lavoro1.html does.
 export async function loadCatalogues(shown: string): Promise<void> {
-  const needed = shown === "it" ? [] : [...new Set([shown, defaultLanguage])];
+  const needed = shown === "it" ? [] : [shown];
   await Promise.all(
     needed
       .filter((had) => catalogues[had] === undefined)
@@ -82,11 +84,11 @@ export async function loadCatalogues(shown: string): Promise<void> {
 }
 
 // source in the user's language: itself in Italian, the catalogue's
-// translation otherwise; as on the desktop, English where that language's
-// catalogue lacks it (the source while there is none).
+// translation otherwise, which is English where that language lacks it, as
+// on the desktop (the source while there is none).
 export function tr(context: string, source: string): string {
   if (language === "it") return source;
-  return catalogues[language]?.[context]?.[source] ?? catalogues[defaultLanguage]?.[context]?.[source] ?? source;
+  return catalogues[language]?.[catalogueKey(context, source)] ?? source;
 }
 
 // A text of the page's own, by name, in the user's language.

@@ -1,0 +1,1 @@
+export function catalogueKey(context: string, source: string): string;
