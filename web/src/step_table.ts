@@ -1,8 +1,9 @@
 // Esplora's table of the steps: the core's headings and cells, rows 1 to the
 // step shown, the step's row last and in view. Only the rows in view and a
 // few around them are asked of the core and built; spacers stand for the
-// others.
-import { element, htmlShape, patchChildren, type Shape } from "./dom";
+// others. A row once built stays while it is wanted, so that a step further
+// adds a row and takes one away rather than rewriting them all.
+import { element, htmlShape, made, type Shape } from "./dom";
 
 // The height of a row, in CSS pixels (style.css).
 const rowHeight = 20;
@@ -14,8 +15,8 @@ export interface StepTable {
   show(step: number): void;
 }
 
-function spacer(rows: number): Shape {
-  return htmlShape("tr", { class: "spacer", "aria-hidden": "true", style: `height: ${rows * rowHeight}px` });
+function spacer(): HTMLTableRowElement {
+  return element("tr", { class: "spacer", "aria-hidden": "true" });
 }
 
 function emptyTable(headings: string[]) {
@@ -48,6 +49,36 @@ function keptRows(rowsOf: RowsOf): (firstRow: number, lastRow: number) => string
   };
 }
 
+// The rows of body between two spacers: place(firstRow, lastRow) keeps the
+// rows built that are still in the range and builds the others.
+function rowWindow(body: HTMLElement, rowsFrom: (firstRow: number, lastRow: number) => string[][]) {
+  const [above, below] = [spacer(), spacer()];
+  body.append(above, below);
+  let [built, from] = [[] as HTMLTableRowElement[], 0];
+  const rowShape = (index: number, cells: string[]): Shape =>
+    htmlShape("tr", { "aria-rowindex": index + 2 }, ...cells.map((cell) => htmlShape("td", {}, cell)));
+  const rowsMade = (firstRow: number, lastRow: number) =>
+    rowsFrom(firstRow, lastRow).map((cells, offset) => made(rowShape(firstRow + offset, cells)) as HTMLTableRowElement);
+  return (firstRow: number, lastRow: number, total: number) => {
+    const to = from + built.length;
+    if (lastRow <= from || firstRow >= to) {
+      for (const row of built) row.remove();
+      built = rowsMade(firstRow, lastRow);
+      below.before(...built);
+    } else {
+      const [early, late] = [rowsMade(firstRow, from), rowsMade(to, lastRow)];
+      for (const row of built.splice(0, Math.max(0, firstRow - from))) row.remove();
+      for (const row of built.splice(Math.max(0, lastRow - from) - Math.max(0, firstRow - from))) row.remove();
+      above.after(...early);
+      below.before(...late);
+      built = [...early, ...built, ...late];
+    }
+    from = firstRow;
+    above.style.height = `${firstRow * rowHeight}px`;
+    below.style.height = `${(total - lastRow) * rowHeight}px`;
+  };
+}
+
 export function createStepTable(headings: string[], rowsOf: RowsOf, name: string): StepTable {
   const box = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": name });
   const { table, head, body } = emptyTable(headings);
@@ -55,7 +86,7 @@ export function createStepTable(headings: string[], rowsOf: RowsOf, name: string
 
   let shown = 0;
   let rendered = "";
-  const rowsFrom = keptRows(rowsOf);
+  const place = rowWindow(body, keptRows(rowsOf));
   // Sizes read only when the box resizes or scrolls, never while a step is
   // drawn: a read then would lay the whole page out once more.
   let [headHeight, viewHeight, scrolledTo] = [0, 0, 0];
@@ -66,16 +97,9 @@ export function createStepTable(headings: string[], rowsOf: RowsOf, name: string
     const lastRow = Math.min(shown, firstRow + inView + 2 * rowsAround);
     if (rendered === `${firstRow} ${lastRow} ${shown}`) return;
     rendered = `${firstRow} ${lastRow} ${shown}`;
-    const rows: Shape[] = [];
-    if (firstRow > 0) rows.push(spacer(firstRow));
-    rowsFrom(firstRow, lastRow).forEach((line, offset) => {
-      const index = firstRow + offset;
-      const attributes: Record<string, string | number> = { "aria-rowindex": index + 2 };
-      if (index === shown - 1) attributes.class = "current";
-      rows.push(htmlShape("tr", attributes, ...line.map((cell) => htmlShape("td", {}, cell))));
-    });
-    if (lastRow < shown) rows.push(spacer(shown - lastRow));
-    patchChildren(body, rows);
+    place(firstRow, lastRow, shown);
+    body.querySelector("tr.current")?.removeAttribute("class");
+    body.querySelector(`tr[aria-rowindex="${shown + 1}"]`)?.classList.add("current");
   };
   box.addEventListener(
     "scroll",
