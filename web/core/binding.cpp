@@ -28,6 +28,7 @@
 #include <emscripten/val.h>
 #include <new>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -169,6 +170,14 @@ emscripten::val tableRows(int first, int last, const std::string& decimalSeparat
 std::vector<calc::DigitSeries>& chartSeries() {
     static std::vector<calc::DigitSeries> series = calc::binary64Series(allStepRows());
     return series;
+}
+
+// The series the page added, after binary64's: doubling, Huygens and
+// Richardson's proven digits.
+std::span<const calc::DigitSeries> provenSeries() {
+    static const std::size_t binary64Count = calc::binary64Series({}).size();
+    const std::vector<calc::DigitSeries>& all = chartSeries();
+    return std::span(all).subspan(std::min(binary64Count, all.size()));
 }
 
 std::optional<int> runOutStep() {
@@ -410,23 +419,20 @@ emscripten::val stringsOf(const std::vector<std::string>& texts) {
 }
 
 // The sections of "How it works" at step: {title, pattern, arguments,
-// formulas: [{symbols, numbers, value}]}, title and pattern Italian sources.
-// proven: the chart's three certified series, doubling, Huygens, Richardson,
-// each aimed at aimedAt digits.
-emscripten::val lessonSections(int step, int runOutStep, const emscripten::val& proven, int aimedAt,
-                               const std::string& decimalSeparator) {
-    const auto provenBy = [&proven, step](int method) {
-        return method < proven["length"].as<int>()
-                   ? static_cast<int>(calc::digitsAt(digitSeriesOf(proven[method]), step))
-                   : 0;
+// formulas: [{symbols, numbers, value}]}, title and pattern Italian sources;
+// the proven digits from the series the page added to the chart.
+emscripten::val lessonSections(int step, const std::string& decimalSeparator) {
+    const std::span<const calc::DigitSeries> proven = provenSeries();
+    const auto provenBy = [proven, step](std::size_t method) {
+        return method < proven.size() ? static_cast<int>(calc::digitsAt(proven[method], step)) : 0;
     };
     const calc::ProvenDigits digits{.doubling = provenBy(0),
                                     .huygens = provenBy(1),
                                     .richardson = provenBy(2),
-                                    .aimedAt = aimedAt};
+                                    .aimedAt = calc::chartProvenDigits};
     emscripten::val sections = emscripten::val::array();
     for (const calc::LessonSection& section :
-         calc::lessonSections(step, runOutStep, digits, decimalSeparator)) {
+         calc::lessonSections(step, runOutStep().value_or(0), digits, decimalSeparator)) {
         emscripten::val formulas = emscripten::val::array();
         for (const calc::LessonFormula& formula : section.formulas) {
             emscripten::val entry = emscripten::val::object();
@@ -519,9 +525,6 @@ int defaultPlaySpeedIndex() {
 int reducedMotionSpeed() {
     return calc::reducedMotionSpeed;
 }
-int chartProvenDigits() {
-    return calc::chartProvenDigits;
-}
 
 } // namespace
 } // namespace web
@@ -596,5 +599,4 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("playSpeeds", &web::playSpeeds);
     em::function("defaultPlaySpeedIndex", &web::defaultPlaySpeedIndex);
     em::function("reducedMotionSpeed", &web::reducedMotionSpeed);
-    em::function("chartProvenDigits", &web::chartProvenDigits);
 }

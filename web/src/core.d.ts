@@ -115,7 +115,7 @@ declare module "lavoro1-core" {
     minimumSteps(): number;
     maximumSteps(): number;
     defaultExploreStep(): number;
-    lessonSections(step: number, runOutStep: number, proven: readonly ChartSeries[], aimedAt: number, decimalSeparator: string): LessonSection[];
+    lessonSections(step: number, decimalSeparator: string): LessonSection[]; // with the proven series added to the chart
     filledWith(pattern: string, arguments: string[]): string;
     stepSummary(step: number, decimalSeparator: string): StepSummary;
     tableCsv(steps: number): string;
@@ -124,7 +124,6 @@ declare module "lavoro1-core" {
     pointDigitsText(digits: number): string;
     playSpeeds(): number[];
     defaultPlaySpeedIndex(): number;
-    chartProvenDigits(): number;
     reducedMotionSpeed(): number;
   }
   export default function createCore(options?: object): Promise<Core>;

@@ -216,7 +216,7 @@ function createTeaching(core: Core, section: HTMLElement, controls: HTMLElement,
     element("button", { id: "saveTableCsv", type: "button" }, "CSV"),
   );
   controls.append(saveTable, fullScreenButton(section));
-  const lesson = createLesson(core, core.chartView(core.maximumSteps(), 1).runOutStep, certified);
+  const lesson = createLesson(core);
   const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
   // While playing, the steps are not read out one by one: the one play stops at is.
   const play = createPlay(core, requestStep, (playing) => {

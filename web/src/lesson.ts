@@ -1,7 +1,7 @@
 // "How it works" beside Esplora's drawing: the core's lesson (calc/lesson.hpp)
 // in the user's language, its formulas as MathML with the step's numbers,
 // rewritten whenever the step changes.
-import type { ChartSeries, Core, LessonFormula } from "lavoro1-core";
+import type { Core, LessonFormula } from "lavoro1-core";
 import { element, htmlShape, mathShape, patchChildren, type Shape } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
@@ -49,14 +49,13 @@ export interface Lesson {
   setStep(step: number): void;
 }
 
-// proven: the chart's certified series, doubling, Huygens and Richardson.
-export function createLesson(core: Core, runOutStep: number, proven: readonly ChartSeries[]): Lesson {
+export function createLesson(core: Core): Lesson {
   const panel = element("section", { id: "lesson", class: "lesson", "aria-labelledby": "lessonTitle" });
   const body = element("div", { class: "lesson-body" });
   panel.append(element("h3", { id: "lessonTitle" }, tr("explore::LessonPanel", "Come funziona")), body);
   const write = (step: number) => {
     const parts: Shape[] = [];
-    for (const section of core.lessonSections(step, runOutStep, proven, core.chartProvenDigits(), decimalSeparator)) {
+    for (const section of core.lessonSections(step, decimalSeparator)) {
       parts.push(htmlShape("h4", {}, tr("calc", section.title)), htmlShape("p", {}, core.filledWith(tr("calc", section.pattern), section.arguments)));
       for (const formula of section.formulas) parts.push(htmlShape("p", { class: "formula" }, ...formulaMath(formula)));
     }
