@@ -91,7 +91,7 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
     redrawn: (plotted) => {
       points = plotted;
       focused = undefined;
-      tooltip.hidden = true;
+      if (!tooltip.hidden) tooltip.hidden = true;
     },
   };
 }

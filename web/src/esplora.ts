@@ -147,7 +147,7 @@ function createViews(core: Core, section: HTMLElement) {
     if (drawingWidth === 0) measure();
     drawStep(drawing, core, shown, drawingWidth, core.drawingHeight(drawingWidth));
     const drawn = drawChart(chart, core, shown, [chartWidth, chartHeight(chartWidth, core.chartSeriesCount() + 1)], styles);
-    note.textContent = drawn.note;
+    if (note.textContent !== drawn.note) note.textContent = drawn.note;
     reader.redrawn(drawn.points);
   };
   const remeasure = () => measure() && shown > 0 && render();
