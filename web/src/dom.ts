@@ -43,7 +43,7 @@ export interface Shape {
 }
 export type Content = Shape | string;
 
-export const mathNamespace = "http://www.w3.org/1998/Math/MathML";
+const mathNamespace = "http://www.w3.org/1998/Math/MathML";
 const htmlNamespace = "http://www.w3.org/1999/xhtml";
 
 export function svgShape(tag: string, attributes: Record<string, string | number> = {}, ...children: Content[]): Shape {

@@ -138,9 +138,9 @@ function createViews(core: Core, section: HTMLElement) {
   const measure = () => {
     // Full screen, the drawing is drawn at half the size it shows, its texts twice as large.
     const scale = document.fullscreenElement === section ? 2 : 1;
-    const widths = [Math.max(280, Math.round((drawingBox.clientWidth || 900) / scale)), Math.max(280, Math.round(side.clientWidth || 900))];
+    const widths: [number, number] = [Math.max(280, Math.round((drawingBox.clientWidth || 900) / scale)), Math.max(280, Math.round(side.clientWidth || 900))];
     const changed = widths[0] !== drawingWidth || widths[1] !== chartWidth;
-    [drawingWidth = 0, chartWidth = 0] = widths;
+    [drawingWidth, chartWidth] = widths;
     return changed;
   };
   const render = () => {
