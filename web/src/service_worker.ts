@@ -46,7 +46,11 @@ worker.addEventListener("activate", (event) => {
   );
 });
 
+// The cache opened once for all the page's requests while the worker runs.
+let opened: Promise<Cache> | undefined;
+
 worker.addEventListener("fetch", (event) => {
   if (event.request.method !== "GET") return;
-  event.respondWith(caches.open(cacheName).then(async (cache) => (await cache.match(event.request, { ignoreSearch: true })) ?? fetch(event.request)));
+  opened ??= caches.open(cacheName);
+  event.respondWith(opened.then(async (cache) => (await cache.match(event.request, { ignoreSearch: true })) ?? fetch(event.request)));
 });
