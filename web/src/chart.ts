@@ -2,7 +2,7 @@
 // the steps shown (calc/chart_figures.hpp), painted as the desktop chart
 // paints them, on a logarithmic digit axis.
 import type { ChartView, Core, SeriesStyle } from "lavoro1-core";
-import { seriesDashes, seriesMarker } from "./chart_markers";
+import { markedVertices, seriesDashes, seriesMarker, seriesMarkerDefinition } from "./chart_markers";
 import { patchChildren, type Shape, svgShape } from "./dom";
 import { tr } from "./i18n";
 
@@ -102,10 +102,8 @@ function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { p
       path += `${p === 0 ? "M" : "L"}${x} ${y}`;
       plotted.push({ series, name, step, digits, x, y });
     }
-    drawn.push(svgShape("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]) }));
-    if (view.pointsMarked) {
-      for (const { x, y } of plotted) drawn.push(...seriesMarker(styles[series], series, x, y));
-    }
+    const marked = view.pointsMarked && styles[series] ? markedVertices(series) : {};
+    drawn.push(svgShape("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]), ...marked }));
     return plotted;
   });
   if (view.runOutShown) {
@@ -115,7 +113,8 @@ function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { p
       svgShape("circle", { class: "run-out-point", cx: x, cy: plot.y(view.runOutDigits), r: 5 }),
     );
   }
-  return { parts: [clip, svgShape("g", { "clip-path": "url(#plotClip)" }, ...drawn)], points };
+  const markers = svgShape("defs", {}, ...styles.flatMap((style, i) => seriesMarkerDefinition(style, i)));
+  return { parts: [clip, markers, svgShape("g", { "clip-path": "url(#plotClip)" }, ...drawn)], points };
 }
 
 // The legend, at the right of the plot or below it.

@@ -39,6 +39,33 @@ export function seriesMarker(style: SeriesStyle | undefined, i: number, x: numbe
   ];
 }
 
+// The marker of series i as a definition that a path puts on each of its
+// vertices, so that the points move with the path; none without a style.
+export function seriesMarkerDefinition(style: SeriesStyle | undefined, i: number): Shape[] {
+  if (!style) return [];
+  const reach = markerRadius * 2;
+  return [
+    svgShape(
+      "marker",
+      {
+        id: `marker${i}`,
+        markerUnits: "userSpaceOnUse",
+        viewBox: `${-reach} ${-reach} ${2 * reach} ${2 * reach}`,
+        markerWidth: 2 * reach,
+        markerHeight: 2 * reach,
+        overflow: "visible",
+      },
+      ...seriesMarker(style, i, 0, 0),
+    ),
+  ];
+}
+
+// The attributes that put series i's marker on every vertex of its path.
+export function markedVertices(i: number): Record<string, string> {
+  const marker = `url(#marker${i})`;
+  return { "marker-start": marker, "marker-mid": marker, "marker-end": marker };
+}
+
 // The dashes of a series' line, as attributes; none for a solid line.
 export function seriesDashes(style: SeriesStyle | undefined): Record<string, string> {
   const dashes = Array.from(style?.dashes ?? [], (length) => length * lineWidth).join(" ");
