@@ -34,35 +34,49 @@ const moveLag = 100;
 // Keeps the address in step with the page without filling the history at
 // every slider move: a move starts a new history entry, the moves that follow
 // until the control settles (its change event) replace it, at most once in
-// moveLag; a settled change (commit) is an entry of its own.
+// moveLag; a settled change (commit) is an entry of its own, written once the
+// task that made it is done (a script that commits many times in one task
+// makes one entry: each entry costs the browser milliseconds).
 export class AddressKeeper {
   private moving = false;
   private pending: string | undefined;
+  private committed: string | undefined;
   private timer: ReturnType<typeof setTimeout> | undefined;
 
   commit(hash: string): void {
-    this.settle();
-    if (hash !== location.hash) history.pushState(null, "", hash);
+    this.writeMoved();
+    this.moving = false;
+    if (this.committed === undefined) queueMicrotask(() => this.writeCommitted());
+    this.committed = hash;
   }
 
   move(hash: string): void {
+    this.writeCommitted();
     this.pending = hash;
-    this.timer ??= setTimeout(() => this.flush(), moveLag);
+    this.timer ??= setTimeout(() => this.writeMoved(), moveLag);
   }
 
   settle(): void {
-    this.flush();
+    this.writeCommitted();
+    this.writeMoved();
     this.moving = false;
   }
 
-  // After back or forward: the address is the history's, a move not yet
+  // After back or forward: the address is the history's, a change not yet
   // written is dropped.
   followed(): void {
     this.pending = undefined;
+    this.committed = undefined;
     this.settle();
   }
 
-  private flush(): void {
+  private writeCommitted(): void {
+    const hash = this.committed;
+    this.committed = undefined;
+    if (hash !== undefined && hash !== location.hash) history.pushState(null, "", hash);
+  }
+
+  private writeMoved(): void {
     clearTimeout(this.timer);
     this.timer = undefined;
     const hash = this.pending;

@@ -3,7 +3,7 @@
 // paints them, on a logarithmic digit axis.
 import type { ChartView, Core, SeriesStyle } from "lavoro1-core";
 import { markedVertices, seriesDashes, seriesMarker, seriesMarkerDefinition } from "./chart_markers";
-import { patchChildren, type Shape, svgShape } from "./dom";
+import { patchChildren, type Shape, setChangedAttributes, svgShape } from "./dom";
 import { tr } from "./i18n";
 
 const context = "ConvergenceChart";
@@ -84,27 +84,46 @@ export interface ChartPoint {
   y: number;
 }
 
-// The series and the run-out marker, clipped to the plot, and the points
-// of each series.
-function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { parts: Shape[]; points: ChartPoint[][] } {
+// Where a point of the chart stands, to the hundredth of a pixel.
+function at(plot: Plot, step: number, digits: number): [number, number] {
+  return [Math.round(plot.x(step) * 100) / 100, Math.round(plot.y(digits) * 100) / 100];
+}
+
+// Each series' points, found only when someone reads them: a step's drawing
+// does not make thousands of objects that no pointer may ever ask for.
+function pointsOf(plot: Plot, view: ChartView): () => ChartPoint[][] {
+  let points: ChartPoint[][] | undefined;
+  const plotted = () =>
+    view.series.map(({ name, points: values }, series) => {
+      const line: ChartPoint[] = [];
+      for (let p = 0; p + 1 < values.length; p += 2) {
+        const [step, digits] = [values[p] ?? 0, values[p + 1] ?? 0];
+        const [x, y] = at(plot, step, digits);
+        line.push({ series, name, step, digits, x, y });
+      }
+      return line;
+    });
+  return () => {
+    points ??= plotted();
+    return points;
+  };
+}
+
+// The series and the run-out marker, clipped to the plot.
+function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): Shape[] {
   const clip = svgShape(
     "clipPath",
     { id: "plotClip" },
     svgShape("rect", { x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),
   );
-  const drawn: Shape[] = [];
-  const points = view.series.map(({ name, points: values }, series) => {
-    const plotted: ChartPoint[] = [];
+  const drawn: Shape[] = view.series.map(({ points: values }, series) => {
     let path = "";
     for (let p = 0; p + 1 < values.length; p += 2) {
-      const [step, digits] = [values[p] ?? 0, values[p + 1] ?? 0];
-      const [x, y] = [Math.round(plot.x(step) * 100) / 100, Math.round(plot.y(digits) * 100) / 100];
+      const [x, y] = at(plot, values[p] ?? 0, values[p + 1] ?? 0);
       path += `${p === 0 ? "M" : "L"}${x} ${y}`;
-      plotted.push({ series, name, step, digits, x, y });
     }
     const marked = view.pointsMarked && styles[series] ? markedVertices(series) : {};
-    drawn.push(svgShape("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]), ...marked }));
-    return plotted;
+    return svgShape("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]), ...marked });
   });
   if (view.runOutShown) {
     const x = plot.x(view.runOutStep);
@@ -114,7 +133,7 @@ function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): { p
     );
   }
   const markers = svgShape("defs", {}, ...styles.flatMap((style, i) => seriesMarkerDefinition(style, i)));
-  return { parts: [clip, markers, svgShape("g", { "clip-path": "url(#plotClip)" }, ...drawn)], points };
+  return [clip, markers, svgShape("g", { "clip-path": "url(#plotClip)" }, ...drawn)];
 }
 
 // The legend, at the right of the plot or below it.
@@ -138,28 +157,25 @@ function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], bel
 // The chart of steps 1 to shown in a width x height picture, its series
 // styled, coloured by the classes of the page's style (and of the export
 // style in files); returns the note the core writes under it and the
-// points plotted.
+// points plotted, found when asked for.
 export function drawChart(
   svg: SVGSVGElement,
   core: Core,
   shown: number,
   size: [number, number],
   styles: readonly SeriesStyle[],
-): { note: string; points: ChartPoint[][] } {
+): { note: string; points: () => ChartPoint[][] } {
   const [width, height] = size;
   const legendRows = core.chartSeriesCount() + 1;
   const frame = plotOf(width, height, legendRows);
   const view = core.chartView(shown, frame.right - frame.left);
   const plot = withScales(frame, view);
-  svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
-  svg.setAttribute("width", String(width));
-  svg.setAttribute("height", String(height));
-  const plotted = lines(plot, view, styles);
+  setChangedAttributes(svg, { viewBox: `0 0 ${width} ${height}`, width, height });
   patchChildren(svg, [
     svgShape("rect", { class: "background", x: 0, y: 0, width, height }),
     ...axes(plot, view, width),
-    ...plotted.parts,
+    ...lines(plot, view, styles),
     ...legend(plot, view, styles, width < legendBelowWidth),
   ]);
-  return { note: view.note, points: plotted.points };
+  return { note: view.note, points: pointsOf(plot, view) };
 }

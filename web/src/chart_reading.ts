@@ -36,7 +36,7 @@ function movedFocus(points: ChartPoint[][], focused: Focus | undefined, key: str
 
 export interface ChartReader {
   // After each drawing of the chart, with the points drawChart plotted.
-  redrawn(points: ChartPoint[][]): void;
+  redrawn(points: () => ChartPoint[][]): void;
 }
 
 // svg's points read out in a tooltip and in description, which also says
@@ -49,7 +49,7 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
     "Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.",
   );
   description.textContent = summary;
-  let points: ChartPoint[][] = [];
+  let points: () => ChartPoint[][] = () => [];
   let focused: Focus | undefined;
   const show = (point: ChartPoint | undefined) => {
     svg.querySelector(".focus-ring")?.remove();
@@ -72,7 +72,7 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
     const [x, y] = [(event.clientX - box.left) * scale, (event.clientY - box.top) * scale];
     let nearest: ChartPoint | undefined;
     let distance = pointerReach;
-    for (const point of points.flat()) {
+    for (const point of points().flat()) {
       const away = Math.hypot(point.x - x, point.y - y);
       if (away < distance) [nearest, distance] = [point, away];
     }
@@ -81,11 +81,11 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
   svg.addEventListener("pointerleave", () => show(undefined));
   svg.addEventListener("blur", () => show(undefined));
   svg.addEventListener("keydown", (event) => {
-    const next = movedFocus(points, focused, event.key);
+    const next = movedFocus(points(), focused, event.key);
     if (!next) return;
     event.preventDefault();
     focused = next;
-    show(points[next.series]?.[next.index]);
+    show(points()[next.series]?.[next.index]);
   });
   return {
     redrawn: (plotted) => {

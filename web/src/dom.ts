@@ -100,6 +100,13 @@ function patchAttributes(present: Element, wanted: Readonly<Record<string, strin
   for (const name of present.getAttributeNames()) {
     if (!Object.hasOwn(wanted, name)) present.removeAttribute(name);
   }
+  setChangedAttributes(present, wanted);
+}
+
+// The attributes of wanted that present does not have yet, set; the others
+// left alone. Setting even the same value anew makes the browser lay the
+// element out again, and an SVG's whole picture with its viewBox.
+export function setChangedAttributes(present: Element, wanted: Readonly<Record<string, string | number>>): void {
   for (const [name, value] of Object.entries(wanted)) {
     const text = String(value);
     if (present.getAttribute(name) !== text) present.setAttribute(name, text);

@@ -4,7 +4,7 @@
 // from the core (calc/drawing.hpp), as for the desktop's drawing; this file
 // only paints them.
 import type { Core, Drawing, DrawingLayout } from "lavoro1-core";
-import { patchChildren, pointsText, type Shape, svgShape } from "./dom";
+import { patchChildren, pointsText, type Shape, setChangedAttributes, svgShape } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
 // The widest line the texts can hold at any step, at 13 px: the captions
@@ -67,9 +67,7 @@ export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: nu
   const side = layout.inset[2] ?? 0;
   const drawing = core.drawing(step, layout.radius, side, side, decimalSeparator);
   const [cx = 0, cy = 0] = layout.centre;
-  svg.setAttribute("viewBox", `0 0 ${width} ${height}`);
-  svg.setAttribute("width", String(width));
-  svg.setAttribute("height", String(height));
+  setChangedAttributes(svg, { viewBox: `0 0 ${width} ${height}`, width, height });
 
   const parts: Shape[] = [
     svgShape("rect", { class: "background", x: 0, y: 0, width, height }),

@@ -44,6 +44,10 @@ function formulaMath(formula: LessonFormula): Shape[] {
   return [part(formula.symbols), part(formula.numbers), mathShape("math", {}, mathShape("mn", { class: "formula-value" }, formula.value))];
 }
 
+// How long the steps stay still before an off-screen lesson is brought up to
+// date, in milliseconds.
+const offScreenDelay = 250;
+
 export interface Lesson {
   panel: HTMLElement;
   setStep(step: number): void;
@@ -61,20 +65,36 @@ export function createLesson(core: Core): Lesson {
     }
     patchChildren(body, parts);
   };
-  // The page is shown first, the lesson below it written just after; each
-  // later step is written at once.
-  let [written, waiting] = [false, 0];
+  // The page is shown first, the lesson written just after. Later steps are
+  // written at once while the lesson is on screen or about to be; off screen
+  // (below the windows, during a play) once the steps stop for a moment or
+  // it scrolls near, so that a play's frames do not lay out what no one sees.
+  let [wanted, written, near] = [0, 0, false];
+  let later: ReturnType<typeof setTimeout> | undefined;
+  const catchUp = () => {
+    clearTimeout(later);
+    later = undefined;
+    if (wanted === written) return;
+    written = wanted;
+    write(written);
+  };
+  new IntersectionObserver(
+    (entries) => {
+      near = entries.some((entry) => entry.isIntersecting);
+      if (near && written !== 0) catchUp();
+    },
+    { rootMargin: "50% 0px" },
+  ).observe(panel);
   const setStep = (step: number) => {
-    if (written) return write(step);
-    if (waiting === 0) {
-      requestAnimationFrame(() =>
-        setTimeout(() => {
-          written = true;
-          write(waiting);
-        }),
-      );
+    const first = wanted === 0;
+    wanted = step;
+    if (first) {
+      requestAnimationFrame(() => setTimeout(catchUp));
+    } else if (written !== 0) {
+      if (near) return catchUp();
+      clearTimeout(later);
+      later = setTimeout(catchUp, offScreenDelay);
     }
-    waiting = step;
   };
   return { panel, setStep };
 }

@@ -114,15 +114,21 @@ export function createStepTable(headings: string[], rowsOf: RowsOf, name: string
     renderRows();
   }).observe(box);
 
-  // The step's row last and in view: scrolled to the end once laid out.
+  // The step's row last and in view: scrolled to the end once laid out, as
+  // the table takes its new height (a read of the height before would lay
+  // the page out once more).
+  let scrollToEnd = false;
+  new ResizeObserver(() => {
+    if (!scrollToEnd) return;
+    scrollToEnd = false;
+    box.scrollTop = box.scrollHeight;
+  }).observe(table);
   const show = (step: number) => {
     shown = step;
     table.setAttribute("aria-rowcount", String(step + 1));
     scrolledTo = headHeight + step * rowHeight;
     renderRows();
-    requestAnimationFrame(() => {
-      box.scrollTop = box.scrollHeight;
-    });
+    scrollToEnd = true;
   };
   return { box, show };
 }

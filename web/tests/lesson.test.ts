@@ -52,6 +52,8 @@ test("play runs to the chosen step and Space starts and pauses it", async ({ pag
   await page.keyboard.press("Space");
   await expect(page.locator("#stepBox")).toHaveValue("9");
   await expect(page.locator("#playButton")).toHaveAttribute("aria-pressed", "false");
+  // The lesson, below the window, catches up with the step play stopped at.
+  await expect(page.locator("#lesson")).toContainText("Al passo 9:");
   await page.locator("#playTarget").fill("500");
   await page.locator("#playSpeed").selectOption("1");
   await page.locator("#drawing").click();
