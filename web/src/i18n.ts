@@ -35,13 +35,40 @@ export function languageOf(requested: readonly string[]): string {
   return defaultLanguage;
 }
 
-// The separators found, by the first language asked for: the first asking
-// loads the browser's locale data, some milliseconds.
+// The separators found, by the first language asked for. The first asking
+// loads the browser's locale data, tens of milliseconds at every start; so
+// what it found is kept in the browser's storage for the next visit, and
+// read back only when it is one character that could be a separator.
 const separators = new Map<string | undefined, string>();
+const storedSeparator = /^[^\p{L}\p{N}\p{Z}\p{C}]$/u;
+
+function separatorStorage(language: string | undefined): { read(): string | undefined; write(separator: string): void } {
+  const key = `lavoro1-separator:${language ?? ""}`;
+  // A tag longer than any real one (from a link, say) is not kept.
+  const kept = key.length <= 64;
+  // Storage can be refused (a sandboxed frame, a private window full).
+  const tried = <T>(use: () => T): T | undefined => {
+    try {
+      return use();
+    } catch {
+      return undefined;
+    }
+  };
+  return {
+    read: () => (kept ? (tried(() => localStorage.getItem(key)) ?? undefined) : undefined),
+    write: (separator) => kept && tried(() => localStorage.setItem(key, separator)),
+  };
+}
 
 export function decimalSeparatorOf(languages: readonly string[]): string {
   const known = separators.get(languages[0]);
   if (known !== undefined) return known;
+  const storage = separatorStorage(languages[0]);
+  const stored = storage.read();
+  if (stored !== undefined && storedSeparator.test(stored)) {
+    separators.set(languages[0], stored);
+    return stored;
+  }
   let locale: string | undefined = languages[0];
   try {
     new Intl.NumberFormat(locale);
@@ -51,6 +78,7 @@ export function decimalSeparatorOf(languages: readonly string[]): string {
   const parts = new Intl.NumberFormat(locale).formatToParts(1.5);
   const separator = parts.find((part) => part.type === "decimal")?.value ?? ".";
   separators.set(languages[0], separator);
+  storage.write(separator);
   return separator;
 }
 

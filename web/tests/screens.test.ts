@@ -27,6 +27,19 @@ test.describe("a language the page does not have", () => {
     await compute(page, "2");
     expect(await results(page)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
   });
+
+  // The separator found is kept for the next visit; what is stored in its
+  // place and is no separator is not taken.
+  test("keeps its separator, and takes none that is not one", async ({ page }) => {
+    await open(page);
+    expect(await page.evaluate(() => localStorage.getItem("lavoro1-separator:pt-BR"))).toBe(",");
+    for (const stored of ["<b>", "7", " ", ""]) {
+      await page.evaluate((text) => localStorage.setItem("lavoro1-separator:pt-BR", text), stored);
+      await page.reload();
+      await compute(page, "2");
+      expect(await results(page), JSON.stringify(stored)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
+    }
+  });
 });
 
 // The WCAG contrast of each text against the background it stands on.
