@@ -20,6 +20,7 @@ namespace {
 
 using archimede::testing::linesOf;
 using archimede::testing::runArchimede;
+using archimede::testing::sameBits;
 
 struct OneResultCase {
     const char* steps;
@@ -81,10 +82,6 @@ double readBack(std::string text, char separator) {
     EXPECT_EQ(error, std::errc()) << text;
     EXPECT_EQ(end, text.data() + text.size()) << text;
     return value;
-}
-
-bool sameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 TEST(ExactOneResult, ReadsBackAsTheWindowsDoublesWithEitherSeparator) {

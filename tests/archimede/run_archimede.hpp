@@ -2,6 +2,8 @@
 
 #include "archimede/command.hpp"
 
+#include <bit>
+#include <cstdint>
 #include <initializer_list>
 #include <sstream>
 #include <string>
@@ -28,6 +30,11 @@ inline Outcome runArchimede(std::initializer_list<std::string_view> arguments,
     outcome.out = out.str();
     outcome.err = err.str();
     return outcome;
+}
+
+// Whether two doubles are the same binary64 number, bit for bit.
+inline bool sameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 inline std::vector<std::string> linesOf(const std::string& text) {

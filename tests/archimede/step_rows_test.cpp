@@ -18,11 +18,8 @@ namespace {
 
 using archimede::testing::linesOf;
 using archimede::testing::runArchimede;
+using archimede::testing::sameBits;
 using calc::StepRow;
-
-bool sameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 std::vector<std::string> fieldsOf(const std::string& line, char separator) {
     std::vector<std::string> fields;

@@ -125,9 +125,9 @@ TEST(FormatNumberPatterns, RefusesWhatItDoesNotSupport) {
 }
 
 TEST(FormatNumberNonFinite, IsWrittenAsAWord) {
-    constexpr double infinity = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(formatNumber(infinity, "0.00000000", "."), "Inf");
-    EXPECT_EQ(formatNumber(-infinity, "0.000E+00", "."), "-Inf");
+    constexpr double overflowed = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(formatNumber(overflowed, "0.00000000", "."), "Inf");
+    EXPECT_EQ(formatNumber(-overflowed, "0.000E+00", "."), "-Inf");
     EXPECT_EQ(formatNumber(std::numeric_limits<double>::quiet_NaN(), "0.0", "."), "NaN");
 }
 
