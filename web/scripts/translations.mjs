@@ -86,6 +86,15 @@ function carriedBy(source, sources, carried) {
 
 const fallbackLanguage = "en";
 
+// A language named in itself, as the page's menu shows it ("Deutsch",
+// "Ελληνικά"): found here, once, and not by the browser at every start,
+// where each name costs its locale's data.
+function nameInItself(tag) {
+  const name = new Intl.DisplayNames([tag], { type: "language" }).of(tag) ?? tag;
+  if (name === tag) throw new Error(`this Node.js cannot name the language ${tag} (ICU without its data)`);
+  return name.charAt(0).toLocaleUpperCase(tag) + name.slice(1);
+}
+
 // carriedFiles: the files the page carries whose texts it may ask for.
 export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, carriedFiles, output }) {
   const languages = {};
@@ -136,6 +145,8 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
     asked.filter(([context, source]) => source !== undefined && catalogue[context]?.[source] === undefined).map((text) => [language, ...text]),
   );
   mkdirSync(join(output, ".."), { recursive: true });
-  writeFileSync(output, JSON.stringify({ languages: ["it", ...Object.keys(languages)], catalogues, page: { context: pageContext, texts: page } }));
+  const tags = ["it", ...Object.keys(languages)];
+  const names = Object.fromEntries(tags.map((tag) => [tag, nameInItself(tag)]));
+  writeFileSync(output, JSON.stringify({ languages: tags, names, catalogues, page: { context: pageContext, texts: page } }));
   return missing;
 }

@@ -11,6 +11,8 @@ type Catalogue = Record<string, string>;
 
 // Italian first, the source language, then the catalogues' languages.
 export const pageLanguages: readonly string[] = translations.languages;
+// Each of them named in itself, for the language menu.
+export const languageNames: Readonly<Record<string, string>> = translations.names;
 const catalogues: Record<string, Catalogue> = translations.catalogues;
 // The page's own texts by name (calc/page_texts.hpp): Italian sources
 // translated in their context.
@@ -40,7 +42,9 @@ export function languageOf(requested: readonly string[]): string {
 // what it found is kept in the browser's storage for the next visit, and
 // read back only when it is one character that could be a separator.
 const separators = new Map<string | undefined, string>();
-const storedSeparator = /^[^\p{L}\p{N}\p{Z}\p{C}]$/u;
+// One character, neither an ASCII letter or digit, nor a space or control
+// (a Unicode class here would cost the start what storage saves).
+const isSeparator = (text: string) => text.length === 1 && text > " " && text !== "\x7f" && !/[\w\s]/.test(text);
 
 function separatorStorage(language: string | undefined): { read(): string | undefined; write(separator: string): void } {
   const key = `lavoro1-separator:${language ?? ""}`;
@@ -65,7 +69,7 @@ export function decimalSeparatorOf(languages: readonly string[]): string {
   if (known !== undefined) return known;
   const storage = separatorStorage(languages[0]);
   const stored = storage.read();
-  if (stored !== undefined && storedSeparator.test(stored)) {
+  if (stored !== undefined && isSeparator(stored)) {
     separators.set(languages[0], stored);
     return stored;
   }
