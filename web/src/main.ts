@@ -88,7 +88,9 @@ class Page {
 
   static async open(core: Core): Promise<Page> {
     const page = new Page(core);
-    await page.build();
+    // The button has the focus when the window opens, as on the desktop; the
+    // page stays at its top.
+    await page.build({ id: "Command1", preventScroll: true });
     return page;
   }
 
@@ -102,8 +104,10 @@ class Page {
     this.moving = false;
   }
 
-  // Both windows and the header made afresh in the chosen language.
-  private async build(): Promise<void> {
+  // Both windows and the header made afresh in the chosen language; focused,
+  // the element that takes the focus. It is given before Esplora draws its
+  // step, so that the page is laid out once for both.
+  private async build(focused?: { id: string; preventScroll: boolean }): Promise<void> {
     chooseLanguage(this.chosenLanguage);
     await loadCatalogues(language);
     document.documentElement.lang = language;
@@ -125,14 +129,14 @@ class Page {
       (tag) => void this.chooseLanguage(tag),
     );
     app.replaceChildren(header, form1, esplora.section, createMessageBox());
+    if (focused !== undefined) byId(focused.id).focus({ preventScroll: focused.preventScroll });
     this.show(this.shownStep);
   }
 
   private async chooseLanguage(tag: string): Promise<void> {
     this.chosenLanguage = tag;
     this.keeper.commit(this.hash());
-    await this.build();
-    byId("languageMenu").focus();
+    await this.build({ id: "languageMenu", preventScroll: false });
   }
 
   // Back and forward: the address's step and language.
@@ -154,9 +158,6 @@ try {
   chooseLanguage(readAddress(location.hash).language);
   const [core] = await Promise.all([coreLoaded, loadCatalogues(language)]);
   await Page.open(core);
-  // The button has the focus when the window opens, as on the desktop; the
-  // page stays at its top.
-  byId("Command1").focus({ preventScroll: true });
   document.body.dataset.ready = "true";
   // When the page answers: what bench/bench.mjs measures from navigation.
   performance.mark("lavoro1-ready");
