@@ -102,8 +102,10 @@ void PlayEveryFrame(benchmark::State& state) {
     explore::ExploreWindow& window = shownWindow();
     double slowest = 0.0;
     double slowestCpu = 0.0;
+    int slowestCpuStep = 0;
     int over = 0;
     int overCpu = 0;
+    std::vector<double> framesCpu;
     for (auto _ : state) {
         window.setStep(calc::minimumSteps);
         QApplication::processEvents();
@@ -116,7 +118,11 @@ void PlayEveryFrame(benchmark::State& state) {
                 std::chrono::duration<double, std::milli>(Clock::now() - start).count();
             const double frameCpu = threadCpuMilliseconds() - startCpu;
             slowest = std::max(slowest, frame);
-            slowestCpu = std::max(slowestCpu, frameCpu);
+            if (frameCpu > slowestCpu) {
+                slowestCpu = frameCpu;
+                slowestCpuStep = step;
+            }
+            framesCpu.push_back(frameCpu);
             over += frame > 16.0 ? 1 : 0;
             overCpu += frameCpu > 16.0 ? 1 : 0;
         }
@@ -124,6 +130,9 @@ void PlayEveryFrame(benchmark::State& state) {
     state.counters["slowest_ms"] = slowest;
     state.counters["over_16ms"] = over;
     state.counters["slowest_cpu_ms"] = slowestCpu;
+    state.counters["slowest_cpu_step"] = slowestCpuStep;
+    std::ranges::nth_element(framesCpu, framesCpu.begin() + std::ssize(framesCpu) / 2);
+    state.counters["median_cpu_ms"] = framesCpu.empty() ? 0.0 : framesCpu[framesCpu.size() / 2];
     state.counters["over_16ms_cpu"] = overCpu;
 }
 BENCHMARK(PlayEveryFrame)->Unit(benchmark::kMillisecond);
