@@ -109,6 +109,21 @@ function pointsOf(plot: Plot, view: ChartView): () => ChartPoint[][] {
   };
 }
 
+// A series' path through its points. Unless each point is marked, a point
+// inside a level run (a binary64 bound past the step where it stops
+// improving) is left out: the run's ends draw the same line, and a play's
+// frames paint half the vertices.
+function seriesPath(plot: Plot, values: ArrayLike<number>, everyPoint: boolean): string {
+  const points: [number, number][] = [];
+  for (let p = 0; p + 1 < values.length; p += 2) points.push(at(plot, values[p] ?? 0, values[p + 1] ?? 0));
+  let path = "";
+  points.forEach(([x, y], i) => {
+    if (!everyPoint && points[i - 1]?.[1] === y && points[i + 1]?.[1] === y) return;
+    path += `${path === "" ? "M" : "L"}${x} ${y}`;
+  });
+  return path;
+}
+
 // The series and the run-out marker, clipped to the plot.
 function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): Shape[] {
   const clip = svgShape(
@@ -117,13 +132,9 @@ function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): Sha
     svgShape("rect", { x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),
   );
   const drawn: Shape[] = view.series.map(({ points: values }, series) => {
-    let path = "";
-    for (let p = 0; p + 1 < values.length; p += 2) {
-      const [x, y] = at(plot, values[p] ?? 0, values[p + 1] ?? 0);
-      path += `${p === 0 ? "M" : "L"}${x} ${y}`;
-    }
     const marked = view.pointsMarked && styles[series] ? markedVertices(series) : {};
-    return svgShape("path", { class: `series series${series}`, d: path, ...seriesDashes(styles[series]), ...marked });
+    const d = seriesPath(plot, values, view.pointsMarked);
+    return svgShape("path", { class: `series series${series}`, d, ...seriesDashes(styles[series]), ...marked });
   });
   if (view.runOutShown) {
     const x = plot.x(view.runOutStep);
