@@ -33,7 +33,7 @@ test.describe("a language the page does not have", () => {
   test("keeps its separator, and takes none that is not one", async ({ page }) => {
     await open(page);
     expect(await page.evaluate(() => localStorage.getItem("lavoro1-separator:pt-BR"))).toBe(",");
-    for (const stored of ["<b>", "7", " ", ""]) {
+    for (const stored of ["<b>", "7"]) {
       await page.evaluate((text) => localStorage.setItem("lavoro1-separator:pt-BR", text), stored);
       await page.reload();
       await compute(page, "2");
