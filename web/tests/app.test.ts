@@ -142,6 +142,20 @@ test("after one visit it opens and computes offline", async ({ page, context }) 
   await expect(page.locator("body[data-ready]")).toBeAttached();
   await compute(page, "2");
   expect(await results(page)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
+  // Chromium routes the page's files to the cache without starting the worker.
+  const routed = await page.evaluate(() =>
+    [...performance.getEntriesByType("navigation"), ...performance.getEntriesByType("resource")].map((entry) => [
+      new URL(entry.name).pathname.split("/").pop(),
+      (entry as PerformanceResourceTiming & { workerMatchedSourceType?: string }).workerMatchedSourceType,
+    ]),
+  );
+  expect(routed).toEqual(
+    expect.arrayContaining([
+      ["", "cache"],
+      ["main.js", "cache"],
+      ["lavoro1_core.wasm", "cache"],
+    ]),
+  );
 });
 
 test("lavoro1.html, one file, computes from file://", async ({ page }) => {
