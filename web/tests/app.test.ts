@@ -172,6 +172,12 @@ test("lavoro1.html, one file, computes from file://", async ({ page }) => {
 
 test.describe("a core or script that does not arrive", () => {
   test.use({ locale: "en-GB" });
+  test("a slow script: the loading texts show after a moment", async ({ page }) => {
+    await page.route("**/main.js", () => undefined);
+    await page.goto("/", { waitUntil: "commit" });
+    await expect(page.locator(".loading")).toBeVisible();
+    await expect(page.locator(".load-failed").first()).toBeHidden();
+  });
   // The script says it in the user's language; the HTML alone, in every
   // language the page has.
   for (const [what, missing, shown, languages] of [
