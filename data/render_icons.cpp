@@ -31,6 +31,10 @@ const QColor circleFill(0xff, 0xff, 0xff);
 const QColor circleStroke(0xc0, 0x39, 0x2b);
 const QColor innerFill(0xf6, 0xd3, 0x65);
 const QColor innerStroke(0x7a, 0x55, 0x00);
+// Where the icon is opaque: the tile behind the figure, and how far from
+// the tile's centre the figure's corners stand, a share of its width.
+const QColor tileFill(0xff, 0xff, 0xff);
+constexpr double tileCornerRadius = 0.4;
 
 // Corners of a regular hexagon with corners at 0, 60, ... 300 degrees.
 QPolygonF hexagon(double vertexRadius) {
@@ -73,14 +77,9 @@ QString svgIcon() {
              innerStroke.name());
 }
 
-QImage pngIcon(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// The figure on painter, whose units are icon units; pen, the outlines' width.
+void drawFigure(QPainter& painter, double pen) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / canvas, size / canvas);
-    // Small images get thicker lines, so that the three outlines stay apart.
-    const double pen = strokeWidth * (size < 32 ? 1.4 : 1.0);
     const auto draw = [&](auto shape, const QColor& fill, const QColor& stroke) {
         painter.setPen(QPen(stroke, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.setBrush(fill);
@@ -95,8 +94,51 @@ QImage pngIcon(int size) {
         },
         circleFill, circleStroke);
     draw([&] { painter.drawPolygon(hexagon(circleRadius - pen / 2.0)); }, innerFill, innerStroke);
-    painter.end();
+}
+
+// The outlines' width in icon units for a figure size pixels wide. Small
+// images get thicker lines, so that the three outlines stay apart; large ones
+// thinner, growing as the square root of the size, so that the circle shows
+// between the two hexagons as it does in the drawing.
+double penFor(double size) {
+    if (size < canvas) {
+        return strokeWidth * 1.4;
+    }
+    return strokeWidth * std::sqrt(canvas / size);
+}
+
+// The figure filling a transparent square of size pixels.
+QImage pngIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(size / canvas, size / canvas);
+    drawFigure(painter, penFor(size));
     return image;
+}
+
+// The figure on an opaque tile of size pixels, inside the circle that a home
+// screen's mask (a circle, a rounded square) never cuts: phones and tablets
+// show a transparent icon on black, or shrunk on white.
+QImage tileIcon(int size) {
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(tileFill);
+    QPainter painter(&image);
+    const double scale = size * tileCornerRadius / outerVertexRadius;
+    painter.translate(size / 2.0, size / 2.0);
+    painter.scale(scale, scale);
+    painter.translate(-centre, -centre);
+    drawFigure(painter, penFor(scale * canvas));
+    return image;
+}
+
+// image written to file as a PNG, compressed as far as it goes.
+bool save(const QImage& image, const QString& file) {
+    if (image.save(file, "PNG", 0)) {
+        return true;
+    }
+    std::fprintf(stderr, "impossibile scrivere %s\n", qPrintable(file));
+    return false;
 }
 
 } // namespace
@@ -116,11 +158,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const int size : std::array{16, 32}) {
-        const QString file = QStringLiteral("%1/%2x%2/%3.png").arg(folder).arg(size).arg(name);
-        if (!pngIcon(size).save(file)) {
-            std::fprintf(stderr, "impossibile scrivere %s\n", qPrintable(file));
+        if (!save(pngIcon(size),
+                  QStringLiteral("%1/%2x%2/%3.png").arg(folder).arg(size).arg(name))) {
             return 1;
         }
     }
-    return 0;
+    // The page's icons for home screens, beside the SVG that browsers scale:
+    // the figure alone for those that take only PNGs, and on a tile where the
+    // icon is masked or must be opaque (the manifest's maskable icon, and
+    // the touch icon).
+    const QString page = folder + QStringLiteral("/page/");
+    const bool saved = save(pngIcon(192), page + QStringLiteral("icon-192.png")) &&
+                       save(tileIcon(512), page + QStringLiteral("icon-maskable-512.png")) &&
+                       save(tileIcon(180), page + QStringLiteral("apple-touch-icon.png"));
+    return saved ? 0 : 1;
 }

@@ -91,6 +91,9 @@ for (const file of page.outputFiles) writeFileSync(file.path, file.contents);
 copyFileSync(coreWasm, join(dist, "lavoro1_core.wasm"));
 copyFileSync(join(root, "data", "icons", "scalable", "org.lavoro1.Lavoro1.svg"), join(dist, "icon.svg"));
 copyFileSync(join(root, "data", "icons", "32x32", "org.lavoro1.Lavoro1.png"), join(dist, "icon-32.png"));
+// Home screens' icons: PNGs for the browsers that take no SVG, the maskable
+// one for masks, the touch icon for tablets and phones that ask for it.
+for (const icon of ["icon-192.png", "icon-maskable-512.png", "apple-touch-icon.png"]) copyFileSync(join(root, "data", "icons", "page", icon), join(dist, icon));
 
 // The HTML with what it shows until the page is built, in every language.
 const { languages, catalogues, page: pageTexts } = JSON.parse(readFileSync(translationsJson, "utf8"));
@@ -118,6 +121,7 @@ const colour = (name) => new RegExp(`--${name}: (#[0-9a-f]{6});`).exec(style)[1]
 writeFileSync(
   join(dist, "manifest.webmanifest"),
   JSON.stringify({
+    id: "./",
     name: "Lavoro1",
     short_name: "Lavoro1",
     start_url: "./",
@@ -128,6 +132,8 @@ writeFileSync(
     icons: [
       { src: "icon.svg", sizes: "any", type: "image/svg+xml" },
       { src: "icon-32.png", sizes: "32x32", type: "image/png" },
+      { src: "icon-192.png", sizes: "192x192", type: "image/png" },
+      { src: "icon-maskable-512.png", sizes: "512x512", type: "image/png", purpose: "maskable" },
     ],
   }),
 );
@@ -149,7 +155,8 @@ await esbuild.build({
 });
 
 // lavoro1.html: the same page with its script, styles, icon and core inside,
-// for file://, a mail or a USB stick; no manifest or service worker there.
+// for file://, a mail or a USB stick; no manifest, home screen icon or
+// service worker there.
 // The core gzip-compressed (the page inflates it with DecompressionStream):
 // base64 of the bare .wasm would weigh a third more than the .wasm itself.
 const single = await bundle(gzipSync(readFileSync(coreWasm), { level: 9 }).toString("base64"));
@@ -159,6 +166,7 @@ if (/<\/script/i.test(script) || /<\/style/i.test(css)) throw new Error("lavoro1
 const singleHtml = html
   .replace(/<link rel="icon"[^>]*>/, `<link rel="icon" href="data:image/svg+xml;base64,${readFileSync(join(dist, "icon.svg")).toString("base64")}">`)
   .replace(/<link rel="manifest"[^>]*>\n/, "")
+  .replace(/<link rel="apple-touch-icon"[^>]*>\n/, "")
   .replace(/<link rel="preload"[^>]*>\n/, "")
   .replace(/<link rel="stylesheet"[^>]*>/, () => `<style>${css}</style>`)
   .replace(/<script type="module" src="main.js"><\/script>/, () => `<script type="module">${script}</script>`);

@@ -158,6 +158,26 @@ test("after one visit it opens and computes offline", async ({ page, context }) 
   );
 });
 
+// A PNG's size and whether it has an alpha channel, from its header.
+const pngHeader = (png: Buffer) => [`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, (png[25] ?? 0) >= 4];
+
+test("on a home screen: each PNG icon is the size it declares, opaque where masked and as the touch icon", async ({ page, request }) => {
+  await open(page);
+  const manifest = await (await request.get((await page.locator('link[rel="manifest"]').getAttribute("href")) ?? "")).json();
+  const touchIcon = { src: await page.locator('link[rel="apple-touch-icon"]').getAttribute("href"), sizes: "180x180", purpose: "touch" };
+  const icons: { src: string; sizes: string; type?: string; purpose?: string }[] = [...manifest.icons, touchIcon];
+  const found = [];
+  for (const { src, sizes, purpose } of icons.filter((icon) => icon.type !== "image/svg+xml")) {
+    found.push([purpose ?? "any", sizes, ...pngHeader(await (await request.get(src)).body())]);
+  }
+  expect(found).toEqual([
+    ["any", "32x32", "32x32", true],
+    ["any", "192x192", "192x192", true],
+    ["maskable", "512x512", "512x512", false],
+    ["touch", "180x180", "180x180", false],
+  ]);
+});
+
 test("lavoro1.html, one file, computes from file://", async ({ page }) => {
   const dist = join(resolve(dirname(fileURLToPath(import.meta.url)), ".."), "dist");
   const requests: string[] = [];
