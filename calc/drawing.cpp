@@ -132,7 +132,7 @@ Inset insetOf(int step, double width, double height) {
 }
 
 std::string drawnSidesText(int step, std::string_view decimalSeparator) {
-    if (step <= 50) {
+    if (step <= lastStepWithSidesInFull) {
         return std::to_string(static_cast<long long>(sidesAtStep(step)));
     }
     return runtime::formatNumber(sidesAtStep(step), sidesFormat, decimalSeparator);
@@ -223,18 +223,23 @@ double stackedDrawingHeight(double width) {
            drawingCaptionLines * drawingLineHeight + 5.0 * drawingMargin;
 }
 
-DrawingLayout stackedDrawingLayout(double width) {
+DrawingLayout stackedDrawingLayout(double width, double textWidth) {
     const double diameter = width - 2.0 * drawingMargin;
     const double textTop = 2.0 * drawingMargin + diameter;
     const double side = std::min(diameter, stackedInsetSide);
     const double top = textTop + 4.0 * drawingLineHeight + drawingMargin;
+    const double insetLeft = (width - side) / 2.0;
+    const double captionLeft =
+        std::max(drawingMargin, std::min(insetLeft, width - drawingMargin - textWidth));
     return {.centre = {width / 2.0, drawingMargin + diameter / 2.0},
             .radius = diameter / 2.0 / hexagonSecant(),
             .textOrigin = {drawingMargin, textTop},
-            .insetOrigin = {(width - side) / 2.0, top},
+            .insetOrigin = {insetLeft, top},
             .insetSide = side,
-            .captionOrigin = {(width - side) / 2.0, top + side},
-            .leaderEnd = {width / 2.0, top}};
+            .captionOrigin = {captionLeft, top + side},
+            .leaderEnd = {width / 2.0, top},
+            .textScale =
+                textWidth > diameter ? std::max(smallestTextScale, diameter / textWidth) : 1.0};
 }
 
 } // namespace calc

@@ -111,6 +111,9 @@ struct DrawingLayout {
     double insetSide = 0.0;
     Point captionOrigin;
     Point leaderEnd;
+    // The texts' type scaled by this, where even the whole width is narrower
+    // than they are.
+    double textScale = 1.0;
 };
 
 // The circle as large as width x height allows, with the texts and the inset
@@ -125,10 +128,22 @@ DrawingLayout drawingLayout(double width, double height, double textWidth,
 inline constexpr double stackedBelowWidth = 600.0;
 // The height a stacked picture width wide needs.
 double stackedDrawingHeight(double width);
-DrawingLayout stackedDrawingLayout(double width);
+// The captions stand under the inset, from its left edge, or further left
+// when they need textWidth pixels; where they need more than the whole width
+// between the margins, the texts' type shrinks, as a picture's texts shrink
+// to fit, to no less than smallestTextScale of its size.
+inline constexpr double smallestTextScale = 0.75;
+DrawingLayout stackedDrawingLayout(double width, double textWidth);
 
-// The sides of step as the drawing's title writes them: in full up to step
-// 50 ("1688849860263936"), from there in the window's format ("1,351E+16").
+// The texts at their widest, whatever the step, so that a layout made for
+// them stays the same from step to step: the title at the last step whose
+// sides are written in full, and the captions with three-digit exponents.
+inline constexpr int lastStepWithSidesInFull = 50;
+inline constexpr double widestZoom = 1e301;
+
+// The sides of step as the drawing's title writes them: in full up to
+// lastStepWithSidesInFull ("1688849860263936"), from there in the window's
+// format ("1,351E+16").
 std::string drawnSidesText(int step, std::string_view decimalSeparator);
 
 // A magnification as the inset's caption writes it: "12,5" below a

@@ -126,15 +126,12 @@ QString titleOf(int step, std::string_view separator) {
         .arg(sidesText(step, separator));
 }
 
-// The width of the widest line the texts can hold at any step, so that the
-// layout stays the same from step to step: step 50's title, the last whose
-// sides are written in full, and the captions with three-digit exponents.
+// The width of the widest line the texts can hold at any step.
 double widestText(std::string_view separator, double fontPixels) {
     const QFontMetricsF metrics(sceneFont(fontPixels));
-    const double widestZoom = 1e301;
-    return std::max({metrics.horizontalAdvance(titleOf(50, separator)),
-                     metrics.horizontalAdvance(zoomCaption(0, widestZoom, separator)),
-                     metrics.horizontalAdvance(zoomCaption(1, widestZoom, separator)),
+    return std::max({metrics.horizontalAdvance(titleOf(calc::lastStepWithSidesInFull, separator)),
+                     metrics.horizontalAdvance(zoomCaption(0, calc::widestZoom, separator)),
+                     metrics.horizontalAdvance(zoomCaption(1, calc::widestZoom, separator)),
                      metrics.horizontalAdvance(zoomReason())});
 }
 

@@ -342,7 +342,7 @@ Drawing drawing(int step, double radius, double insetWidth, double insetHeight,
 // need textWidth pixels; stacked under the stacking width.
 emscripten::val drawingLayout(double width, double height, double textWidth) {
     const calc::DrawingLayout layout = width < calc::stackedBelowWidth
-                                           ? calc::stackedDrawingLayout(width)
+                                           ? calc::stackedDrawingLayout(width, textWidth)
                                            : calc::drawingLayout(width, height, textWidth);
     emscripten::val figures = emscripten::val::object();
     figures.set("stacked", width < calc::stackedBelowWidth);
@@ -353,7 +353,25 @@ emscripten::val drawingLayout(double width, double height, double textWidth) {
     figures.set("caption", numbers({layout.captionOrigin.x, layout.captionOrigin.y}));
     figures.set("leaderEnd", numbers({layout.leaderEnd.x, layout.leaderEnd.y}));
     figures.set("lineHeight", calc::drawingLineHeight);
+    figures.set("fontPixels", calc::drawingText.fontPixels * layout.textScale);
     return figures;
+}
+
+// What the drawing's texts hold at their widest, whatever the step: the
+// step and sides of the widest title and the widest magnification; and the
+// type's size, at which the page measures them for drawingLayout.
+emscripten::val widestDrawingTexts(const std::string& decimalSeparator) {
+    emscripten::val texts = emscripten::val::object();
+    texts.set("fontPixels", calc::drawingText.fontPixels);
+    texts.set("step", calc::lastStepWithSidesInFull);
+    texts.set("sides", calc::drawnSidesText(calc::lastStepWithSidesInFull, decimalSeparator));
+    texts.set("zoom", calc::zoomText(calc::widestZoom, decimalSeparator));
+    return texts;
+}
+
+// How far a picture's text may shrink to fit in a narrow picture.
+double smallestTextScale() {
+    return calc::smallestTextScale;
 }
 
 // The height of a drawing width wide: in the proportions of the desktop's
@@ -580,6 +598,8 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("drawing", &web::drawing);
     em::function("drawingLayout", &web::drawingLayout);
     em::function("drawingHeight", &web::drawingHeight);
+    em::function("widestDrawingTexts", &web::widestDrawingTexts);
+    em::function("smallestTextScale", &web::smallestTextScale);
     em::function("filledPattern", &web::filledPattern);
     em::function("stepRangeText", &web::stepRangeText);
     em::function("minimumSteps", &web::minimumSteps);

@@ -5,10 +5,28 @@ import type { ChartView, Core, SeriesStyle } from "lavoro1-core";
 import { markedVertices, seriesDashes, seriesMarker, seriesMarkerDefinition } from "./chart_markers";
 import { patchChildren, type Shape, setChangedAttributes, svgShape } from "./dom";
 import { tr } from "./i18n";
+import { widestTextWidth } from "./text_width";
 
 const context = "ConvergenceChart";
 // Under this width the legend goes below the plot.
 const legendBelowWidth = 700;
+// The type of the titles and of the legend (style.css), and the room kept
+// free at the picture's edges.
+const titlePixels = 15;
+const axisTitlePixels = 12;
+const legendPixels = 13;
+const edge = 8;
+
+// A text's attributes that fit it in room pixels, where it is wider: a long
+// translation stays whole in a narrow picture. Its type shrinks, as far as
+// the core lets a picture's text shrink, and is narrowed past that.
+function fitted(core: Core, text: string, room: number, pixels: number, bold = false): Record<string, string | number> {
+  const natural = widestTextWidth([text], pixels, bold);
+  if (natural <= room) return {};
+  const scale = Math.max(room / natural, core.smallestTextScale());
+  const style = `font-size:${(pixels * scale).toFixed(2)}px`;
+  return natural * scale > room ? { style, textLength: Math.max(room, 0), lengthAdjust: "spacingAndGlyphs" } : { style };
+}
 
 interface Plot {
   left: number;
@@ -19,9 +37,10 @@ interface Plot {
   y: (digits: number) => number;
 }
 
-// The chart's height at width: the plot, and the legend below it when narrow.
+// The chart's height at width: the plot, and the legend below it when narrow,
+// where the plot is nearly as tall as wide, for the long titles of its axis.
 export function chartHeight(width: number, lines: number): number {
-  return width >= legendBelowWidth ? Math.round(Math.min(width * 0.55, 420)) : Math.round(width * 0.6 + 100 + lines * 20);
+  return width >= legendBelowWidth ? Math.round(Math.min(width * 0.55, 420)) : Math.round(width * 0.75 + 100 + lines * 20);
 }
 
 function plotOf(width: number, height: number, legendRows: number): Omit<Plot, "x" | "y"> {
@@ -45,7 +64,7 @@ function withScales(frame: Omit<Plot, "x" | "y">, view: ChartView): Plot {
 }
 
 // Grid, tick labels, frame and titles.
-function axes(plot: Plot, view: ChartView, width: number): Shape[] {
+function axes(core: Core, plot: Plot, view: ChartView, width: number): Shape[] {
   const parts: Shape[] = [];
   const tick = (x: number, y: number, anchor: string, text: string) => svgShape("text", { class: "tick", x, y, "text-anchor": anchor }, text);
   for (const step of view.stepGrid) {
@@ -61,14 +80,29 @@ function axes(plot: Plot, view: ChartView, width: number): Shape[] {
     parts.push(tick(plot.left - 6, plot.y(digits) + 4, "end", String(digits)));
   }
   const middle = (plot.top + plot.bottom) / 2;
+  const title = tr(context, "Cifre corrette di pi greco");
+  const digitsTitle = tr(context, "Cifre corrette (scala logaritmica)");
   parts.push(
     svgShape("rect", { class: "axes", x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),
-    svgShape("text", { class: "chart-title", x: width / 2, y: 24, "text-anchor": "middle" }, tr(context, "Cifre corrette di pi greco")),
+    svgShape(
+      "text",
+      { class: "chart-title", x: width / 2, y: 24, "text-anchor": "middle", ...fitted(core, title, width - 2 * edge, titlePixels, true) },
+      title,
+    ),
     svgShape("text", { class: "axis-title", x: (plot.left + plot.right) / 2, y: plot.bottom + 38, "text-anchor": "middle" }, tr(context, "Passo")),
     svgShape(
       "text",
-      { class: "axis-title", x: 0, y: 0, transform: `translate(18 ${middle}) rotate(-90)`, "text-anchor": "middle" },
-      tr(context, "Cifre corrette (scala logaritmica)"),
+      {
+        class: "axis-title",
+        x: 0,
+        y: 0,
+        transform: `translate(18 ${middle}) rotate(-90)`,
+        "text-anchor": "middle",
+        // Along the plot, and 8 px past its ends: under the chart's title,
+        // above the step axis's labels.
+        ...fitted(core, digitsTitle, plot.bottom - plot.top + 16, axisTitlePixels),
+      },
+      digitsTitle,
     ),
   );
   return parts;
@@ -147,8 +181,9 @@ function lines(plot: Plot, view: ChartView, styles: readonly SeriesStyle[]): Sha
   return [clip, markers, svgShape("g", { "clip-path": "url(#plotClip)" }, ...drawn)];
 }
 
-// The legend, at the right of the plot or below it.
-function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], below: boolean): Shape[] {
+// The legend, at the right of the plot or below it, in a picture width wide.
+function legend(core: Core, plot: Plot, view: ChartView, styles: readonly SeriesStyle[], width: number): Shape[] {
+  const below = width < legendBelowWidth;
   const entries = view.series.map((line) => line.name);
   if (view.runOutShown) entries.push(view.runOutName);
   return entries.flatMap((name, i) => {
@@ -161,7 +196,7 @@ function legend(plot: Plot, view: ChartView, styles: readonly SeriesStyle[], bel
             svgShape("line", { class: `series series${i}`, x1: x, y1: y - 4, x2: x + 24, y2: y - 4, ...seriesDashes(styles[i]) }),
             ...seriesMarker(styles[i], i, x + 12, y - 4),
           ];
-    return [...sample, svgShape("text", { class: "legend", x: x + 32, y }, name)];
+    return [...sample, svgShape("text", { class: "legend", x: x + 32, y, ...fitted(core, name, width - edge - (x + 32), legendPixels) }, name)];
   });
 }
 
@@ -184,9 +219,9 @@ export function drawChart(
   setChangedAttributes(svg, { viewBox: `0 0 ${width} ${height}`, width, height });
   patchChildren(svg, [
     svgShape("rect", { class: "background", x: 0, y: 0, width, height }),
-    ...axes(plot, view, width),
+    ...axes(core, plot, view, width),
     ...lines(plot, view, styles),
-    ...legend(plot, view, styles, width < legendBelowWidth),
+    ...legend(core, plot, view, styles, width),
   ]);
   return { note: view.note, points: pointsOf(plot, view) };
 }

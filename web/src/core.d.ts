@@ -34,6 +34,15 @@ declare module "lavoro1-core" {
     caption: Float64Array; // x, y of the inset's captions' top left
     leaderEnd: Float64Array; // x, y
     lineHeight: number;
+    fontPixels: number; // the texts' type, smaller where a narrow picture needs it
+  }
+  // What the drawing's texts hold at their widest, whatever the step, and
+  // the size of type they are measured in.
+  export interface WidestDrawingTexts {
+    fontPixels: number;
+    step: number;
+    sides: string;
+    zoom: string;
   }
   export interface DigitSeries {
     name: string; // in the user's language
@@ -106,6 +115,8 @@ declare module "lavoro1-core" {
     drawing(step: number, radius: number, insetWidth: number, insetHeight: number, decimalSeparator: string): Drawing;
     drawingLayout(width: number, height: number, textWidth: number): DrawingLayout;
     drawingHeight(width: number): number;
+    widestDrawingTexts(decimalSeparator: string): WidestDrawingTexts;
+    smallestTextScale(): number; // how far a picture's text may shrink to fit
     filledPattern(pattern: string, first: string, second: string): string;
     stepRangeText(): string;
     longestStepText(): number;

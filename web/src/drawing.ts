@@ -6,30 +6,43 @@
 import type { Core, Drawing, DrawingLayout } from "lavoro1-core";
 import { patchChildren, pointsText, type Shape, setChangedAttributes, svgShape } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
-
-// The widest line the texts can hold at any step, at 13 px: the captions
-// with three-digit exponents and step 50's title.
-const textWidth = 300;
+import { widestTextWidth } from "./text_width";
 
 const context = "PolygonScene";
+
+const titleOf = (core: Core, step: number, sides: string) => core.filledPattern(tr(context, "Passo %1: poligoni di %2 lati"), String(step), sides);
+
+const captionsOf = (core: Core, alongZoom: string, acrossZoom: string) => [
+  core.filledPattern(tr(context, "Ingrandimento: × %1 lungo il lato,"), alongZoom, ""),
+  core.filledPattern(tr(context, "× %1 verso il centro"), acrossZoom, ""),
+  // Why the magnifications grow, as the desktop's inset says it.
+  tr(context, "A ogni passo: lato ÷ 2, scarto ÷ 4"),
+];
+
+// The texts are laid out by how wide they are at their widest, whatever the
+// step, so that the layout stays the same from step to step.
+function widestText(core: Core): number {
+  const widest = core.widestDrawingTexts(decimalSeparator);
+  return widestTextWidth([titleOf(core, widest.step, widest.sides), ...captionsOf(core, widest.zoom, widest.zoom)], widest.fontPixels);
+}
 
 // The step's title and the legend of the three lines, from (x, y) down.
 function texts(core: Core, step: number, drawing: Drawing, layout: DrawingLayout): Shape[] {
   const [x = 0, y = 0] = layout.text;
   const lineHeight = layout.lineHeight;
+  const text = { class: "text", "font-size": layout.fontPixels };
   let baseline = y + lineHeight - 4;
-  const title = core.filledPattern(tr(context, "Passo %1: poligoni di %2 lati"), String(step), drawing.sides);
-  const parts = [svgShape("text", { class: "text", x, y: baseline }, title)];
+  const parts = [svgShape("text", { ...text, x, y: baseline }, titleOf(core, step, drawing.sides))];
   const legend: [string, string][] = [
     ["circle", tr(context, "Cerchio di raggio 1")],
     ["inscribed", tr(context, "Poligono inscritto")],
     ["circumscribed", tr(context, "Poligono circoscritto")],
   ];
-  for (const [kind, text] of legend) {
+  for (const [kind, name] of legend) {
     baseline += lineHeight;
     parts.push(
       svgShape("line", { class: `${kind} swatch`, x1: x, y1: baseline - 4, x2: x + 24, y2: baseline - 4 }),
-      svgShape("text", { class: "text", x: x + 32, y: baseline }, text),
+      svgShape("text", { ...text, x: x + 32, y: baseline }, name),
     );
   }
   return parts;
@@ -48,14 +61,9 @@ function inset(core: Core, drawing: Drawing, layout: DrawingLayout): Shape[] {
     svgShape("polyline", { class: "circumscribed", points: pointsText(drawing.insetCircumscribed, left, top) }),
   );
   const parts = [clip, svgShape("rect", { class: "frame", x: left, y: top, width: side, height: side }), lines];
-  const captions = [
-    core.filledPattern(tr(context, "Ingrandimento: × %1 lungo il lato,"), drawing.alongZoom, ""),
-    core.filledPattern(tr(context, "× %1 verso il centro"), drawing.acrossZoom, ""),
-    // Why the magnifications grow, as the desktop's inset says it.
-    tr(context, "A ogni passo: lato ÷ 2, scarto ÷ 4"),
-  ];
-  captions.forEach((caption, i) => {
-    parts.push(svgShape("text", { class: "text", x: captionX, y: captionY + (i + 1) * layout.lineHeight }, caption));
+  captionsOf(core, drawing.alongZoom, drawing.acrossZoom).forEach((caption, i) => {
+    const at = { x: captionX, y: captionY + (i + 1) * layout.lineHeight };
+    parts.push(svgShape("text", { class: "text", "font-size": layout.fontPixels, ...at }, caption));
   });
   return parts;
 }
@@ -63,7 +71,7 @@ function inset(core: Core, drawing: Drawing, layout: DrawingLayout): Shape[] {
 // The drawing of step in a width x height picture, coloured by the classes
 // of the page's style (and of the export style in files).
 export function drawStep(svg: SVGSVGElement, core: Core, step: number, width: number, height: number): void {
-  const layout = core.drawingLayout(width, height, textWidth);
+  const layout = core.drawingLayout(width, height, widestText(core));
   const side = layout.inset[2] ?? 0;
   const drawing = core.drawing(step, layout.radius, side, side, decimalSeparator);
   const [cx = 0, cy = 0] = layout.centre;

@@ -31,7 +31,7 @@ export function exportStyle(core: Core): string {
   return (
     `.background{fill:${colours.background}}` +
     `.text,.tick,.legend,.axis-title,.chart-title{fill:${colours.text};font-family:'DejaVu Sans',Verdana,sans-serif}` +
-    ".text,.legend{font-size:13px}.tick{font-size:11px}.axis-title{font-size:12px}.chart-title{font-size:15px;font-weight:bold}" +
+    ".legend{font-size:13px}.tick{font-size:11px}.axis-title{font-size:12px}.chart-title{font-size:15px;font-weight:bold}" +
     ".circle,.inscribed,.circumscribed,.frame,.series,.grid,.axes,.run-out,.swatch{fill:none}" +
     `.circle{stroke:${colours.circle};stroke-width:1.5}.inscribed{stroke:${colours.inscribed};stroke-width:1.5}` +
     `.circumscribed{stroke:${colours.circumscribed};stroke-width:1.5}.swatch{stroke-width:3}` +

@@ -130,3 +130,26 @@ test.describe("phone", () => {
     }
   });
 });
+
+// The longest translations at step 500, whose captions are the widest.
+for (const [width, locale] of [
+  [320, "el-GR"],
+  [360, "fr-FR"],
+  [768, "el-GR"],
+] as const) {
+  test.describe(() => {
+    test.use({ locale, viewport: { width, height: 800 } });
+    test(`${locale}, ${width} px: every text of the drawing and the chart inside its picture`, async ({ page }) => {
+      await open(page, "/#passo=500");
+      const outside = await page.evaluate(() =>
+        [...document.querySelectorAll("svg text")]
+          .filter((text) => {
+            const [box, picture] = [text.getBoundingClientRect(), (text as SVGTextElement).ownerSVGElement!.getBoundingClientRect()];
+            return box.left < picture.left - 0.5 || box.right > picture.right + 0.5 || box.top < picture.top - 0.5;
+          })
+          .map((text) => text.textContent),
+      );
+      expect(outside).toEqual([]);
+    });
+  });
+}
