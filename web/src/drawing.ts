@@ -5,7 +5,7 @@
 // only paints them.
 import type { Core, Drawing, DrawingLayout } from "lavoro1-core";
 import { patchChildren, pointsText, type Shape, setChangedAttributes, svgShape } from "./dom";
-import { decimalSeparator, tr } from "./i18n";
+import { decimalSeparator, language, tr } from "./i18n";
 import { widestTextWidth } from "./text_width";
 
 const context = "PolygonScene";
@@ -20,10 +20,16 @@ const captionsOf = (core: Core, alongZoom: string, acrossZoom: string) => [
 ];
 
 // The texts are laid out by how wide they are at their widest, whatever the
-// step, so that the layout stays the same from step to step.
+// step, so that the layout stays the same from step to step; found again
+// only when the language or the separator changes, not at every frame.
+let widest: { key: string; width: number } | undefined;
 function widestText(core: Core): number {
-  const widest = core.widestDrawingTexts(decimalSeparator);
-  return widestTextWidth([titleOf(core, widest.step, widest.sides), ...captionsOf(core, widest.zoom, widest.zoom)], widest.fontPixels);
+  const key = `${language} ${decimalSeparator}`;
+  if (widest?.key !== key) {
+    const at = core.widestDrawingTexts(decimalSeparator);
+    widest = { key, width: widestTextWidth([titleOf(core, at.step, at.sides), ...captionsOf(core, at.zoom, at.zoom)], at.fontPixels) };
+  }
+  return widest.width;
 }
 
 // The step's title and the legend of the three lines, from (x, y) down.
