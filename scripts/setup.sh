@@ -33,6 +33,7 @@ packages=(
     lintian
     emscripten # the browser edition's core (web/)
     chromium   # its tests, driven by Playwright
+    media-types # /etc/mime.types, the types they expect the page's files served with
 )
 
 installed() {

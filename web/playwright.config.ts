@@ -1,5 +1,5 @@
 // The browser tests: Debian's Chromium, headless, against the built page
-// (npm run build) served as the static files it is.
+// (npm run build) served by the server scripts/web.sh starts.
 import { defineConfig } from "@playwright/test";
 
 // LAVORO1_TEST_PORT: another port, for two checkouts tested at once.
@@ -18,7 +18,7 @@ export default defineConfig({
     acceptDownloads: true,
   },
   webServer: {
-    command: `python3 -m http.server --bind 127.0.0.1 --directory dist ${port}`,
+    command: `node scripts/serve.mjs ${port}`,
     url: `http://127.0.0.1:${port}/`,
     reuseExistingServer: false,
     stderr: "ignore",

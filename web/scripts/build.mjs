@@ -8,13 +8,14 @@
 // build/ci and build/release, built with the release preset when neither is).
 import { execFileSync } from "node:child_process";
 import { createHash } from "node:crypto";
-import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { gzipSync } from "node:zlib";
 import * as esbuild from "esbuild";
 import { catalogueKey } from "../src/catalogue_key.mjs";
 import { writeCertifiedSeries } from "./certified.mjs";
+import { contentType } from "./content_types.mjs";
 import { convertTranslations } from "./translations.mjs";
 
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
@@ -174,4 +175,9 @@ const singleHtml = html
 const singleKilobytes = Buffer.byteLength(singleHtml) / 1024;
 if (singleKilobytes > 250) throw new Error(`lavoro1.html: ${singleKilobytes.toFixed(0)} KB, above 250 KB`);
 writeFileSync(join(dist, "lavoro1.html"), singleHtml);
+
+// Every file served with its type: a new kind of file stops the build here
+// rather than answering 404 from scripts/serve.mjs.
+const untyped = readdirSync(dist, { recursive: true }).filter((file) => statSync(join(dist, file)).isFile() && contentType(file) === undefined);
+if (untyped.length > 0) throw new Error(`dist/: no type to serve ${untyped.join(", ")} with: add it to scripts/content_types.mjs`);
 console.log(`built ${dist}; lavoro1.html ${singleKilobytes.toFixed(0)} KB`);

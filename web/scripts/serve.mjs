@@ -1,25 +1,20 @@
 // Serves dist/ on 127.0.0.1, compressed (brotli or gzip, as the browser
-// accepts) and revalidated on every load, so that a new build and its
-// service worker are seen at once. Only regular files under dist/ are served.
-// Usage: node scripts/serve.mjs [PORT]
+// accepts) and revalidated on every load by its ETag, so that a new build
+// and its service worker are seen at once and an unchanged file is not sent
+// again. Only regular files under dist/ are served, each with the type of
+// its kind (scripts/content_types.mjs), which every file the build writes
+// has. Usage: node scripts/serve.mjs [PORT]
 
+import { createHash } from "node:crypto";
 import { readFileSync, statSync } from "node:fs";
 import { createServer } from "node:http";
-import { dirname, extname, resolve, sep } from "node:path";
+import { dirname, resolve, sep } from "node:path";
 import { fileURLToPath } from "node:url";
 import { brotliCompressSync, gzipSync } from "node:zlib";
+import { contentType } from "./content_types.mjs";
 
 const dist = resolve(dirname(fileURLToPath(import.meta.url)), "..", "dist");
 const port = Number(process.argv[2] ?? 8080);
-const types = {
-  ".html": "text/html; charset=utf-8",
-  ".js": "text/javascript; charset=utf-8",
-  ".css": "text/css; charset=utf-8",
-  ".wasm": "application/wasm",
-  ".svg": "image/svg+xml",
-  ".png": "image/png",
-  ".webmanifest": "application/manifest+json",
-};
 
 function fileFor(urlPath) {
   let path;
@@ -29,7 +24,7 @@ function fileFor(urlPath) {
     return undefined;
   }
   const file = resolve(dist, `.${path.endsWith("/") ? `${path}index.html` : path}`);
-  if (!file.startsWith(dist + sep) || !(extname(file) in types)) return undefined;
+  if (!file.startsWith(dist + sep) || contentType(file) === undefined) return undefined;
   try {
     return statSync(file).isFile() ? file : undefined;
   } catch {
@@ -37,13 +32,17 @@ function fileFor(urlPath) {
   }
 }
 
-// Each file compressed once per version of it (its modification time).
+// Each file compressed once per version of it (its modification time), and
+// tagged with its content's hash and the encoding.
 const compressed = new Map();
 function encoded(file, encoding) {
   const key = `${encoding} ${statSync(file).mtimeMs} ${file}`;
   if (!compressed.has(key)) {
     const content = readFileSync(file);
-    compressed.set(key, encoding === "br" ? brotliCompressSync(content) : encoding === "gzip" ? gzipSync(content, { level: 9 }) : content);
+    compressed.set(key, {
+      body: encoding === "br" ? brotliCompressSync(content) : encoding === "gzip" ? gzipSync(content, { level: 9 }) : content,
+      tag: `"${createHash("sha256").update(content).digest("base64url").slice(0, 22)}-${encoding}"`,
+    });
   }
   return compressed.get(key);
 }
@@ -57,13 +56,12 @@ createServer((request, response) => {
   }
   const accepted = String(request.headers["accept-encoding"] ?? "");
   const encoding = /\bbr\b/.test(accepted) ? "br" : /\bgzip\b/.test(accepted) ? "gzip" : "identity";
-  const body = encoded(file, encoding);
-  response.writeHead(200, {
-    "Content-Type": types[extname(file)],
-    "Content-Encoding": encoding,
-    "Content-Length": body.length,
-    "Cache-Control": "no-cache",
-    Vary: "Accept-Encoding",
-  });
+  const { body, tag } = encoded(file, encoding);
+  const headers = { ETag: tag, "Cache-Control": "no-cache", Vary: "Accept-Encoding" };
+  if (String(request.headers["if-none-match"] ?? "").includes(tag)) {
+    response.writeHead(304, headers).end();
+    return;
+  }
+  response.writeHead(200, { ...headers, "Content-Type": contentType(file), "Content-Encoding": encoding, "Content-Length": body.length });
   response.end(request.method === "HEAD" ? undefined : body);
 }).listen(port, "127.0.0.1", () => console.log(`Lavoro1: http://127.0.0.1:${port}/ (Ctrl+C per fermare)`));

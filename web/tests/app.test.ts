@@ -1,10 +1,11 @@
 // The page as an app: what it says it is, the address that holds its state,
 // its languages, a phone's screen, offline, the single file, a failed load.
-import { dirname, join, resolve } from "node:path";
-import { fileURLToPath, pathToFileURL } from "node:url";
+import { readdirSync, readFileSync, statSync } from "node:fs";
+import { extname, join } from "node:path";
+import { pathToFileURL } from "node:url";
 import { expect, type Page, test } from "@playwright/test";
 import { addressHash, readAddress } from "../src/address";
-import { compute, open, results } from "./page";
+import { compute, dist, open, results } from "./page";
 
 const step = (page: Page) => page.locator("#stepBox");
 
@@ -158,6 +159,30 @@ test("after one visit it opens and computes offline", async ({ page, context }) 
   );
 });
 
+// Every file the build writes, as the server of scripts/web.sh answers it:
+// whole, with the type that Debian's /etc/mime.types gives its extension.
+test("the server answers every file of dist/, whole and with its type", async ({ request }) => {
+  const registered = new Map(
+    readFileSync("/etc/mime.types", "utf8")
+      .split("\n")
+      .filter((line) => !line.startsWith("#"))
+      .flatMap((line) =>
+        line
+          .trim()
+          .split(/\s+/)
+          .slice(1)
+          .map((extension) => [`.${extension}`, line.split(/\s/)[0]]),
+      ),
+  );
+  const files = readdirSync(dist, { recursive: true, encoding: "utf8" }).filter((file) => statSync(join(dist, file)).isFile());
+  const served = [];
+  for (const file of files) {
+    const answer = await request.get(file);
+    served.push([file, answer.status(), answer.headers()["content-type"]?.split(";")[0], (await answer.body()).equals(readFileSync(join(dist, file)))]);
+  }
+  expect(served).toEqual(files.map((file) => [file, 200, registered.get(extname(file)), true]));
+});
+
 // A PNG's size and whether it has an alpha channel, from its header.
 const pngHeader = (png: Buffer) => [`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, (png[25] ?? 0) >= 4];
 
@@ -179,7 +204,6 @@ test("on a home screen: each PNG icon is the size it declares, opaque where mask
 });
 
 test("lavoro1.html, one file, computes from file://", async ({ page }) => {
-  const dist = join(resolve(dirname(fileURLToPath(import.meta.url)), ".."), "dist");
   const requests: string[] = [];
   page.on("request", (request) => requests.push(request.url()));
   await page.goto(`${pathToFileURL(join(dist, "lavoro1.html")).href}#passo=7`);

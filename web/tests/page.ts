@@ -4,6 +4,10 @@ import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { expect, type Page } from "@playwright/test";
 
+const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
+// The built page, as npm run build writes it.
+export const dist = join(web, "dist");
+
 export async function open(page: Page, address = "/"): Promise<void> {
   await page.goto(address);
   await expect(page.locator("body[data-ready]")).toBeAttached();
@@ -23,7 +27,7 @@ export async function compute(page: Page, text: string): Promise<void> {
 // The native archimede the desktop build made, as web/scripts/build.mjs finds it.
 export function nativeArchimede(): string {
   if (process.env.ARCHIMEDE) return process.env.ARCHIMEDE;
-  const root = resolve(dirname(fileURLToPath(import.meta.url)), "..", "..");
+  const root = resolve(web, "..");
   for (const preset of ["ci", "release"]) {
     const path = join(root, "build", preset, "bin", "archimede");
     if (existsSync(path)) return path;
