@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the browser edition (web/) and runs its tests in Debian's Chromium,
 # headless: Form1's cases, Esplora, both languages and schemes, the keyboard,
-# a phone's width, the address and its history, offline after one visit, the
-# single file from file://, a failed load, and every step against the native
-# archimede. Installs what is missing first (emscripten, chromium, the npm
+# a phone's width, the address and its history, offline after one visit, an
+# update served as a plain static host serves it, every file of the page as
+# scripts/web.sh's server serves it, the single file from file://, a failed
+# load, and every step against the native archimede. Installs what is missing first (emscripten, chromium, the npm
 # packages of web/package-lock.json). ARCHIMEDE names the native archimede to
 # compare with; by default that of build/ci or build/release, built if
 # neither is.

@@ -7,7 +7,6 @@
 // Environment: ARCHIMEDE, the native archimede to run (default: the first of
 // build/ci and build/release, built with the release preset when neither is).
 import { execFileSync } from "node:child_process";
-import { createHash } from "node:crypto";
 import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -16,6 +15,7 @@ import * as esbuild from "esbuild";
 import { catalogueKey } from "../src/catalogue_key.mjs";
 import { writeCertifiedSeries } from "./certified.mjs";
 import { contentType } from "./content_types.mjs";
+import { writeServiceWorker } from "./service_worker.mjs";
 import { convertTranslations } from "./translations.mjs";
 
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
@@ -139,22 +139,6 @@ writeFileSync(
   }),
 );
 
-// The service worker caches every file of the page under a version that
-// changes with any of them.
-const pageFiles = readdirSync(dist).sort();
-const version = createHash("sha256");
-for (const file of pageFiles) version.update(file).update(readFileSync(join(dist, file)));
-await esbuild.build({
-  entryPoints: [join(web, "src", "service_worker.ts")],
-  bundle: true,
-  format: "iife",
-  target: "es2022",
-  minify: true,
-  outfile: join(dist, "sw.js"),
-  define: { cacheVersion: JSON.stringify(version.digest("hex").slice(0, 16)), pageFiles: JSON.stringify(["./", ...pageFiles]) },
-  logLevel: "warning",
-});
-
 // lavoro1.html: the same page with its script, styles, icon and core inside,
 // for file://, a mail or a USB stick; no manifest, home screen icon or
 // service worker there.
@@ -175,6 +159,8 @@ const singleHtml = html
 const singleKilobytes = Buffer.byteLength(singleHtml) / 1024;
 if (singleKilobytes > 250) throw new Error(`lavoro1.html: ${singleKilobytes.toFixed(0)} KB, above 250 KB`);
 writeFileSync(join(dist, "lavoro1.html"), singleHtml);
+// The service worker last: it lists every other file of the page.
+await writeServiceWorker(dist);
 
 // Every file served with its type: a new kind of file stops the build here
 // rather than answering 404 from scripts/serve.mjs.

@@ -100,19 +100,24 @@ export function chooseLanguage(tag: string | undefined): void {
   decimalSeparator = decimalSeparatorOf(requested);
 }
 
+// The file of a language's catalogue beside the page.
+const catalogueFile = (had: string) => `i18n-${had}.json`;
+
 // Fetches the catalogue the language needs (its own, English where it lacks
-// a text) unless the page carries it already, as lavoro1.html does.
-export async function loadCatalogues(shown: string): Promise<void> {
+// a text) unless the page carries it already, as lavoro1.html does; the
+// files of the catalogues it needs.
+export async function loadCatalogues(shown: string): Promise<string[]> {
   const needed = shown === "it" ? [] : [shown];
   await Promise.all(
     needed
       .filter((had) => catalogues[had] === undefined)
       .map(async (had) => {
-        const answer = await fetch(`i18n-${had}.json`);
-        if (!answer.ok) throw new Error(`i18n-${had}.json: ${answer.status}`);
+        const answer = await fetch(catalogueFile(had));
+        if (!answer.ok) throw new Error(`${catalogueFile(had)}: ${answer.status}`);
         catalogues[had] = (await answer.json()) as Catalogue;
       }),
   );
+  return needed.map(catalogueFile);
 }
 
 // source in the user's language: itself in Italian, the catalogue's

@@ -43,6 +43,23 @@ function showLoadFailure(error: unknown): void {
   document.documentElement.classList.add("failed");
 }
 
+// The files of the page that its worker keeps offline only when asked (a
+// language's catalogue), asked for when no cache has them: on the first
+// visit, fetched before the worker was there, and after a change of
+// language. The check reads the caches alone, so that a visit whose files
+// are all kept does not start the worker.
+function keepOffline(files: readonly string[]): void {
+  if (inlineCore || !("serviceWorker" in navigator)) return;
+  for (const file of files) {
+    caches
+      .match(file)
+      .then(async (kept) => {
+        if (!kept) (await navigator.serviceWorker.ready).active?.postMessage({ keep: file });
+      })
+      .catch((error: unknown) => console.warn("Lavoro1 offline:", error));
+  }
+}
+
 // The link to what the page shows, copied; false when the browser refused.
 async function copyLink(hash: string): Promise<boolean> {
   const link = new URL(location.href);
@@ -109,7 +126,7 @@ class Page {
   // step, so that the page is laid out once for both.
   private async build(focused?: { id: string; preventScroll: boolean }): Promise<void> {
     chooseLanguage(this.chosenLanguage);
-    await loadCatalogues(language);
+    keepOffline(await loadCatalogues(language));
     document.documentElement.lang = language;
     document.title = pageText("title");
     const form1 = createForm1(this.core);
@@ -161,11 +178,12 @@ try {
   document.body.dataset.ready = "true";
   // When the page answers: what bench/bench.mjs measures from navigation.
   performance.mark("lavoro1-ready");
-  // Each load asks whether a new build is out, so that it shows on the next.
+  // Each load asks whether a new build is out, so that it shows on the next;
+  // the first, which the worker does not control yet, has just fetched it.
   if (!inlineCore && "serviceWorker" in navigator) {
     navigator.serviceWorker
       .register("sw.js")
-      .then((registration) => registration.update())
+      .then((registration) => navigator.serviceWorker.controller && registration.update())
       .catch((error: unknown) => console.warn("Lavoro1 offline:", error));
   }
 } catch (error) {

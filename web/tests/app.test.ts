@@ -5,7 +5,7 @@ import { extname, join } from "node:path";
 import { pathToFileURL } from "node:url";
 import { expect, type Page, test } from "@playwright/test";
 import { addressHash, readAddress } from "../src/address";
-import { compute, dist, open, results } from "./page";
+import { compute, dist, open, registeredTypes, results } from "./page";
 
 const step = (page: Page) => page.locator("#stepBox");
 
@@ -162,18 +162,7 @@ test("after one visit it opens and computes offline", async ({ page, context }) 
 // Every file the build writes, as the server of scripts/web.sh answers it:
 // whole, with the type that Debian's /etc/mime.types gives its extension.
 test("the server answers every file of dist/, whole and with its type", async ({ request }) => {
-  const registered = new Map(
-    readFileSync("/etc/mime.types", "utf8")
-      .split("\n")
-      .filter((line) => !line.startsWith("#"))
-      .flatMap((line) =>
-        line
-          .trim()
-          .split(/\s+/)
-          .slice(1)
-          .map((extension) => [`.${extension}`, line.split(/\s/)[0]]),
-      ),
-  );
+  const registered = registeredTypes();
   const files = readdirSync(dist, { recursive: true, encoding: "utf8" }).filter((file) => statSync(join(dist, file)).isFile());
   const served = [];
   for (const file of files) {

@@ -1,5 +1,5 @@
 // What the tests share: opening the page, Form1's fields, the native archimede.
-import { existsSync } from "node:fs";
+import { existsSync, readFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { fileURLToPath } from "node:url";
 import { expect, type Page } from "@playwright/test";
@@ -7,6 +7,23 @@ import { expect, type Page } from "@playwright/test";
 const web = resolve(dirname(fileURLToPath(import.meta.url)), "..");
 // The built page, as npm run build writes it.
 export const dist = join(web, "dist");
+
+// The type of each extension (".wasm") as Debian's /etc/mime.types gives
+// it, which web servers such as nginx and Apache serve by.
+export function registeredTypes(): Map<string, string> {
+  return new Map(
+    readFileSync("/etc/mime.types", "utf8")
+      .split("\n")
+      .filter((line) => !line.startsWith("#"))
+      .flatMap((line) =>
+        line
+          .trim()
+          .split(/\s+/)
+          .slice(1)
+          .map((extension) => [`.${extension}`, line.split(/\s/)[0] ?? ""] as const),
+      ),
+  );
+}
 
 export async function open(page: Page, address = "/"): Promise<void> {
   await page.goto(address);

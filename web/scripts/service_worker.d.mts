@@ -1,0 +1,1 @@
+export function writeServiceWorker(dist: string): Promise<string>;
