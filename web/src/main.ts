@@ -150,7 +150,16 @@ class Page {
     this.show(this.shownStep);
   }
 
+  // A language whose catalogue cannot be fetched (offline, before it was
+  // ever shown) leaves the page, its menu and the address as they were.
   private async chooseLanguage(tag: string): Promise<void> {
+    try {
+      await loadCatalogues(tag);
+    } catch (error) {
+      console.warn("Lavoro1:", error);
+      (byId("languageMenu") as HTMLSelectElement).value = language;
+      return;
+    }
     this.chosenLanguage = tag;
     this.keeper.commit(this.hash());
     await this.build({ id: "languageMenu", preventScroll: false });

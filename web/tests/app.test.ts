@@ -143,6 +143,11 @@ test("after one visit it opens and computes offline", async ({ page, context }) 
   await expect(page.locator("body[data-ready]")).toBeAttached();
   await compute(page, "2");
   expect(await results(page)).toEqual(["1,200E+01", "3,10582854", "3,21539031"]);
+  // Only the catalogue of a language shown is kept: English, never shown
+  // here, cannot be chosen offline, and the page stays as it was.
+  await page.locator("#languageMenu").selectOption("en");
+  await expect(page.locator("#languageMenu")).toHaveValue("it");
+  await expect(page.locator("#Command1")).toHaveText("Calcola costante");
   // Chromium routes the page's files to the cache without starting the worker.
   const routed = await page.evaluate(() =>
     [...performance.getEntriesByType("navigation"), ...performance.getEntriesByType("resource")].map((entry) => [
