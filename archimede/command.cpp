@@ -182,8 +182,11 @@ public:
             line_ += ", " + runtime::filled(runtime::translated("archimede", "mancano circa %1"),
                                             {durationText(*left)});
         }
-        width_ = std::max(width_, line_.size());
-        line_.resize(width_, ' ');
+        // Columns, not bytes: in Greek a line counted in bytes is wider than
+        // the terminal, and the spaces that clear it wrap onto the next line.
+        const std::size_t width = runtime::displayWidth(line_);
+        width_ = std::max(width_, width);
+        line_.append(width_ - width, ' ');
         draw();
         lastShown_ = now;
     }
@@ -213,7 +216,7 @@ private:
     bool enabled_;
     bool shown_ = false;
     std::string line_;
-    std::size_t width_ = 0;
+    std::size_t width_ = 0; // in columns: the widest line shown
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastShown_;
     Clock::time_point lastStep_ = start_;
@@ -280,8 +283,9 @@ private:
 };
 
 // Passo, lati, cifre dimostrate and the digits gained over the step before,
-// written as each step is proven, in columns as wide as the planned last
-// step needs (a plan started again for a few digits more may go beyond).
+// written as each step is proven, in columns as wide in characters as the
+// heading and the planned last step need (a plan started again for a few
+// digits more may go beyond).
 class RaceTable {
 public:
     RaceTable(std::ostream& out, std::int64_t plannedSteps, int digits) : out_(out) {
@@ -292,7 +296,8 @@ public:
             text(LAVORO1_TRANSLATABLE("archimede", "Guadagno"))};
         const Cells widest = cellsOf(plannedSteps, digits, digits);
         for (std::size_t column = 0; column < columns; ++column) {
-            widths_[column] = std::max(names[column].size(), widest[column].size());
+            widths_[column] = std::max(runtime::displayWidth(names[column]),
+                                       runtime::displayWidth(widest[column]));
         }
         writeLine(names);
     }
@@ -317,9 +322,9 @@ private:
     void writeLine(const Cells& cells) {
         for (std::size_t column = 0; column < columns; ++column) {
             const std::string& cell = cells[column];
+            const std::size_t width = runtime::displayWidth(cell);
             out_ << (column == 0 ? "" : "  ")
-                 << std::string(widths_[column] - std::min(widths_[column], cell.size()), ' ')
-                 << cell;
+                 << std::string(widths_[column] - std::min(widths_[column], width), ' ') << cell;
         }
         out_ << '\n';
     }

@@ -4,6 +4,7 @@
 #include "runtime/arithmetic.hpp"
 #include "runtime/charconv.hpp"
 #include "runtime/number_format.hpp"
+#include "runtime/printable.hpp"
 #include "runtime/translatable.hpp"
 
 #include <algorithm>
@@ -153,33 +154,20 @@ void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat fo
     }
 }
 
-namespace {
-
-// The columns text takes on a terminal, one per character: every UTF-8 byte
-// but the continuation bytes 10xxxxxx, so that "Étape" or "Βήμα" are as wide
-// as they show.
-std::size_t displayWidth(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
-        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
-    }));
-}
-
-} // namespace
-
 void writeColumns(std::ostream& out, std::span<const std::string_view> header,
                   std::span<const std::vector<std::string>> lines) {
     std::vector<std::size_t> widths(header.size());
     for (std::size_t column = 0; column < widths.size(); ++column) {
-        widths[column] = displayWidth(header[column]);
+        widths[column] = runtime::displayWidth(header[column]);
         for (const auto& line : lines) {
-            widths[column] = std::max(widths[column], displayWidth(line.at(column)));
+            widths[column] = std::max(widths[column], runtime::displayWidth(line.at(column)));
         }
     }
     const auto writeLine = [&](const auto& line) {
         for (std::size_t column = 0; column < widths.size(); ++column) {
             const std::string_view cell = line[column];
             out << (column == 0 ? "" : "  ")
-                << std::string(widths[column] - displayWidth(cell), ' ') << cell;
+                << std::string(widths[column] - runtime::displayWidth(cell), ' ') << cell;
         }
         out << '\n';
     };

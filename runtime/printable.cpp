@@ -1,5 +1,7 @@
 #include "runtime/printable.hpp"
 
+#include <algorithm>
+
 namespace runtime {
 namespace {
 
@@ -78,6 +80,12 @@ bool isUtf8(std::string_view text) {
         index += length;
     }
     return true;
+}
+
+std::size_t displayWidth(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U;
+    }));
 }
 
 } // namespace runtime

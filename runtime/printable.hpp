@@ -5,6 +5,7 @@
 // terminal as a command, and bytes that are not UTF-8 must not turn into
 // another character on the way.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,10 @@ std::string printable(std::string_view text);
 // Whether text is valid UTF-8 (RFC 3629: no overlong forms, no surrogates,
 // nothing beyond U+10FFFF).
 bool isUtf8(std::string_view text);
+
+// The columns UTF-8 text takes on a terminal, one per character: every byte
+// but the continuation bytes 10xxxxxx, so that "Étape" or "Βήμα" are as wide
+// as they show. What every table and line of the command line pads by.
+std::size_t displayWidth(std::string_view text);
 
 } // namespace runtime
