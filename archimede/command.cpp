@@ -249,36 +249,47 @@ std::string sidesAfter(std::int64_t steps) {
 }
 
 // For machines: passo, cifre and guadagno of each row, as CSV or as one JSON
-// array with one object a line, written as each step is proven.
+// array with one object a line, written as each step is proven. Every write
+// ends its line, so that the progress line, which rewrites the terminal's
+// last line, never erases a row: a JSON object waits for the next, or for
+// the end, to learn whether a comma follows it.
 class RaceData {
 public:
     RaceData(std::ostream& out, calc::OutputFormat format)
         : out_(out), json_(format == calc::OutputFormat::Json) {
-        out_ << (json_ ? "[" : "passo,cifre,guadagno\n");
+        out_ << (json_ ? "[\n" : "passo,cifre,guadagno\n");
     }
 
     void write(const certified::RaceRow& row) {
         const int gained = row.provenDigits - previous_;
         previous_ = row.provenDigits;
         if (json_) {
-            out_ << (first_ ? "\n" : ",\n") << R"({"passo":)" << row.step << R"(,"cifre":)"
-                 << row.provenDigits << R"(,"guadagno":)" << gained << '}';
-            first_ = false;
+            if (!pending_.empty()) {
+                out_ << pending_ << ",\n";
+            }
+            pending_ = R"({"passo":)" + std::to_string(row.step) + R"(,"cifre":)" +
+                       std::to_string(row.provenDigits) + R"(,"guadagno":)" +
+                       std::to_string(gained) + '}';
         } else {
             out_ << row.step << ',' << row.provenDigits << ',' << gained << '\n';
         }
     }
 
-    void finish() {
-        if (json_) {
-            out_ << "\n]\n";
+    // The array closed; stopped, its last row proven is still written.
+    void finish(bool complete) {
+        if (!pending_.empty()) {
+            out_ << pending_ << '\n';
+            pending_.clear();
+        }
+        if (json_ && complete) {
+            out_ << "]\n";
         }
     }
 
 private:
     std::ostream& out_;
     bool json_;
-    bool first_ = true;
+    std::string pending_;
     int previous_ = 0;
 };
 
@@ -364,22 +375,30 @@ void writeRaceTable(const Options& options, std::ostream& out, const Environment
             data->write(row);
         }
     };
-    certified::race(
-        options.method, options.digits,
-        [&](const certified::RaceRow& row) {
-            if (!environment.resultsOnTerminal) {
+    try {
+        certified::race(
+            options.method, options.digits,
+            [&](const certified::RaceRow& row) {
+                if (!environment.resultsOnTerminal) {
+                    write(row);
+                    return;
+                }
+                progress.clear();
                 write(row);
-                return;
-            }
-            progress.clear();
-            write(row);
-            out.flush();
-            progress.redraw();
-        },
-        observer);
+                out.flush();
+                progress.redraw();
+            },
+            observer);
+    } catch (const Interrupted&) {
+        progress.clear();
+        if (data) {
+            data->finish(false);
+        }
+        throw;
+    }
     progress.clear();
     if (data) {
-        data->finish();
+        data->finish(true);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <csignal>
 #include <cstring>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
@@ -253,6 +254,41 @@ TEST(CertifiedDigits, TabellaKeepsTheRowsProvenBeforeCtrlC) {
     ASSERT_EQ(lines.size(), 4u) << buffer.text();
     EXPECT_EQ(lines[3].substr(0, 5), "    3");
     EXPECT_EQ(err.str(), "archimede: interrotto\n");
+}
+
+// Standard output on a terminal, flushed after every row so that the
+// progress line can be drawn under it: what it holds at each flush.
+class FlushedTexts : public std::stringbuf {
+public:
+    std::vector<std::string> flushed;
+
+protected:
+    int sync() override {
+        flushed.push_back(str());
+        return 0;
+    }
+};
+
+// The progress line rewrites the terminal's last line: a row still without
+// its line break when it is drawn is erased (a JSON row showed as ",").
+TEST(CertifiedDigits, TabellaOnATerminalEndsEveryRowItFlushes) {
+    for (const std::string_view format : {"json", "csv", "testo"}) {
+        SCOPED_TRACE(format);
+        FlushedTexts buffer;
+        std::ostream out(&buffer);
+        std::ostringstream err;
+        archimede::Environment environment;
+        environment.resultsOnTerminal = true;
+        const std::string_view arguments[] = {"--cifre", "10", "--tabella", "--formato", format};
+        ASSERT_EQ(archimede::run(arguments, out, err, environment), 0) << err.str();
+        ASSERT_EQ(buffer.flushed.size(), 4u) << "one flush a row";
+        for (const std::string& text : buffer.flushed) {
+            EXPECT_TRUE(text.ends_with('\n')) << text;
+        }
+        if (format == "json") {
+            EXPECT_EQ(nlohmann::json::parse(buffer.str()).size(), 4u);
+        }
+    }
 }
 
 TEST(CertifiedDigits, RefusedAtOnceWithoutTheMemoryTheyNeed) {
