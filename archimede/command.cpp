@@ -147,7 +147,16 @@ constexpr const char* sidesCaption =
 // Between the two bounds.
 constexpr const char* belowAndAbove = LAVORO1_TRANSLATABLE("archimede", " < costante < ");
 
-struct Interrupted {};
+// A run stopped by the signal of this number.
+struct Interrupted {
+    int signal;
+};
+
+void stopIfInterrupted(const Environment& environment) {
+    if (environment.interrupted != nullptr && *environment.interrupted != 0) {
+        throw Interrupted{*environment.interrupted};
+    }
+}
 
 // Rewrites one line of standard error once a run has lasted a second: the
 // steps done of those planned and the time left (RemainingTime). A plan
@@ -438,9 +447,7 @@ int runDigits(const Options& options, std::ostream& out, std::ostream& err,
     }
     ProgressLine progress(err, environment.progressOnTerminal);
     const certified::StepObserver observer = [&](std::int64_t done, std::int64_t total) {
-        if (environment.interrupted != nullptr && *environment.interrupted != 0) {
-            throw Interrupted{};
-        }
+        stopIfInterrupted(environment);
         progress.show(done, total);
     };
     try {
@@ -487,9 +494,7 @@ int runPictures(const Options& options, std::ostream& err, const Environment& en
         err << "archimede: " << runtime::printable(error) << '\n';
         return exitFailed;
     }
-    if (environment.interrupted != nullptr && *environment.interrupted != 0) {
-        throw Interrupted{};
-    }
+    stopIfInterrupted(environment);
     return exitSuccess;
 }
 
@@ -554,9 +559,9 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
     } catch (const runtime::RuntimeError& error) {
         err << error.what() << '\n';
         return exitFailed;
-    } catch (const Interrupted&) {
+    } catch (const Interrupted& interrupted) {
         err << interruptedLine() << '\n';
-        return exitInterrupted;
+        return 128 + interrupted.signal;
     }
 }
 

@@ -24,6 +24,7 @@ inline constexpr int exitSuccess = 0;
 inline constexpr int exitFailed = 1;
 inline constexpr int exitRefused = 2; // usage: a bad command line, or a count the window refuses
 inline constexpr int exitInterrupted = 130; // Ctrl+C: 128 + SIGINT, as a shell reports it
+// SIGTERM and SIGHUP end a run as Ctrl+C does, with 128 + their number: 143, 129.
 
 // A picture of a run: the drawing of the polygons at a step, or the chart of
 // the digits of steps 1 to that step.
@@ -48,7 +49,9 @@ struct Environment {
     // Standard output is a terminal too: the progress line steps aside for
     // every row of a --tabella written there.
     bool resultsOnTerminal = false;
-    // Set from a signal handler to stop a --cifre run; checked at every step.
+    // Set from a signal handler to stop a --cifre run: the number of the
+    // signal (SIGINT, SIGTERM, SIGHUP), checked at every step. The run ends
+    // after its last whole row with interruptedLine and 128 + that number.
     const volatile std::sig_atomic_t* interrupted = nullptr;
     // Draws --disegno and --grafico; none where the program is built without Qt.
     PictureWriter writePictures;
@@ -61,7 +64,7 @@ struct Environment {
     std::function<void(std::string line)> endOnAllocationFailure;
 };
 
-// What archimede writes when Ctrl+C stops it, in the user's language.
+// What archimede writes when a signal stops it, in the user's language.
 std::string interruptedLine();
 
 // arguments without the program name. Results go to out; warnings, errors

@@ -46,13 +46,9 @@ extern "C" void requestInterrupt(int signalNumber) {
         writeLine(interruptedMessage);
         _exit(128 + signalNumber);
     }
-    if (signalNumber == SIGINT) {
-        interruptRequested = 1;
-    } else {
-        // Any other run is ended by the signal's own action, as before the
-        // handler: it was reset on entry and acts once this handler returns.
-        raise(signalNumber);
-    }
+    // A --cifre run stops at its next step, its rows whole and flushed, with
+    // 128 + this number; the other runs take milliseconds and end as ever.
+    interruptRequested = signalNumber;
 }
 
 // Memory can run out where no exception may pass: in a destructor, or in
@@ -126,15 +122,17 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         if (abandonPictures != nullptr) {
             std::set_new_handler(endOutOfMemory);
         }
-        // A --cifre run looks at the flag after every step, a fraction of a
-        // millisecond even at 10000 digits, and ends with status 130; so do
-        // pictures, from the handler. The other runs take milliseconds;
-        // should one be stuck writing to a pipe, a second Ctrl+C ends it by
-        // the default action.
+        // Ctrl+C, SIGTERM (timeout, a service manager) and SIGHUP (a closed
+        // terminal) alike: a --cifre run looks at the flag after every step,
+        // a fraction of a millisecond even at 10000 digits, and ends with
+        // 128 + the signal's number; so do pictures, from the handler. The
+        // other runs take milliseconds; should one be stuck writing to a
+        // pipe, a second signal ends it by the default action. A write the
+        // signal meets goes on (SA_RESTART) rather than failing half done.
         pictureAbandoner = abandonPictures;
         struct sigaction action {};
         action.sa_handler = requestInterrupt;
-        action.sa_flags = SA_RESETHAND;
+        action.sa_flags = SA_RESETHAND | SA_RESTART;
         sigemptyset(&action.sa_mask);
         for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
             sigaction(signalNumber, &action, nullptr);

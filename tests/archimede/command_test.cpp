@@ -207,7 +207,7 @@ TEST(CertifiedDigits, TabellaForMachinesHasTheSameRows) {
 }
 
 TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {
-    const volatile std::sig_atomic_t interrupted = 1;
+    const volatile std::sig_atomic_t interrupted = SIGINT;
     archimede::Environment environment;
     environment.interrupted = &interrupted;
     const std::string_view arguments[] = {"--cifre", "10000"};
@@ -230,7 +230,7 @@ protected:
     int_type overflow(int_type c) override {
         text_ += traits_type::to_char_type(c);
         if (traits_type::to_char_type(c) == '\n' && --linesLeft_ == 0) {
-            flag_ = 1;
+            flag_ = SIGINT;
         }
         return c;
     }

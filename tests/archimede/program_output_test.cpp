@@ -1,5 +1,5 @@
 // The built archimede with its catalogues, writing to pipes: its tables in
-// the user's language.
+// the user's language, and stopped by a signal in the middle of a table.
 
 #include <gtest/gtest.h>
 
@@ -108,6 +108,35 @@ TEST(ArchimedeTables, LineUpInGreekAndFrench) {
         for (std::string line; std::getline(lines, line);) {
             EXPECT_EQ(columnsOf(line), columnsOf(heading)) << heading << "\n" << line;
         }
+    }
+}
+
+TEST(ArchimedeSignals, EndATableAfterItsLastWholeRow) {
+    const std::regex csvRow("passo,cifre,guadagno|[0-9]+,[0-9]+,-?[0-9]+");
+    const std::regex jsonRow(R"(\[|\{"passo":[0-9]+,"cifre":[0-9]+,"guadagno":-?[0-9]+\},?)");
+    const struct {
+        int signal;
+        int status;
+        const char* format;
+    } rows[] = {{SIGTERM, 143, "csv"}, {SIGHUP, 129, "json"}, {SIGINT, 130, "csv"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.signal);
+        // Far more steps than come before the signal: 0.6 digits a doubling.
+        const Outcome run = runArchimede(
+            {"--cifre", "10000", "--metodo", "raddoppi", "--tabella", "--formato", row.format},
+            "it", row.signal);
+        EXPECT_TRUE(run.exited) << "ended by the signal itself, its rows cut";
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.err, "archimede: interrotto\n");
+        ASSERT_TRUE(run.out.ends_with('\n')) << run.out.substr(run.out.size() - 40);
+        std::size_t lines = 0;
+        for (std::size_t at = 0; at < run.out.size(); ++lines) {
+            const std::size_t end = run.out.find('\n', at);
+            const std::string line = run.out.substr(at, end - at);
+            EXPECT_TRUE(std::regex_match(line, row.format[0] == 'c' ? csvRow : jsonRow)) << line;
+            at = end + 1;
+        }
+        EXPECT_GT(lines, 100u);
     }
 }
 
