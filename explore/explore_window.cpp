@@ -4,6 +4,7 @@
 #include "calc/drawing.hpp"
 #include "explore/lesson_panel.hpp"
 #include "explore/play_controls.hpp"
+#include "explore/step_box.hpp"
 #include "explore/step_table_model.hpp"
 #include "lavoro1/project_info.hpp"
 #include "pictures/certified_series.hpp"
@@ -219,9 +220,8 @@ void ExploreWindow::createControls() {
 // The step's spin box and slider, and the save buttons.
 void ExploreWindow::createStepControls() {
     stepLabel_ = new QLabel(tr("&Passo:"), this);
-    stepBox_ = new QSpinBox(this);
+    stepBox_ = new StepBox(this);
     stepBox_->setObjectName(QStringLiteral("stepBox"));
-    stepBox_->setRange(calc::minimumSteps, calc::maximumSteps);
     stepBox_->setAccessibleName(tr("Passo"));
     stepBox_->setAccessibleDescription(
         tr("Passo %1, contato come nella tabella: al passo 1 gli esagoni, "

@@ -1,6 +1,7 @@
 #include "explore/play_controls.hpp"
 
 #include "calc/step_range.hpp"
+#include "explore/step_box.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,9 +26,8 @@ PlayControls::PlayControls(QWidget* parent) : QWidget(parent) {
     speedBox_->setCurrentIndex(calc::defaultPlaySpeedIndex);
     speedBox_->setAccessibleName(tr("Velocità"));
     auto* targetLabel = new QLabel(tr("&fino al passo"), this);
-    targetBox_ = new QSpinBox(this);
+    targetBox_ = new StepBox(this);
     targetBox_->setObjectName(QStringLiteral("playTarget"));
-    targetBox_->setRange(calc::minimumSteps, calc::maximumSteps);
     targetBox_->setValue(calc::maximumSteps);
     targetBox_->setAccessibleName(tr("Avanza fino al passo"));
     targetLabel->setBuddy(targetBox_);

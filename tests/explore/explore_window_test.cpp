@@ -146,9 +146,52 @@ TEST_F(ExploreWindowTest, SpinBoxAndSliderStayInSyncAndDriveTheViews) {
     stepBox()->setFocus();
     QTest::keyClick(stepBox(), Qt::Key_Up);
     expectAllAt(2);
+    watchdog.expectMessageBox();
     typeStep(QStringLiteral("900"));
     EXPECT_LE(stepBox()->value(), 500) << "the spin box never goes past 500";
     expectAllAt(stepBox()->value());
+}
+
+// A count typed in a step box is read as Form1 and archimede read it, or
+// refused in their words with the step kept: never another number (the
+// keys a plain spin box dropped made "2.5" 25, "1e2" 12 and "999" 99).
+TEST_F(ExploreWindowTest, StepBoxesReadATypedCountAsEveryFaceDoes) {
+    open(25);
+    const struct {
+        const char* typed;
+        int step;
+        const char* refusal;
+    } rows[] = {
+        {"2.5", 2, nullptr},
+        {"3.5", 4, nullptr},
+        {"1e2", 100, nullptr},
+        {"999", 100, "Risultati inattendibili!"},
+        {"0", 100, "Inserire un numero di iterazioni da 1 a 500."},
+        {"1e20", 100, "Errore di run-time '6':\n\nOverflow"},
+        {"4 0", 40, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const std::size_t boxes = watchdog.answered().size();
+        if (row.refusal != nullptr) {
+            watchdog.expectMessageBox();
+        }
+        typeStep(QString::fromLatin1(row.typed));
+        expectAllAt(row.step);
+        EXPECT_EQ(stepBox()->text(), QString::number(row.step));
+        if (row.refusal != nullptr) {
+            ASSERT_EQ(watchdog.answered().size(), boxes + 1);
+            EXPECT_EQ(watchdog.answered().back().text, row.refusal);
+        } else {
+            EXPECT_EQ(watchdog.answered().size(), boxes) << "no box";
+        }
+    }
+    auto* target = control<QSpinBox>("playTarget");
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(target, QStringLiteral("1e2"));
+    QTest::keyClick(target, Qt::Key_Return);
+    EXPECT_EQ(target->value(), 100);
 }
 
 // --- The table ---------------------------------------------------------------
