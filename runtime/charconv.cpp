@@ -1,8 +1,11 @@
 #include "runtime/charconv.hpp"
 
 #if !defined(__cpp_lib_to_chars)
+#include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <system_error>
 #endif
 
@@ -13,6 +16,10 @@ namespace runtime {
 std::to_chars_result toChars(char* first, char* last, double value, std::chars_format format,
                              int precision) {
     return std::to_chars(first, last, value, format, precision);
+}
+
+std::to_chars_result toChars(char* first, char* last, double value) {
+    return std::to_chars(first, last, value);
 }
 
 #else
@@ -31,6 +38,26 @@ std::to_chars_result toChars(char* first, char* last, double value, std::chars_f
     }
     written.copy(first, static_cast<std::size_t>(length));
     return {first + length, std::errc{}};
+}
+
+// The fewest significant digits that read back as value; 17 always do.
+// %g writes them fixed or scientific by the exponent, as to_chars does
+// where the two are not of the same length, and strtod reads them with the
+// point of the C locale, the only one this library's builds run in.
+std::to_chars_result toChars(char* first, char* last, double value) {
+    std::array<char, 32> text{};
+    for (int digits = 1;; ++digits) {
+        std::snprintf(text.data(), text.size(), "%.*g", digits, value);
+        if (digits == 17 || std::strtod(text.data(), nullptr) == value) {
+            break;
+        }
+    }
+    const std::string_view written(text.data());
+    if (written.size() > static_cast<std::size_t>(last - first)) {
+        return {last, std::errc::value_too_large};
+    }
+    written.copy(first, written.size());
+    return {first + written.size(), std::errc{}};
 }
 
 #endif

@@ -16,4 +16,8 @@ namespace runtime {
 std::to_chars_result toChars(char* first, char* last, double value, std::chars_format format,
                              int precision);
 
+// As std::to_chars(first, last, value): the shortest text that reads back as
+// value, fixed or scientific, whichever is shorter.
+std::to_chars_result toChars(char* first, char* last, double value);
+
 } // namespace runtime
