@@ -2,6 +2,7 @@
 
 #include "calc/compute_command.hpp"
 #include "calc/drawing.hpp"
+#include "calc/spreadsheet.hpp"
 #include "explore/lesson_panel.hpp"
 #include "explore/play_controls.hpp"
 #include "explore/step_box.hpp"
@@ -44,6 +45,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <string>
 
 namespace explore {
 namespace {
@@ -241,6 +244,9 @@ void ExploreWindow::createStepControls() {
     saveChartButton_ = new QPushButton(tr("Salva &grafico..."), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChart"));
     saveChartButton_->setAccessibleName(tr("Salva il grafico"));
+    saveTableButton_ = new QPushButton(tr("Salva &tabella..."), this);
+    saveTableButton_->setObjectName(QStringLiteral("saveTable"));
+    saveTableButton_->setAccessibleName(tr("Salva la tabella"));
     play_ = new PlayControls(this);
     play_->setObjectName(QStringLiteral("playControls"));
     bounds_ = new QLabel(this);
@@ -313,6 +319,7 @@ void ExploreWindow::layOut() {
     controls->addWidget(stepSlider_, 1);
     controls->addWidget(saveDrawingButton_);
     controls->addWidget(saveChartButton_);
+    controls->addWidget(saveTableButton_);
 
     auto* chartColumn = new QWidget(this);
     auto* chartLayout = new QVBoxLayout(chartColumn);
@@ -350,9 +357,10 @@ void ExploreWindow::layOut() {
 
     setTabOrder(stepBox_, stepSlider_);
     setTabOrder(stepSlider_, saveDrawingButton_);
-    setTabOrder(saveChartButton_, play_->firstInTabOrder());
+    setTabOrder(saveTableButton_, play_->firstInTabOrder());
     setTabOrder(play_->lastInTabOrder(), table_);
     setTabOrder(saveDrawingButton_, saveChartButton_);
+    setTabOrder(saveChartButton_, saveTableButton_);
     setTabOrder(table_, chartView_);
     setTabOrder(chartView_, provenBox_);
     setTabOrder(provenBox_, lesson_);
@@ -385,6 +393,8 @@ void ExploreWindow::createConnections() {
             [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveDrawingClicked); });
     connect(saveChartButton_, &QPushButton::clicked, this,
             [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveChartClicked); });
+    connect(saveTableButton_, &QPushButton::clicked, this,
+            [this] { runtime::host::dispatchEvent(*this, &ExploreWindow::saveTableClicked); });
 }
 
 void ExploreWindow::setStep(int step) {
@@ -457,6 +467,14 @@ QString ExploreWindow::saveChart(const QString& path, QSize size) const {
     return pictures::writeChart(path, *chart_, size);
 }
 
+QString ExploreWindow::saveTable(const QString& path) const {
+    const std::span<const calc::StepRow> rows(rows_->data(), static_cast<std::size_t>(step()));
+    const std::string contents = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+                                     ? calc::csvText(rows)
+                                     : calc::stepTableSpreadsheet(rows, decimalSeparator_);
+    return pictures::writeFile(path, contents);
+}
+
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
                                         const QString& suggestedName) {
     auto dialog = std::make_unique<QFileDialog>(parent, title, QString(),
@@ -472,8 +490,22 @@ std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
     return dialog;
 }
 
-QString ExploreWindow::askSavePath(const QString& title, const QString& suggestedName) {
-    const std::unique_ptr<QFileDialog> dialog = saveDialog(this, title, suggestedName);
+std::unique_ptr<QFileDialog> saveTableDialog(QWidget* parent, const QString& suggestedName) {
+    std::unique_ptr<QFileDialog> dialog =
+        saveDialog(parent, ExploreWindow::tr("Salva la tabella"), suggestedName);
+    const QString spreadsheet = ExploreWindow::tr("Foglio di calcolo") + QStringLiteral(" (*.ods)");
+    const QString csv = QStringLiteral("CSV (*.csv)");
+    dialog->setNameFilters({spreadsheet, csv});
+    dialog->setDefaultSuffix(QStringLiteral("ods"));
+    QFileDialog* const shown = dialog.get();
+    QObject::connect(
+        shown, &QFileDialog::filterSelected, shown, [shown, csv](const QString& filter) {
+            shown->setDefaultSuffix(filter == csv ? QStringLiteral("csv") : QStringLiteral("ods"));
+        });
+    return dialog;
+}
+
+QString ExploreWindow::askSavePath(std::unique_ptr<QFileDialog> dialog) {
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return {};
     }
@@ -481,8 +513,8 @@ QString ExploreWindow::askSavePath(const QString& title, const QString& suggeste
 }
 
 void ExploreWindow::saveDrawingClicked() {
-    const QString path =
-        askSavePath(tr("Salva il disegno"), tr("poligoni-passo-%1.svg").arg(step()));
+    const QString path = askSavePath(
+        saveDialog(this, tr("Salva il disegno"), tr("poligoni-passo-%1.svg").arg(step())));
     if (path.isEmpty()) {
         return;
     }
@@ -492,12 +524,24 @@ void ExploreWindow::saveDrawingClicked() {
 }
 
 void ExploreWindow::saveChartClicked() {
-    const QString path =
-        askSavePath(tr("Salva il grafico"), tr("convergenza-%1-passi.svg").arg(step()));
+    const QString path = askSavePath(
+        saveDialog(this, tr("Salva il grafico"), tr("convergenza-%1-passi.svg").arg(step())));
     if (path.isEmpty()) {
         return;
     }
     if (const QString error = saveChart(path); !error.isEmpty()) {
+        runtime::host::messageBox(this, error);
+    }
+}
+
+// Named as the page names its downloads of the table.
+void ExploreWindow::saveTableClicked() {
+    const QString path =
+        askSavePath(saveTableDialog(this, QStringLiteral("lavoro1-%1.ods").arg(step())));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString error = saveTable(path); !error.isEmpty()) {
         runtime::host::messageBox(this, error);
     }
 }

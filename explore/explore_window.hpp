@@ -69,6 +69,9 @@ QRect openingGeometry(const QRect& available);
 // folder; a name without an extension gets .svg before any question.
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
                                         const QString& suggestedName);
+// The same for the table: a spreadsheet (.ods, the default) or the CSV of
+// archimede, the name's extension following the type chosen.
+std::unique_ptr<QFileDialog> saveTableDialog(QWidget* parent, const QString& suggestedName);
 
 // The drawing of one step, scaled to the widget, following the palette.
 class PolygonView : public QWidget {
@@ -148,6 +151,9 @@ public:
     QString saveChart(const QString& path,
                       QSize size = QSize(calc::defaultPictureSize.width,
                                          calc::defaultPictureSize.height)) const;
+    // Steps 1 to the step shown, as the table button writes them: archimede's
+    // CSV when path ends in .csv, otherwise a spreadsheet; empty, or the error.
+    QString saveTable(const QString& path) const;
 
     const pictures::ConvergenceChart& chart() const { return *chart_; }
 
@@ -166,9 +172,10 @@ private:
     std::optional<int> restoreLayout();
     void restorePlay(const QVariantMap& remembered);
     void rememberLayout();
-    QString askSavePath(const QString& title, const QString& suggestedName);
+    QString askSavePath(std::unique_ptr<QFileDialog> dialog);
     void saveDrawingClicked();
     void saveChartClicked();
+    void saveTableClicked();
     void stepChanged(int step);
     void announceStep(int step);
     // Type for the back of a room, in full screen.
@@ -185,6 +192,7 @@ private:
     QSlider* stepSlider_ = nullptr;
     QPushButton* saveDrawingButton_ = nullptr;
     QPushButton* saveChartButton_ = nullptr;
+    QPushButton* saveTableButton_ = nullptr;
     PolygonView* drawing_ = nullptr;
     StepTableView* table_ = nullptr;
     ChartView* chartView_ = nullptr;

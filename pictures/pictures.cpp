@@ -171,18 +171,12 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
     return false;
 }
 
-QString writePicture(const QString& path, QSize size, const QString& title,
-                     const std::function<void(QPainter&)>& paint,
+// Writes what write puts on the file, which returns false when it could
+// not, through a temporary file renamed over what path leads to; running out
+// of memory is said by outOfMemory.
+QString writeThrough(const QString& path, const std::function<bool(QIODevice&)>& write,
+                     const std::function<QString()>& outOfMemory,
                      const TemporaryFileOpened& opened) {
-    const std::optional<calc::PictureFormat> format = calc::pictureFormatOf(path.toStdString());
-    if (!format) {
-        return QCoreApplication::translate(
-                   "Pictures", "Estensione sconosciuta in '%1': usare .svg, .png o .pdf")
-            .arg(path);
-    }
-    if (size.width() < 1 || size.height() < 1) {
-        return QCoreApplication::translate("Pictures", "Dimensioni non valide");
-    }
     // What the name leads to, read as the system reads it, in bytes: a
     // folder that links elsewhere, a link to a file not yet there, links that
     // go round. Only a regular file, or a new name in a folder, is written.
@@ -223,11 +217,11 @@ QString writePicture(const QString& path, QSize size, const QString& title,
         if (opened) {
             opened(file.handle());
         }
-        const bool painted = paintTo(file, *format, size, title, paint);
+        const bool written = write(file);
         if (file.writeError() != 0) {
             return cannotWrite(path, causeOf(file.writeError(), qtCause()));
         }
-        if (!painted) {
+        if (!written) {
             return cannotWrite(path, qtCause());
         }
         errno = 0;
@@ -236,8 +230,25 @@ QString writePicture(const QString& path, QSize size, const QString& title,
         }
         return {};
     } catch (const std::bad_alloc&) {
-        return outOfMemory(path, size);
+        return outOfMemory();
     }
+}
+
+QString writePicture(const QString& path, QSize size, const QString& title,
+                     const std::function<void(QPainter&)>& paint,
+                     const TemporaryFileOpened& opened) {
+    const std::optional<calc::PictureFormat> format = calc::pictureFormatOf(path.toStdString());
+    if (!format) {
+        return QCoreApplication::translate(
+                   "Pictures", "Estensione sconosciuta in '%1': usare .svg, .png o .pdf")
+            .arg(path);
+    }
+    if (size.width() < 1 || size.height() < 1) {
+        return QCoreApplication::translate("Pictures", "Dimensioni non valide");
+    }
+    return writeThrough(
+        path, [&](QIODevice& file) { return paintTo(file, *format, size, title, paint); },
+        [&] { return outOfMemory(path, size); }, opened);
 }
 
 } // namespace
@@ -279,6 +290,16 @@ QString writeChart(const QString& path, const ConvergenceChart& chart, QSize siz
     return writePicture(
         path, size, QCoreApplication::translate("Pictures", "Convergenza"),
         [&](QPainter& painter) { paintChart(painter, chart, size); }, opened);
+}
+
+QString writeFile(const QString& path, std::string_view contents) {
+    return writeThrough(
+        path,
+        [&](QIODevice& file) {
+            return file.write(contents.data(), static_cast<qint64>(contents.size())) ==
+                   static_cast<qint64>(contents.size());
+        },
+        [&] { return cannotWrite(path, causeOf(ENOMEM, {})); }, {});
 }
 
 } // namespace pictures

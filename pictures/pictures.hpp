@@ -42,4 +42,8 @@ QString writeDrawing(const QString& path, int step, QSize size, std::string_view
 QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
                    const TemporaryFileOpened& opened = {});
 
+// Writes contents, another file the window saves (the table of the steps),
+// the same way and with the same errors.
+QString writeFile(const QString& path, std::string_view contents);
+
 } // namespace pictures

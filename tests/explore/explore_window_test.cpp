@@ -1,4 +1,5 @@
 #include "calc/digits.hpp"
+#include "calc/spreadsheet.hpp"
 #include "calc/step_rows.hpp"
 #include "certified/certified_pi.hpp"
 #include "explore/explore_window.hpp"
@@ -531,7 +532,7 @@ TEST_F(ExploreWindowTest, F11GoesFullScreenInTypeForARoom) {
 
 TEST_F(ExploreWindowTest, TabVisitsTheControlsInOrderAndAltPFindsTheStep) {
     open();
-    const char* order[] = {"stepSlider", "saveDrawing", "saveChart",     "play",
+    const char* order[] = {"stepSlider", "saveDrawing", "saveChart",     "saveTable", "play",
                            "speed",      "playTarget",  "reducedMotion", "table"};
     for (const char* name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -543,8 +544,8 @@ TEST_F(ExploreWindowTest, TabVisitsTheControlsInOrderAndAltPFindsTheStep) {
 
 TEST_F(ExploreWindowTest, NamesEveryControlForAssistiveTechnology) {
     open();
-    for (const char* name :
-         {"stepBox", "stepSlider", "saveDrawing", "saveChart", "drawing", "table", "chart"}) {
+    for (const char* name : {"stepBox", "stepSlider", "saveDrawing", "saveChart", "saveTable",
+                             "drawing", "table", "chart"}) {
         SCOPED_TRACE(name);
         QAccessibleInterface* accessible =
             QAccessible::queryAccessibleInterface(control<QWidget>(name));
@@ -773,6 +774,49 @@ TEST_F(ExploreWindowTest, SaveDialogAsksBeforeReplacingTheFileATypedNameMeans) {
     EXPECT_TRUE(watchdog.answered()[0].text.contains(QLatin1String("disegno.svg")))
         << watchdog.answered()[0].text.toStdString();
     EXPECT_NE(dialog->result(), QDialog::Accepted);
+}
+
+// The table's dialog: a spreadsheet unless CSV is chosen, a typed name
+// taking the chosen type's extension; each file as the core writes it, of
+// the steps up to the one shown.
+TEST_F(ExploreWindowTest, SavesTheTableAsASpreadsheetOrAsArchimedesCsv) {
+    open(8);
+    QTemporaryDir directory;
+    const std::vector<calc::StepRow> rows = calc::stepRows(8);
+    struct Case {
+        bool chooseCsv;
+        const char* file;
+        std::string contents;
+    };
+    const Case cases[] = {{false, "tabella.ods", calc::stepTableSpreadsheet(rows, ",")},
+                          {true, "tabella.csv", calc::csvText(rows)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::unique_ptr<QFileDialog> dialog =
+            explore::saveTableDialog(window.get(), QStringLiteral("lavoro1-8.ods"));
+        dialog->setDirectory(directory.path());
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        if (c.chooseCsv) {
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            QTest::keyClick(types, Qt::Key_Down);
+        }
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("tabella"));
+        QTest::keyClick(name, Qt::Key_Return);
+        ASSERT_EQ(dialog->result(), QDialog::Accepted);
+        const QString path = dialog->selectedFiles().value(0);
+        EXPECT_EQ(path, directory.filePath(QString::fromLatin1(c.file)));
+        ASSERT_EQ(window->saveTable(path), "");
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll().toStdString(), c.contents);
+    }
+    EXPECT_EQ(window->saveTable(directory.path()),
+              QStringLiteral("Impossibile scrivere '%1': è una cartella").arg(directory.path()));
 }
 
 // --- The same pictures from archimede ----------------------------------------
