@@ -133,6 +133,10 @@
         <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
         <translation>Archimedes kam bis zu den Vielecken mit 96 Ecken, Schritt %1, und rechnete die Quadratwurzeln von Hand mit Brüchen, stets zur sicheren Seite gerundet: 3 10/71 &lt; π &lt; 3 1/7, also 223/71 &lt; π &lt; 22/7, also %2 &lt; π &lt; %3. Das Programm mit denselben Vielecken: %4 &lt; π &lt; %5. Die Schranken des Archimedes sind unten um %6 und oben um %7 weiter.</translation>
     </message>
+    <message>
+        <source>Passi</source>
+        <translation>Schritte</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

@@ -133,6 +133,10 @@
         <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
         <translation>Ο Αρχιμήδης έφτασε στα πολύγωνα με 96 πλευρές, το βήμα %1, υπολογίζοντας με το χέρι τις τετραγωνικές ρίζες με κλάσματα και στρογγυλεύοντάς τες πάντα προς την ασφαλή πλευρά: 3 10/71 &lt; π &lt; 3 1/7, δηλαδή 223/71 &lt; π &lt; 22/7, δηλαδή %2 &lt; π &lt; %3. Το πρόγραμμα, με τα ίδια πολύγωνα: %4 &lt; π &lt; %5. Τα φράγματα του Αρχιμήδη είναι πιο χαλαρά κατά %6 από κάτω και κατά %7 από πάνω.</translation>
     </message>
+    <message>
+        <source>Passi</source>
+        <translation>Βήματα</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

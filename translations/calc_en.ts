@@ -133,6 +133,10 @@
         <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
         <translation>Each inscribed side is a chord, shorter than the arc between its ends. Each circumscribed side is made of two halves tangent to the circle, each longer than the arc it covers. Adding over all n sides, n · s &lt; 2π &lt; n · t, and dividing by 2, p &lt; π &lt; P at every step. At step %1, though, the program computes p = %2 and P = %3: p exceeds π, and what is wrong is the rounding, not the geometry (%4 is the computed distance).</translation>
     </message>
+    <message>
+        <source>Passi</source>
+        <translation>Steps</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

@@ -133,6 +133,10 @@
         <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
         <translation>Arquímedes llegó a los polígonos de 96 lados, el paso %1, calculando a mano las raíces cuadradas con fracciones y redondeándolas siempre hacia el lado seguro: 3 10/71 &lt; π &lt; 3 1/7, es decir 223/71 &lt; π &lt; 22/7, es decir %2 &lt; π &lt; %3. El programa, con los mismos polígonos: %4 &lt; π &lt; %5. Las cotas de Arquímedes son más anchas en %6 por debajo y en %7 por encima.</translation>
     </message>
+    <message>
+        <source>Passi</source>
+        <translation>Pasos</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

@@ -133,6 +133,10 @@
         <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
         <translation>Archimède est allé jusqu&apos;aux polygones à 96 côtés, l&apos;étape %1, en calculant à la main les racines carrées avec des fractions et en les arrondissant toujours du côté sûr : 3 10/71 &lt; π &lt; 3 1/7, c&apos;est-à-dire 223/71 &lt; π &lt; 22/7, c&apos;est-à-dire %2 &lt; π &lt; %3. Le programme, avec les mêmes polygones : %4 &lt; π &lt; %5. Les bornes d&apos;Archimède sont plus larges de %6 en dessous et de %7 au-dessus.</translation>
     </message>
+    <message>
+        <source>Passi</source>
+        <translation>Étapes</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

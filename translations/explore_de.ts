@@ -83,6 +83,18 @@
         <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
         <translation>Schritt %1: %2 Ecken, %3 &lt; π &lt; %4</translation>
     </message>
+    <message>
+        <source>Salva &amp;tabella...</source>
+        <translation>&amp;Tabelle speichern...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella</source>
+        <translation>Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>Foglio di calcolo</source>
+        <translation>Tabellendokument</translation>
+    </message>
 </context>
 <context>
     <name>explore::LessonPanel</name>

@@ -83,6 +83,18 @@
         <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
         <translation>Βήμα %1: %2 πλευρές, %3 &lt; π &lt; %4</translation>
     </message>
+    <message>
+        <source>Salva &amp;tabella...</source>
+        <translation>Αποθήκευση &amp;πίνακα...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella</source>
+        <translation>Αποθήκευση του πίνακα</translation>
+    </message>
+    <message>
+        <source>Foglio di calcolo</source>
+        <translation>Υπολογιστικό φύλλο</translation>
+    </message>
 </context>
 <context>
     <name>explore::LessonPanel</name>

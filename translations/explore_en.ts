@@ -83,6 +83,18 @@
         <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
         <translation>Step %1: %2 sides, %3 &lt; π &lt; %4</translation>
     </message>
+    <message>
+        <source>Salva &amp;tabella...</source>
+        <translation>Save &amp;table...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella</source>
+        <translation>Save the table</translation>
+    </message>
+    <message>
+        <source>Foglio di calcolo</source>
+        <translation>Spreadsheet</translation>
+    </message>
 </context>
 <context>
     <name>explore::LessonPanel</name>

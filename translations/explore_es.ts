@@ -83,6 +83,18 @@
         <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
         <translation>Paso %1: %2 lados, %3 &lt; π &lt; %4</translation>
     </message>
+    <message>
+        <source>Salva &amp;tabella...</source>
+        <translation>Guardar la &amp;tabla...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella</source>
+        <translation>Guardar la tabla</translation>
+    </message>
+    <message>
+        <source>Foglio di calcolo</source>
+        <translation>Hoja de cálculo</translation>
+    </message>
 </context>
 <context>
     <name>explore::LessonPanel</name>

@@ -83,6 +83,18 @@
         <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
         <translation>Étape %1 : %2 côtés, %3 &lt; π &lt; %4</translation>
     </message>
+    <message>
+        <source>Salva &amp;tabella...</source>
+        <translation>Enregistrer le ta&amp;bleau...</translation>
+    </message>
+    <message>
+        <source>Salva la tabella</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>Foglio di calcolo</source>
+        <translation>Feuille de calcul</translation>
+    </message>
 </context>
 <context>
     <name>explore::LessonPanel</name>
