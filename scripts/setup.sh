@@ -34,6 +34,7 @@ packages=(
     emscripten # the browser edition's core (web/)
     chromium   # its tests, driven by Playwright
     media-types # /etc/mime.types, the types they expect the page's files served with
+    libreoffice-calc-nogui # a real spreadsheet reads the table's .ods under two locales (calc_tests)
 )
 
 installed() {
