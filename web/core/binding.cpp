@@ -13,6 +13,7 @@
 #include "calc/pictures.hpp"
 #include "calc/play_speeds.hpp"
 #include "calc/series_styles.hpp"
+#include "calc/spreadsheet.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
 #include "runtime/charconv.hpp"
@@ -492,6 +493,15 @@ std::string tableCsv(int steps) {
     return calc::csvText(calc::stepRows(steps));
 }
 
+// Steps 1 to steps as a spreadsheet (.ods), its bytes copied out of the
+// module's memory; each cell also carries its text with decimalSeparator.
+emscripten::val tableSpreadsheet(int steps, const std::string& decimalSeparator) {
+    const std::string bytes = calc::stepTableSpreadsheet(calc::stepRows(steps), decimalSeparator);
+    return emscripten::val(emscripten::typed_memory_view(
+                               bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())))
+        .call<emscripten::val>("slice");
+}
+
 // What a table cell says of series at step: "12", or "≥ 300".
 std::string digitsAtText(const emscripten::val& series, int step) {
     return calc::digitsAtText(digitSeriesOf(series), step);
@@ -613,6 +623,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
     em::function("filledWith", &web::filledWith);
     em::function("stepSummary", &web::stepSummary);
     em::function("tableCsv", &web::tableCsv);
+    em::function("tableSpreadsheet", &web::tableSpreadsheet);
     em::function("digitsAtText", &web::digitsAtText);
     em::function("seriesStyles", &web::seriesStyles);
     em::function("pointDigitsText", &web::pointDigitsText);

@@ -130,6 +130,7 @@ declare module "lavoro1-core" {
     filledWith(pattern: string, arguments: string[]): string;
     stepSummary(step: number, decimalSeparator: string): StepSummary;
     tableCsv(steps: number): string;
+    tableSpreadsheet(steps: number, decimalSeparator: string): Uint8Array<ArrayBuffer>;
     digitsAtText(series: ChartSeries, step: number): string;
     seriesStyles(): SeriesStyle[];
     pointDigitsText(digits: number): string;

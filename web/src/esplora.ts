@@ -192,6 +192,11 @@ function wireDownloads(core: Core, controls: HTMLElement, step: () => number): v
   controls.querySelector("#saveTableCsv")?.addEventListener("click", () => {
     download(`lavoro1-${step()}.csv`, new Blob([core.tableCsv(step())], { type: "text/csv" }));
   });
+  // The same rows as a spreadsheet, whose cells are numbers in every language.
+  controls.querySelector("#saveTableOds")?.addEventListener("click", () => {
+    const bytes = core.tableSpreadsheet(step(), decimalSeparator);
+    download(`lavoro1-${step()}.ods`, new Blob([bytes], { type: "application/vnd.oasis.opendocument.spreadsheet" }));
+  });
 }
 
 // The page's style and the core's chart take what Esplora adds once, however
@@ -207,13 +212,14 @@ function prepare(core: Core): void {
   for (const { name, points } of certified) core.addChartSeries(name, points);
 }
 
-// What Esplora adds to teach: the table's CSV and full screen beside the
+// What Esplora adds to teach: the table's CSV and spreadsheet and full screen beside the
 // controls, play, the step's bounds said at each change, and the lesson.
 function createTeaching(core: Core, section: HTMLElement, controls: HTMLElement, requestStep: (step: number) => void) {
   const saveTable = element("span", { class: "save", role: "group", "aria-labelledby": "saveTableLabel" });
   saveTable.append(
     element("span", { id: "saveTableLabel" }, tr(context, "Tabella dei passi")),
     element("button", { id: "saveTableCsv", type: "button" }, "CSV"),
+    element("button", { id: "saveTableOds", type: "button", title: tr(context, "Foglio di calcolo") }, "ODS"),
   );
   controls.append(saveTable, fullScreenButton(section));
   const lesson = createLesson(core);

@@ -1,5 +1,5 @@
 // Esplora's teaching in the page: the lesson's numbers, what a screen reader
-// hears, play, the table's CSV and full screen.
+// hears, play, the table's CSV and spreadsheet and full screen.
 import { execFileSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import { expect, test } from "@playwright/test";
@@ -76,6 +76,35 @@ test("the table downloads as archimede's CSV", async ({ page }) => {
   await open(page, "/#passo=40");
   const [download] = await Promise.all([page.waitForEvent("download"), page.locator("#saveTableCsv").click()]);
   expect(readFileSync((await download.path())!, "utf8")).toBe(archimedeCsv(40));
+});
+
+// The text of the entry called name of a zip whose entries are stored.
+function storedEntry(zip: Buffer, name: string): string {
+  for (let at = 0; zip.readUInt32LE(at) === 0x04034b50; ) {
+    const [size, nameLength, extraLength] = [zip.readUInt32LE(at + 18), zip.readUInt16LE(at + 26), zip.readUInt16LE(at + 28)];
+    const start = at + 30 + nameLength + extraLength;
+    if (zip.toString("latin1", at + 30, at + 30 + nameLength) === name) return zip.toString("utf8", start, start + size);
+    at = start + size;
+  }
+  throw new Error(`no ${name} in the zip`);
+}
+
+test("the table downloads as a spreadsheet whose cells are archimede's numbers", async ({ page }) => {
+  await open(page, "/#passo=60");
+  const [download] = await Promise.all([page.waitForEvent("download"), page.locator("#saveTableOds").click()]);
+  expect(download.suggestedFilename()).toBe("lavoro1-60.ods");
+  const ods = readFileSync((await download.path())!);
+  expect(ods.toString("latin1", 30, 84)).toBe("mimetypeapplication/vnd.oasis.opendocument.spreadsheet");
+  const rows = [...storedEntry(ods, "content.xml").matchAll(/<table:table-row>(.*?)<\/table:table-row>/g)].map(([, row]) => row ?? "");
+  expect(rows[0]?.match(/(?<=<text:p>)[^<]*/g)).toEqual(["Passo", "Lati", "Limite inferiore", "Limite superiore", "Differenza"]);
+  expect(rows[1]).toContain("<text:p>3,46410162</text:p>");
+  const numbers = rows.slice(1).map((row) => [...row.matchAll(/office:value-type="float" office:value="([^"]+)"/g)].map(([, value]) => Number(value)));
+  const expected = archimedeCsv(60)
+    .trim()
+    .split("\n")
+    .slice(1)
+    .map((line) => line.split(",").map(Number));
+  expect(numbers).toEqual(expected);
 });
 
 test("full screen at 1920 x 1080: the drawing, the bounds and the lesson in type of 24 px or more", async ({ page }) => {
