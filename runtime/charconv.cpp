@@ -41,9 +41,10 @@ std::to_chars_result toChars(char* first, char* last, double value, std::chars_f
 }
 
 // The fewest significant digits that read back as value; 17 always do.
-// %g writes them fixed or scientific by the exponent, as to_chars does
-// where the two are not of the same length, and strtod reads them with the
-// point of the C locale, the only one this library's builds run in.
+// %g writes them fixed or scientific by the exponent, where to_chars takes
+// the shorter of the two: the text may differ, never the value. strtod
+// reads with the C locale's point, that of the one build without to_chars
+// (WebAssembly), which never changes its locale.
 std::to_chars_result toChars(char* first, char* last, double value) {
     std::array<char, 32> text{};
     for (int digits = 1;; ++digits) {

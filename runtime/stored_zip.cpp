@@ -61,7 +61,7 @@ void putCommon(std::string& out, const ZipEntry& entry, std::uint32_t crc) {
 
 } // namespace
 
-unsigned long crc32(std::string_view bytes) noexcept {
+std::uint32_t crc32(std::string_view bytes) noexcept {
     std::uint32_t crc = 0xFFFFFFFFU;
     for (const char byte : bytes) {
         crc = crcTable[(crc ^ static_cast<unsigned char>(byte)) & 0xFFU] ^ (crc >> 8);
@@ -79,7 +79,7 @@ std::string storedZip(std::span<const ZipEntry> entries) {
         if (entry.name.size() > 0xFFFFU) {
             throw std::length_error("zip entry name too long");
         }
-        const auto crc = static_cast<std::uint32_t>(crc32(entry.contents));
+        const std::uint32_t crc = crc32(entry.contents);
         const std::uint32_t offset = size32(archive.size());
         put32(archive, 0x04034B50U);
         putCommon(archive, entry, crc);

@@ -6,6 +6,7 @@
 // emscripten, which has neither without fetching its ports; a few hundred
 // kilobytes of XML need no compression.
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +25,6 @@ struct ZipEntry {
 std::string storedZip(std::span<const ZipEntry> entries);
 
 // CRC-32 of bytes (ISO 3309, the zip and PNG one).
-unsigned long crc32(std::string_view bytes) noexcept;
+std::uint32_t crc32(std::string_view bytes) noexcept;
 
 } // namespace runtime
