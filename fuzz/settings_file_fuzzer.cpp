@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readable = settings.status() == QSettings::NoError;
     }
 
-    runtime::host::SettingsFile settings(path);
+    runtime::host::SettingsFile settings(QFile::encodeName(path));
     settings.read(QStringLiteral("Esplora"));
     const bool written =
         settings.remember(QStringLiteral("Esplora"), {{QStringLiteral("step"), 9}});

@@ -1,5 +1,6 @@
 #include "runtime/host/settings_file.hpp"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,11 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
+#include <utility>
 
 // Maps in failure messages as {key=value, ...}.
 QT_BEGIN_NAMESPACE
@@ -138,12 +143,12 @@ TEST(SettingsFile, ReplacesOnlyARegularFileAndSaysOnceWhyNot) {
              QFile::setPermissions(path, {});
          },
          false, false, true},
-        {"a read-only file",
+        {"a read-only file, to root too",
          [&](const QDir&, const QString& path) {
              regular(path, otherKeys);
              QFile::setPermissions(path, QFileDevice::ReadOwner);
          },
-         false, false, true},
+         false, false},
         {"a read-only folder with a stale lock",
          [&](const QDir&, const QString& path) {
              regular(path, otherKeys);
@@ -166,7 +171,7 @@ TEST(SettingsFile, ReplacesOnlyARegularFileAndSaysOnceWhyNot) {
         const std::string before = heldAt(path);
 
         testing::internal::CaptureStderr();
-        SettingsFile file(path);
+        SettingsFile file(QFile::encodeName(path));
         file.read("Esplora");
         const bool written = file.remember("Esplora", values);
         file.read("Esplora");
@@ -189,13 +194,150 @@ TEST(SettingsFile, ReplacesOnlyARegularFileAndSaysOnceWhyNot) {
         EXPECT_EQ(heldAt(path).find(" -> ") != std::string::npos,
                   before.find(" -> ") != std::string::npos)
             << "a link stays a link";
-        SettingsFile again(path);
+        SettingsFile again(QFile::encodeName(path));
         QVariantMap expected = {{"step", "9"}, {"geometry", geometry}};
         if (kind.keepsOtherKeys) {
             expected.insert("altra", "2");
             EXPECT_EQ(again.read("Altro"), (QVariantMap{{"chiave", "1"}}));
         }
         EXPECT_EQ(again.read("Esplora"), expected);
+    }
+}
+
+// An environment variable set while it lives.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QByteArray& value)
+        : name_(name), previous_(qgetenv(name)), wasSet_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+    ~ScopedVariable() { wasSet_ ? qputenv(name_, previous_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    QByteArray previous_;
+    bool wasSet_;
+};
+
+// Names in bytes, which a QString would not keep when they are not UTF-8.
+void writeBytes(const QByteArray& path, const QByteArray& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes.toStdString();
+}
+
+// The settings need no temporary folder: a full, read-only or missing one,
+// common on shared machines, neither loses them nor keeps them from a save.
+TEST(SettingsFile, ReadsAndRemembersWhateverTmpdirIs) {
+    const QTemporaryDir home;
+    const QByteArray folder = QFile::encodeName(home.path());
+    writeBytes(folder + "/file", "x");
+    ASSERT_EQ(mkdir((folder + "/read-only").constData(), 0500), 0);
+    for (const char* row : {"/file", "/missing", "/read-only"}) {
+        SCOPED_TRACE(row);
+        const QByteArray path = folder + "/Lavoro1.conf";
+        writeBytes(path, otherKeys);
+        testing::internal::CaptureStderr();
+        {
+            const ScopedVariable tmpdir("TMPDIR", folder + row);
+            SettingsFile file(path);
+            EXPECT_EQ(file.read("Esplora").value("step").toString(), "7");
+            EXPECT_TRUE(file.remember("Esplora", {{"step", 9}}));
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(SettingsFile(path).read("Esplora"), (QVariantMap{{"altra", "2"}, {"step", "9"}}));
+    }
+}
+
+// A save replaces the file by a copy that keeps its owner (root may save
+// another user's file) and its permissions.
+TEST(SettingsFile, KeepsTheFilesOwnerAndPermissions) {
+    const QTemporaryDir home;
+    const QByteArray path = QFile::encodeName(home.filePath("Lavoro1.conf"));
+    writeBytes(path, otherKeys);
+    ASSERT_EQ(chmod(path.constData(), 0640), 0);
+    if (geteuid() == 0) {
+        ASSERT_EQ(chown(path.constData(), 65534, 65534), 0);
+    }
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(stat(path.constData(), &before), 0);
+    EXPECT_TRUE(SettingsFile(path).remember("Esplora", {{"step", 9}}));
+    ASSERT_EQ(stat(path.constData(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "replaced, not written in place";
+    EXPECT_EQ(std::tuple(after.st_uid, after.st_gid, after.st_mode),
+              std::tuple(before.st_uid, before.st_gid, before.st_mode));
+}
+
+// Names are bytes: $XDG_CONFIG_HOME and a link's target that are not UTF-8
+// lead to the file they name, never to a new one with U+FFFD in its name.
+TEST(SettingsFile, FollowsNamesThatAreNotUtf8) {
+    const QTemporaryDir home;
+    const QByteArray config = QFile::encodeName(home.path()) + "/config\xff";
+    const ScopedVariable configHome("XDG_CONFIG_HOME", config);
+    const QByteArray path = SettingsFile::userPath("Lavoro1");
+    ASSERT_EQ(path, config + "/Lavoro1/Lavoro1.conf");
+    ASSERT_TRUE(std::filesystem::create_directories(std::string(config + "/Lavoro1")));
+    writeBytes(config + "/Lavoro1/vero\xfe.conf", otherKeys);
+    ASSERT_EQ(symlink("vero\xfe.conf", path.constData()), 0);
+
+    SettingsFile file(path);
+    EXPECT_EQ(file.read("Esplora").value("step").toString(), "7");
+    EXPECT_TRUE(file.remember("Esplora", {{"step", 9}}));
+    EXPECT_EQ(SettingsFile(config + "/Lavoro1/vero\xfe.conf").read("Esplora"),
+              (QVariantMap{{"altra", "2"}, {"step", "9"}}));
+    const std::filesystem::directory_iterator entries(std::string(config + "/Lavoro1"));
+    EXPECT_EQ(std::distance(begin(entries), end(entries)), 2) << "the link and its file alone";
+}
+
+// A value that, as QSettings writes it, puts something else in the settings
+// file's place, as another program may between the read and the save.
+struct Swap {
+    std::function<void()> swap;
+};
+
+QDataStream& operator<<(QDataStream& out, const Swap& value) {
+    value.swap();
+    return out;
+}
+
+QDataStream& operator>>(QDataStream& in, Swap&) {
+    return in;
+}
+
+// The name is replaced only while it leads to the file read: what was put in
+// its place since stays, and is read again when it is a regular file.
+TEST(SettingsFile, ReplacesOnlyTheFileItRead) {
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "another run's save");
+        const QTemporaryDir home;
+        const QByteArray path = QFile::encodeName(home.filePath("Lavoro1.conf"));
+        const QByteArray other = QFile::encodeName(home.filePath("altro"));
+        writeBytes(path, otherKeys);
+        bool swapped = false;
+        const Swap swap{[&] {
+            if (!std::exchange(swapped, true)) {
+                if (fifo) {
+                    mkfifo(other.constData(), 0600);
+                } else {
+                    writeBytes(other, "[Esplora]\naltra=3\n");
+                }
+                rename(other.constData(), path.constData());
+            }
+        }};
+
+        testing::internal::CaptureStderr();
+        const bool written = SettingsFile(path).remember(
+            "Esplora", {{"step", 9}, {"swap", QVariant::fromValue(swap)}});
+        const std::string said = testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(swapped);
+        EXPECT_EQ(written, !fifo);
+        if (fifo) {
+            EXPECT_EQ(heldAt(QFile::decodeName(path)), std::to_string(S_IFIFO)) << said;
+        } else {
+            EXPECT_EQ(said, "");
+            EXPECT_EQ(SettingsFile(path).read("Esplora").value("altra").toString(), "3");
+        }
     }
 }
 
