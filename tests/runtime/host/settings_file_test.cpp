@@ -275,6 +275,14 @@ TEST(SettingsFile, FollowsNamesThatAreNotUtf8) {
     const QTemporaryDir home;
     const QByteArray config = QFile::encodeName(home.path()) + "/config\xff";
     const ScopedVariable configHome("XDG_CONFIG_HOME", config);
+    // QTemporaryDir, which names files in text, cannot remove these.
+    const struct Removed {
+        std::string folder;
+        ~Removed() {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        }
+    } removed{config.toStdString()};
     const QByteArray path = SettingsFile::userPath("Lavoro1");
     ASSERT_EQ(path, config + "/Lavoro1/Lavoro1.conf");
     ASSERT_TRUE(std::filesystem::create_directories(std::string(config + "/Lavoro1")));
