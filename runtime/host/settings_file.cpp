@@ -180,7 +180,7 @@ bool writeAll(int descriptor, const QByteArray& bytes) {
     for (qsizetype written = 0; written < bytes.size();) {
         const ssize_t wrote = write(descriptor, bytes.constData() + written,
                                     static_cast<std::size_t>(bytes.size() - written));
-        if (wrote < 0 && errno != EINTR) {
+        if (wrote == 0 || (wrote < 0 && errno != EINTR)) {
             return false;
         }
         written += wrote < 0 ? 0 : wrote;
