@@ -1,4 +1,4 @@
-# Fails if a translation of CATALOGUE lacks a placeholder of its source (%1,
+# Fails if a translation of CATALOGUE, or a plural form of one, lacks a placeholder of its source (%1,
 # %L2, %n) or has one the source does not: the program would show a literal
 # "%2" or drop a number.
 # Usage: cmake -DCATALOGUE=x_fr.ts -P CheckPlaceholders.cmake (also included
@@ -34,14 +34,24 @@ while(TRUE)
     string(SUBSTRING "${rest}" ${end} -1 rest)
     string(REGEX MATCH "<source>([^<]*)</source>" ignored "${message}")
     set(source "${CMAKE_MATCH_1}")
-    string(REGEX MATCH "<translation[^>]*>([^<]*)</translation>" ignored "${message}")
-    set(translation "${CMAKE_MATCH_1}")
-    placeholders_of("${source}" expected)
-    placeholders_of("${translation}" got)
-    if(NOT expected STREQUAL got)
-        string(APPEND mismatches
-            "\n  '${source}': ${expected} in the source, ${got} in the translation")
+    # A plural message's every form, or the one translation, as a list: no
+    # ';' or '[' of a text may split it.
+    string(REPLACE ";" "," message "${message}")
+    string(REPLACE "[" "(" message "${message}")
+    string(REGEX MATCHALL "<numerusform>[^<]*</numerusform>" translations "${message}")
+    if(NOT translations)
+        string(REGEX MATCH "<translation[^>]*>([^<]*)</translation>" ignored "${message}")
+        set(translations "<numerusform>${CMAKE_MATCH_1}</numerusform>")
     endif()
+    placeholders_of("${source}" expected)
+    foreach(translation IN LISTS translations)
+        string(REGEX REPLACE "</?numerusform>" "" translation "${translation}")
+        placeholders_of("${translation}" got)
+        if(NOT expected STREQUAL got)
+            string(APPEND mismatches
+                "\n  '${source}': ${expected} in the source, ${got} in the translation")
+        endif()
+    endforeach()
 endwhile()
 if(mismatches)
     message(FATAL_ERROR "${catalogue_name}: placeholders differ from the source:${mismatches}")

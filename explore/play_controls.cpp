@@ -21,7 +21,7 @@ PlayControls::PlayControls(QWidget* parent) : QWidget(parent) {
     speedBox_ = new QComboBox(this);
     speedBox_->setObjectName(QStringLiteral("speed"));
     for (const int speed : playSpeeds) {
-        speedBox_->addItem(tr("%1 passi/s").arg(speed), speed);
+        speedBox_->addItem(tr("%n passi/s", nullptr, speed), speed);
     }
     speedBox_->setCurrentIndex(calc::defaultPlaySpeedIndex);
     speedBox_->setAccessibleName(tr("Velocità"));

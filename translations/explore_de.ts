@@ -106,10 +106,6 @@
 <context>
     <name>explore::PlayControls</name>
     <message>
-        <source>%1 passi/s</source>
-        <translation>%1 Schritte/s</translation>
-    </message>
-    <message>
         <source>Velocità</source>
         <translation>Geschwindigkeit</translation>
     </message>
@@ -144,6 +140,13 @@
     <message>
         <source>Avvia</source>
         <translation>Abspielen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi/s</source>
+        <translation>
+            <numerusform>%n Schritt/s</numerusform>
+            <numerusform>%n Schritte/s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

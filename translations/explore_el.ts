@@ -106,10 +106,6 @@
 <context>
     <name>explore::PlayControls</name>
     <message>
-        <source>%1 passi/s</source>
-        <translation>%1 βήματα/s</translation>
-    </message>
-    <message>
         <source>Velocità</source>
         <translation>Ταχύτητα</translation>
     </message>
@@ -144,6 +140,13 @@
     <message>
         <source>Avvia</source>
         <translation>Αναπαραγωγή</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi/s</source>
+        <translation>
+            <numerusform>%n βήμα/s</numerusform>
+            <numerusform>%n βήματα/s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

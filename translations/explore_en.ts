@@ -106,10 +106,6 @@
 <context>
     <name>explore::PlayControls</name>
     <message>
-        <source>%1 passi/s</source>
-        <translation>%1 steps/s</translation>
-    </message>
-    <message>
         <source>Velocità</source>
         <translation>Speed</translation>
     </message>
@@ -144,6 +140,13 @@
     <message>
         <source>Avvia</source>
         <translation>Play</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi/s</source>
+        <translation>
+            <numerusform>%n step/s</numerusform>
+            <numerusform>%n steps/s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

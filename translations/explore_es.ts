@@ -106,10 +106,6 @@
 <context>
     <name>explore::PlayControls</name>
     <message>
-        <source>%1 passi/s</source>
-        <translation>%1 pasos/s</translation>
-    </message>
-    <message>
         <source>Velocità</source>
         <translation>Velocidad</translation>
     </message>
@@ -144,6 +140,13 @@
     <message>
         <source>Avvia</source>
         <translation>Avanzar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi/s</source>
+        <translation>
+            <numerusform>%n paso/s</numerusform>
+            <numerusform>%n pasos/s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -106,10 +106,6 @@
 <context>
     <name>explore::PlayControls</name>
     <message>
-        <source>%1 passi/s</source>
-        <translation>%1 étapes/s</translation>
-    </message>
-    <message>
         <source>Velocità</source>
         <translation>Vitesse</translation>
     </message>
@@ -144,6 +140,13 @@
     <message>
         <source>Avvia</source>
         <translation>Lecture</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passi/s</source>
+        <translation>
+            <numerusform>%n étape/s</numerusform>
+            <numerusform>%n étapes/s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

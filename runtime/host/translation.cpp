@@ -70,11 +70,10 @@ Translations::Translations(const Language& language) {
     if (language == Language::English) {
         return;
     }
-    // Installed last, so searched first: over the English catalogues.
-    if (language != Language::Italian) {
-        for (const QString& file : cataloguesOf(language)) {
-            install(file, catalogues);
-        }
+    // Installed last, so searched first: over the English catalogues. The
+    // Italian ones hold only the plural forms of the Italian texts.
+    for (const QString& file : cataloguesOf(language)) {
+        install(file, catalogues);
     }
     // Qt's own texts from Qt's translations, or from the program's where Qt
     // has none for the language (Greek).

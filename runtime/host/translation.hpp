@@ -51,7 +51,8 @@ Language userLanguage();
 // The translators of one language, installed on the running application for
 // as long as this object lives. Italian: Qt's own texts (the file dialog's
 // and message boxes' buttons), from Qt's translations; the program's texts
-// are Italian already. English: the program's own catalogues, every
+// are Italian already but for the plural forms, from :/i18n/*_it.qm. English: the program's own
+// catalogues, every
 // :/i18n/*_en.qm that the libraries it links embed. Another language: its
 // own catalogues over the English ones, so that a text it lacks is English,
 // and Qt's own texts, from Qt's translations or, where Qt has none for the

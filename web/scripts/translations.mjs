@@ -22,7 +22,8 @@ function unescapeXml(text) {
 }
 
 // Finished translations only: an unfinished, vanished or obsolete entry
-// leaves the Italian source, as Qt's translator does.
+// leaves the Italian source, as Qt's translator does. A plural message's
+// translation is its forms, in the order of the language's plural rule.
 export function parseCatalogue(xml) {
   const catalogue = {};
   for (const [, body] of xml.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
@@ -33,8 +34,9 @@ export function parseCatalogue(xml) {
       if (!source || !translation || /type="(unfinished|vanished|obsolete)"/.test(translation[1] ?? "")) {
         continue;
       }
+      const forms = [...translation[2].matchAll(/<numerusform>([\s\S]*?)<\/numerusform>/g)].map(([, form]) => unescapeXml(form));
       catalogue[name] ??= {};
-      catalogue[name][unescapeXml(source[1])] = unescapeXml(translation[2]);
+      catalogue[name][unescapeXml(source[1])] = forms.length > 0 ? forms : unescapeXml(translation[2]);
     }
   }
   return catalogue;
@@ -48,7 +50,7 @@ function askedTexts(sourceDir) {
     const text = readFileSync(join(sourceDir, file), "utf8");
     // A context may be named by a constant of the file: const context = "...".
     const constants = Object.fromEntries([...text.matchAll(/\bconst (\w+) = ("[^"\\]*");/g)].map(([, name, value]) => [name, value]));
-    const call = new RegExp(String.raw`\btr\(\s*(${literal}|\w+)\s*,\s*(?:(${literal})\s*,?\s*\))?`, "g");
+    const call = new RegExp(String.raw`\btr(?:Plural)?\(\s*(${literal}|\w+)\s*,\s*(?:(${literal})\s*,?\s*[,)])?`, "g");
     for (const [, context, source] of text.matchAll(call)) {
       const contextLiteral = context.startsWith('"') ? context : constants[context];
       if (contextLiteral) asked.push([JSON.parse(contextLiteral), source === undefined ? undefined : JSON.parse(source)]);
@@ -70,6 +72,18 @@ export function pageTexts(header) {
   }
   return texts;
 }
+
+// Qt's plural rules for the languages the page has, as lrelease applies them
+// to a catalogue's forms: the form for n. A language with other rules
+// needs its own here.
+const pluralRules = {
+  it: "one",
+  en: "one",
+  de: "one",
+  es: "one",
+  el: "one",
+  fr: "zeroOne",
+};
 
 // Language tags as the page writes them, from Qt's catalogue names: "en" for
 // calc_en.ts, "pt-BR" for calc_pt_BR.ts.
@@ -98,8 +112,15 @@ function nameInItself(tag) {
 // carriedFiles: the files the page carries whose texts it may ask for.
 export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, carriedFiles, output }) {
   const languages = {};
+  // The Italian catalogues hold only the plural forms of the sources.
+  const sourcePlurals = {};
   for (const file of readdirSync(translationsDir).sort()) {
     const language = catalogueLanguage(file);
+    if (language === "it") {
+      for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
+        for (const [source, forms] of Object.entries(messages)) sourcePlurals[catalogueKey(context, source)] = forms;
+      }
+    }
     if (!language || language === "it") continue;
     for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
       languages[language] ??= {};
@@ -147,6 +168,12 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
   mkdirSync(join(output, ".."), { recursive: true });
   const tags = ["it", ...Object.keys(languages)];
   const names = Object.fromEntries(tags.map((tag) => [tag, nameInItself(tag)]));
-  writeFileSync(output, JSON.stringify({ languages: tags, names, catalogues, page: { context: pageContext, texts: page } }));
+  const plurals = Object.fromEntries(
+    tags.map((tag) => {
+      if (pluralRules[tag] === undefined) throw new Error(`no plural rule for the language ${tag}`);
+      return [tag, pluralRules[tag]];
+    }),
+  );
+  writeFileSync(output, JSON.stringify({ languages: tags, names, plurals, sourcePlurals, catalogues, page: { context: pageContext, texts: page } }));
   return missing;
 }

@@ -6,14 +6,19 @@
 import translations from "lavoro1-translations";
 import { catalogueKey } from "./catalogue_key.mjs";
 
-// Translations by catalogueKey(context, source).
-type Catalogue = Record<string, string>;
+// Translations by catalogueKey(context, source); a plural text's forms.
+type Catalogue = Record<string, string | string[]>;
 
 // Italian first, the source language, then the catalogues' languages.
 export const pageLanguages: readonly string[] = translations.languages;
 // Each of them named in itself, for the language menu.
 export const languageNames: Readonly<Record<string, string>> = translations.names;
 const catalogues: Record<string, Catalogue> = translations.catalogues;
+// Each language's plural rule, Qt's: "one" takes the first form for 1 only,
+// "zeroOne" for 0 and 1; the second form otherwise.
+const pluralRules: Record<string, string> = translations.plurals;
+// The Italian plural forms of the sources that have them.
+const sourcePlurals: Record<string, string[]> = translations.sourcePlurals;
 // The page's own texts by name (calc/page_texts.hpp): Italian sources
 // translated in their context.
 const page = translations.page;
@@ -125,7 +130,19 @@ export async function loadCatalogues(shown: string): Promise<string[]> {
 // on the desktop (the source while there is none).
 export function tr(context: string, source: string): string {
   if (language === "it") return source;
-  return catalogues[language]?.[catalogueKey(context, source)] ?? source;
+  const translated = catalogues[language]?.[catalogueKey(context, source)];
+  return typeof translated === "string" ? translated : source;
+}
+
+// source, a text with %n, in the user's language for the count n, its form
+// chosen by the language's plural rule, %n replaced by n: Qt's
+// tr(source, nullptr, n).
+export function trPlural(context: string, source: string, n: number): string {
+  const key = catalogueKey(context, source);
+  const forms = language === "it" ? sourcePlurals[key] : catalogues[language]?.[key];
+  const first = n === 1 || (n === 0 && pluralRules[language] === "zeroOne");
+  const form = Array.isArray(forms) ? (forms[first ? 0 : 1] ?? forms[0]) : undefined;
+  return (form ?? source).replace(/%n/g, String(n));
 }
 
 // A text of the page's own, by name, in the user's language.

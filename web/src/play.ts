@@ -3,7 +3,7 @@
 // user asks for reduced motion; Space starts and pauses it.
 import type { Core } from "lavoro1-core";
 import { element } from "./dom";
-import { mnemonic, tr } from "./i18n";
+import { mnemonic, tr, trPlural } from "./i18n";
 
 const context = "explore::PlayControls";
 
@@ -21,7 +21,7 @@ function typedIn(target: EventTarget | null): boolean {
 function speedBox(core: Core): HTMLSelectElement {
   const box = element("select", { id: "playSpeed", "aria-label": tr(context, "Velocità") });
   for (const speed of core.playSpeeds()) {
-    box.append(element("option", { value: String(speed) }, core.filledPattern(tr(context, "%1 passi/s"), String(speed), "")));
+    box.append(element("option", { value: String(speed) }, trPlural(context, "%n passi/s", speed)));
   }
   box.selectedIndex = core.defaultPlaySpeedIndex();
   return box;
