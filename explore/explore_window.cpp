@@ -190,7 +190,9 @@ void ChartView::showFocusedPoint() {
         return;
     }
     const QPointF point = line->at(index_);
-    focusedText_ = pictures::ConvergenceChart::pointText(line->name(), point);
+    const auto* shown = static_cast<const pictures::ConvergenceChart*>(chart());
+    focusedText_ =
+        pictures::ConvergenceChart::pointText(line->name(), point, shown->decimalSeparator());
     const QPoint where = mapFromScene(chart()->mapToScene(chart()->mapToPosition(point, line)));
     QToolTip::showText(mapToGlobal(where), focusedText_, this);
     setAccessibleDescription(focusedText_);
@@ -280,6 +282,7 @@ void ExploreWindow::createViews() {
            "Ctrl+C copia le righe scelte"));
 
     chart_ = pictures::makeConvergenceChart(*rows_).release();
+    chart_->setDecimalSeparator(decimalSeparator_);
     chartView_ = new ChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);

@@ -217,7 +217,7 @@ void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
             QToolTip::hideText();
             return;
         }
-        QToolTip::showText(QCursor::pos(), pointText(line->name(), point));
+        QToolTip::showText(QCursor::pos(), pointText(line->name(), point, decimalSeparator_));
     });
     if (runOutStep_) {
         // The legend lists series in the order they were added: the marker last.
@@ -287,11 +287,14 @@ void ConvergenceChart::showMarkers() {
     }
 }
 
-QString ConvergenceChart::pointText(const QString& series, QPointF point) {
+QString ConvergenceChart::pointText(const QString& series, QPointF point,
+                                    const std::string& decimalSeparator) {
+    QString digits = QString::number(point.y(), 'f', 1);
+    digits.replace(QLatin1Char('.'), QString::fromStdString(decimalSeparator));
     return QCoreApplication::translate("ConvergenceChart", "%1, passo %2: %3 cifre")
         .arg(series)
         .arg(static_cast<int>(std::lround(point.x())))
-        .arg(point.y(), 0, 'f', 1);
+        .arg(digits);
 }
 
 QString ConvergenceChart::note() const {

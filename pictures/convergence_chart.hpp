@@ -15,6 +15,8 @@
 
 #include <optional>
 #include <span>
+#include <string>
+#include <utility>
 #include <vector>
 
 class QLineSeries;
@@ -40,8 +42,14 @@ public:
     void setShownSteps(int count);
     int shownSteps() const { return shown_; }
 
-    // A point as its tooltip names it: "Limite inferiore, passo 5: 3.3 cifre".
-    static QString pointText(const QString& series, QPointF point);
+    // A point as its tooltip names it: "Limite inferiore, passo 5: 3,3 cifre"
+    // with decimalSeparator (UTF-8).
+    static QString pointText(const QString& series, QPointF point,
+                             const std::string& decimalSeparator);
+
+    // The separator the tooltips write, "." until set.
+    void setDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
+    const std::string& decimalSeparator() const { return decimalSeparator_; }
 
     // The one line written under the chart.
     QString note() const;
@@ -74,6 +82,7 @@ private:
     QLogValueAxis* digitAxis_ = nullptr;
     int shown_ = 0;
     bool dark_ = false;
+    std::string decimalSeparator_ = ".";
 };
 
 // The chart's series for rows (steps 1 to 500): the three binary64 ones,

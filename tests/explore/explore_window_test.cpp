@@ -406,7 +406,7 @@ TEST_F(ExploreWindowTest, KeyboardFocusesTheChartsPointsAndNamesThem) {
         calc::binary64Series(calc::stepRows(calc::maximumSteps));
     const auto named = [&](const char* series, int step, double digits) {
         return pictures::ConvergenceChart::pointText(QString::fromUtf8(series),
-                                                     QPointF(step, digits));
+                                                     QPointF(step, digits), ",");
     };
     const struct {
         Qt::Key key;
@@ -428,6 +428,8 @@ TEST_F(ExploreWindowTest, KeyboardFocusesTheChartsPointsAndNamesThem) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(chart)->text(QAccessible::Description),
                   expected);
     }
+    // The window's decimal separator, not C's point.
+    EXPECT_EQ(chart->focusedPointText(), "Dimostrate: Richardson, passo 2: 2,0 cifre");
 }
 
 // --- Play ----------------------------------------------------------------------
@@ -978,6 +980,27 @@ TEST_F(ExploreWindowInEveryLanguage, ShowsTheChartsLegendWhole) {
         QApplication::processEvents();
         const auto [shown, whole] = legendShownAndWhole(window->chart());
         EXPECT_EQ(shown, whole);
+    }
+}
+
+// The speeds in each language's plural: one step a second is singular.
+TEST_F(ExploreWindowInEveryLanguage, NamesTheSpeedsInTheLanguagesPlural) {
+    const struct {
+        const char* code;
+        const char* one;
+        const char* two;
+    } rows[] = {
+        {"it", "1 passo/s", "2 passi/s"},  {"en", "1 step/s", "2 steps/s"},
+        {"fr", "1 étape/s", "2 étapes/s"}, {"de", "1 Schritt/s", "2 Schritte/s"},
+        {"es", "1 paso/s", "2 pasos/s"},   {"el", "1 βήμα/s", "2 βήματα/s"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.code);
+        translations.emplace(runtime::host::Language(QString::fromLatin1(row.code)));
+        open();
+        const auto* speed = control<QComboBox>("speed");
+        EXPECT_EQ(speed->itemText(0), QString::fromUtf8(row.one));
+        EXPECT_EQ(speed->itemText(1), QString::fromUtf8(row.two));
     }
 }
 

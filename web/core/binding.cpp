@@ -531,12 +531,18 @@ emscripten::val seriesStyles() {
     return styles;
 }
 
-// A chart point's digits as its tooltip writes them, with one decimal.
-std::string pointDigitsText(double digits) {
+// A chart point's digits as its tooltip writes them, with one decimal and
+// the user's decimal separator.
+std::string pointDigitsText(double digits, const std::string& decimalSeparator) {
     std::array<char, 32> text{};
     const auto written = runtime::toChars(text.data(), text.data() + text.size(), digits,
                                           std::chars_format::fixed, 1);
-    return {text.data(), written.ptr};
+    std::string digitsText(text.data(), written.ptr);
+    const std::size_t point = digitsText.find('.');
+    if (point != std::string::npos) {
+        digitsText.replace(point, 1, decimalSeparator);
+    }
+    return digitsText;
 }
 
 // The play's speeds in steps per second, slowest first.

@@ -133,7 +133,7 @@ declare module "lavoro1-core" {
     tableSpreadsheet(steps: number, decimalSeparator: string): Uint8Array<ArrayBuffer>;
     digitsAtText(series: ChartSeries, step: number): string;
     seriesStyles(): SeriesStyle[];
-    pointDigitsText(digits: number): string;
+    pointDigitsText(digits: number, decimalSeparator: string): string;
     playSpeeds(): number[];
     defaultPlaySpeedIndex(): number;
     reducedMotionSpeed(): number;

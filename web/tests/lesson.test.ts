@@ -129,8 +129,8 @@ test("the chart's series differ without colour, its points read out by keyboard;
   await expect(page.locator("#chart text.legend + path.marker, #chart line.series + path.marker")).toHaveCount(6);
   await page.locator("#chart").focus();
   for (const key of ["ArrowRight", "ArrowRight", "ArrowRight", "ArrowDown", "ArrowDown"]) await page.keyboard.press(key);
-  await expect(page.locator("#chartTooltip")).toHaveText("Ampiezza, passo 3: 1.6 cifre");
-  await expect(page.locator("#chartDescription")).toContainText("Ampiezza, passo 3: 1.6 cifre");
+  await expect(page.locator("#chartTooltip")).toHaveText("Differenza, passo 3: 1,6 cifre");
+  await expect(page.locator("#chartDescription")).toContainText("Differenza, passo 3: 1,6 cifre");
   // The same proven digits in the table as in the lesson's text.
   await page.locator("#provenShown").check();
   const lesson = (await page.locator("#lesson").textContent()) ?? "";
