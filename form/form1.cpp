@@ -138,6 +138,11 @@ void Form1::createControls() {
     Label5 = make.staticLabel("Label5", QStringLiteral("<"), toPixels({12120, 1800, 375, 375}));
     Label5->setAccessibleName(tr("minore di"));
     Label4 = make.staticLabel("Label4", tr("costante"), toPixels({10800, 1800, 1215, 375}));
+    // Sized for the Italian word: a shorter translation ("π") stands midway
+    // between the two "<"; the Italian row stays as the window always had it.
+    if (Label4->text() != QStringLiteral("costante")) {
+        Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
     Label3 = make.staticLabel("Label3", QStringLiteral("<"), toPixels({10440, 1800, 255, 375}));
     Label3->setAccessibleName(tr("minore di"));
     Label2 = make.resultLabel("Label2", tr("Limite inferiore"), toPixels({8280, 1800, 2055, 375}));

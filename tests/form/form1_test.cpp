@@ -141,6 +141,7 @@ TEST_F(Form1Test, OpensWithOneStepTypedEmptyResultsAndTheButtonFocused) {
     EXPECT_EQ(label("Label8"), "Numero lati poligono inscritto e circoscritto");
     EXPECT_EQ(label("Label5"), "<");
     EXPECT_EQ(label("Label4"), "costante");
+    EXPECT_EQ(control<QLabel>("Label4")->alignment(), Qt::AlignLeft | Qt::AlignTop);
     EXPECT_EQ(label("Label3"), "<");
     EXPECT_EQ(label("Label1"), "Numero iterazioni");
     EXPECT_EQ(results(), (Results{"", "", ""}));
@@ -496,6 +497,8 @@ TEST_F(Form1InEnglish, ShowsEveryTextInEnglishAndWarnsInEnglish) {
     EXPECT_EQ(label("Label9"), "  [1 to 500]");
     EXPECT_EQ(label("Label8"), "Number of sides of each polygon");
     EXPECT_EQ(label("Label4"), "π");
+    // π midway between the two "<", where the Italian word is left-aligned.
+    EXPECT_EQ(control<QLabel>("Label4")->alignment(), Qt::AlignHCenter | Qt::AlignTop);
     EXPECT_EQ(label("Label1"), "Number of steps");
     EXPECT_EQ(control<QLabel>("Label2")->accessibleName(), "Lower bound");
     EXPECT_EQ(control<QLabel>("Label6")->accessibleName(), "Upper bound");

@@ -93,7 +93,10 @@ export function createForm1(core: Core): HTMLElement {
   };
   const label5 = lessThan("Label5", [808, 120, 25, 25]);
   // Heard as what it stands for, between the bounds.
-  const label4 = element("span", { id: "Label4", class: "caption", role: "img", "aria-label": "π" }, tr(context, "costante"));
+  const constant = tr(context, "costante");
+  // Sized for the Italian word: a shorter translation ("π") stands midway
+  // between the two "<"; the Italian row stays as the window always had it.
+  const label4 = element("span", { id: "Label4", class: constant === "costante" ? "caption" : "caption centred", role: "img", "aria-label": "π" }, constant);
   place(label4, [720, 120, 81, 25]);
   const label3 = lessThan("Label3", [696, 120, 17, 25]);
   const label2 = result("Label2", "Limite inferiore", [552, 120, 137, 25]);

@@ -19,6 +19,30 @@ test.describe("English", () => {
   });
 });
 
+// Each language's plural for the play's speeds; π midway between the two
+// "<" of Form1 in a translation, where the Italian word is left-aligned.
+test("plural forms, and π centred in Form1 in a translation", async ({ page }) => {
+  const constantOffset = () =>
+    page.locator("#Label4").evaluate((label) => {
+      const range = document.createRange();
+      range.selectNodeContents(label);
+      const [text, box] = [range.getBoundingClientRect(), label.getBoundingClientRect()];
+      return Math.round(text.left + text.width / 2 - (box.left + box.width / 2));
+    });
+  for (const [language, speeds] of [
+    ["it", ["1 passo/s", "2 passi/s"]],
+    ["fr", ["1 étape/s", "2 étapes/s"]],
+    ["el", ["1 βήμα/s", "2 βήματα/s"]],
+  ] as const) {
+    await page.goto("about:blank");
+    await open(page, `/#passo=3&lang=${language}`);
+    await expect(page.locator("#playSpeed option").nth(0)).toHaveText(speeds[0]);
+    await expect(page.locator("#playSpeed option").nth(1)).toHaveText(speeds[1]);
+    if (language === "it") expect(await constantOffset()).toBeLessThan(-5);
+    else expect(Math.abs(await constantOffset()), language).toBeLessThanOrEqual(1);
+  }
+});
+
 test.describe("a language the page does not have", () => {
   test.use({ locale: "pt-BR" });
   test("is English with the comma of Portuguese", async ({ page }) => {
