@@ -50,7 +50,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
                  dimostrate (i decimali su cui i due estremi
-                 dell'intervallo concordano) e guadagno sul passo prima
+                 dell'intervallo concordano) e guadagno rispetto al passo
+                 precedente
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell'utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -73,7 +74,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell'ultimo decimale più su. Con
+                 superiore un'unità in più sull'ultimo decimale. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
                  100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
@@ -95,11 +96,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l'intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+--cifre rifà gli stessi raddoppi in aritmetica degli intervalli centro-raggio
+(Arb), con la precisione e i passi che bastano a stringere l'intervallo sotto
+10^-N (o qualche decimale oltre, finché i due estremi non concordano sui primi
+N), e arrotonda per difetto il limite inferiore e per eccesso quello superiore:
+le disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
@@ -476,7 +477,8 @@ int runPictures(const Options& options, std::ostream& err, const Environment& en
     if (!environment.writePictures) {
         err << text(LAVORO1_TRANSLATABLE(
                    "archimede",
-                   "archimede: questa versione è stata compilata senza Qt: non disegna"))
+                   "archimede: questa versione è stata compilata senza Qt e non può disegnare "
+                   "immagini"))
             << '\n';
         return exitRefused;
     }
@@ -552,7 +554,7 @@ int run(std::span<const std::string_view> arguments, std::ostream& out, std::ost
     } catch (const UsageError& error) {
         // The message quotes the arguments: kept on one line whatever they hold.
         err << runtime::filled(
-                   runtime::translated("archimede", "archimede: %1 (archimede --help per l'aiuto)"),
+                   runtime::translated("archimede", "archimede: %1. Vedere 'archimede --help'."),
                    {runtime::printable(error.what())})
             << '\n';
         return exitRefused;

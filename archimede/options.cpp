@@ -46,7 +46,7 @@ int digitsNamed(std::string_view text) {
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
         digits < certified::minimumDigits || digits > certified::maximumDigits) {
         refuse(LAVORO1_TRANSLATABLE("archimede",
-                                    "--cifre vuole un numero intero da 1 a 1000000, non '%1'"),
+                                    "--cifre richiede un numero intero da 1 a 1000000, non '%1'"),
                {text});
     }
     return digits;
@@ -73,7 +73,7 @@ void readSize(std::string_view text, Options& options) {
         !number(text.substr(by + 1), options.pictureHeight)) {
         refuse(LAVORO1_TRANSLATABLE(
                    "archimede",
-                   "--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '%1'"),
+                   "--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '%1'"),
                {text});
     }
 }
@@ -85,7 +85,7 @@ void readPicturePath(std::string_view name, std::string_view text, std::string& 
         refuse(LAVORO1_TRANSLATABLE("archimede", "%1 ripetuto: un solo FILE per immagine"), {name});
     }
     if (text.empty()) {
-        refuse(LAVORO1_TRANSLATABLE("archimede", "%1 vuole il nome di un file"), {name});
+        refuse(LAVORO1_TRANSLATABLE("archimede", "%1 richiede il nome di un file"), {name});
     }
     if (!runtime::isUtf8(text)) {
         refuse(LAVORO1_TRANSLATABLE(
@@ -165,7 +165,7 @@ void readOption(std::span<const std::string_view> arguments, std::size_t& index,
     };
     const auto noValue = [&] {
         if (equals != std::string_view::npos) {
-            refuse(LAVORO1_TRANSLATABLE("archimede", "%1 non vuole un valore"), {name});
+            refuse(LAVORO1_TRANSLATABLE("archimede", "%1 non accetta un valore"), {name});
         }
     };
 
@@ -193,7 +193,7 @@ void readOption(std::span<const std::string_view> arguments, std::size_t& index,
         options.method = methodNamed(value());
         reading.methodGiven = true;
     } else {
-        refuse(LAVORO1_TRANSLATABLE("archimede", "opzione sconosciuta: %1"), {name});
+        refuse(LAVORO1_TRANSLATABLE("archimede", "opzione sconosciuta '%1'"), {name});
     }
 }
 
@@ -230,7 +230,7 @@ void checkPictures(const Reading& reading) {
         sameFile(options.drawingPath, options.chartPath)) {
         refuse(LAVORO1_TRANSLATABLE(
                    "archimede",
-                   "--disegno e --grafico vogliono due file diversi, non '%1' per entrambi"),
+                   "--disegno e --grafico richiedono due file diversi, non '%1' per entrambi"),
                {options.chartPath});
     }
     if (pictures &&

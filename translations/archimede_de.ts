@@ -66,11 +66,11 @@
         <translation>Extrapolationstiefe: </translation>
     </message>
     <message>
-        <source>archimede: questa versione è stata compilata senza Qt: non disegna</source>
+        <source>archimede: questa versione è stata compilata senza Qt e non può disegnare immagini</source>
         <translation>archimede: dieser Build enthält kein Qt und kann daher keine Bilder zeichnen</translation>
     </message>
     <message>
-        <source>archimede: %1 (archimede --help per l&apos;aiuto)</source>
+        <source>archimede: %1. Vedere &apos;archimede --help&apos;.</source>
         <translation>archimede: %1. Siehe „archimede --help“.</translation>
     </message>
     <message>
@@ -78,7 +78,7 @@
         <translation>unbekanntes Format „%1“: testo, csv oder json verwenden</translation>
     </message>
     <message>
-        <source>--cifre vuole un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
+        <source>--cifre richiede un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
         <translation>--cifre erwartet eine ganze Zahl von 1 bis 1000000, nicht „%1“</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
         <translation>unbekanntes Verfahren „%1“: raddoppi, huygens oder richardson verwenden</translation>
     </message>
     <message>
-        <source>--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
+        <source>--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
         <translation>--dimensioni erwartet BREITExHÖHE in Pixeln, von 16 bis 10000, nicht „%1“</translation>
     </message>
     <message>
@@ -94,7 +94,7 @@
         <translation>%1 wiederholt: nur eine DATEI je Bild</translation>
     </message>
     <message>
-        <source>%1 vuole il nome di un file</source>
+        <source>%1 richiede il nome di un file</source>
         <translation>%1 erwartet einen Dateinamen</translation>
     </message>
     <message>
@@ -110,19 +110,19 @@
         <translation>fehlender Wert für %1</translation>
     </message>
     <message>
-        <source>%1 non vuole un valore</source>
+        <source>%1 non accetta un valore</source>
         <translation>%1 nimmt keinen Wert an</translation>
     </message>
     <message>
-        <source>opzione sconosciuta: %1</source>
-        <translation>unbekannte Option: %1</translation>
+        <source>opzione sconosciuta &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <source>%1: estensione sconosciuta in &apos;%2&apos;: usare .svg, .png o .pdf</source>
         <translation>%1: unbekannte Endung in „%2“: .svg, .png oder .pdf verwenden</translation>
     </message>
     <message>
-        <source>--disegno e --grafico vogliono due file diversi, non &apos;%1&apos; per entrambi</source>
+        <source>--disegno e --grafico richiedono due file diversi, non &apos;%1&apos; per entrambi</source>
         <translation>--disegno und --grafico brauchen zwei verschiedene Dateien, nicht „%1“ für beide</translation>
     </message>
     <message>
@@ -181,7 +181,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
                  dimostrate (i decimali su cui i due estremi
-                 dell&apos;intervallo concordano) e guadagno sul passo prima
+                 dell&apos;intervallo concordano) e guadagno rispetto al passo
+                 precedente
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell&apos;utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -204,7 +205,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell&apos;ultimo decimale più su. Con
+                 superiore un&apos;unità in più sull&apos;ultimo decimale. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
                  100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
@@ -226,11 +227,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+--cifre rifà gli stessi raddoppi in aritmetica degli intervalli centro-raggio
+(Arb), con la precisione e i passi che bastano a stringere l&apos;intervallo sotto
+10^-N (o qualche decimale oltre, finché i due estremi non concordano sui primi
+N), e arrotonda per difetto il limite inferiore e per eccesso quello superiore:
+le disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
@@ -275,12 +276,12 @@ Vielecks liegen unter und über Pi.
                  Fensters, um Ergebnisse Bit für Bit zu vergleichen
   --disegno DATEI  der Kreis mit dem einbeschriebenen und dem umbeschriebenen
                  Vieleck bei Schritt SCHRITTE (von 1, dem Sechseck, bis 500;
-                 6*2^(SCHRITTE-1) Ecken), wie im Erkunden-Fenster; das Format
+                 6*2^(SCHRITTE-1) Ecken), wie im Fenster „Erkunden“; das Format
                  ergibt sich aus der Endung: svg, png oder pdf
   --grafico DATEI  die richtigen Stellen der beiden binary64-Schranken und die
                  von den drei Verfahren von --cifre bewiesenen Stellen,
-                 Schritt für Schritt von 1 bis SCHRITTE, wie im
-                 Erkunden-Fenster. Zwei verschiedene DATEIEN mit Namen in
+                 Schritt für Schritt von 1 bis SCHRITTE, wie im Fenster
+                 „Erkunden“. Zwei verschiedene DATEIEN mit Namen in
                  UTF-8; jede ersetzt die vorhandene Datei erst, wenn sie
                  vollständig ist, und schlägt das Schreiben fehl, bleibt jene
                  Datei unverändert
@@ -289,10 +290,11 @@ Vielecks liegen unter und über Pi.
   --cifre N      bewiesene Schranken mit N Nachkommastellen, N von 1 bis
                  1000000: die untere Schranke ist Pi, nach N Stellen
                  abgeschnitten, die obere eine Einheit der letzten Stelle
-                 darüber. Mit richardson brauchen 10000 Stellen Hundertstel-
-                 sekunden, 100000 etwa eine Sekunde, 1000000 ein paar Minuten
-                 und einige zehn MB Speicher; raddoppi und huygens sind viel
-                 langsamer (huygens braucht schon bei 100000 Minuten)
+                 darüber. Mit richardson brauchen 10000 Stellen
+                 Hundertstelsekunden, 100000 etwa eine Sekunde, 1000000 ein
+                 paar Minuten und einige Dutzend MB Speicher; raddoppi und
+                 huygens sind viel langsamer (huygens braucht schon bei
+                 100000 Minuten)
   --metodo M     mit --cifre, wie Pi an denselben Vielecken abgelesen wird:
                  raddoppi   die halben Umfänge L (einbeschrieben) und U
                             (umbeschrieben) (etwa 0,6 Stellen je Schritt);
@@ -308,14 +310,15 @@ Vielecks liegen unter und über Pi.
   --version      die Version
 
 Die Ergebnisse für SCHRITTE werden wie im Fenster in binary64 berechnet und
-sind nicht streng: Rundungsfehler häufen sich, sodass ab Schritt 26 die
+sind nicht gesichert: Rundungsfehler häufen sich, sodass ab Schritt 26 die
 berechnete untere Schranke über Pi liegt und ab Schritt 28 beide Schranken
 gleich sind.
---cifre wiederholt dieselben Verdopplungen in Ball-Arithmetik (Arb), mit der
-Genauigkeit und der Anzahl der Schritte, die das Intervall unter 10^-N
-verengen (oder einige Stellen weiter, bis beide Enden in den ersten N
-übereinstimmen), und rundet die untere Schranke ab und die obere auf: die
-ausgegebenen Ungleichungen sind bewiesen, mit jedem der drei Verfahren.
+--cifre wiederholt dieselben Verdopplungen in
+Mittelpunkt-Radius-Intervallarithmetik (Arb), mit der Genauigkeit und der
+Anzahl der Schritte, die das Intervall unter 10^-N verengen (oder einige
+Stellen weiter, bis beide Enden in den ersten N übereinstimmen), und rundet die
+untere Schranke ab und die obere auf: die ausgegebenen Ungleichungen sind
+bewiesen, mit jedem der drei Verfahren.
 
 Beispiele:
   archimede 5

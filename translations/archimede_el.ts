@@ -66,11 +66,11 @@
         <translation>Βάθος παρεκβολής: </translation>
     </message>
     <message>
-        <source>archimede: questa versione è stata compilata senza Qt: non disegna</source>
+        <source>archimede: questa versione è stata compilata senza Qt e non può disegnare immagini</source>
         <translation>archimede: αυτή η έκδοση δεν έχει Qt, άρα δεν μπορεί να σχεδιάσει εικόνες</translation>
     </message>
     <message>
-        <source>archimede: %1 (archimede --help per l&apos;aiuto)</source>
+        <source>archimede: %1. Vedere &apos;archimede --help&apos;.</source>
         <translation>archimede: %1. Δείτε «archimede --help».</translation>
     </message>
     <message>
@@ -78,7 +78,7 @@
         <translation>άγνωστη μορφή «%1»: χρησιμοποιήστε testo, csv ή json</translation>
     </message>
     <message>
-        <source>--cifre vuole un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
+        <source>--cifre richiede un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
         <translation>το --cifre θέλει ακέραιο από 1 έως 1000000, όχι «%1»</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
         <translation>άγνωστη μέθοδος «%1»: χρησιμοποιήστε raddoppi, huygens ή richardson</translation>
     </message>
     <message>
-        <source>--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
+        <source>--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
         <translation>το --dimensioni θέλει ΠΛΑΤΟΣxΥΨΟΣ σε pixel, από 16 έως 10000, όχι «%1»</translation>
     </message>
     <message>
@@ -94,7 +94,7 @@
         <translation>το %1 επαναλήφθηκε: ένα μόνο ΑΡΧΕΙΟ για κάθε εικόνα</translation>
     </message>
     <message>
-        <source>%1 vuole il nome di un file</source>
+        <source>%1 richiede il nome di un file</source>
         <translation>το %1 θέλει όνομα αρχείου</translation>
     </message>
     <message>
@@ -110,19 +110,19 @@
         <translation>λείπει η τιμή του %1</translation>
     </message>
     <message>
-        <source>%1 non vuole un valore</source>
+        <source>%1 non accetta un valore</source>
         <translation>το %1 δεν δέχεται τιμή</translation>
     </message>
     <message>
-        <source>opzione sconosciuta: %1</source>
-        <translation>άγνωστη επιλογή: %1</translation>
+        <source>opzione sconosciuta &apos;%1&apos;</source>
+        <translation>άγνωστη επιλογή «%1»</translation>
     </message>
     <message>
         <source>%1: estensione sconosciuta in &apos;%2&apos;: usare .svg, .png o .pdf</source>
         <translation>%1: άγνωστη κατάληξη στο «%2»: χρησιμοποιήστε .svg, .png ή .pdf</translation>
     </message>
     <message>
-        <source>--disegno e --grafico vogliono due file diversi, non &apos;%1&apos; per entrambi</source>
+        <source>--disegno e --grafico richiedono due file diversi, non &apos;%1&apos; per entrambi</source>
         <translation>τα --disegno και --grafico θέλουν δύο διαφορετικά αρχεία, όχι το «%1» και για τα δύο</translation>
     </message>
     <message>
@@ -181,7 +181,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
                  dimostrate (i decimali su cui i due estremi
-                 dell&apos;intervallo concordano) e guadagno sul passo prima
+                 dell&apos;intervallo concordano) e guadagno rispetto al passo
+                 precedente
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell&apos;utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -204,7 +205,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell&apos;ultimo decimale più su. Con
+                 superiore un&apos;unità in più sull&apos;ultimo decimale. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
                  100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
@@ -226,11 +227,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+--cifre rifà gli stessi raddoppi in aritmetica degli intervalli centro-raggio
+(Arb), con la precisione e i passi che bastano a stringere l&apos;intervallo sotto
+10^-N (o qualche decimale oltre, finché i due estremi non concordano sui primi
+N), e arrotonda per difetto il limite inferiore e per eccesso quello superiore:
+le disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
@@ -282,8 +283,8 @@ Stato d&apos;uscita:
                  διαφορετικά ΑΡΧΕΙΑ, με ονόματα σε UTF-8· το καθένα
                  αντικαθιστά το υπάρχον αρχείο μόνο όταν είναι πλήρες, και αν
                  η εγγραφή αποτύχει, εκείνο το αρχείο μένει όπως ήταν
-  --dimensioni ΠxΥ  πλάτος και ύψος των εικόνων σε pixel (σε στιγμές για το
-                 pdf), προεπιλογή 900x600
+  --dimensioni ΠxΥ  πλάτος και ύψος των εικόνων σε pixel (σε στιγμές,
+                 points, για το pdf), προεπιλογή 900x600
   --cifre N      αποδεδειγμένα φράγματα με N δεκαδικά, N από 1 έως 1000000:
                  το κάτω φράγμα είναι το π περικομμένο στα N δεκαδικά, το άνω
                  μία μονάδα παραπάνω στο τελευταίο δεκαδικό. Με richardson τα
@@ -309,12 +310,12 @@ Stato d&apos;uscita:
 δεν είναι αυστηρά: τα σφάλματα στρογγυλοποίησης συσσωρεύονται, έτσι ώστε από
 το βήμα 26 το υπολογισμένο κάτω φράγμα ξεπερνά το π, και από το βήμα 28 τα δύο
 φράγματα είναι ίσα.
-Το --cifre επαναλαμβάνει τους ίδιους διπλασιασμούς σε αριθμητική σφαιρών
-(Arb), με την ακρίβεια και τον αριθμό βημάτων που χρειάζονται για να στενέψει
-το διάστημα κάτω από 10^-N (ή μερικά δεκαδικά παραπέρα, ώσπου τα δύο άκρα να
-συμφωνούν στα πρώτα N), και στρογγυλεύει το κάτω φράγμα προς τα κάτω και το
-άνω προς τα πάνω: οι ανισότητες που τυπώνονται είναι αποδεδειγμένες, με
-καθεμία από τις τρεις μεθόδους.
+Το --cifre επαναλαμβάνει τους ίδιους διπλασιασμούς σε αριθμητική διαστημάτων
+κέντρου-ακτίνας (Arb), με την ακρίβεια και τον αριθμό βημάτων που χρειάζονται
+για να στενέψει το διάστημα κάτω από 10^-N (ή μερικά δεκαδικά παραπέρα, ώσπου
+τα δύο άκρα να συμφωνούν στα πρώτα N), και στρογγυλεύει το κάτω φράγμα προς τα
+κάτω και το άνω προς τα πάνω: οι ανισότητες που τυπώνονται είναι
+αποδεδειγμένες, με καθεμία από τις τρεις μεθόδους.
 
 Παραδείγματα:
   archimede 5

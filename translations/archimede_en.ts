@@ -66,11 +66,11 @@
         <translation>Extrapolation depth: </translation>
     </message>
     <message>
-        <source>archimede: questa versione è stata compilata senza Qt: non disegna</source>
+        <source>archimede: questa versione è stata compilata senza Qt e non può disegnare immagini</source>
         <translation>archimede: this build has no Qt, so it cannot draw pictures</translation>
     </message>
     <message>
-        <source>archimede: %1 (archimede --help per l&apos;aiuto)</source>
+        <source>archimede: %1. Vedere &apos;archimede --help&apos;.</source>
         <translation>archimede: %1. See &apos;archimede --help&apos;.</translation>
     </message>
     <message>
@@ -78,7 +78,7 @@
         <translation>unknown format &apos;%1&apos;: use testo, csv or json</translation>
     </message>
     <message>
-        <source>--cifre vuole un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
+        <source>--cifre richiede un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
         <translation>--cifre takes a whole number from 1 to 1000000, not &apos;%1&apos;</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
         <translation>unknown method &apos;%1&apos;: use raddoppi, huygens or richardson</translation>
     </message>
     <message>
-        <source>--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
+        <source>--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
         <translation>--dimensioni takes WIDTHxHEIGHT in pixels, from 16 to 10000, not &apos;%1&apos;</translation>
     </message>
     <message>
@@ -94,7 +94,7 @@
         <translation>%1 repeated: only one FILE for each image</translation>
     </message>
     <message>
-        <source>%1 vuole il nome di un file</source>
+        <source>%1 richiede il nome di un file</source>
         <translation>%1 takes the name of a file</translation>
     </message>
     <message>
@@ -110,19 +110,19 @@
         <translation>missing value for %1</translation>
     </message>
     <message>
-        <source>%1 non vuole un valore</source>
+        <source>%1 non accetta un valore</source>
         <translation>%1 takes no value</translation>
     </message>
     <message>
-        <source>opzione sconosciuta: %1</source>
-        <translation>unknown option: %1</translation>
+        <source>opzione sconosciuta &apos;%1&apos;</source>
+        <translation>unknown option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1: estensione sconosciuta in &apos;%2&apos;: usare .svg, .png o .pdf</source>
         <translation>%1: unknown extension in &apos;%2&apos;: use .svg, .png or .pdf</translation>
     </message>
     <message>
-        <source>--disegno e --grafico vogliono due file diversi, non &apos;%1&apos; per entrambi</source>
+        <source>--disegno e --grafico richiedono due file diversi, non &apos;%1&apos; per entrambi</source>
         <translation>--disegno and --grafico need two different files, not &apos;%1&apos; for both</translation>
     </message>
     <message>
@@ -181,7 +181,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
                  dimostrate (i decimali su cui i due estremi
-                 dell&apos;intervallo concordano) e guadagno sul passo prima
+                 dell&apos;intervallo concordano) e guadagno rispetto al passo
+                 precedente
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell&apos;utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -204,7 +205,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell&apos;ultimo decimale più su. Con
+                 superiore un&apos;unità in più sull&apos;ultimo decimale. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
                  100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
@@ -226,11 +227,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+--cifre rifà gli stessi raddoppi in aritmetica degli intervalli centro-raggio
+(Arb), con la precisione e i passi che bastano a stringere l&apos;intervallo sotto
+10^-N (o qualche decimale oltre, finché i due estremi non concordano sui primi
+N), e arrotonda per difetto il limite inferiore e per eccesso quello superiore:
+le disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
@@ -310,10 +311,9 @@ rigorous: rounding errors build up, so from step 26 the computed lower bound
 is above pi, and from step 28 the two bounds are equal.
 --cifre redoes the same doublings in ball arithmetic (Arb), with the
 precision and the number of steps needed to narrow the interval to less than
-10^-N
-(or a few decimal places more, until both ends agree on the first N), and
-rounds the lower bound down and the upper bound up: the inequalities printed
-are proven, with each of the three methods.
+10^-N (or a few decimal places more, until both ends agree on the first N),
+and rounds the lower bound down and the upper bound up: the inequalities
+printed are proven, with each of the three methods.
 
 Examples:
   archimede 5

@@ -66,11 +66,11 @@
         <translation>Profundidad de la extrapolación: </translation>
     </message>
     <message>
-        <source>archimede: questa versione è stata compilata senza Qt: non disegna</source>
+        <source>archimede: questa versione è stata compilata senza Qt e non può disegnare immagini</source>
         <translation>archimede: esta compilación no tiene Qt, así que no puede dibujar imágenes</translation>
     </message>
     <message>
-        <source>archimede: %1 (archimede --help per l&apos;aiuto)</source>
+        <source>archimede: %1. Vedere &apos;archimede --help&apos;.</source>
         <translation>archimede: %1. Véase «archimede --help».</translation>
     </message>
     <message>
@@ -78,7 +78,7 @@
         <translation>formato desconocido «%1»: use testo, csv o json</translation>
     </message>
     <message>
-        <source>--cifre vuole un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
+        <source>--cifre richiede un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
         <translation>--cifre requiere un número entero de 1 a 1000000, no «%1»</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
         <translation>método desconocido «%1»: use raddoppi, huygens o richardson</translation>
     </message>
     <message>
-        <source>--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
+        <source>--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
         <translation>--dimensioni requiere ANCHOxALTO en píxeles, de 16 a 10000, no «%1»</translation>
     </message>
     <message>
@@ -94,7 +94,7 @@
         <translation>%1 repetido: un solo ARCHIVO por imagen</translation>
     </message>
     <message>
-        <source>%1 vuole il nome di un file</source>
+        <source>%1 richiede il nome di un file</source>
         <translation>%1 requiere un nombre de archivo</translation>
     </message>
     <message>
@@ -110,19 +110,19 @@
         <translation>falta el valor de %1</translation>
     </message>
     <message>
-        <source>%1 non vuole un valore</source>
+        <source>%1 non accetta un valore</source>
         <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
-        <source>opzione sconosciuta: %1</source>
-        <translation>opción desconocida: %1</translation>
+        <source>opzione sconosciuta &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>%1: estensione sconosciuta in &apos;%2&apos;: usare .svg, .png o .pdf</source>
         <translation>%1: extensión desconocida en «%2»: use .svg, .png o .pdf</translation>
     </message>
     <message>
-        <source>--disegno e --grafico vogliono due file diversi, non &apos;%1&apos; per entrambi</source>
+        <source>--disegno e --grafico richiedono due file diversi, non &apos;%1&apos; per entrambi</source>
         <translation>--disegno y --grafico requieren dos archivos distintos, no «%1» para ambos</translation>
     </message>
     <message>
@@ -181,7 +181,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
                  dimostrate (i decimali su cui i due estremi
-                 dell&apos;intervallo concordano) e guadagno sul passo prima
+                 dell&apos;intervallo concordano) e guadagno rispetto al passo
+                 precedente
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell&apos;utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -204,7 +205,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell&apos;ultimo decimale più su. Con
+                 superiore un&apos;unità in più sull&apos;ultimo decimale. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
                  100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
@@ -226,11 +227,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+--cifre rifà gli stessi raddoppi in aritmetica degli intervalli centro-raggio
+(Arb), con la precisione e i passi che bastano a stringere l&apos;intervallo sotto
+10^-N (o qualche decimale oltre, finché i due estremi non concordano sui primi
+N), e arrotonda per difetto il limite inferiore e per eccesso quello superiore:
+le disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
@@ -276,7 +277,7 @@ por encima de pi.
   --disegno ARCHIVO  la circunferencia con los polígonos inscrito y
                  circunscrito en el paso PASOS (de 1, el hexágono, a 500;
                  6*2^(PASOS-1) lados), como en la ventana Explorar; el formato
-                 sale de la extensión: svg, png o pdf
+                 se deduce de la extensión: svg, png o pdf
   --grafico ARCHIVO  las cifras correctas de las dos cotas binary64 y las
                  cifras demostradas por los tres métodos de --cifre, paso a
                  paso de 1 a PASOS, como en la ventana Explorar. Dos ARCHIVOS
@@ -310,12 +311,12 @@ Los resultados para PASOS se calculan en binary64, como en la ventana, y no
 son rigurosos: los errores de redondeo se acumulan, de modo que desde el paso
 26 la cota inferior calculada supera a pi, y desde el paso 28 las dos cotas
 son iguales.
---cifre repite las mismas duplicaciones en aritmética de bolas (Arb), con la
-precisión y el número de pasos necesarios para estrechar el intervalo por
-debajo de 10^-N (o unos decimales más, hasta que los dos extremos coincidan
-en los N primeros), y redondea la cota inferior por defecto y la superior por
-exceso: las desigualdades impresas están demostradas, con cada uno de los
-tres métodos.
+--cifre repite las mismas duplicaciones en aritmética de intervalos
+centro-radio (Arb), con la precisión y el número de pasos necesarios para
+estrechar el intervalo por debajo de 10^-N (o unos decimales más, hasta que los
+dos extremos coincidan en los N primeros), y redondea la cota inferior por
+defecto y la superior por exceso: las desigualdades impresas están demostradas,
+con cada uno de los tres métodos.
 
 Ejemplos:
   archimede 5

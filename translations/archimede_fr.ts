@@ -66,11 +66,11 @@
         <translation>Profondeur d&apos;extrapolation : </translation>
     </message>
     <message>
-        <source>archimede: questa versione è stata compilata senza Qt: non disegna</source>
+        <source>archimede: questa versione è stata compilata senza Qt e non può disegnare immagini</source>
         <translation>archimede: cette version a été compilée sans Qt et ne peut pas dessiner d&apos;images</translation>
     </message>
     <message>
-        <source>archimede: %1 (archimede --help per l&apos;aiuto)</source>
+        <source>archimede: %1. Vedere &apos;archimede --help&apos;.</source>
         <translation>archimede: %1. Voir « archimede --help ».</translation>
     </message>
     <message>
@@ -78,7 +78,7 @@
         <translation>format inconnu « %1 » : utiliser testo, csv ou json</translation>
     </message>
     <message>
-        <source>--cifre vuole un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
+        <source>--cifre richiede un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
         <translation>--cifre attend un nombre entier de 1 à 1000000, pas « %1 »</translation>
     </message>
     <message>
@@ -86,7 +86,7 @@
         <translation>méthode inconnue « %1 » : utiliser raddoppi, huygens ou richardson</translation>
     </message>
     <message>
-        <source>--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
+        <source>--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
         <translation>--dimensioni attend LARGEURxHAUTEUR en pixels, de 16 à 10000, pas « %1 »</translation>
     </message>
     <message>
@@ -94,7 +94,7 @@
         <translation>%1 répété : un seul FICHIER par image</translation>
     </message>
     <message>
-        <source>%1 vuole il nome di un file</source>
+        <source>%1 richiede il nome di un file</source>
         <translation>%1 attend un nom de fichier</translation>
     </message>
     <message>
@@ -110,19 +110,19 @@
         <translation>valeur manquante pour %1</translation>
     </message>
     <message>
-        <source>%1 non vuole un valore</source>
+        <source>%1 non accetta un valore</source>
         <translation>%1 ne prend pas de valeur</translation>
     </message>
     <message>
-        <source>opzione sconosciuta: %1</source>
-        <translation>option inconnue : %1</translation>
+        <source>opzione sconosciuta &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1: estensione sconosciuta in &apos;%2&apos;: usare .svg, .png o .pdf</source>
         <translation>%1 : extension inconnue dans « %2 » : utiliser .svg, .png ou .pdf</translation>
     </message>
     <message>
-        <source>--disegno e --grafico vogliono due file diversi, non &apos;%1&apos; per entrambi</source>
+        <source>--disegno e --grafico richiedono due file diversi, non &apos;%1&apos; per entrambi</source>
         <translation>--disegno et --grafico demandent deux fichiers différents, pas « %1 » pour les deux</translation>
     </message>
     <message>
@@ -181,7 +181,8 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  poligoni, limite inferiore, limite superiore, differenza.
                  Con --cifre, una riga per poligono: passo, lati, cifre
                  dimostrate (i decimali su cui i due estremi
-                 dell&apos;intervallo concordano) e guadagno sul passo prima
+                 dell&apos;intervallo concordano) e guadagno rispetto al passo
+                 precedente
   --formato F    testo (predefinito), csv o json. Il testo usa i formati della
                  finestra e il separatore decimale della lingua dell&apos;utente;
                  csv e json usano il punto e 17 cifre significative, che si
@@ -204,7 +205,7 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
                  pdf), predefinite 900x600
   --cifre N      limiti certificati con N decimali, N da 1 a 1000000: il
                  limite inferiore è pi greco troncato a N decimali, il
-                 superiore una unità dell&apos;ultimo decimale più su. Con
+                 superiore un&apos;unità in più sull&apos;ultimo decimale. Con
                  richardson 10000 decimali chiedono centesimi di secondo,
                  100000 circa un secondo, 1000000 un paio di minuti e
                  qualche decina di MB di memoria; raddoppi e huygens sono
@@ -226,11 +227,11 @@ inscritto e circoscritto stanno sotto e sopra pi greco.
 I risultati di PASSI sono calcolati in binary64, come nella finestra, e non
 sono rigorosi: gli arrotondamenti si accumulano, dal passo 26 il limite
 inferiore calcolato supera pi greco e dal 28 i due limiti coincidono.
---cifre rifà gli stessi raddoppi in aritmetica a palle (Arb), con la
-precisione e i passi che bastano a stringere l&apos;intervallo sotto 10^-N (o
-qualche decimale oltre, finché i due estremi non concordano sui primi N), e
-arrotonda per difetto il limite inferiore e per eccesso quello superiore: le
-disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
+--cifre rifà gli stessi raddoppi in aritmetica degli intervalli centro-raggio
+(Arb), con la precisione e i passi che bastano a stringere l&apos;intervallo sotto
+10^-N (o qualche decimale oltre, finché i due estremi non concordano sui primi
+N), e arrotonda per difetto il limite inferiore e per eccesso quello superiore:
+le disuguaglianze stampate sono dimostrate, con ognuno dei tre metodi.
 
 Esempi:
   archimede 5
@@ -268,8 +269,8 @@ demi-périmètres des polygones inscrit et circonscrit encadrent pi.
                  de la fenêtre et le séparateur décimal de la langue de
                  l&apos;utilisateur ; csv et json utilisent le point et 17 chiffres
                  significatifs, qui se relisent en le même nombre binary64.
-                 Avec --cifre --tabella, csv et json donnent le pas, les
-                 chiffres démontrés et le gain
+                 Avec --cifre --tabella, csv et json donnent l&apos;étape, les
+                 décimales démontrées et les décimales gagnées
   --esatto       dans le texte, 17 chiffres significatifs au lieu des formats
                  de la fenêtre, pour comparer les résultats bit à bit
   --disegno FICHIER  le cercle avec les polygones inscrit et circonscrit à
@@ -288,7 +289,7 @@ demi-périmètres des polygones inscrit et circonscrit encadrent pi.
                  inférieure est pi tronqué à N décimales, la borne supérieure
                  une unité de plus sur la dernière décimale. Avec richardson,
                  10000 décimales prennent quelques centièmes de seconde,
-                 100000 environ une seconde, 1000000 quelques minutes et
+                 100000 environ une seconde, 1000000 deux minutes environ et
                  quelques dizaines de Mo de mémoire ; raddoppi et huygens sont
                  bien plus lents (huygens prend déjà des minutes à 100000)
   --metodo M     avec --cifre, la façon de lire pi sur les mêmes polygones :
@@ -309,12 +310,12 @@ Les résultats pour ÉTAPES sont calculés en binary64, comme dans la fenêtre, 
 ne sont pas rigoureux : les erreurs d&apos;arrondi s&apos;accumulent, si bien qu&apos;à partir
 de l&apos;étape 26 la borne inférieure calculée dépasse pi, et qu&apos;à partir de
 l&apos;étape 28 les deux bornes sont égales.
---cifre refait les mêmes doublements en arithmétique de boules (Arb), avec la
-précision et le nombre d&apos;étapes qu&apos;il faut pour ramener l&apos;amplitude de
-l&apos;encadrement sous 10^-N (ou quelques décimales de plus, jusqu&apos;à ce que les
-deux bornes s&apos;accordent sur les N premières), et arrondit la borne inférieure
-par défaut et la borne supérieure par excès : les inégalités affichées sont
-démontrées, avec chacune des trois méthodes.
+--cifre refait les mêmes doublements en arithmétique d&apos;intervalles
+centre-rayon (Arb), avec la précision et le nombre d&apos;étapes qu&apos;il faut pour
+ramener l&apos;amplitude de l&apos;encadrement sous 10^-N (ou quelques décimales de
+plus, jusqu&apos;à ce que les deux bornes s&apos;accordent sur les N premières), et
+arrondit la borne inférieure par défaut et la borne supérieure par excès : les
+inégalités affichées sont démontrées, avec chacune des trois méthodes.
 
 Exemples :
   archimede 5

@@ -47,7 +47,7 @@
         <translation>fehlender Wert nach „%1“</translation>
     </message>
     <message>
-        <source>l&apos;opzione &apos;%1&apos; non vuole un valore</source>
+        <source>l&apos;opzione &apos;%1&apos; non accetta un valore</source>
         <translation>die Option „%1“ nimmt keinen Wert an</translation>
     </message>
     <message>

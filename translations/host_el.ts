@@ -47,7 +47,7 @@
         <translation>λείπει η τιμή μετά το «%1»</translation>
     </message>
     <message>
-        <source>l&apos;opzione &apos;%1&apos; non vuole un valore</source>
+        <source>l&apos;opzione &apos;%1&apos; non accetta un valore</source>
         <translation>η επιλογή «%1» δεν δέχεται τιμή</translation>
     </message>
     <message>

@@ -47,7 +47,7 @@
         <translation>missing value after &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>l&apos;opzione &apos;%1&apos; non vuole un valore</source>
+        <source>l&apos;opzione &apos;%1&apos; non accetta un valore</source>
         <translation>the option &apos;%1&apos; takes no value</translation>
     </message>
     <message>

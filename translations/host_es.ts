@@ -47,7 +47,7 @@
         <translation>falta el valor después de «%1»</translation>
     </message>
     <message>
-        <source>l&apos;opzione &apos;%1&apos; non vuole un valore</source>
+        <source>l&apos;opzione &apos;%1&apos; non accetta un valore</source>
         <translation>la opción «%1» no admite ningún valor</translation>
     </message>
     <message>

@@ -47,7 +47,7 @@
         <translation>valeur manquante après « %1 »</translation>
     </message>
     <message>
-        <source>l&apos;opzione &apos;%1&apos; non vuole un valore</source>
+        <source>l&apos;opzione &apos;%1&apos; non accetta un valore</source>
         <translation>l&apos;option « %1 » ne prend pas de valeur</translation>
     </message>
     <message>

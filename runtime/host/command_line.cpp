@@ -130,7 +130,7 @@ QString refusalOf(const CommandLineSyntax& syntax, const QCommandLineParser& par
     }
     if (error.startsWith(QLatin1String("Unexpected value"))) {
         return refusal(syntax, translatedText("runtime::host::CommandLine",
-                                              "l'opzione '%1' non vuole un valore")
+                                              "l'opzione '%1' non accetta un valore")
                                    .arg(quotedName(error)));
     }
     return refusal(syntax, error);

@@ -59,17 +59,17 @@ struct BadLine {
 TEST(BadCommandLines, GiveOneItalianLineAndStatusTwo) {
     const std::vector<BadLine> lines = {
         {{}, "manca PASSI, il numero di passi da 1 a 500"},
-        {{"--bogus", "5"}, "opzione sconosciuta: --bogus"},
-        {{"-x"}, "opzione sconosciuta: -x"},
+        {{"--bogus", "5"}, "opzione sconosciuta '--bogus'"},
+        {{"-x"}, "opzione sconosciuta '-x'"},
         {{"5", "6"}, "troppi argomenti: '5' e '6'"},
         {{"5", "--formato"}, "manca il valore di --formato"},
         {{"5", "--formato", "xml"}, "formato sconosciuto 'xml': usare testo, csv o json"},
-        {{"--tabella=si", "5"}, "--tabella non vuole un valore"},
+        {{"--tabella=si", "5"}, "--tabella non accetta un valore"},
         {{"--cifre"}, "manca il valore di --cifre"},
-        {{"--cifre", "0"}, "--cifre vuole un numero intero da 1 a 1000000, non '0'"},
-        {{"--cifre", "1000001"}, "--cifre vuole un numero intero da 1 a 1000000, non '1000001'"},
-        {{"--cifre", "12x"}, "--cifre vuole un numero intero da 1 a 1000000, non '12x'"},
-        {{"--cifre="}, "--cifre vuole un numero intero da 1 a 1000000, non ''"},
+        {{"--cifre", "0"}, "--cifre richiede un numero intero da 1 a 1000000, non '0'"},
+        {{"--cifre", "1000001"}, "--cifre richiede un numero intero da 1 a 1000000, non '1000001'"},
+        {{"--cifre", "12x"}, "--cifre richiede un numero intero da 1 a 1000000, non '12x'"},
+        {{"--cifre="}, "--cifre richiede un numero intero da 1 a 1000000, non ''"},
         {{"--cifre", "10", "5"}, "--cifre sceglie da sé i passi: togliere '5'"},
         {{"--cifre", "10", "--esatto"},
          "--cifre non si combina con --esatto, né con --formato senza --tabella"},
@@ -94,7 +94,7 @@ TEST(BadCommandLines, GiveOneItalianLineAndStatusTwo) {
         EXPECT_EQ(archimede::run(line.arguments, out, err, environment), 2);
         EXPECT_EQ(out.str(), "");
         EXPECT_EQ(err.str(),
-                  "archimede: " + std::string(line.message) + " (archimede --help per l'aiuto)\n");
+                  "archimede: " + std::string(line.message) + ". Vedere 'archimede --help'.\n");
     }
 }
 

@@ -116,10 +116,10 @@ TEST(PictureOptions, RefuseMixingWithTextOptionsBadSizesAndBadFiles) {
         {{"4", "--disegno", "d.svg", "--dimensioni", "8x600"},
          "--dimensioni vuole LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non '8x600'"},
         {{"4", "--disegno"}, "manca il valore di --disegno"},
-        {{"4", "--disegno", ""}, "--disegno vuole il nome di un file"},
-        {{"4", "--grafico="}, "--grafico vuole il nome di un file"},
+        {{"4", "--disegno", ""}, "--disegno richiede il nome di un file"},
+        {{"4", "--grafico="}, "--grafico richiede il nome di un file"},
         {{"4", "--disegno", "a.svg", "--grafico", "./a.svg"},
-         "--disegno e --grafico vogliono due file diversi, non './a.svg' per entrambi"},
+         "--disegno e --grafico richiedono due file diversi, non './a.svg' per entrambi"},
         {{"4", "--disegno", "a.svg", "--disegno", "b.svg"},
          "--disegno ripetuto: un solo FILE per immagine"},
         {{"4", "--grafico", "a.svg", "--grafico", "b.svg"},
@@ -138,7 +138,7 @@ TEST(PictureOptions, RefuseMixingWithTextOptionsBadSizesAndBadFiles) {
         const PictureRun run = runWithWriter(line.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err,
-                  "archimede: " + std::string(line.message) + " (archimede --help per l'aiuto)\n");
+                  "archimede: " + std::string(line.message) + ". Vedere 'archimede --help'.\n");
         EXPECT_TRUE(run.asked.empty());
     }
 }

@@ -235,8 +235,8 @@ TEST_F(PictureProgram, ReadsNamesAsTheSystemDoes) {
          {"x.svg", "altrove/x.svg"}},
         {{"4", "--disegno", "s.svg", "--grafico", "s2.svg"},
          2,
-         "archimede: --disegno e --grafico vogliono due file diversi, non 's2.svg' per entrambi "
-         "(archimede --help per l'aiuto)\n",
+         "archimede: --disegno e --grafico richiedono due file diversi, non 's2.svg' per entrambi. "
+         "Vedere 'archimede --help'.\n",
          {}},
         {{"4", "--disegno", "l1.svg"},
          1,

@@ -56,9 +56,9 @@ expect_run(ENV ${italian} ARGS 3000000000 STATUS 1 OUT "^$"
            ERR "^Errore di run-time '6': Overflow\n$")
 expect_run(ENV LC_ALL=C ARGS 3000000000 STATUS 1 OUT "^$" ERR "^Run-time error '6': Overflow\n$")
 expect_run(ENV ${italian} ARGS --nessuna STATUS 2 OUT "^$"
-           ERR "^archimede: opzione sconosciuta: --nessuna \\(archimede --help per l'aiuto\\)\n$")
+           ERR "^archimede: opzione sconosciuta '--nessuna'\\. Vedere 'archimede --help'\\.\n$")
 expect_run(ENV LC_ALL=C ARGS --nessuna STATUS 2 OUT "^$"
-           ERR "^archimede: unknown option: --nessuna\\. See 'archimede --help'\\.\n$")
+           ERR "^archimede: unknown option '--nessuna'\\. See 'archimede --help'\\.\n$")
 # Results that cannot be written are a failure, and say so.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ${italian} ${ARCHIMEDE} 500 --tabella
                 OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)

@@ -47,7 +47,7 @@ TEST(ReadCommandLine, AnswersHelpVersionAndWrongOptionsAndPassesQtsOwnOn) {
         {{"--nessuna"}, Action::Refuse, "opzione sconosciuta '--nessuna'", ""},
         {{"-x"}, Action::Refuse, "opzione sconosciuta '-x'", ""},
         {{"-platform"}, Action::Refuse, "manca il valore dopo '-platform'", ""},
-        {{"--version=2"}, Action::Refuse, "l'opzione '--version' non vuole un valore", ""},
+        {{"--version=2"}, Action::Refuse, "l'opzione '--version' non accetta un valore", ""},
         {{"5"}, Action::Refuse, "argomento inatteso '5'", ""},
         {{"--a\nb"}, Action::Refuse, "opzione sconosciuta '--a\\nb'", ""},
     };
