@@ -83,18 +83,18 @@ std::string runOutName(int runOutStep) {
 std::string chartNote(std::optional<int> runOutStep, int shownSteps) {
     if (!runOutStep) {
         return runtime::translated("ConvergenceChart",
-                                   "Il limite inferiore in binary64 resta sotto pi greco.");
+                                   "Il limite inferiore in binary64 resta sotto π.");
     }
     const std::string step = std::to_string(*runOutStep);
     if (*runOutStep > shownSteps) {
         return filledPattern(runtime::translated("ConvergenceChart",
                                                  "Con %1 passi o più il limite inferiore "
-                                                 "calcolato in binary64 supera pi greco."),
+                                                 "calcolato in binary64 supera π."),
                              step);
     }
     return filledPattern(
         runtime::translated("ConvergenceChart",
-                            "Dal passo %1 il limite inferiore in binary64 supera pi greco: gli "
+                            "Dal passo %1 il limite inferiore in binary64 supera π: gli "
                             "arrotondamenti hanno esaurito le circa 16 cifre del formato."),
         step);
 }

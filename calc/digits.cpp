@@ -20,7 +20,7 @@ std::vector<DigitSeries> binary64Series(std::span<const StepRow> rows) {
     std::vector<DigitSeries> series = {
         {LAVORO1_TRANSLATABLE("ConvergenceChart", "Limite inferiore"), {}},
         {LAVORO1_TRANSLATABLE("ConvergenceChart", "Limite superiore"), {}},
-        {LAVORO1_TRANSLATABLE("ConvergenceChart", "Ampiezza"), {}},
+        {LAVORO1_TRANSLATABLE("ConvergenceChart", "Differenza"), {}},
     };
     bool widthShown = true;
     for (DigitSeries& line : series) {

@@ -76,15 +76,15 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
              "equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. "
              "Il perimetro del primo è più corto della circonferenza, quello del secondo più "
              "lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite "
-             "per π: %1 < π < %2."),
+             "per π: %1 < π < %2."),
          {number(hexagons.lowerBound), number(hexagons.upperBound)},
          {}});
     sections.push_back(
         {LAVORO1_TRANSLATABLE("calc", "Raddoppiare i lati"),
          LAVORO1_TRANSLATABLE(
              "calc",
-             "A ogni passo si prende il punto del cerchio sopra il mezzo di ogni lato, e il lato "
-             "diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il "
+             "A ogni passo si prende il punto del cerchio sopra il punto medio di ogni lato, e il "
+             "lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il "
              "passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati."),
          {stepText, drawnSidesText(step, decimalSeparator),
           drawnSidesText(step + 1, decimalSeparator)},
@@ -93,7 +93,7 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
         {LAVORO1_TRANSLATABLE("calc", "Le formule del programma"),
          LAVORO1_TRANSLATABLE(
              "calc",
-             "Dal lato s del poligono inscritto di n lati il programma fa queste operazioni, "
+             "Dal lato s del poligono inscritto di n lati il programma esegue queste operazioni, "
              "ciascuna arrotondata in binary64: h è metà lato, a l'apotema (la distanza del "
              "lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei "
              "due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato "
@@ -104,22 +104,22 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
     // so rather than write an inequality the numbers beside it break.
     const bool pastPi = distanceFromPi(at.lowerBound) > 0.0;
     sections.push_back(
-        {LAVORO1_TRANSLATABLE("calc", "Perché p < π < P"),
+        {LAVORO1_TRANSLATABLE("calc", "Perché p < π < P"),
          pastPi ? LAVORO1_TRANSLATABLE(
                       "calc",
                       "Ogni lato inscritto è una corda, più corta dell'arco tra i suoi estremi. "
                       "Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna "
                       "più lunga dell'arco che copre. Sommando su tutti gli n lati, "
-                      "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
-                      "%1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare "
+                      "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
+                      "%1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare "
                       "sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).")
                 : LAVORO1_TRANSLATABLE(
                       "calc",
                       "Ogni lato inscritto è una corda, più corta dell'arco tra i suoi estremi. "
                       "Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna "
                       "più lunga dell'arco che copre. Sommando su tutti gli n lati, "
-                      "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
-                      "%1: %2 < π < %3, distanti %4; al passo dopo la distanza sarà circa un "
+                      "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
+                      "%1: %2 < π < %3, distanti %4; al passo dopo la distanza sarà circa un "
                       "quarto."),
          {stepText, number(at.lowerBound), number(at.upperBound),
           number(at.upperBound - at.lowerBound)},
@@ -129,10 +129,10 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
          LAVORO1_TRANSLATABLE(
              "calc",
              "binary64, il formato dei numeri del programma, tiene circa 16 cifre significative "
-             "e ogni operazione arrotonda l'ultima. La freccia g = 1 − a sottrae due numeri "
+             "e ogni operazione arrotonda l'ultima. La freccia g = 1 − a sottrae due numeri "
              "quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano "
              "sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e "
-             "p − π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite "
+             "p − π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite "
              "inferiore calcolato supera π e i risultati non sono più limiti."),
          {stepText, number(at.sagitta), number(distanceFromPi(at.lowerBound)),
           std::to_string(runOutStep)},
@@ -145,7 +145,7 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
              "con l'aritmetica a intervalli ogni numero diventa un intervallo che di sicuro "
              "contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche "
              "di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge "
-             "di più dagli stessi poligoni: 3p / (2 + a) sta sotto π e (2p + P) / 3 sopra, molto "
+             "di più dagli stessi poligoni: 3p / (2 + a) sta sotto π e (2p + P) / 3 sopra, molto "
              "più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in "
              "passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li "
              "toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre."),
@@ -158,8 +158,8 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
              "calc",
              "Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici "
              "quadrate con frazioni e arrotondandole sempre dalla parte sicura: "
-             "3 10/71 < π < 3 1/7, cioè 223/71 < π < 22/7, cioè %2 < π < %3. Il programma, con "
-             "gli stessi poligoni: %4 < π < %5. I limiti di Archimede sono più larghi di %6 "
+             "3 10/71 < π < 3 1/7, cioè 223/71 < π < 22/7, cioè %2 < π < %3. Il programma, con "
+             "gli stessi poligoni: %4 < π < %5. I limiti di Archimede sono più larghi di %6 "
              "sotto e di %7 sopra."),
          {std::to_string(archimedesStep), number(archimedesLower), number(archimedesUpper),
           number(archimedes.lowerBound), number(archimedes.upperBound),

@@ -305,8 +305,8 @@ void ExploreWindow::createViews() {
         tr("Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, "
            "gli stessi numeri del grafico"));
     chartView_->setAccessibleDescription(
-        tr("Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, "
-           "limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da "
+        tr("Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, "
+           "limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da "
            "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
     lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0),
                               std::move(proven), pictures::certifiedDigits, this);
@@ -436,7 +436,7 @@ void ExploreWindow::stepChanged(int step) {
 void ExploreWindow::announceStep(int step) {
     const calc::StepRow& row = (*rows_)[static_cast<std::size_t>(step - 1)];
     const QString text =
-        tr("Passo %1: %2 lati, %3 < π < %4")
+        tr("Passo %1: %2 lati, %3 < π < %4")
             .arg(step)
             .arg(QString::fromStdString(calc::drawnSidesText(step, decimalSeparator_)),
                  QString::fromStdString(calc::formatBound(row.lowerBound, decimalSeparator_)),

@@ -121,7 +121,7 @@ void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval
 } // namespace
 
 ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
-    setTitle(QCoreApplication::translate("ConvergenceChart", "Cifre corrette di pi greco"));
+    setTitle(QCoreApplication::translate("ConvergenceChart", "Cifre corrette di π"));
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
     legend()->setAlignment(Qt::AlignRight);

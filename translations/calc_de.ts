@@ -12,7 +12,7 @@
         <translation>Obere Schranke</translation>
     </message>
     <message>
-        <source>Ampiezza</source>
+        <source>Differenza</source>
         <translation>Differenz</translation>
     </message>
     <message>
@@ -20,15 +20,15 @@
         <translation>binary64-Grenze (Schritt %1)</translation>
     </message>
     <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <source>Il limite inferiore in binary64 resta sotto π.</source>
         <translation>Die untere Schranke in binary64 bleibt unter π.</translation>
     </message>
     <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera π.</source>
         <translation>Ab Schritt %1 übersteigt die in binary64 berechnete untere Schranke π.</translation>
     </message>
     <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Ab Schritt %1 übersteigt die untere Schranke in binary64 π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
     </message>
 </context>
@@ -78,15 +78,15 @@
         <translation>Das Sechseck</translation>
     </message>
     <message>
-        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1 &lt; π &lt; %2.</source>
-        <translation>In den Kreis mit Radius 1 zeichnet man ein regelmäßiges Sechseck: Seine 6 Seiten sind 1 lang, so lang wie der Radius, denn das Sechseck besteht aus 6 gleichseitigen Dreiecken. Ein zweites, umbeschriebenes Sechseck hat Seiten, die den Kreis berühren. Der Umfang des ersten ist kürzer als der Kreisumfang, der des zweiten länger; der Kreisumfang ist 2π, also ist der halbe Umfang jedes Sechsecks eine Schranke für π: %1 &lt; π &lt; %2.</translation>
+        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</source>
+        <translation>In den Kreis mit Radius 1 zeichnet man ein regelmäßiges Sechseck: Seine 6 Seiten sind 1 lang, so lang wie der Radius, denn das Sechseck besteht aus 6 gleichseitigen Dreiecken. Ein zweites, umbeschriebenes Sechseck hat Seiten, die den Kreis berühren. Der Umfang des ersten ist kürzer als der Kreisumfang, der des zweiten länger; der Kreisumfang ist 2π, also ist der halbe Umfang jedes Sechsecks eine Schranke für π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</translation>
     </message>
     <message>
         <source>Raddoppiare i lati</source>
         <translation>Die Seiten verdoppeln</translation>
     </message>
     <message>
-        <source>A ogni passo si prende il punto del cerchio sopra il mezzo di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
+        <source>A ogni passo si prende il punto del cerchio sopra il punto medio di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
         <translation>Bei jedem Schritt nimmt man den Punkt des Kreises über der Mitte jeder Seite, und die Seite wird zu zwei Sehnen: Die Seiten verdoppeln sich, und die Vielecke schmiegen sich an den Kreis. Schritt %1 verwendet die Vielecke mit %2 Ecken; der nächste Schritt die mit %3 Ecken.</translation>
     </message>
     <message>
@@ -94,44 +94,44 @@
         <translation>Die Formeln des Programms</translation>
     </message>
     <message>
-        <source>Dal lato s del poligono inscritto di n lati il programma fa queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
-        <translation>Aus der Seite s des einbeschriebenen Vielecks mit n Ecken rechnet das Programm so, jede Operation in binary64 gerundet: h ist die halbe Seite, a das Apothem (der Abstand der Seite vom Mittelpunkt), t die Seite des umbeschriebenen Vielecks, p und P die halben Umfänge der beiden Vielecke, g die Pfeilhöhe (wie weit die Seite unter dem Kreis liegt) und s′ die neue Seite, nach dem Satz des Pythagoras. Bei Schritt %1:</translation>
+        <source>Dal lato s del poligono inscritto di n lati il programma esegue queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
+        <translation>Aus der Seite s des einbeschriebenen Vielecks mit n Ecken rechnet das Programm so, jede Operation in binary64 gerundet: h ist die halbe Seite, a der Inkreisradius (der Abstand der Seite vom Mittelpunkt), t die Seite des umbeschriebenen Vielecks, p und P die halben Umfänge der beiden Vielecke, g die Pfeilhöhe (wie weit die Seite unter dem Kreis liegt) und s′ die neue Seite, nach dem Satz des Pythagoras. Bei Schritt %1:</translation>
     </message>
     <message>
-        <source>Perché p &lt; π &lt; P</source>
-        <translation>Warum p &lt; π &lt; P</translation>
+        <source>Perché p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</source>
+        <translation>Warum p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
-        <translation>Jede einbeschriebene Seite ist eine Sehne, kürzer als der Bogen zwischen ihren Enden. Jede umbeschriebene Seite besteht aus zwei Hälften, die den Kreis berühren, jede länger als der Bogen, den sie überdeckt. Summiert über alle n Seiten gilt n · s &lt; 2π &lt; n · t, und geteilt durch 2 ist p &lt; π &lt; P bei jedem Schritt. Bei Schritt %1 berechnet das Programm jedoch p = %2 und P = %3: p ist größer als π, und der Fehler liegt an den Rundungen, nicht an der Geometrie (%4 ist der berechnete Abstand).</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1 però il programma calcola p&#xa0;=&#xa0;%2 e P&#xa0;=&#xa0;%3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
+        <translation>Jede einbeschriebene Seite ist eine Sehne, kürzer als der Bogen zwischen ihren Enden. Jede umbeschriebene Seite besteht aus zwei Hälften, die den Kreis berühren, jede länger als der Bogen, den sie überdeckt. Summiert über alle n Seiten gilt n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, und geteilt durch 2 ist p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P bei jedem Schritt. Bei Schritt %1 berechnet das Programm jedoch p&#xa0;=&#xa0;%2 und P&#xa0;=&#xa0;%3: p ist größer als π, und der Fehler liegt an den Rundungen, nicht an der Geometrie (%4 ist der berechnete Abstand).</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1: %2 &lt; π &lt; %3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
-        <translation>Jede einbeschriebene Seite ist eine Sehne, kürzer als der Bogen zwischen ihren Enden. Jede umbeschriebene Seite besteht aus zwei Hälften, die den Kreis berühren, jede länger als der Bogen, den sie überdeckt. Summiert über alle n Seiten gilt n · s &lt; 2π &lt; n · t, und geteilt durch 2 ist p &lt; π &lt; P bei jedem Schritt. Bei Schritt %1: %2 &lt; π &lt; %3, %4 voneinander entfernt; beim nächsten Schritt wird der Abstand etwa ein Viertel sein.</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
+        <translation>Jede einbeschriebene Seite ist eine Sehne, kürzer als der Bogen zwischen ihren Enden. Jede umbeschriebene Seite besteht aus zwei Hälften, die den Kreis berühren, jede länger als der Bogen, den sie überdeckt. Summiert über alle n Seiten gilt n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, und geteilt durch 2 ist p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P bei jedem Schritt. Bei Schritt %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, %4 voneinander entfernt; beim nächsten Schritt wird der Abstand etwa ein Viertel sein.</translation>
     </message>
     <message>
         <source>Dove binary64 si esaurisce</source>
         <translation>Wo binary64 an seine Grenze kommt</translation>
     </message>
     <message>
-        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g = 1 − a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p − π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
-        <translation>binary64, das Zahlenformat des Programms, fasst etwa 16 signifikante Ziffern, und jede Operation rundet die letzte. Die Pfeilhöhe g = 1 − a subtrahiert zwei fast gleiche Zahlen, und bei jedem Schritt schrumpft ihr Unterschied auf ein Viertel: In g bleiben immer weniger richtige Ziffern, und die neue Seite erbt sie. Bei Schritt %1 ist g = %2 und p − π = %3. Ab Schritt %4 übersteigen die Fehler den Abstand zwischen p und π: Die berechnete untere Schranke ist größer als π, und die Ergebnisse sind keine Schranken mehr.</translation>
+        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g&#xa0;=&#xa0;1&#xa0;−&#xa0;a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p&#xa0;−&#xa0;π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
+        <translation>binary64, das Zahlenformat des Programms, fasst etwa 16 signifikante Stellen, und jede Operation rundet die letzte. Die Pfeilhöhe g&#xa0;=&#xa0;1&#xa0;−&#xa0;a subtrahiert zwei fast gleiche Zahlen, und bei jedem Schritt schrumpft ihr Unterschied auf ein Viertel: In g bleiben immer weniger richtige Stellen, und die neue Seite erbt sie. Bei Schritt %1 ist g&#xa0;=&#xa0;%2 und p&#xa0;−&#xa0;π&#xa0;=&#xa0;%3. Ab Schritt %4 übersteigen die Fehler den Abstand zwischen p und π: Die berechnete untere Schranke ist größer als π, und die Ergebnisse sind keine Schranken mehr.</translation>
     </message>
     <message>
         <source>Cifre dimostrate</source>
-        <translation>Bewiesene Ziffern</translation>
+        <translation>Bewiesene Stellen</translation>
     </message>
     <message>
-        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p / (2 + a) sta sotto π e (2p + P) / 3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
-        <translation>Eine Ziffer von π ist bewiesen, wenn die Rechnung jede Rundung berücksichtigt: Mit Intervallarithmetik wird jede Zahl zu einem Intervall, das den exakten Wert sicher enthält, und die Ziffern, in denen beide Enden übereinstimmen, sind auch die von π. Mit den Vielecken bis Schritt %1 beweist das Verdoppeln %2 davon. Huygens liest aus denselben Vielecken mehr: 3p / (2 + a) liegt unter π und (2p + P) / 3 darüber, viel näher; so werden %3 bewiesen. Richardson beobachtet, wie sich p von Schritt zu Schritt π nähert: Die Form seiner Fehler ist bekannt, Terme in 1/n², 1/n⁴, …, und das Verfahren entfernt sie; so werden %4 bewiesen. Gezählt wird bis %5 Ziffern.</translation>
+        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) sta sotto π e (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
+        <translation>Eine Stelle von π ist bewiesen, wenn die Rechnung jede Rundung berücksichtigt: Mit Intervallarithmetik wird jede Zahl zu einem Intervall, das den exakten Wert sicher enthält, und die Stellen, in denen beide Enden übereinstimmen, sind auch die von π. Mit den Vielecken bis Schritt %1 beweist das Verdoppeln %2 davon. Huygens liest aus denselben Vielecken mehr: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) liegt unter π und (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 darüber, viel näher; so werden %3 bewiesen. Richardson beobachtet, wie sich p von Schritt zu Schritt π nähert: Die Form seiner Fehler ist bekannt, Terme in 1/n², 1/n⁴, …, und das Verfahren entfernt sie; so werden %4 bewiesen. Gezählt wird bis %5 Stellen.</translation>
     </message>
     <message>
         <source>Il risultato di Archimede</source>
         <translation>Das Ergebnis des Archimedes</translation>
     </message>
     <message>
-        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
-        <translation>Archimedes kam bis zu den Vielecken mit 96 Ecken, Schritt %1, und rechnete die Quadratwurzeln von Hand mit Brüchen, stets zur sicheren Seite gerundet: 3 10/71 &lt; π &lt; 3 1/7, also 223/71 &lt; π &lt; 22/7, also %2 &lt; π &lt; %3. Das Programm mit denselben Vielecken: %4 &lt; π &lt; %5. Die Schranken des Archimedes sind unten um %6 und oben um %7 weiter.</translation>
+        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, cioè 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, cioè %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. Il programma, con gli stessi poligoni: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
+        <translation>Archimedes kam bis zu den Vielecken mit 96 Ecken, Schritt %1, und rechnete die Quadratwurzeln von Hand mit Brüchen, stets zur sicheren Seite gerundet: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, also 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, also %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. Das Programm mit denselben Vielecken: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. Die Schranken des Archimedes liegen unten um %6 und oben um %7 weiter außen.</translation>
     </message>
     <message>
         <source>Passi</source>

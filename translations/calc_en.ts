@@ -12,7 +12,7 @@
         <translation>Upper bound</translation>
     </message>
     <message>
-        <source>Ampiezza</source>
+        <source>Differenza</source>
         <translation>Difference</translation>
     </message>
     <message>
@@ -20,15 +20,15 @@
         <translation>binary64 limit (step %1)</translation>
     </message>
     <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <source>Il limite inferiore in binary64 resta sotto π.</source>
         <translation>The binary64 lower bound stays below π.</translation>
     </message>
     <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera π.</source>
         <translation>From step %1 on, the lower bound computed in binary64 exceeds π.</translation>
     </message>
     <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>From step %1 on, the binary64 lower bound exceeds π: rounding errors have used up the format&apos;s roughly 16 significant digits.</translation>
     </message>
 </context>
@@ -78,40 +78,40 @@
         <translation>The hexagon</translation>
     </message>
     <message>
-        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1 &lt; π &lt; %2.</source>
-        <translation>In the circle of radius 1 we draw an inscribed regular hexagon: its 6 sides are 1 long, as long as the radius, because the hexagon is made of 6 equilateral triangles. A second hexagon, circumscribed, has sides that touch the circle. The perimeter of the first is shorter than the circumference, that of the second longer; the circumference is 2π, so half of each perimeter is a bound for π: %1 &lt; π &lt; %2.</translation>
+        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</source>
+        <translation>In the circle of radius 1 we draw an inscribed regular hexagon: each of its 6 sides has length 1, the same as the radius, because the hexagon is made of 6 equilateral triangles. A second hexagon, circumscribed, has sides that touch the circle. The perimeter of the first is shorter than the circumference, that of the second longer; the circumference is 2π, so half of each perimeter is a bound for π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</translation>
     </message>
     <message>
         <source>Raddoppiare i lati</source>
         <translation>Doubling the sides</translation>
     </message>
     <message>
-        <source>A ogni passo si prende il punto del cerchio sopra il mezzo di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
-        <translation>At every step we take the point of the circle above the middle of each side, and the side becomes two chords: the sides double and the polygons close in on the circle. Step %1 uses the polygons of %2 sides; the next step will use those of %3 sides.</translation>
+        <source>A ogni passo si prende il punto del cerchio sopra il punto medio di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
+        <translation>At every step we take the point on the circle beyond the midpoint of each side, and the side becomes two chords: the sides double and the polygons close in on the circle. Step %1 uses the polygons of %2 sides; the next step will use those of %3 sides.</translation>
     </message>
     <message>
         <source>Le formule del programma</source>
         <translation>The program&apos;s formulas</translation>
     </message>
     <message>
-        <source>Dal lato s del poligono inscritto di n lati il programma fa queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
-        <translation>From the side s of the inscribed polygon of n sides the program does these operations, each rounded in binary64: h is half the side, a the apothem (the distance of the side from the centre), t the side of the circumscribed polygon, p and P the half perimeters of the two polygons, g the sagitta (how far the side lies below the circle) and s′ the new side, by Pythagoras&apos; theorem. At step %1:</translation>
+        <source>Dal lato s del poligono inscritto di n lati il programma esegue queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
+        <translation>From the side s of the inscribed polygon of n sides the program does these operations, each rounded in binary64: h is half the side, a the apothem (the distance of the side from the centre), t the side of the circumscribed polygon, p and P the half-perimeters of the two polygons, g the sagitta (how far the side lies below the circle) and s′ the new side, by Pythagoras&apos; theorem. At step %1:</translation>
     </message>
     <message>
-        <source>Perché p &lt; π &lt; P</source>
-        <translation>Why p &lt; π &lt; P</translation>
+        <source>Perché p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</source>
+        <translation>Why p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1: %2 &lt; π &lt; %3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
-        <translation>Each inscribed side is a chord, shorter than the arc between its ends. Each circumscribed side is made of two halves tangent to the circle, each longer than the arc it covers. Adding over all n sides, n · s &lt; 2π &lt; n · t, and dividing by 2, p &lt; π &lt; P at every step. At step %1: %2 &lt; π &lt; %3, %4 apart; at the next step the distance will be about a quarter.</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
+        <translation>Each inscribed side is a chord, shorter than the arc between its ends. Each circumscribed side is made of two halves tangent to the circle, each longer than the arc it covers. Adding over all n sides, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, and dividing by 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P at every step. At step %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, %4 apart; at the next step the distance will be about a quarter of this.</translation>
     </message>
     <message>
         <source>Dove binary64 si esaurisce</source>
-        <translation>Where binary64 runs out</translation>
+        <translation>Where binary64 runs out of digits</translation>
     </message>
     <message>
-        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g = 1 − a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p − π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
-        <translation>binary64, the format of the program&apos;s numbers, holds about 16 significant digits, and every operation rounds the last one. The sagitta g = 1 − a subtracts two nearly equal numbers, and at every step their difference shrinks to a quarter: fewer and fewer correct digits are left in g, and the new side inherits them. At step %1 g is %2 and p − π is %3. From step %4 on the errors exceed the distance between p and π: the computed lower bound exceeds π and the results are no longer bounds.</translation>
+        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g&#xa0;=&#xa0;1&#xa0;−&#xa0;a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p&#xa0;−&#xa0;π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
+        <translation>binary64, the format of the program&apos;s numbers, holds about 16 significant digits, and every operation rounds the last one. The sagitta g&#xa0;=&#xa0;1&#xa0;−&#xa0;a subtracts two nearly equal numbers, and at every step their difference shrinks to a quarter: fewer and fewer correct digits are left in g, and the new side inherits them. At step %1 g is %2 and p&#xa0;−&#xa0;π is %3. From step %4 on the errors exceed the distance between p and π: the computed lower bound exceeds π and the results are no longer bounds.</translation>
     </message>
     <message>
         <source>Cifre dimostrate</source>
@@ -122,16 +122,16 @@
         <translation>Archimedes&apos; result</translation>
     </message>
     <message>
-        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
-        <translation>Archimedes reached the polygons of 96 sides, step %1, computing the square roots by hand with fractions and always rounding them on the safe side: 3 10/71 &lt; π &lt; 3 1/7, that is 223/71 &lt; π &lt; 22/7, that is %2 &lt; π &lt; %3. The program, with the same polygons: %4 &lt; π &lt; %5. Archimedes&apos; bounds are wider by %6 below and by %7 above.</translation>
+        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, cioè 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, cioè %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. Il programma, con gli stessi poligoni: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
+        <translation>Archimedes reached the polygons of 96 sides, step %1, computing the square roots by hand with fractions and always rounding them on the safe side: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, that is 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, that is %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. The program, with the same polygons: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. Archimedes&apos; bounds are wider by %6 below and by %7 above.</translation>
     </message>
     <message>
-        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p / (2 + a) sta sotto π e (2p + P) / 3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
-        <translation>A digit of π is proven when the calculation accounts for every rounding: with interval arithmetic every number becomes an interval that surely contains the exact value, and the digits on which both ends agree are π&apos;s too. With the polygons up to step %1 doubling proves %2 of them. Huygens reads more from the same polygons: 3p / (2 + a) lies below π and (2p + P) / 3 above, much closer; it proves %3. Richardson watches how p approaches π from step to step: the shape of its errors is known, terms in 1/n², 1/n⁴, …, and the method removes them; it proves %4. The count stops at %5 digits.</translation>
+        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) sta sotto π e (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
+        <translation>A digit of π is proven when the calculation accounts for every rounding: with interval arithmetic every number becomes an interval that surely contains the exact value, and the digits on which both ends agree are π&apos;s too. With the polygons up to step %1 doubling proves %2 of them. Huygens reads more from the same polygons: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) lies below π and (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 above, much closer; it proves %3. Richardson watches how p approaches π from step to step: the shape of its errors is known, terms in 1/n², 1/n⁴, …, and the method removes them; it proves %4. The count stops at %5 digits.</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
-        <translation>Each inscribed side is a chord, shorter than the arc between its ends. Each circumscribed side is made of two halves tangent to the circle, each longer than the arc it covers. Adding over all n sides, n · s &lt; 2π &lt; n · t, and dividing by 2, p &lt; π &lt; P at every step. At step %1, though, the program computes p = %2 and P = %3: p exceeds π, and what is wrong is the rounding, not the geometry (%4 is the computed distance).</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1 però il programma calcola p&#xa0;=&#xa0;%2 e P&#xa0;=&#xa0;%3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
+        <translation>Each inscribed side is a chord, shorter than the arc between its ends. Each circumscribed side is made of two halves tangent to the circle, each longer than the arc it covers. Adding over all n sides, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, and dividing by 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P at every step. At step %1, though, the program computes p&#xa0;=&#xa0;%2 and P&#xa0;=&#xa0;%3: p exceeds π, and what is wrong is the rounding, not the geometry (%4 is the computed distance).</translation>
     </message>
     <message>
         <source>Passi</source>

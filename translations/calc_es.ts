@@ -12,7 +12,7 @@
         <translation>Cota superior</translation>
     </message>
     <message>
-        <source>Ampiezza</source>
+        <source>Differenza</source>
         <translation>Diferencia</translation>
     </message>
     <message>
@@ -20,15 +20,15 @@
         <translation>límite de binary64 (paso %1)</translation>
     </message>
     <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <source>Il limite inferiore in binary64 resta sotto π.</source>
         <translation>La cota inferior en binary64 queda por debajo de π.</translation>
     </message>
     <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera π.</source>
         <translation>Desde el paso %1, la cota inferior calculada en binary64 supera a π.</translation>
     </message>
     <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las unas 16 cifras significativas del formato.</translation>
     </message>
 </context>
@@ -78,60 +78,60 @@
         <translation>El hexágono</translation>
     </message>
     <message>
-        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1 &lt; π &lt; %2.</source>
-        <translation>En el círculo de radio 1 se dibuja un hexágono regular inscrito: sus 6 lados miden 1, lo mismo que el radio, porque el hexágono está hecho de 6 triángulos equiláteros. Un segundo hexágono, circunscrito, tiene lados que tocan el círculo. El perímetro del primero es más corto que la circunferencia y el del segundo más largo; la circunferencia mide 2π, así que la mitad de cada perímetro es una cota de π: %1 &lt; π &lt; %2.</translation>
+        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</source>
+        <translation>En la circunferencia de radio 1 se dibuja un hexágono regular inscrito: sus 6 lados miden 1, lo mismo que el radio, porque el hexágono está hecho de 6 triángulos equiláteros. Un segundo hexágono, circunscrito, tiene lados que tocan la circunferencia. El perímetro del primero es más corto que la circunferencia y el del segundo más largo; la circunferencia mide 2π, así que la mitad de cada perímetro es una cota de π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</translation>
     </message>
     <message>
         <source>Raddoppiare i lati</source>
         <translation>Duplicar los lados</translation>
     </message>
     <message>
-        <source>A ogni passo si prende il punto del cerchio sopra il mezzo di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
-        <translation>En cada paso se toma el punto del círculo sobre el centro de cada lado, y el lado se convierte en dos cuerdas: los lados se duplican y los polígonos se ciñen al círculo. El paso %1 usa los polígonos de %2 lados; el paso siguiente usará los de %3 lados.</translation>
+        <source>A ogni passo si prende il punto del cerchio sopra il punto medio di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
+        <translation>En cada paso se toma el punto de la circunferencia sobre el punto medio de cada lado, y el lado se convierte en dos cuerdas: los lados se duplican y los polígonos se ciñen a la circunferencia. El paso %1 usa los polígonos de %2 lados; el paso siguiente usará los de %3 lados.</translation>
     </message>
     <message>
         <source>Le formule del programma</source>
         <translation>Las fórmulas del programa</translation>
     </message>
     <message>
-        <source>Dal lato s del poligono inscritto di n lati il programma fa queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
-        <translation>A partir del lado s del polígono inscrito de n lados el programa hace estas operaciones, cada una redondeada en binary64: h es la mitad del lado, a la apotema (la distancia del lado al centro), t el lado del polígono circunscrito, p y P los semiperímetros de los dos polígonos, g la sagita (cuánto queda el lado por debajo del círculo) y s′ el lado nuevo, por el teorema de Pitágoras. En el paso %1:</translation>
+        <source>Dal lato s del poligono inscritto di n lati il programma esegue queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
+        <translation>A partir del lado s del polígono inscrito de n lados el programa hace estas operaciones, cada una redondeada en binary64: h es la mitad del lado, a la apotema (la distancia del lado al centro), t el lado del polígono circunscrito, p y P los semiperímetros de los dos polígonos, g la sagita (cuánto queda el lado por debajo de la circunferencia) y s′ el lado nuevo, por el teorema de Pitágoras. En el paso %1:</translation>
     </message>
     <message>
-        <source>Perché p &lt; π &lt; P</source>
-        <translation>Por qué p &lt; π &lt; P</translation>
+        <source>Perché p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</source>
+        <translation>Por qué p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
-        <translation>Cada lado inscrito es una cuerda, más corta que el arco entre sus extremos. Cada lado circunscrito está hecho de dos mitades tangentes al círculo, cada una más larga que el arco que cubre. Sumando sobre los n lados, n · s &lt; 2π &lt; n · t, y dividiendo por 2, p &lt; π &lt; P en cada paso. En el paso %1, sin embargo, el programa calcula p = %2 y P = %3: p supera a π, y lo que falla son los redondeos, no la geometría (%4 es la distancia calculada).</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1 però il programma calcola p&#xa0;=&#xa0;%2 e P&#xa0;=&#xa0;%3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
+        <translation>Cada lado inscrito es una cuerda, más corta que el arco entre sus extremos. Cada lado circunscrito está hecho de dos mitades tangentes a la circunferencia, cada una más larga que el arco que cubre. Sumando sobre los n lados, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, y dividiendo por 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P en cada paso. En el paso %1, sin embargo, el programa calcula p&#xa0;=&#xa0;%2 y P&#xa0;=&#xa0;%3: p supera a π, y lo que falla son los redondeos, no la geometría (%4 es la distancia calculada).</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1: %2 &lt; π &lt; %3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
-        <translation>Cada lado inscrito es una cuerda, más corta que el arco entre sus extremos. Cada lado circunscrito está hecho de dos mitades tangentes al círculo, cada una más larga que el arco que cubre. Sumando sobre los n lados, n · s &lt; 2π &lt; n · t, y dividiendo por 2, p &lt; π &lt; P en cada paso. En el paso %1: %2 &lt; π &lt; %3, separados por %4; en el paso siguiente la distancia será más o menos la cuarta parte.</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
+        <translation>Cada lado inscrito es una cuerda, más corta que el arco entre sus extremos. Cada lado circunscrito está hecho de dos mitades tangentes a la circunferencia, cada una más larga que el arco que cubre. Sumando sobre los n lados, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, y dividiendo por 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P en cada paso. En el paso %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, separados por %4; en el paso siguiente la distancia será más o menos la cuarta parte.</translation>
     </message>
     <message>
         <source>Dove binary64 si esaurisce</source>
         <translation>Dónde se agota binary64</translation>
     </message>
     <message>
-        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g = 1 − a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p − π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
-        <translation>binary64, el formato de los números del programa, guarda unas 16 cifras significativas y cada operación redondea la última. La sagita g = 1 − a resta dos números casi iguales, y en cada paso su diferencia se reduce a la cuarta parte: en g quedan cada vez menos cifras correctas, y el lado nuevo las hereda. En el paso %1 g vale %2 y p − π vale %3. Desde el paso %4 los errores superan la distancia entre p y π: la cota inferior calculada supera a π y los resultados ya no son cotas.</translation>
+        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g&#xa0;=&#xa0;1&#xa0;−&#xa0;a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p&#xa0;−&#xa0;π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
+        <translation>binary64, el formato de los números del programa, guarda unas 16 cifras significativas y cada operación redondea la última. La sagita g&#xa0;=&#xa0;1&#xa0;−&#xa0;a resta dos números casi iguales, y en cada paso su diferencia se reduce a la cuarta parte: en g quedan cada vez menos cifras correctas, y el lado nuevo las hereda. En el paso %1 g vale %2 y p&#xa0;−&#xa0;π vale %3. Desde el paso %4 los errores superan la distancia entre p y π: la cota inferior calculada supera a π y los resultados ya no son cotas.</translation>
     </message>
     <message>
         <source>Cifre dimostrate</source>
         <translation>Cifras demostradas</translation>
     </message>
     <message>
-        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p / (2 + a) sta sotto π e (2p + P) / 3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
-        <translation>Una cifra de π está demostrada cuando el cálculo tiene en cuenta cada redondeo: con la aritmética de intervalos cada número se convierte en un intervalo que seguro contiene el valor exacto, y las cifras en que coinciden los dos extremos son también las de π. Con los polígonos hasta el paso %1 las duplicaciones demuestran %2. Huygens lee más de los mismos polígonos: 3p / (2 + a) queda por debajo de π y (2p + P) / 3 por encima, mucho más cerca; demuestra %3. Richardson observa cómo p se acerca a π de un paso a otro: la forma de sus errores es conocida, términos en 1/n², 1/n⁴, …, y el método los quita; demuestra %4. La cuenta se detiene en %5 cifras.</translation>
+        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) sta sotto π e (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
+        <translation>Una cifra de π está demostrada cuando el cálculo tiene en cuenta cada redondeo: con la aritmética de intervalos cada número se convierte en un intervalo que contiene con certeza el valor exacto, y las cifras en que coinciden los dos extremos son también las de π. Con los polígonos hasta el paso %1 las duplicaciones demuestran %2. Huygens lee más de los mismos polígonos: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) queda por debajo de π y (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 por encima, mucho más cerca; demuestra %3. Richardson observa cómo p se acerca a π de un paso a otro: la forma de sus errores es conocida, términos en 1/n², 1/n⁴, …, y el método los quita; demuestra %4. La cuenta se detiene en %5 cifras.</translation>
     </message>
     <message>
         <source>Il risultato di Archimede</source>
         <translation>El resultado de Arquímedes</translation>
     </message>
     <message>
-        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
-        <translation>Arquímedes llegó a los polígonos de 96 lados, el paso %1, calculando a mano las raíces cuadradas con fracciones y redondeándolas siempre hacia el lado seguro: 3 10/71 &lt; π &lt; 3 1/7, es decir 223/71 &lt; π &lt; 22/7, es decir %2 &lt; π &lt; %3. El programa, con los mismos polígonos: %4 &lt; π &lt; %5. Las cotas de Arquímedes son más anchas en %6 por debajo y en %7 por encima.</translation>
+        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, cioè 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, cioè %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. Il programma, con gli stessi poligoni: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
+        <translation>Arquímedes llegó a los polígonos de 96 lados, el paso %1, calculando a mano las raíces cuadradas con fracciones y redondeándolas siempre hacia el lado seguro: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, es decir 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, es decir %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. El programa, con los mismos polígonos: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. Las cotas de Arquímedes son más holgadas en %6 por debajo y en %7 por encima.</translation>
     </message>
     <message>
         <source>Passi</source>

@@ -12,7 +12,7 @@
         <translation>Borne supérieure</translation>
     </message>
     <message>
-        <source>Ampiezza</source>
+        <source>Differenza</source>
         <translation>Amplitude</translation>
     </message>
     <message>
@@ -20,15 +20,15 @@
         <translation>limite de binary64 (étape %1)</translation>
     </message>
     <message>
-        <source>Il limite inferiore in binary64 resta sotto pi greco.</source>
+        <source>Il limite inferiore in binary64 resta sotto π.</source>
         <translation>La borne inférieure en binary64 reste sous π.</translation>
     </message>
     <message>
-        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera pi greco.</source>
+        <source>Con %1 passi o più il limite inferiore calcolato in binary64 supera π.</source>
         <translation>À partir de l&apos;étape %1, la borne inférieure calculée en binary64 dépasse π.</translation>
     </message>
     <message>
-        <source>Dal passo %1 il limite inferiore in binary64 supera pi greco: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
+        <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>À partir de l&apos;étape %1, la borne inférieure en binary64 dépasse π : les erreurs d&apos;arrondi ont épuisé les quelque 16 chiffres significatifs du format.</translation>
     </message>
 </context>
@@ -78,15 +78,15 @@
         <translation>L&apos;hexagone</translation>
     </message>
     <message>
-        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1 &lt; π &lt; %2.</source>
-        <translation>Dans le cercle de rayon 1 on trace un hexagone régulier inscrit : ses 6 côtés mesurent 1, autant que le rayon, car l&apos;hexagone est fait de 6 triangles équilatéraux. Un second hexagone, circonscrit, a des côtés qui touchent le cercle. Le périmètre du premier est plus court que la circonférence, celui du second plus long ; la circonférence mesure 2π, donc la moitié de chaque périmètre est une borne de π : %1 &lt; π &lt; %2.</translation>
+        <source>Nel cerchio di raggio 1 si disegna un esagono regolare inscritto: i suoi 6 lati sono lunghi 1, quanto il raggio, perché l&apos;esagono è fatto di 6 triangoli equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. Il perimetro del primo è più corto della circonferenza, quello del secondo più lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite per π: %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</source>
+        <translation>Dans le cercle de rayon 1 on trace un hexagone régulier inscrit : ses 6 côtés mesurent 1, autant que le rayon, car l&apos;hexagone est fait de 6 triangles équilatéraux. Un second hexagone, circonscrit, a des côtés qui touchent le cercle. Le périmètre du premier est plus court que la circonférence, celui du second plus long ; la circonférence mesure 2π, donc la moitié de chaque périmètre est une borne de π : %1&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%2.</translation>
     </message>
     <message>
         <source>Raddoppiare i lati</source>
         <translation>Doubler les côtés</translation>
     </message>
     <message>
-        <source>A ogni passo si prende il punto del cerchio sopra il mezzo di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
+        <source>A ogni passo si prende il punto del cerchio sopra il punto medio di ogni lato, e il lato diventa due corde: i lati raddoppiano e i poligoni si stringono sul cerchio. Il passo %1 usa i poligoni di %2 lati; il passo dopo userà quelli di %3 lati.</source>
         <translation>À chaque étape on prend le point du cercle au-dessus du milieu de chaque côté, et le côté devient deux cordes : les côtés doublent et les polygones se resserrent sur le cercle. L&apos;étape %1 utilise les polygones à %2 côtés ; l&apos;étape suivante utilisera ceux à %3 côtés.</translation>
     </message>
     <message>
@@ -94,44 +94,44 @@
         <translation>Les formules du programme</translation>
     </message>
     <message>
-        <source>Dal lato s del poligono inscritto di n lati il programma fa queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
+        <source>Dal lato s del poligono inscritto di n lati il programma esegue queste operazioni, ciascuna arrotondata in binary64: h è metà lato, a l&apos;apotema (la distanza del lato dal centro), t il lato del poligono circoscritto, p e P i semiperimetri dei due poligoni, g la freccia (quanto il lato sta sotto il cerchio) e s′ il lato nuovo, per il teorema di Pitagora. Al passo %1:</source>
         <translation>À partir du côté s du polygone inscrit à n côtés, le programme fait ces opérations, chacune arrondie en binary64 : h est la moitié du côté, a l&apos;apothème (la distance du côté au centre), t le côté du polygone circonscrit, p et P les demi-périmètres des deux polygones, g la flèche (de combien le côté passe sous le cercle) et s′ le nouveau côté, par le théorème de Pythagore. À l&apos;étape %1 :</translation>
     </message>
     <message>
-        <source>Perché p &lt; π &lt; P</source>
-        <translation>Pourquoi p &lt; π &lt; P</translation>
+        <source>Perché p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</source>
+        <translation>Pourquoi p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1 però il programma calcola p = %2 e P = %3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
-        <translation>Chaque côté inscrit est une corde, plus courte que l&apos;arc entre ses extrémités. Chaque côté circonscrit est fait de deux moitiés tangentes au cercle, chacune plus longue que l&apos;arc qu&apos;elle couvre. En sommant sur les n côtés, n · s &lt; 2π &lt; n · t, et en divisant par 2, p &lt; π &lt; P à chaque étape. À l&apos;étape %1 pourtant le programme calcule p = %2 et P = %3 : p dépasse π, et ce sont les arrondis qui se trompent, pas la géométrie (%4 est la distance calculée).</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1 però il programma calcola p&#xa0;=&#xa0;%2 e P&#xa0;=&#xa0;%3: p supera π, e a sbagliare sono gli arrotondamenti, non la geometria (%4 è la distanza calcolata).</source>
+        <translation>Chaque côté inscrit est une corde, plus courte que l&apos;arc entre ses extrémités. Chaque côté circonscrit est fait de deux moitiés tangentes au cercle, chacune plus longue que l&apos;arc qu&apos;elle couvre. En sommant sur les n côtés, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, et en divisant par 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P à chaque étape. À l&apos;étape %1 pourtant le programme calcule p&#xa0;=&#xa0;%2 et P&#xa0;=&#xa0;%3 : p dépasse π, et ce sont les arrondis qui se trompent, pas la géométrie (%4 est la distance calculée).</translation>
     </message>
     <message>
-        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n · s &lt; 2π &lt; n · t, e dividendo per 2, p &lt; π &lt; P a ogni passo. Al passo %1: %2 &lt; π &lt; %3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
-        <translation>Chaque côté inscrit est une corde, plus courte que l&apos;arc entre ses extrémités. Chaque côté circonscrit est fait de deux moitiés tangentes au cercle, chacune plus longue que l&apos;arc qu&apos;elle couvre. En sommant sur les n côtés, n · s &lt; 2π &lt; n · t, et en divisant par 2, p &lt; π &lt; P à chaque étape. À l&apos;étape %1 : %2 &lt; π &lt; %3, à %4 l&apos;une de l&apos;autre ; à l&apos;étape suivante la distance sera environ le quart.</translation>
+        <source>Ogni lato inscritto è una corda, più corta dell&apos;arco tra i suoi estremi. Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna più lunga dell&apos;arco che copre. Sommando su tutti gli n lati, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, e dividendo per 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P a ogni passo. Al passo %1: %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, distanti %4; al passo dopo la distanza sarà circa un quarto.</source>
+        <translation>Chaque côté inscrit est une corde, plus courte que l&apos;arc entre ses extrémités. Chaque côté circonscrit est fait de deux moitiés tangentes au cercle, chacune plus longue que l&apos;arc qu&apos;elle couvre. En sommant sur les n côtés, n&#xa0;·&#xa0;s&#xa0;&lt;&#xa0;2π&#xa0;&lt;&#xa0;n&#xa0;·&#xa0;t, et en divisant par 2, p&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;P à chaque étape. À l&apos;étape %1 : %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3, à %4 l&apos;une de l&apos;autre ; à l&apos;étape suivante la distance sera environ quatre fois plus petite.</translation>
     </message>
     <message>
         <source>Dove binary64 si esaurisce</source>
-        <translation>Où binary64 s&apos;épuise</translation>
+        <translation>Les limites de binary64</translation>
     </message>
     <message>
-        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g = 1 − a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p − π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
-        <translation>binary64, le format des nombres du programme, garde environ 16 chiffres significatifs et chaque opération arrondit le dernier. La flèche g = 1 − a soustrait deux nombres presque égaux, et à chaque étape leur écart est divisé par quatre : il reste dans g de moins en moins de chiffres justes, et le nouveau côté en hérite. À l&apos;étape %1, g vaut %2 et p − π vaut %3. À partir de l&apos;étape %4 les erreurs dépassent la distance entre p et π : la borne inférieure calculée dépasse π et les résultats ne sont plus des bornes.</translation>
+        <source>binary64, il formato dei numeri del programma, tiene circa 16 cifre significative e ogni operazione arrotonda l&apos;ultima. La freccia g&#xa0;=&#xa0;1&#xa0;−&#xa0;a sottrae due numeri quasi uguali, e a ogni passo il loro scarto si riduce a un quarto: in g restano sempre meno cifre giuste, e il lato nuovo le eredita. Al passo %1 g vale %2 e p&#xa0;−&#xa0;π vale %3. Dal passo %4 gli errori superano la distanza tra p e π: il limite inferiore calcolato supera π e i risultati non sono più limiti.</source>
+        <translation>binary64, le format des nombres du programme, garde environ 16 chiffres significatifs et chaque opération arrondit le dernier. La flèche g&#xa0;=&#xa0;1&#xa0;−&#xa0;a soustrait deux nombres presque égaux, et à chaque étape leur écart est divisé par quatre : il reste dans g de moins en moins de chiffres justes, et le nouveau côté en hérite. À l&apos;étape %1, g vaut %2 et p&#xa0;−&#xa0;π vaut %3. À partir de l&apos;étape %4 les erreurs dépassent la distance entre p et π : la borne inférieure calculée dépasse π et les résultats ne sont plus des bornes.</translation>
     </message>
     <message>
         <source>Cifre dimostrate</source>
-        <translation>Chiffres démontrés</translation>
+        <translation>Décimales démontrées</translation>
     </message>
     <message>
-        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p / (2 + a) sta sotto π e (2p + P) / 3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
-        <translation>Un chiffre de π est démontré quand le calcul tient compte de chaque arrondi : avec l&apos;arithmétique d&apos;intervalles chaque nombre devient un intervalle qui contient à coup sûr la valeur exacte, et les chiffres sur lesquels les deux extrémités s&apos;accordent sont aussi ceux de π. Avec les polygones jusqu&apos;à l&apos;étape %1, les doublements en démontrent %2. Huygens en lit davantage dans les mêmes polygones : 3p / (2 + a) est sous π et (2p + P) / 3 au-dessus, bien plus près ; il en démontre %3. Richardson regarde comment p s&apos;approche de π d&apos;une étape à l&apos;autre : la forme de ses erreurs est connue, des termes en 1/n², 1/n⁴, …, et la méthode les retire ; il en démontre %4. Le décompte s&apos;arrête à %5 chiffres.</translation>
+        <source>Una cifra di π è dimostrata quando il calcolo tiene conto di ogni arrotondamento: con l&apos;aritmetica a intervalli ogni numero diventa un intervallo che di sicuro contiene il valore esatto, e le cifre su cui i due estremi concordano sono anche di π. Con i poligoni fino al passo %1 i raddoppi ne dimostrano %2. Huygens legge di più dagli stessi poligoni: 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) sta sotto π e (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 sopra, molto più vicini; ne dimostra %3. Richardson guarda come p si avvicina a π di passo in passo: la forma dei suoi errori è nota, termini in 1/n², 1/n⁴, …, e il metodo li toglie; ne dimostra %4. Il conteggio si ferma a %5 cifre.</source>
+        <translation>Une décimale de π est démontrée quand le calcul tient compte de chaque arrondi : avec l&apos;arithmétique d&apos;intervalles chaque nombre devient un intervalle qui contient à coup sûr la valeur exacte, et les décimales sur lesquelles les deux extrémités s&apos;accordent sont aussi celles de π. Avec les polygones jusqu&apos;à l&apos;étape %1, les doublements en démontrent %2. Huygens en lit davantage dans les mêmes polygones : 3p&#xa0;/&#xa0;(2&#xa0;+&#xa0;a) est sous π et (2p&#xa0;+&#xa0;P)&#xa0;/&#xa0;3 au-dessus, bien plus près ; il en démontre %3. Richardson regarde comment p s&apos;approche de π d&apos;une étape à l&apos;autre : la forme de ses erreurs est connue, des termes en 1/n², 1/n⁴, …, et la méthode les retire ; il en démontre %4. Le décompte s&apos;arrête à %5 décimales.</translation>
     </message>
     <message>
         <source>Il risultato di Archimede</source>
         <translation>Le résultat d&apos;Archimède</translation>
     </message>
     <message>
-        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3 10/71 &lt; π &lt; 3 1/7, cioè 223/71 &lt; π &lt; 22/7, cioè %2 &lt; π &lt; %3. Il programma, con gli stessi poligoni: %4 &lt; π &lt; %5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
-        <translation>Archimède est allé jusqu&apos;aux polygones à 96 côtés, l&apos;étape %1, en calculant à la main les racines carrées avec des fractions et en les arrondissant toujours du côté sûr : 3 10/71 &lt; π &lt; 3 1/7, c&apos;est-à-dire 223/71 &lt; π &lt; 22/7, c&apos;est-à-dire %2 &lt; π &lt; %3. Le programme, avec les mêmes polygones : %4 &lt; π &lt; %5. Les bornes d&apos;Archimède sont plus larges de %6 en dessous et de %7 au-dessus.</translation>
+        <source>Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici quadrate con frazioni e arrotondandole sempre dalla parte sicura: 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, cioè 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, cioè %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. Il programma, con gli stessi poligoni: %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. I limiti di Archimede sono più larghi di %6 sotto e di %7 sopra.</source>
+        <translation>Archimède est allé jusqu&apos;aux polygones à 96 côtés, l&apos;étape %1, en calculant à la main les racines carrées avec des fractions et en les arrondissant toujours du côté sûr : 3&#x202f;10/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;3&#x202f;1/7, c&apos;est-à-dire 223/71&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;22/7, c&apos;est-à-dire %2&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%3. Le programme, avec les mêmes polygones : %4&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%5. Les bornes d&apos;Archimède sont plus larges de %6 en dessous et de %7 au-dessus.</translation>
     </message>
     <message>
         <source>Passi</source>

@@ -69,19 +69,19 @@
     </message>
     <message>
         <source>&amp;Cifre dimostrate nella tabella</source>
-        <translation>&amp;Bewiesene Ziffern in der Tabelle</translation>
+        <translation>&amp;Bewiesene Stellen in der Tabelle</translation>
     </message>
     <message>
         <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
-        <translation>Fügt der Tabelle die Ziffern hinzu, die jedes Verfahren bei jedem Schritt beweist, dieselben Zahlen wie im Diagramm</translation>
+        <translation>Fügt der Tabelle die Stellen hinzu, die jedes Verfahren bei jedem Schritt beweist, dieselben Zahlen wie im Diagramm</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
-        <translation>Richtige Ziffern von π bei jedem Schritt, logarithmisch: untere Schranke, obere Schranke und Breite in binary64, und die vom Verdoppeln, von Huygens und von Richardson bewiesenen Ziffern. Dieselben Ziffern stehen in der Tabelle, mit Bewiesene Ziffern.</translation>
+        <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Richtige Stellen von π bei jedem Schritt, logarithmisch: untere Schranke, obere Schranke und Differenz in binary64, und die vom Verdoppeln, von Huygens und von Richardson bewiesenen Stellen. Dieselben Stellen stehen in der Tabelle, mit Bewiesene Stellen.</translation>
     </message>
     <message>
-        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
-        <translation>Schritt %1: %2 Ecken, %3 &lt; π &lt; %4</translation>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Schritt %1: %2 Ecken, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

@@ -76,12 +76,12 @@
         <translation>Προσθέτει στον πίνακα τα ψηφία που αποδεικνύει κάθε μέθοδος σε κάθε βήμα, τους ίδιους αριθμούς με το διάγραμμα</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
-        <translation>Σωστά ψηφία του π σε κάθε βήμα, σε λογαριθμική κλίμακα: κάτω φράγμα, άνω φράγμα και πλάτος σε binary64, και ψηφία αποδεδειγμένα από τους διπλασιασμούς, τον Huygens και τον Richardson. Τα ίδια ψηφία βρίσκονται στον πίνακα, με Αποδεδειγμένα ψηφία.</translation>
+        <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Σωστά ψηφία του π σε κάθε βήμα, σε λογαριθμική κλίμακα: κάτω φράγμα, άνω φράγμα και διαφορά σε binary64, και ψηφία αποδεδειγμένα από τους διπλασιασμούς, τον Huygens και τον Richardson. Τα ίδια ψηφία βρίσκονται στον πίνακα, με Αποδεδειγμένα ψηφία.</translation>
     </message>
     <message>
-        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
-        <translation>Βήμα %1: %2 πλευρές, %3 &lt; π &lt; %4</translation>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Βήμα %1: %2 πλευρές, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

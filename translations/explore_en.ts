@@ -72,16 +72,16 @@
         <translation>Adds to the table the digits each method proves at each step, the same numbers as the chart&apos;s</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
-        <translation>Correct digits of pi at each step, on a logarithmic scale: lower bound, upper bound and width in binary64, and digits proven by doubling, by Huygens and by Richardson. The same digits are in the table, with Proven digits.</translation>
+        <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Correct digits of π at each step, on a logarithmic scale: lower bound, upper bound and difference in binary64, and digits proven by doubling, by Huygens and by Richardson. The same digits are in the table, with Proven digits.</translation>
     </message>
     <message>
         <source>Passo e limiti</source>
         <translation>Step and bounds</translation>
     </message>
     <message>
-        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
-        <translation>Step %1: %2 sides, %3 &lt; π &lt; %4</translation>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Step %1: %2 sides, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

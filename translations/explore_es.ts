@@ -76,12 +76,12 @@
         <translation>Añade a la tabla las cifras que cada método demuestra en cada paso, los mismos números del gráfico</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
-        <translation>Cifras correctas de π en cada paso, en escala logarítmica: cota inferior, cota superior y anchura en binary64, y cifras demostradas por las duplicaciones, por Huygens y por Richardson. Las mismas cifras están en la tabla, con Cifras demostradas.</translation>
+        <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Cifras correctas de π en cada paso, en escala logarítmica: cota inferior, cota superior y diferencia en binary64, y cifras demostradas por las duplicaciones, por Huygens y por Richardson. Las mismas cifras están en la tabla, con Cifras demostradas.</translation>
     </message>
     <message>
-        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
-        <translation>Paso %1: %2 lados, %3 &lt; π &lt; %4</translation>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Paso %1: %2 lados, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

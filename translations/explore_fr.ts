@@ -69,19 +69,19 @@
     </message>
     <message>
         <source>&amp;Cifre dimostrate nella tabella</source>
-        <translation>&amp;Chiffres démontrés dans le tableau</translation>
+        <translation>&amp;Décimales démontrées dans le tableau</translation>
     </message>
     <message>
         <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
-        <translation>Ajoute au tableau les chiffres que chaque méthode démontre à chaque étape, les mêmes nombres que le graphique</translation>
+        <translation>Ajoute au tableau les décimales que chaque méthode démontre à chaque étape, les mêmes nombres que le graphique</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
-        <translation>Chiffres corrects de π à chaque étape, en échelle logarithmique : borne inférieure, borne supérieure et largeur en binary64, et chiffres démontrés par les doublements, par Huygens et par Richardson. Les mêmes chiffres sont dans le tableau, avec Chiffres démontrés.</translation>
+        <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
+        <translation>Décimales exactes de π à chaque étape, en échelle logarithmique : borne inférieure, borne supérieure et amplitude en binary64, et décimales démontrées par les doublements, par Huygens et par Richardson. Les mêmes décimales sont dans le tableau, avec Décimales démontrées.</translation>
     </message>
     <message>
-        <source>Passo %1: %2 lati, %3 &lt; π &lt; %4</source>
-        <translation>Étape %1 : %2 côtés, %3 &lt; π &lt; %4</translation>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Étape %1 : %2 côtés, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

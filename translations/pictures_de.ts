@@ -16,7 +16,7 @@
         <translation>Bewiesen: Richardson</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco</source>
+        <source>Cifre corrette di π</source>
         <translation>Stellen von π: richtig und bewiesen</translation>
     </message>
     <message>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>%1, passo %2: %3 cifre</source>
-        <translation>%1, Schritt %2: %3 Ziffern</translation>
+        <translation>%1, Schritt %2: %3 Stellen</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@
         <translation>Αποδεδειγμένα: Richardson</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco</source>
+        <source>Cifre corrette di π</source>
         <translation>Ψηφία του π: σωστά και αποδεδειγμένα</translation>
     </message>
     <message>

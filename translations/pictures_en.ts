@@ -16,7 +16,7 @@
         <translation>Proven digits: Richardson</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco</source>
+        <source>Cifre corrette di π</source>
         <translation>Digits of π: correct and proven</translation>
     </message>
     <message>

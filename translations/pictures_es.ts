@@ -16,7 +16,7 @@
         <translation>Demostradas: Richardson</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco</source>
+        <source>Cifre corrette di π</source>
         <translation>Cifras de π: correctas y demostradas</translation>
     </message>
     <message>

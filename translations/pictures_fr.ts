@@ -16,7 +16,7 @@
         <translation>Démontrées : Richardson</translation>
     </message>
     <message>
-        <source>Cifre corrette di pi greco</source>
+        <source>Cifre corrette di π</source>
         <translation>Décimales de π : exactes et démontrées</translation>
     </message>
     <message>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>%1, passo %2: %3 cifre</source>
-        <translation>%1, étape %2 : %3 chiffres</translation>
+        <translation>%1, étape %2 : %3 décimales</translation>
     </message>
 </context>
 <context>

@@ -62,7 +62,8 @@ TEST(Lesson, FormulasShowTheCoresNumbersAtEachStep) {
         EXPECT_EQ(valueOf(formulas[4].value), row.upperBound);
         EXPECT_EQ(valueOf(sections.at(3).arguments.at(1)), row.lowerBound);
         EXPECT_EQ(valueOf(sections.at(3).arguments.at(2)), row.upperBound);
-        EXPECT_EQ(std::string(sections.at(3).pattern).find("%2 < π < %3") == std::string::npos,
+        EXPECT_EQ(std::string(sections.at(3).pattern).find("%2\u00a0<\u00a0π\u00a0<\u00a0%3") ==
+                      std::string::npos,
                   calc::distanceFromPi(row.lowerBound) > 0.0)
             << "lower < pi < upper written only where the computed bounds hold it";
         if (step < calc::maximumSteps) {
@@ -89,3 +90,16 @@ TEST(Lesson, SetsArchimedesResultBesideTheProgramsForThe96Gons) {
 }
 
 } // namespace
+
+// A formula never breaks across lines: no ordinary space beside a relation or
+// an operation, none inside a mixed number ("3 1/7" read as 3 and 1/7).
+TEST(Lesson, FormulasHoldTogether) {
+    const std::regex breakable(R"( (<|=|·|\+|/|−)|(<|=|·|\+|/|−) |\b3 1)");
+    for (const int step : {3, 26}) {
+        for (const calc::LessonSection& section : calc::lessonSections(step, 26, {}, ",")) {
+            SCOPED_TRACE(section.title);
+            EXPECT_FALSE(std::regex_search(std::string(section.pattern), breakable))
+                << section.pattern;
+        }
+    }
+}

@@ -582,7 +582,7 @@ TEST_F(ExploreWindowTest, AnnouncesTheSidesAndBoundsOfANewStepInReadingOrder) {
     EXPECT_NE(std::find(seen.begin(), seen.end(), Announcement(bounds, QAccessible::ValueChanged)),
               seen.end());
     EXPECT_EQ(QAccessible::queryAccessibleInterface(bounds)->text(QAccessible::Description),
-              "Passo 5: 96 lati, 3,14103195 < π < 3,14271460");
+              "Passo 5: 96 lati, 3,14103195\u00a0<\u00a0π\u00a0<\u00a03,14271460");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(stepSlider())->text(QAccessible::Description),
               bounds->text());
 }

@@ -370,7 +370,7 @@ TEST_F(PictureFiles, ChartSvgNamesItsSeriesAndTheRunOutStep) {
     ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
     const QString all = texts.join(QLatin1Char('|'));
     for (const char* expected :
-         {"Limite inferiore", "Limite superiore", "Ampiezza", "Dimostrate: raddoppi",
+         {"Limite inferiore", "Limite superiore", "Differenza", "Dimostrate: raddoppi",
           "Dimostrate: Huygens", "Dimostrate: Richardson", "binary64 esaurito (passo 26)",
           "Dal passo 26"}) {
         EXPECT_TRUE(all.contains(QString::fromUtf8(expected))) << expected;

@@ -80,7 +80,7 @@ function axes(core: Core, plot: Plot, view: ChartView, width: number): Shape[] {
     parts.push(tick(plot.left - 6, plot.y(digits) + 4, "end", String(digits)));
   }
   const middle = (plot.top + plot.bottom) / 2;
-  const title = tr(context, "Cifre corrette di pi greco");
+  const title = tr(context, "Cifre corrette di π");
   const digitsTitle = tr(context, "Cifre corrette (scala logaritmica)");
   parts.push(
     svgShape("rect", { class: "axes", x: plot.left, y: plot.top, width: plot.right - plot.left, height: plot.bottom - plot.top }),

@@ -46,7 +46,7 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
   svg.setAttribute("aria-describedby", description.id);
   const summary = tr(
     "explore::ExploreWindow",
-    "Cifre corrette di pi greco a ogni passo, su scala logaritmica: limite inferiore, limite superiore e ampiezza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.",
+    "Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.",
   );
   description.textContent = summary;
   let points: () => ChartPoint[][] = () => [];

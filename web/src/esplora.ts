@@ -233,7 +233,7 @@ function createTeaching(core: Core, section: HTMLElement, controls: HTMLElement,
     lesson.setStep(step);
     play.setCurrentStep(step);
     const summary = core.stepSummary(step, decimalSeparator);
-    const pattern = tr(context, "Passo %1: %2 lati, %3 < π < %4");
+    const pattern = tr(context, "Passo %1: %2 lati, %3\u00a0<\u00a0π\u00a0<\u00a0%4");
     bounds.textContent = core.filledWith(pattern, [String(step), summary.sides, summary.lowerBound, summary.upperBound]);
   };
   return { play, bounds, lesson, show };

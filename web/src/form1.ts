@@ -48,7 +48,7 @@ function runCommand(core: Core, text: string, results: Results): number {
   results.sides.value = outcome.sides;
   results.lowerBound.value = outcome.lowerBound;
   results.upperBound.value = outcome.upperBound;
-  results.announcement.textContent = core.filledWith(tr("explore::ExploreWindow", "Passo %1: %2 lati, %3 < π < %4"), [
+  results.announcement.textContent = core.filledWith(tr("explore::ExploreWindow", "Passo %1: %2 lati, %3\u00a0<\u00a0π\u00a0<\u00a0%4"), [
     String(outcome.steps),
     outcome.sides,
     outcome.lowerBound,

@@ -89,7 +89,7 @@ for (const [button, name, kind] of [
     if (kind === "svg") {
       const text = file.toString("utf8");
       expect(text).toMatch(/^<\?xml[^>]*>\n<svg[^>]* width="900" height="600"/);
-      expect(text).toContain(name.startsWith("poligoni") ? "Passo 7: poligoni di 384 lati" : "Cifre corrette di pi greco");
+      expect(text).toContain(name.startsWith("poligoni") ? "Passo 7: poligoni di 384 lati" : "Cifre corrette di π");
     } else {
       expect(file.subarray(1, 4).toString("latin1")).toBe("PNG");
       expect([file.readUInt32BE(16), file.readUInt32BE(20)]).toEqual([900, 600]);
