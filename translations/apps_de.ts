@@ -9,8 +9,8 @@
     </message>
     <message>
         <source>Apre Esplora: poligoni, tabella dei passi e convergenza.</source>
-        <translation>Öffnet das Erkunden-Fenster: Vielecke, Schritttabelle
-und Konvergenzdiagramm.</translation>
+        <translation>Öffnet das Fenster „Erkunden“: Vielecke,
+Schritttabelle und Konvergenzdiagramm.</translation>
     </message>
     <message>
         <source>PASSI</source>
@@ -22,12 +22,12 @@ und Konvergenzdiagramm.</translation>
 l&apos;ultima volta; la prima volta %2), letto come nella
 finestra: il punto separa i decimali e si arrotonda al
 pari (4.5 vale 4).</source>
-        <translation>Mit --esplora der Schritt, bei dem es sich öffnet,
-von %1 (ohne Angabe der Schritt, bei dem das Fenster
-zuletzt geschlossen wurde, beim ersten Mal %2); gelesen
-wie das Textfeld des Fensters: ein Punkt (.) trennt die
-Nachkommastellen, eine Hälfte wird zur geraden Zahl
-gerundet (4.5 ergibt 4).</translation>
+        <translation>Mit --esplora der Schritt, bei dem sich das Fenster
+öffnet, von %1 (ohne Angabe der Schritt, bei dem das
+Fenster zuletzt geschlossen wurde, beim ersten Mal %2);
+gelesen wie das Textfeld des Fensters: ein Punkt (.)
+trennt die Nachkommastellen, eine Hälfte wird zur
+geraden Zahl gerundet (4.5 ergibt 4).</translation>
     </message>
     <message>
         <source>Limiti per pi greco con il metodo di Archimede: apre la finestra di calcolo.</source>

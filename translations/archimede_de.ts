@@ -14,8 +14,8 @@
     <message>
         <source>calcolo o scrittura non riusciti: errore di run-time del
        calcolo, immagine o uscita standard non scritta</source>
-        <translation>Berechnung oder Ausgabe fehlgeschlagen: ein Laufzeitfehler, oder ein
-       Bild oder die Standardausgabe konnte nicht geschrieben werden</translation>
+        <translation>Berechnung oder Ausgabe fehlgeschlagen: ein Laufzeitfehler oder ein
+       nicht geschriebenes Bild bzw. eine nicht geschriebene Standardausgabe</translation>
     </message>
     <message>
         <source>numero di passi rifiutato o riga di comando errata</source>

@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
-        <translation>Not enough memory for &apos;%1&apos;: it needs about %2 MiB, the limit (ulimit -v) is %3 MiB</translation>
+        <translation>Not enough memory for &apos;%1&apos;: it needs about %2 MiB but the limit (ulimit -v) is %3 MiB</translation>
     </message>
     <message>
         <source>Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]

@@ -5,7 +5,7 @@
     <name>archimede</name>
     <message>
         <source>archimede: interrotto</source>
-        <translation>archimede: interrompu</translation>
+        <translation>archimede&#xa0;: interrompu</translation>
     </message>
     <message>
         <source>riuscito</source>
@@ -14,7 +14,7 @@
     <message>
         <source>calcolo o scrittura non riusciti: errore di run-time del
        calcolo, immagine o uscita standard non scritta</source>
-        <translation>échec du calcul ou de la sortie : erreur d&apos;exécution, ou image ou
+        <translation>échec du calcul ou de la sortie&#xa0;: erreur d&apos;exécution, ou image ou
        sortie standard impossible à écrire</translation>
     </message>
     <message>
@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Numero lati poligono inscritto e circoscritto: </source>
-        <translation>Nombre de côtés de chaque polygone : </translation>
+        <translation>Nombre de côtés de chaque polygone&#xa0;: </translation>
     </message>
     <message>
         <source> &lt; costante &lt; </source>
@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>archimede: passo %1 di %2 (%3%)</source>
-        <translation>archimede: étape %1 sur %2 (%3 %)</translation>
+        <translation>archimede&#xa0;: étape %1 sur %2 (%3 %)</translation>
     </message>
     <message>
         <source>mancano circa %1</source>
@@ -59,39 +59,39 @@
     </message>
     <message>
         <source>Numero iterazioni: </source>
-        <translation>Nombre d&apos;étapes : </translation>
+        <translation>Nombre d&apos;étapes&#xa0;: </translation>
     </message>
     <message>
         <source>Profondità dell&apos;estrapolazione: </source>
-        <translation>Profondeur d&apos;extrapolation : </translation>
+        <translation>Profondeur d&apos;extrapolation&#xa0;: </translation>
     </message>
     <message>
         <source>archimede: questa versione è stata compilata senza Qt e non può disegnare immagini</source>
-        <translation>archimede: cette version a été compilée sans Qt et ne peut pas dessiner d&apos;images</translation>
+        <translation>archimede&#xa0;: cette version a été compilée sans Qt et ne peut pas dessiner d&apos;images</translation>
     </message>
     <message>
         <source>archimede: %1. Vedere &apos;archimede --help&apos;.</source>
-        <translation>archimede: %1. Voir « archimede --help ».</translation>
+        <translation>archimede&#xa0;: %1. Voir «&#xa0;archimede --help&#xa0;».</translation>
     </message>
     <message>
         <source>formato sconosciuto &apos;%1&apos;: usare testo, csv o json</source>
-        <translation>format inconnu « %1 » : utiliser testo, csv ou json</translation>
+        <translation>format inconnu «&#xa0;%1&#xa0;»&#xa0;: utiliser testo, csv ou json</translation>
     </message>
     <message>
         <source>--cifre richiede un numero intero da 1 a 1000000, non &apos;%1&apos;</source>
-        <translation>--cifre attend un nombre entier de 1 à 1000000, pas « %1 »</translation>
+        <translation>--cifre attend un nombre entier de 1 à 1000000, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>metodo sconosciuto &apos;%1&apos;: usare raddoppi, huygens o richardson</source>
-        <translation>méthode inconnue « %1 » : utiliser raddoppi, huygens ou richardson</translation>
+        <translation>méthode inconnue «&#xa0;%1&#xa0;»&#xa0;: utiliser raddoppi, huygens ou richardson</translation>
     </message>
     <message>
         <source>--dimensioni richiede LARGHEZZAxALTEZZA in pixel, da 16 a 10000, non &apos;%1&apos;</source>
-        <translation>--dimensioni attend LARGEURxHAUTEUR en pixels, de 16 à 10000, pas « %1 »</translation>
+        <translation>--dimensioni attend LARGEURxHAUTEUR en pixels, de 16 à 10000, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 ripetuto: un solo FILE per immagine</source>
-        <translation>%1 répété : un seul FICHIER par image</translation>
+        <translation>%1 répété&#xa0;: un seul FICHIER par image</translation>
     </message>
     <message>
         <source>%1 richiede il nome di un file</source>
@@ -99,11 +99,11 @@
     </message>
     <message>
         <source>%1: il nome &apos;%2&apos; non è UTF-8 valido; archimede scrive solo nomi in UTF-8</source>
-        <translation>%1 : le nom « %2 » n&apos;est pas de l&apos;UTF-8 valide ; archimede n&apos;écrit que des fichiers dont le nom est en UTF-8</translation>
+        <translation>%1&#xa0;: le nom «&#xa0;%2&#xa0;» n&apos;est pas de l&apos;UTF-8 valide&#x202f;; archimede n&apos;écrit que des fichiers dont le nom est en UTF-8</translation>
     </message>
     <message>
         <source>troppi argomenti: &apos;%1&apos; e &apos;%2&apos;</source>
-        <translation>trop d&apos;arguments : « %1 » et « %2 »</translation>
+        <translation>trop d&apos;arguments&#xa0;: «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>manca il valore di %1</source>
@@ -115,15 +115,15 @@
     </message>
     <message>
         <source>opzione sconosciuta &apos;%1&apos;</source>
-        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+        <translation>option inconnue «&#xa0;&#xa0;%1&#xa0;&#xa0;»</translation>
     </message>
     <message>
         <source>%1: estensione sconosciuta in &apos;%2&apos;: usare .svg, .png o .pdf</source>
-        <translation>%1 : extension inconnue dans « %2 » : utiliser .svg, .png ou .pdf</translation>
+        <translation>%1&#xa0;: extension inconnue dans «&#xa0;%2&#xa0;»&#xa0;: utiliser .svg, .png ou .pdf</translation>
     </message>
     <message>
         <source>--disegno e --grafico richiedono due file diversi, non &apos;%1&apos; per entrambi</source>
-        <translation>--disegno et --grafico demandent deux fichiers différents, pas « %1 » pour les deux</translation>
+        <translation>--disegno et --grafico demandent deux fichiers différents, pas «&#xa0;%1&#xa0;» pour les deux</translation>
     </message>
     <message>
         <source>--disegno e --grafico non si combinano con --tabella, --esatto, --formato o --cifre</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>--cifre sceglie da sé i passi: togliere &apos;%1&apos;</source>
-        <translation>--cifre choisit lui-même les étapes : retirer « %1 »</translation>
+        <translation>--cifre choisit lui-même les étapes&#xa0;: retirer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--metodo vale solo con --cifre</source>
@@ -147,23 +147,23 @@
     </message>
     <message>
         <source>archimede: impossibile scrivere i risultati sull&apos;uscita standard</source>
-        <translation>archimede: impossible d&apos;écrire les résultats sur la sortie standard</translation>
+        <translation>archimede&#xa0;: impossible d&apos;écrire les résultats sur la sortie standard</translation>
     </message>
     <message>
         <source>archimede: errore interno: %1</source>
-        <translation>archimede: erreur interne : %1</translation>
+        <translation>archimede&#xa0;: erreur interne&#xa0;: %1</translation>
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: nome non in UTF-8</source>
-        <translation>Impossible d&apos;écrire « %1 » : le nom n&apos;est pas en UTF-8</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: le nom n&apos;est pas en UTF-8</translation>
     </message>
     <message>
         <source>archimede: memoria esaurita</source>
-        <translation>archimede : mémoire épuisée</translation>
+        <translation>archimede&#xa0;: mémoire épuisée</translation>
     </message>
     <message>
         <source>Memoria insufficiente per &apos;%1&apos;: servono circa %2 MiB, il limite (ulimit -v) è di %3 MiB</source>
-        <translation>Mémoire insuffisante pour « %1 » : il faut environ %2 Mio, la limite (ulimit -v) est de %3 Mio</translation>
+        <translation>Mémoire insuffisante pour «&#xa0;%1&#xa0;»&#xa0;: il faut environ %2 Mio, la limite (ulimit -v) est de %3 Mio</translation>
     </message>
     <message>
         <source>Uso: archimede PASSI [--tabella] [--formato testo|csv|json] [--esatto]
@@ -246,57 +246,57 @@ Esempi:
 
 Stato d&apos;uscita:
 </source>
-        <translation>Usage : archimede ÉTAPES [--tabella] [--formato testo|csv|json] [--esatto]
+        <translation>Usage&#xa0;: archimede ÉTAPES [--tabella] [--formato testo|csv|json] [--esatto]
         archimede ÉTAPES [--disegno FICHIER] [--grafico FICHIER]
                          [--dimensioni LxH]
         archimede --cifre N [--metodo M] [--tabella [--formato F]]
         archimede --help | --version
 
 Encadrement de pi par la méthode d&apos;Archimède. En partant de l&apos;hexagone inscrit
-dans le cercle de rayon 1, chaque étape double le nombre de côtés ; les
+dans le cercle de rayon 1, chaque étape double le nombre de côtés&#x202f;; les
 demi-périmètres des polygones inscrit et circonscrit encadrent pi.
 
-  ÉTAPES         le nombre d&apos;étapes, de 1 à 500, lu comme dans la fenêtre : le
+  ÉTAPES         le nombre d&apos;étapes, de 1 à 500, lu comme dans la fenêtre&#xa0;: le
                  point (.) sépare la partie décimale, et une moitié s&apos;arrondit
                  au pair (500.5 donne 500)
-  --tabella      une ligne par étape de 1 à ÉTAPES : l&apos;étape, les côtés des
+  --tabella      une ligne par étape de 1 à ÉTAPES&#xa0;: l&apos;étape, les côtés des
                  polygones, la borne inférieure, la borne supérieure et leur
-                 amplitude. Avec --cifre, une ligne par polygone : l&apos;étape,
+                 amplitude. Avec --cifre, une ligne par polygone&#xa0;: l&apos;étape,
                  les côtés, les décimales démontrées (celles sur lesquelles
                  les deux bornes de l&apos;encadrement s&apos;accordent) et les
                  décimales gagnées sur l&apos;étape précédente
   --formato F    testo (par défaut), csv ou json. Le texte utilise les formats
                  de la fenêtre et le séparateur décimal de la langue de
-                 l&apos;utilisateur ; csv et json utilisent le point et 17 chiffres
+                 l&apos;utilisateur&#x202f;; csv et json utilisent le point et 17 chiffres
                  significatifs, qui se relisent en le même nombre binary64.
                  Avec --cifre --tabella, csv et json donnent l&apos;étape, les
                  décimales démontrées et les décimales gagnées
   --esatto       dans le texte, 17 chiffres significatifs au lieu des formats
                  de la fenêtre, pour comparer les résultats bit à bit
   --disegno FICHIER  le cercle avec les polygones inscrit et circonscrit à
-                 l&apos;étape ÉTAPES (de 1, l&apos;hexagone, à 500 ; 6*2^(ÉTAPES-1)
-                 côtés), comme dans la fenêtre Explorer ; le format vient de
-                 l&apos;extension : svg, png ou pdf
+                 l&apos;étape ÉTAPES (de 1, l&apos;hexagone, à 500&#x202f;; 6*2^(ÉTAPES-1)
+                 côtés), comme dans la fenêtre Explorer&#x202f;; le format vient de
+                 l&apos;extension&#xa0;: svg, png ou pdf
   --grafico FICHIER  les décimales exactes des deux bornes binary64 et les
                  décimales démontrées par les trois méthodes de --cifre, étape
                  par étape de 1 à ÉTAPES, comme dans la fenêtre Explorer. Deux
-                 FICHIERS différents, aux noms en UTF-8 ; chacun ne remplace
+                 FICHIERS différents, aux noms en UTF-8&#x202f;; chacun ne remplace
                  le fichier existant qu&apos;une fois complet, et si l&apos;écriture
                  échoue ce fichier reste tel quel
   --dimensioni LxH  largeur et hauteur des images en pixels (en points pour
                  le pdf), 900x600 par défaut
-  --cifre N      bornes démontrées à N décimales, N de 1 à 1000000 : la borne
+  --cifre N      bornes démontrées à N décimales, N de 1 à 1000000&#xa0;: la borne
                  inférieure est pi tronqué à N décimales, la borne supérieure
                  une unité de plus sur la dernière décimale. Avec richardson,
                  10000 décimales prennent quelques centièmes de seconde,
                  100000 environ une seconde, 1000000 deux minutes environ et
-                 quelques dizaines de Mo de mémoire ; raddoppi et huygens sont
+                 quelques dizaines de Mo de mémoire&#x202f;; raddoppi et huygens sont
                  bien plus lents (huygens prend déjà des minutes à 100000)
-  --metodo M     avec --cifre, la façon de lire pi sur les mêmes polygones :
+  --metodo M     avec --cifre, la façon de lire pi sur les mêmes polygones&#xa0;:
                  raddoppi   les demi-périmètres inscrit L et circonscrit U
-                            (environ 0,6 décimale par étape) ;
+                            (environ 0,6 décimale par étape)&#x202f;;
                  huygens    3L/(2+a) &lt; pi &lt; (2L+U)/3, où a est l&apos;apothème
-                            (environ 1,2 décimale par étape) ;
+                            (environ 1,2 décimale par étape)&#x202f;;
                  richardson (par défaut) le tableau de Romberg sur les carrés
                             des demi-périmètres inscrits (sur les
                             demi-périmètres avec --tabella), élargi d&apos;une
@@ -307,17 +307,17 @@ demi-périmètres des polygones inscrit et circonscrit encadrent pi.
   --version      la version
 
 Les résultats pour ÉTAPES sont calculés en binary64, comme dans la fenêtre, et
-ne sont pas rigoureux : les erreurs d&apos;arrondi s&apos;accumulent, si bien qu&apos;à partir
+ne sont pas rigoureux&#xa0;: les erreurs d&apos;arrondi s&apos;accumulent, si bien qu&apos;à partir
 de l&apos;étape 26 la borne inférieure calculée dépasse pi, et qu&apos;à partir de
 l&apos;étape 28 les deux bornes sont égales.
 --cifre refait les mêmes doublements en arithmétique d&apos;intervalles
 centre-rayon (Arb), avec la précision et le nombre d&apos;étapes qu&apos;il faut pour
 ramener l&apos;amplitude de l&apos;encadrement sous 10^-N (ou quelques décimales de
 plus, jusqu&apos;à ce que les deux bornes s&apos;accordent sur les N premières), et
-arrondit la borne inférieure par défaut et la borne supérieure par excès : les
+arrondit la borne inférieure par défaut et la borne supérieure par excès&#xa0;: les
 inégalités affichées sont démontrées, avec chacune des trois méthodes.
 
-Exemples :
+Exemples&#xa0;:
   archimede 5
   archimede 30 --tabella --esatto
   archimede 500 --tabella --formato csv &gt; etapes.csv
@@ -328,7 +328,7 @@ Exemples :
   archimede --cifre 1000000 &gt; pi-million.txt
   archimede --cifre 300 --metodo huygens --tabella
 
-Code de retour :
+Code de retour&#xa0;:
 </translation>
     </message>
     <message>
@@ -337,11 +337,11 @@ Code de retour :
     </message>
     <message>
         <source>archimede: memoria insufficiente per %1 cifre con la tabella</source>
-        <translation>archimede : mémoire insuffisante pour %1 décimales avec le tableau</translation>
+        <translation>archimede&#xa0;: mémoire insuffisante pour %1 décimales avec le tableau</translation>
     </message>
     <message>
         <source>archimede: memoria insufficiente per %1 cifre</source>
-        <translation>archimede : mémoire insuffisante pour %1 décimales</translation>
+        <translation>archimede&#xa0;: mémoire insuffisante pour %1 décimales</translation>
     </message>
     <message>
         <source>%1 (servono almeno %2 MB, disponibili %3 MB)</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>Ab Schritt %1 übersteigt die untere Schranke in binary64 π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
+        <translation>Ab Schritt %1 liegt die in binary64 berechnete untere Schranke über π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
     </message>
 </context>
 <context>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>quota del disco esaurita</source>
-        <translation>Speicherkontingent überschritten</translation>
+        <translation>Festplattenkontingent überschritten</translation>
     </message>
     <message>
         <source>file oltre la dimensione massima consentita</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>troppi collegamenti simbolici, forse in cerchio</source>
-        <translation>zu viele symbolische Verknüpfungen, vielleicht im Kreis</translation>
+        <translation>zu viele symbolische Links, vermutlich eine Schleife</translation>
     </message>
     <message>
         <source>nome non in UTF-8</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
-        <translation>Archimedes schloss π zwischen den Umfängen zweier regelmäßiger Vielecke ein, eines einem Kreis einbeschriebenen und eines umbeschriebenen, und verdoppelte ihre Seiten bei jedem Schritt. Form1 berechnet die beiden Schranken nach der gewählten Anzahl von Schritten; Esplora zeigt die Vielecke, die Tabelle der Schritte und die Konvergenz.</translation>
+        <translation>Archimedes schloss π zwischen den Umfängen zweier regelmäßiger Vielecke ein, eines einem Kreis einbeschriebenen und eines umbeschriebenen, und verdoppelte ihre Seiten bei jedem Schritt. Form1 berechnet die beiden Schranken nach der gewählten Anzahl von Schritten; das Fenster „Erkunden“ zeigt die Vielecke, die Schritttabelle und das Konvergenzdiagramm.</translation>
     </message>
     <message>
         <source>Lingua</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>binary64 esaurito (passo %1)</source>
-        <translation>όριο του binary64 (βήμα %1)</translation>
+        <translation>Όριο του binary64 (βήμα %1)</translation>
     </message>
     <message>
         <source>Il limite inferiore in binary64 resta sotto π.</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>Από το βήμα %1 και μετά, το κάτω φράγμα σε binary64 ξεπερνά το π: τα σφάλματα στρογγυλοποίησης εξάντλησαν τα περίπου 16 σημαντικά ψηφία του τύπου.</translation>
+        <translation>Από το βήμα %1 και μετά, το κάτω φράγμα σε binary64 ξεπερνά το π: τα σφάλματα στρογγυλοποίησης εξάντλησαν τα περίπου 16 σημαντικά ψηφία της μορφής.</translation>
     </message>
 </context>
 <context>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>troppi collegamenti simbolici, forse in cerchio</source>
-        <translation>πάρα πολλοί συμβολικοί σύνδεσμοι, ίσως σε κύκλο</translation>
+        <translation>πάρα πολλοί συμβολικοί σύνδεσμοι, ίσως βρόχος</translation>
     </message>
     <message>
         <source>nome non in UTF-8</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
-        <translation>Ο Αρχιμήδης εγκλώβισε το π ανάμεσα στις περιμέτρους δύο κανονικών πολυγώνων, ενός εγγεγραμμένου σε κύκλο και ενός περιγεγραμμένου, διπλασιάζοντας τις πλευρές τους σε κάθε βήμα. Το Form1 υπολογίζει τα δύο φράγματα μετά τον αριθμό βημάτων που επιλέγετε· το Esplora δείχνει τα πολύγωνα, τον πίνακα των βημάτων και τη σύγκλιση.</translation>
+        <translation>Ο Αρχιμήδης εγκλώβισε το π ανάμεσα στις περιμέτρους δύο κανονικών πολυγώνων, ενός εγγεγραμμένου σε κύκλο και ενός περιγεγραμμένου, διπλασιάζοντας τις πλευρές τους σε κάθε βήμα. Το Form1 υπολογίζει τα δύο φράγματα μετά τον αριθμό βημάτων που επιλέγετε· το παράθυρο Εξερεύνηση δείχνει τα πολύγωνα, τον πίνακα βημάτων και το γράφημα σύγκλισης.</translation>
     </message>
     <message>
         <source>Lingua</source>

@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>troppi collegamenti simbolici, forse in cerchio</source>
-        <translation>too many symbolic links, perhaps in a circle</translation>
+        <translation>too many symbolic links, perhaps a loop</translation>
     </message>
     <message>
         <source>nome non in UTF-8</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
-        <translation>Archimedes enclosed π between the perimeters of two regular polygons, one inscribed in a circle and one circumscribed about it, doubling their sides at every step. Form1 computes the two bounds after the number of steps you choose; Esplora shows the polygons, the table of the steps and the convergence.</translation>
+        <translation>Archimedes enclosed π between the perimeters of two regular polygons, one inscribed in a circle and one circumscribed about it, doubling their sides at every step. Form1 computes the two bounds after the number of steps you choose; the Explore window shows the polygons, the step table and the convergence chart.</translation>
     </message>
     <message>
         <source>Lingua</source>

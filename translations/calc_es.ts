@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>binary64 esaurito (passo %1)</source>
-        <translation>límite de binary64 (paso %1)</translation>
+        <translation>Límite de binary64 (paso %1)</translation>
     </message>
     <message>
         <source>Il limite inferiore in binary64 resta sotto π.</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
-        <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las unas 16 cifras significativas del formato.</translation>
+        <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las aproximadamente 16 cifras significativas del formato.</translation>
     </message>
 </context>
 <context>
@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>troppi collegamenti simbolici, forse in cerchio</source>
-        <translation>demasiados enlaces simbólicos, quizá en círculo</translation>
+        <translation>demasiados enlaces simbólicos, quizá un bucle</translation>
     </message>
     <message>
         <source>nome non in UTF-8</source>
-        <translation>nombre no está en UTF-8</translation>
+        <translation>el nombre no está en UTF-8</translation>
     </message>
     <message>
         <source>non è un programma eseguibile</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Archimede racchiuse π tra i perimetri di due poligoni regolari, uno inscritto in un cerchio e uno circoscritto, raddoppiandone i lati a ogni passo. Form1 calcola i due limiti dopo il numero di passi scelto; Esplora mostra i poligoni, la tabella dei passi e la convergenza.</source>
-        <translation>Arquímedes encerró π entre los perímetros de dos polígonos regulares, uno inscrito en una circunferencia y otro circunscrito, duplicando sus lados en cada paso. Form1 calcula las dos cotas tras el número de pasos elegido; Esplora muestra los polígonos, la tabla de los pasos y la convergencia.</translation>
+        <translation>Arquímedes encerró π entre los perímetros de dos polígonos regulares, uno inscrito en una circunferencia y otro circunscrito, duplicando sus lados en cada paso. Form1 calcula las dos cotas tras el número de pasos elegido; la ventana Explorar muestra los polígonos, la tabla de pasos y el gráfico de convergencia.</translation>
     </message>
     <message>
         <source>Lingua</source>

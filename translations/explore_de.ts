@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Avanza al massimo di un passo al secondo, qualunque sia la velocità</source>
-        <translation>Höchstens ein Schritt pro Sekunde, welche Geschwindigkeit auch gewählt ist</translation>
+        <translation>Höchstens ein Schritt pro Sekunde, unabhängig von der gewählten Geschwindigkeit</translation>
     </message>
     <message>
         <source>❚❚ Pau&amp;sa</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, gli stessi numeri del grafico</source>
-        <translation>Προσθέτει στον πίνακα τα ψηφία που αποδεικνύει κάθε μέθοδος σε κάθε βήμα, τους ίδιους αριθμούς με το διάγραμμα</translation>
+        <translation>Προσθέτει στον πίνακα τα ψηφία που αποδεικνύει κάθε μέθοδος σε κάθε βήμα, τους ίδιους αριθμούς με το γράφημα</translation>
     </message>
     <message>
         <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>

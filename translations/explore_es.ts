@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>▶ &amp;Avvia</source>
-        <translation>▶ &amp;Avanzar</translation>
+        <translation>▶ &amp;Reproducir</translation>
     </message>
     <message>
         <source>Pausa</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Avvia</source>
-        <translation>Avanzar</translation>
+        <translation>Reproducir</translation>
     </message>
     <message numerus="yes">
         <source>%n passi/s</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>&amp;Passo:</source>
-        <translation>É&amp;tape :</translation>
+        <translation>É&amp;tape&#xa0;:</translation>
     </message>
     <message>
         <source>Passo</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Étape, %1, comptée comme dans le tableau : l&apos;étape 1 donne les hexagones, chaque étape suivante double le nombre de côtés</translation>
+        <translation>Étape, %1, comptée comme dans le tableau&#xa0;: l&apos;étape 1 donne les hexagones, chaque étape suivante double le nombre de côtés</translation>
     </message>
     <message>
         <source>Passo, cursore</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Passo, lati, limite inferiore, limite superiore e differenza; Ctrl+C copia le righe scelte</source>
-        <translation>Étape, côtés, borne inférieure, borne supérieure et amplitude ; Ctrl+C copie les lignes sélectionnées</translation>
+        <translation>Étape, côtés, borne inférieure, borne supérieure et amplitude&#x202f;; Ctrl+C copie les lignes sélectionnées</translation>
     </message>
     <message>
         <source>Grafico della convergenza</source>
@@ -77,11 +77,11 @@
     </message>
     <message>
         <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
-        <translation>Décimales exactes de π à chaque étape, en échelle logarithmique : borne inférieure, borne supérieure et amplitude en binary64, et décimales démontrées par les doublements, par Huygens et par Richardson. Les mêmes décimales sont dans le tableau, avec Décimales démontrées.</translation>
+        <translation>Décimales exactes de π à chaque étape, en échelle logarithmique&#xa0;: borne inférieure, borne supérieure et amplitude en binary64, et décimales démontrées par les doublements, par Huygens et par Richardson. Les mêmes décimales sont dans le tableau, avec Décimales démontrées.</translation>
     </message>
     <message>
         <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
-        <translation>Étape %1 : %2 côtés, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
+        <translation>Étape %1&#xa0;: %2 côtés, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

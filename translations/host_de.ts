@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>Impossibile aprire la finestra: lo schermo grafico non risponde.</source>
-        <translation>Das Fenster kann nicht geöffnet werden: Die Anzeige antwortet nicht.</translation>
+        <translation>Das Fenster kann nicht geöffnet werden: Die Anzeige reagiert nicht.</translation>
     </message>
     <message>
         <source>Impossibile aprire la finestra: lo schermo grafico non risponde (%1).</source>
-        <translation>Das Fenster kann nicht geöffnet werden: Die Anzeige antwortet nicht (%1).</translation>
+        <translation>Das Fenster kann nicht geöffnet werden: Die Anzeige reagiert nicht (%1).</translation>
     </message>
     <message>
         <source>Impossibile aprire la finestra: nessuno schermo grafico disponibile (DISPLAY e WAYLAND_DISPLAY non sono impostati).</source>
-        <translation>Das Fenster kann nicht geöffnet werden: Keine Anzeige verfügbar (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).</translation>
+        <translation>Das Fenster kann nicht geöffnet werden: keine Anzeige verfügbar (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).</translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>× %1 verso il centro</source>
-        <translation>× %1 zur Mitte hin</translation>
+        <translation>× %1 zum Mittelpunkt hin</translation>
     </message>
     <message>
         <source>Passo %1: poligoni di %2 lati</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Memoria esaurita per &apos;%1&apos; di %2x%3 pixel</source>
-        <translation>Η μνήμη δεν αρκεί για το «%1» των %2x%3 pixel</translation>
+        <translation>Η μνήμη δεν αρκεί για το «%1» με %2x%3 pixel</translation>
     </message>
     <message>
         <source>Estensione sconosciuta in &apos;%1&apos;: usare .svg, .png o .pdf</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
-        <translation>Κάθε βήμα: πλευρά ÷ 2, κενό ÷ 4</translation>
+        <translation>Κάθε βήμα: πλευρά ÷ 2, απόσταση ÷ 4</translation>
     </message>
 </context>
 </TS>

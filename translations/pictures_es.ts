@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
-        <translation>Cada paso: lado ÷ 2, hueco ÷ 4</translation>
+        <translation>Cada paso: lado ÷ 2, separación ÷ 4</translation>
     </message>
 </context>
 </TS>

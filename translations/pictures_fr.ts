@@ -5,19 +5,19 @@
     <name>ConvergenceChart</name>
     <message>
         <source>Dimostrate: raddoppi</source>
-        <translation>Démontrées : doublement</translation>
+        <translation>Démontrées&#xa0;: doublement</translation>
     </message>
     <message>
         <source>Dimostrate: Huygens</source>
-        <translation>Démontrées : Huygens</translation>
+        <translation>Démontrées&#xa0;: Huygens</translation>
     </message>
     <message>
         <source>Dimostrate: Richardson</source>
-        <translation>Démontrées : Richardson</translation>
+        <translation>Démontrées&#xa0;: Richardson</translation>
     </message>
     <message>
         <source>Cifre corrette di π</source>
-        <translation>Décimales de π : exactes et démontrées</translation>
+        <translation>Décimales de π&#xa0;: exactes et démontrées</translation>
     </message>
     <message>
         <source>Passo</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>%1, passo %2: %3 cifre</source>
-        <translation>%1, étape %2 : %3 décimales</translation>
+        <translation>%1, étape %2&#xa0;: %3 décimales</translation>
     </message>
 </context>
 <context>
@@ -44,15 +44,15 @@
     </message>
     <message>
         <source>Impossibile scrivere &apos;%1&apos;: %2</source>
-        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Memoria esaurita per &apos;%1&apos; di %2x%3 pixel</source>
-        <translation>Mémoire insuffisante pour « %1 » de %2x%3 pixels</translation>
+        <translation>Mémoire insuffisante pour «&#xa0;%1&#xa0;» de %2x%3 pixels</translation>
     </message>
     <message>
         <source>Estensione sconosciuta in &apos;%1&apos;: usare .svg, .png o .pdf</source>
-        <translation>Extension inconnue dans « %1 » : utiliser .svg, .png ou .pdf</translation>
+        <translation>Extension inconnue dans «&#xa0;%1&#xa0;»&#xa0;: utiliser .svg, .png ou .pdf</translation>
     </message>
     <message>
         <source>Dimensioni non valide</source>
@@ -75,7 +75,7 @@
     <name>PolygonScene</name>
     <message>
         <source>Ingrandimento: × %1 lungo il lato,</source>
-        <translation>Agrandissement : × %1 le long du côté,</translation>
+        <translation>Agrandissement&#xa0;: × %1 le long du côté,</translation>
     </message>
     <message>
         <source>× %1 verso il centro</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Passo %1: poligoni di %2 lati</source>
-        <translation>Étape %1 : polygones à %2 côtés</translation>
+        <translation>Étape %1&#xa0;: polygones à %2 côtés</translation>
     </message>
     <message>
         <source>Cerchio di raggio 1</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
-        <translation>Chaque étape : côté ÷ 2, écart ÷ 4</translation>
+        <translation>Chaque étape&#xa0;: côté ÷ 2, écart ÷ 4</translation>
     </message>
 </context>
 </TS>
