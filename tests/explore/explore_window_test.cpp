@@ -955,9 +955,11 @@ legendShownAndWhole(const QChart& chart) {
                 text->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString());
         }
     }
+    // A text item's plain text has ordinary spaces for no-break ones.
     for (QLegendMarker* marker : chart.legend()->markers()) {
         if (marker->isVisible()) {
-            whole.push_back(marker->series()->name().toStdString());
+            whole.push_back(
+                marker->series()->name().replace(QChar::Nbsp, QLatin1Char(' ')).toStdString());
         }
     }
     std::sort(shown.begin(), shown.end());

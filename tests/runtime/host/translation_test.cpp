@@ -84,7 +84,7 @@ TEST(Translations, PutTheProgramsAndQtsTextsInTheLanguage) {
         const char* unreliable; // the core's warning
         const char* cancel;     // Qt's button
     } cases[] = {
-        {"fr", "Résultats peu fiables !", "Annuler"},
+        {"fr", "Résultats peu fiables\u202f!", "Annuler"},
         {"de", "Unzuverlässige Ergebnisse!", "Abbrechen"},
         {"es", "¡Resultados poco fiables!", "Cancelar"},
         {"el", "Αναξιόπιστα αποτελέσματα!", "Ακύρωση"},
