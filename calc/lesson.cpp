@@ -76,7 +76,7 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
              "equilateri. Un secondo esagono, circoscritto, ha i lati che toccano il cerchio. "
              "Il perimetro del primo è più corto della circonferenza, quello del secondo più "
              "lungo; la circonferenza misura 2π, quindi metà di ciascun perimetro è un limite "
-             "per π: %1 < π < %2."),
+             "per π: %1 < π < %2."),
          {number(hexagons.lowerBound), number(hexagons.upperBound)},
          {}});
     sections.push_back(
@@ -119,7 +119,7 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
                       "Ogni lato circoscritto è fatto di due metà tangenti al cerchio, ciascuna "
                       "più lunga dell'arco che copre. Sommando su tutti gli n lati, "
                       "n · s < 2π < n · t, e dividendo per 2, p < π < P a ogni passo. Al passo "
-                      "%1: %2 < π < %3, distanti %4; al passo dopo la distanza sarà circa un "
+                      "%1: %2 < π < %3, distanti %4; al passo dopo la distanza sarà circa un "
                       "quarto."),
          {stepText, number(at.lowerBound), number(at.upperBound),
           number(at.upperBound - at.lowerBound)},
@@ -158,8 +158,8 @@ std::vector<LessonSection> lessonSections(std::int32_t step, std::int32_t runOut
              "calc",
              "Archimede arrivò ai poligoni di 96 lati, il passo %1, calcolando a mano le radici "
              "quadrate con frazioni e arrotondandole sempre dalla parte sicura: "
-             "3 10/71 < π < 3 1/7, cioè 223/71 < π < 22/7, cioè %2 < π < %3. Il programma, con "
-             "gli stessi poligoni: %4 < π < %5. I limiti di Archimede sono più larghi di %6 "
+             "3 10/71 < π < 3 1/7, cioè 223/71 < π < 22/7, cioè %2 < π < %3. Il programma, con "
+             "gli stessi poligoni: %4 < π < %5. I limiti di Archimede sono più larghi di %6 "
              "sotto e di %7 sopra."),
          {std::to_string(archimedesStep), number(archimedesLower), number(archimedesUpper),
           number(archimedes.lowerBound), number(archimedes.upperBound),
