@@ -85,6 +85,27 @@ const pluralRules = {
   fr: "zeroOne",
 };
 
+function pluralRulesOf(tags) {
+  return Object.fromEntries(
+    tags.map((tag) => {
+      if (pluralRules[tag] === undefined) throw new Error(`no plural rule for the language ${tag}`);
+      return [tag, pluralRules[tag]];
+    }),
+  );
+}
+
+// The Italian catalogues hold only the plural forms of the sources:
+// {key: forms}.
+function sourcePluralsIn(translationsDir) {
+  const forms = {};
+  for (const file of readdirSync(translationsDir).filter((name) => name.endsWith("_it.ts"))) {
+    for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
+      for (const [source, translation] of Object.entries(messages)) forms[catalogueKey(context, source)] = translation;
+    }
+  }
+  return forms;
+}
+
 // Language tags as the page writes them, from Qt's catalogue names: "en" for
 // calc_en.ts, "pt-BR" for calc_pt_BR.ts.
 const catalogueLanguage = (file) => /_([a-z]{2,3}(?:_[A-Z]{2}|_[A-Z][a-z]{3})?)\.ts$/.exec(file)?.[1].replace("_", "-");
@@ -112,15 +133,8 @@ function nameInItself(tag) {
 // carriedFiles: the files the page carries whose texts it may ask for.
 export function convertTranslations({ translationsDir, sourceDir, pageTextsHeader, carriedFiles, output }) {
   const languages = {};
-  // The Italian catalogues hold only the plural forms of the sources.
-  const sourcePlurals = {};
   for (const file of readdirSync(translationsDir).sort()) {
     const language = catalogueLanguage(file);
-    if (language === "it") {
-      for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
-        for (const [source, forms] of Object.entries(messages)) sourcePlurals[catalogueKey(context, source)] = forms;
-      }
-    }
     if (!language || language === "it") continue;
     for (const [context, messages] of Object.entries(parseCatalogue(readFileSync(join(translationsDir, file), "utf8")))) {
       languages[language] ??= {};
@@ -168,12 +182,7 @@ export function convertTranslations({ translationsDir, sourceDir, pageTextsHeade
   mkdirSync(join(output, ".."), { recursive: true });
   const tags = ["it", ...Object.keys(languages)];
   const names = Object.fromEntries(tags.map((tag) => [tag, nameInItself(tag)]));
-  const plurals = Object.fromEntries(
-    tags.map((tag) => {
-      if (pluralRules[tag] === undefined) throw new Error(`no plural rule for the language ${tag}`);
-      return [tag, pluralRules[tag]];
-    }),
-  );
-  writeFileSync(output, JSON.stringify({ languages: tags, names, plurals, sourcePlurals, catalogues, page: { context: pageContext, texts: page } }));
+  const plurals = { plurals: pluralRulesOf(tags), sourcePlurals: sourcePluralsIn(translationsDir) };
+  writeFileSync(output, JSON.stringify({ languages: tags, names, ...plurals, catalogues, page: { context: pageContext, texts: page } }));
   return missing;
 }

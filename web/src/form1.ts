@@ -57,6 +57,16 @@ function runCommand(core: Core, text: string, results: Results): number {
   return outcome.steps;
 }
 
+// "costante", heard as what it stands for, between the bounds. Sized for the
+// Italian word: a shorter translation ("π") stands midway between the two
+// "<"; the Italian row stays as the window always had it.
+function constantLabel(): HTMLElement {
+  const constant = tr(context, "costante");
+  const label = element("span", { id: "Label4", class: constant === "costante" ? "caption" : "caption centred", role: "img", "aria-label": "π" }, constant);
+  place(label, [720, 120, 81, 25]);
+  return label;
+}
+
 export function createForm1(core: Core): HTMLElement {
   const window = element("section", { class: "window form1-window", "aria-labelledby": "form1Title" });
   window.append(element("h2", { class: "title-bar", id: "form1Title" }, "Form1"));
@@ -92,12 +102,7 @@ export function createForm1(core: Core): HTMLElement {
     return made;
   };
   const label5 = lessThan("Label5", [808, 120, 25, 25]);
-  // Heard as what it stands for, between the bounds.
-  const constant = tr(context, "costante");
-  // Sized for the Italian word: a shorter translation ("π") stands midway
-  // between the two "<"; the Italian row stays as the window always had it.
-  const label4 = element("span", { id: "Label4", class: constant === "costante" ? "caption" : "caption centred", role: "img", "aria-label": "π" }, constant);
-  place(label4, [720, 120, 81, 25]);
+  const label4 = constantLabel();
   const label3 = lessThan("Label3", [696, 120, 17, 25]);
   const label2 = result("Label2", "Limite inferiore", [552, 120, 137, 25]);
   const label1 = element("label", { id: "Label1", class: "caption", for: "Text1" }, tr(context, "Numero iterazioni"));
