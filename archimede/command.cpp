@@ -131,7 +131,11 @@ constexpr std::array exitStatusRows = {
     ExitStatusRow{
         exitRefused,
         LAVORO1_TRANSLATABLE("archimede", "numero di passi rifiutato o riga di comando errata")},
+    ExitStatusRow{exitHangUp, LAVORO1_TRANSLATABLE("archimede", "terminale chiuso (SIGHUP)")},
     ExitStatusRow{exitInterrupted, LAVORO1_TRANSLATABLE("archimede", "interrotto con Ctrl+C")},
+    ExitStatusRow{
+        exitTerminated,
+        LAVORO1_TRANSLATABLE("archimede", "fermato da SIGTERM (timeout, gestore di servizi)")},
 };
 
 void writeHelp(std::ostream& out) {

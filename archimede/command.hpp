@@ -24,7 +24,11 @@ inline constexpr int exitSuccess = 0;
 inline constexpr int exitFailed = 1;
 inline constexpr int exitRefused = 2; // usage: a bad command line, or a count the window refuses
 inline constexpr int exitInterrupted = 130; // Ctrl+C: 128 + SIGINT, as a shell reports it
-// SIGTERM and SIGHUP end a run as Ctrl+C does, with 128 + their number: 143, 129.
+// SIGTERM and SIGHUP end a run as Ctrl+C does, with 128 + their number.
+inline constexpr int exitHangUp = 129;
+inline constexpr int exitTerminated = 143;
+static_assert(exitInterrupted == 128 + SIGINT && exitHangUp == 128 + SIGHUP &&
+              exitTerminated == 128 + SIGTERM);
 
 // A picture of a run: the drawing of the polygons at a step, or the chart of
 // the digits of steps 1 to that step.

@@ -362,5 +362,13 @@ Rückgabewert:
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
+    <message>
+        <source>terminale chiuso (SIGHUP)</source>
+        <translation>Terminal geschlossen (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>fermato da SIGTERM (timeout, gestore di servizi)</source>
+        <translation>durch SIGTERM beendet (timeout, Dienstverwaltung)</translation>
+    </message>
 </context>
 </TS>

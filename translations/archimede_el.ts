@@ -359,5 +359,13 @@ Stato d&apos;uscita:
         <source>%1 h %2 min</source>
         <translation>%1 ώρ. %2 λεπ.</translation>
     </message>
+    <message>
+        <source>terminale chiuso (SIGHUP)</source>
+        <translation>το τερματικό έκλεισε (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>fermato da SIGTERM (timeout, gestore di servizi)</source>
+        <translation>διακόπηκε από SIGTERM (timeout, διαχειριστής υπηρεσιών)</translation>
+    </message>
 </context>
 </TS>

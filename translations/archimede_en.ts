@@ -357,5 +357,13 @@ Exit status:
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
+    <message>
+        <source>terminale chiuso (SIGHUP)</source>
+        <translation>terminal closed (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>fermato da SIGTERM (timeout, gestore di servizi)</source>
+        <translation>stopped by SIGTERM (timeout, a service manager)</translation>
+    </message>
 </context>
 </TS>

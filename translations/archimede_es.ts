@@ -360,5 +360,13 @@ Estado de salida:
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
+    <message>
+        <source>terminale chiuso (SIGHUP)</source>
+        <translation>terminal cerrado (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>fermato da SIGTERM (timeout, gestore di servizi)</source>
+        <translation>detenido por SIGTERM (timeout, gestor de servicios)</translation>
+    </message>
 </context>
 </TS>

@@ -359,5 +359,13 @@ Code de retour&#xa0;:
         <source>%1 h %2 min</source>
         <translation>%1 h %2 min</translation>
     </message>
+    <message>
+        <source>terminale chiuso (SIGHUP)</source>
+        <translation>terminal fermé (SIGHUP)</translation>
+    </message>
+    <message>
+        <source>fermato da SIGTERM (timeout, gestore di servizi)</source>
+        <translation>arrêté par SIGTERM (timeout, gestionnaire de services)</translation>
+    </message>
 </context>
 </TS>
