@@ -1,5 +1,5 @@
-// Screenshots of the built page in headless Chromium: light and dark,
-// Italian and English, a 1920 x 1080 projector, a 768 px tablet and a 360 px
+// Screenshots of the built page in headless Chromium, served as
+// scripts/web.sh serves it: light and dark, each of its six languages, a 1920 x 1080 projector, a 768 px tablet and a 360 px
 // phone, Form1
 // after 500 steps and Esplora at step 25. Usage: node bench/screenshots.mjs DIR
 import { spawn } from "node:child_process";
@@ -12,7 +12,7 @@ const out = process.argv[2] ?? "screenshots";
 const port = 8183;
 const url = `http://127.0.0.1:${port}/`;
 mkdirSync(out, { recursive: true });
-const server = spawn("python3", ["-m", "http.server", "--bind", "127.0.0.1", "--directory", "dist", String(port)], { stdio: "ignore" });
+const server = spawn("node", ["scripts/serve.mjs", String(port)], { stdio: "ignore" });
 try {
   for (let i = 0; i < 50; ++i) {
     try {
@@ -26,6 +26,10 @@ try {
   for (const [language, locale] of [
     ["it", "it-IT"],
     ["en", "en-GB"],
+    ["fr", "fr-FR"],
+    ["de", "de-DE"],
+    ["es", "es-ES"],
+    ["el", "el-GR"],
   ]) {
     for (const colorScheme of ["light", "dark"]) {
       for (const [screen, viewport] of [
