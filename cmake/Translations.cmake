@@ -90,6 +90,7 @@ function(lavoro1_add_translation_tests)
                     "-DOPTIONS=${options};-I;${PROJECT_SOURCE_DIR}"
                     -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/translations_check/${stem}
                     -P ${PROJECT_SOURCE_DIR}/cmake/CheckTranslations.cmake)
+            set_property(TEST translations_${test}_in_sync PROPERTY LABELS static)
         endforeach()
     endforeach()
 endfunction()
