@@ -6,6 +6,23 @@
 
 option(LAVORO1_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 
+# Compiled through ccache where it is installed, unless the caller chose a
+# launcher (CMAKE_CXX_COMPILER_LAUNCHER, also read from the environment);
+# without it the compiler runs as it is. The sloppiness lets ccache cache the
+# files that use the tests' precompiled headers, which it refuses otherwise:
+# the header is part of the key whatever its time stamps. Not for emscripten,
+# whose em++ is a script ccache does not know.
+option(LAVORO1_CCACHE "Compile through ccache when it is installed" ON)
+if(LAVORO1_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER
+        AND NOT CMAKE_SYSTEM_NAME STREQUAL "Emscripten")
+    find_program(LAVORO1_CCACHE_PROGRAM ccache)
+    if(LAVORO1_CCACHE_PROGRAM)
+        set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
+            CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+            ${LAVORO1_CCACHE_PROGRAM})
+    endif()
+endif()
+
 function(lavoro1_configure_target target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic -Wconversion -Wshadow

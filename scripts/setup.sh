@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake
     ninja-build
+    ccache # CMake compiles through it when it is there (cmake/ProjectOptions.cmake)
     g++
     clang
     pkg-config
