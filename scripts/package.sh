@@ -5,6 +5,8 @@
 # machine is left as found: the package and the dependencies its install
 # pulled in are removed, nothing that was there before.
 # Usage: scripts/package.sh [--keep]   (--keep leaves the package installed)
+# $PACKAGE_PRESET chooses another configure preset with the same flags: CI
+# packages its ci build, already built and tested by scripts/test.sh ci.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,15 +23,12 @@ else
     lintian_root=(--allow-root)
 fi
 
+preset="${PACKAGE_PRESET:-package}"
 bash scripts/setup.sh
-# Debian's flags, hardening included (bind now, fortified functions), which
-# the package preset reads from the environment. Without -g: the programs are
-# stripped into the package and there is no debug-symbol package to keep it.
-eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g \
-    dpkg-buildflags --export=sh)"
-build=build/package
-cmake --preset package >/dev/null
-cmake --build --preset package
+. scripts/debian-flags.sh
+build="build/$preset"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
 rm -f "$build"/lavoro1_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 
