@@ -93,7 +93,9 @@ TEST(ValueOfText, RoundsCorrectlyFromAnyNumberOfDigits) {
     EXPECT_EQ(valueOfText(halfway), 1.0);
     EXPECT_EQ(valueOfText(halfway + std::string(2000, '0') + "1"), std::nextafter(1.0, 2.0));
     EXPECT_EQ(valueOfText("0." + std::string(400, '0') + "1e401"), 1.0);
-    EXPECT_EQ(valueOfText(std::string(400, '0') + "7"), 7.0);
+    // append, not +: GCC 12 at -O2 takes the string that + moves out of
+    // std::string(400, '0') for a short one (-Warray-bounds, a false alarm).
+    EXPECT_EQ(valueOfText(std::string(400, '0').append("7")), 7.0);
 }
 
 // The standard library's conversion as the oracle, on random mantissas of 1
@@ -154,7 +156,7 @@ TEST(ValueOfText, GivesInfinityOrZeroBeyondTheRangeOfBinary64) {
 TEST(ValueOfText, HandlesAMillionCharacters) {
     EXPECT_EQ(valueOfText("1" + std::string(1'000'000, '0')), infinity);
     EXPECT_EQ(valueOfText("0." + std::string(1'000'000, '3')), 1.0 / 3.0);
-    EXPECT_EQ(valueOfText(std::string(1'000'000, ' ') + "5"), 5.0);
+    EXPECT_EQ(valueOfText(std::string(1'000'000, ' ').append("5")), 5.0);
     EXPECT_EQ(valueOfText("&H" + std::string(1'000'000, '0') + "1"), 1.0);
 }
 
