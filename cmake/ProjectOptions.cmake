@@ -10,7 +10,9 @@ option(LAVORO1_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 # launcher (CMAKE_CXX_COMPILER_LAUNCHER, also read from the environment);
 # without it the compiler runs as it is. The sloppiness lets ccache cache the
 # files that use the tests' precompiled headers, which it refuses otherwise:
-# the header is part of the key whatever its time stamps. Not for emscripten,
+# the header is part of the key whatever its time stamps. The checkout's
+# folder is its base, so that another clone of the same sources, as each CI
+# run makes, finds what an earlier one compiled. Not for emscripten,
 # whose em++ is a script ccache does not know.
 option(LAVORO1_CCACHE "Compile through ccache when it is installed" ON)
 if(LAVORO1_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER
@@ -19,6 +21,7 @@ if(LAVORO1_CCACHE AND NOT DEFINED CMAKE_CXX_COMPILER_LAUNCHER
     if(LAVORO1_CCACHE_PROGRAM)
         set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env
             CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+            CCACHE_BASEDIR=${PROJECT_SOURCE_DIR} CCACHE_NOHASHDIR=true
             ${LAVORO1_CCACHE_PROGRAM})
     endif()
 endif()
