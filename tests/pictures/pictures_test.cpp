@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
@@ -24,7 +25,10 @@
 
 #include <atomic>
 #include <cmath>
+#include <functional>
 #include <numbers>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -416,6 +420,46 @@ TEST_F(PictureFiles, RefusesAnUnknownExtensionAndWritesNothing) {
     EXPECT_TRUE(error.contains(QLatin1String(".svg, .png o .pdf"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(path("poligoni.gif")));
     EXPECT_EQ(calc::pictureFormatOf("A.PDF"), calc::PictureFormat::Pdf);
+}
+
+// What another program may put in the file's place while the picture is
+// drawn: only a regular file is then replaced, and what is there stays.
+TEST_F(PictureFiles, ReplacesOnlyARegularFilePutInItsPlaceMeanwhile) {
+    const struct {
+        const char* what;
+        std::function<void(const QByteArray&)> put;
+        bool replaced;
+    } cases[] = {
+        {"a FIFO", [](const QByteArray& name) { ASSERT_EQ(mkfifo(name.constData(), 0600), 0); },
+         false},
+        {"a link",
+         [](const QByteArray& name) { ASSERT_EQ(symlink("altrove", name.constData()), 0); }, false},
+        {"another regular file",
+         [](const QByteArray& name) {
+             QFile file(QFile::decodeName(name));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         },
+         true},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        const QByteArray name = QFile::encodeName(path("poligoni.svg"));
+        QFile::remove(path("poligoni.svg"));
+        ASSERT_TRUE(QFile(path("poligoni.svg")).open(QIODevice::WriteOnly));
+        const QString error =
+            pictures::writeDrawing(path("poligoni.svg"), 2, pictureSize, ",", [&](int) {
+                ASSERT_EQ(unlink(name.constData()), 0);
+                row.put(name);
+            });
+        struct stat status {};
+        ASSERT_EQ(lstat(name.constData(), &status), 0);
+        EXPECT_EQ(S_ISREG(status.st_mode), row.replaced);
+        EXPECT_EQ(error.isEmpty(), row.replaced) << error.toStdString();
+        EXPECT_EQ(
+            QDir(directory.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 1)
+            << "the temporary file stays";
+        unlink(name.constData());
+    }
 }
 
 } // namespace
