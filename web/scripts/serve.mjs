@@ -33,13 +33,16 @@ function fileFor(urlPath) {
 }
 
 // Each file compressed once per version of it (its modification time), and
-// tagged with its content's hash and the encoding.
+// tagged with its content's hash and the encoding; a rebuild's version takes
+// the place of the one before, so that a server left running does not grow.
 const compressed = new Map();
 function encoded(file, encoding) {
-  const key = `${encoding} ${statSync(file).mtimeMs} ${file}`;
-  if (!compressed.has(key)) {
+  const key = `${encoding} ${file}`;
+  const version = statSync(file).mtimeMs;
+  if (compressed.get(key)?.version !== version) {
     const content = readFileSync(file);
     compressed.set(key, {
+      version,
       body: encoding === "br" ? brotliCompressSync(content) : encoding === "gzip" ? gzipSync(content, { level: 9 }) : content,
       tag: `"${createHash("sha256").update(content).digest("base64url").slice(0, 22)}-${encoding}"`,
     });
