@@ -46,6 +46,15 @@ struct PictureRequest {
 // in one line, in the user's language.
 using PictureWriter = std::function<std::string(const std::vector<PictureRequest>&)>;
 
+struct Options;
+struct Environment;
+
+// Runs --cifre, options.mode being Mode::Digits, and returns the exit status:
+// runDigits (archimede/digits.hpp) in archimede-cifre, the one program that
+// links the ball arithmetic; archimede hands the run over to it.
+using DigitsRun = std::function<int(const Options& options, std::ostream& out, std::ostream& err,
+                                    const Environment& environment)>;
+
 struct Environment {
     std::string decimalSeparator = ".";
     // Standard error is a terminal: a long --cifre run shows its progress there.
@@ -59,6 +68,8 @@ struct Environment {
     const volatile std::sig_atomic_t* interrupted = nullptr;
     // Draws --disegno and --grafico; none where the program is built without Qt.
     PictureWriter writePictures;
+    // Runs --cifre; none is an internal error.
+    DigitsRun runDigits;
     // Bytes the process may still allocate: its limits and the machine's
     // memory. A --cifre run that needs more is refused before it starts.
     std::uint64_t memoryAvailable = std::numeric_limits<std::uint64_t>::max();
@@ -70,6 +81,19 @@ struct Environment {
 
 // What archimede writes when a signal stops it, in the user's language.
 std::string interruptedLine();
+
+// A run stopped by the signal of this number: thrown at the next step after
+// the signal, caught by run(), which writes interruptedLine and returns 128 +
+// signal.
+struct Interrupted {
+    int signal;
+};
+void stopIfInterrupted(const Environment& environment);
+
+// The texts of both the runs of PASSI and of --cifre, in the user's language:
+// the caption of the polygons' sides, and what stands between the bounds.
+std::string sidesCaptionText();
+std::string betweenBoundsText();
 
 // arguments without the program name. Results go to out; warnings, errors
 // and progress to err, in the user's language (runtime::translated), the

@@ -4,7 +4,7 @@
 
 #include "calc/pictures.hpp"
 #include "calc/step_rows.hpp"
-#include "certified/certified_pi.hpp"
+#include "certified/methods.hpp"
 
 #include <span>
 #include <stdexcept>

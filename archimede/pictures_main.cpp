@@ -4,7 +4,12 @@
 #include "archimede/pictures.hpp"
 #include "archimede/program.hpp"
 
+#include <utility>
+
 int main(int argc, char** argv) {
-    return archimede::runProgram(argc, argv, archimede::writePicturesOffscreen,
-                                 archimede::abandonPictures);
+    archimede::ProgramRuns runs;
+    runs.writePictures = archimede::writePicturesOffscreen;
+    runs.abandonPictures = archimede::abandonPictures;
+    runs.handedOver = true;
+    return archimede::runProgram(argc, argv, std::move(runs));
 }

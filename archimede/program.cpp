@@ -1,6 +1,6 @@
 #include "archimede/program.hpp"
 
-#include "certified/out_of_memory.hpp"
+#include "runtime/helper_program.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/translation.hpp"
 #include "runtime/translatable.hpp"
@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 #include <exception>
 #include <fstream>
 #include <iostream>
@@ -49,6 +50,16 @@ extern "C" void requestInterrupt(int signalNumber) {
     // A --cifre run stops at its next step, its rows whole and flushed, with
     // 128 + this number; the other runs take milliseconds and end as ever.
     interruptRequested = signalNumber;
+}
+
+// The signals that stop a run: SIGINT, SIGTERM, SIGHUP.
+sigset_t stopSignals() {
+    sigset_t stopping;
+    sigemptyset(&stopping);
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&stopping, signalNumber);
+    }
+    return stopping;
 }
 
 // Memory can run out where no exception may pass: in a destructor, or in
@@ -110,8 +121,7 @@ std::uint64_t memoryAvailable() {
 
 } // namespace
 
-int runProgram(int argc, char** argv, PictureWriter writePictures,
-               PictureAbandoner abandonPictures) {
+int runProgram(int argc, char** argv, ProgramRuns runs) {
     // Before anything is written, and before a --cifre run starts threads.
     const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
     try {
@@ -119,7 +129,7 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         outOfMemoryMessage =
             runtime::translated("archimede", "archimede: memoria esaurita") + std::string("\n");
         std::set_terminate(endOnTerminate);
-        if (abandonPictures != nullptr) {
+        if (runs.abandonPictures != nullptr) {
             std::set_new_handler(endOutOfMemory);
         }
         // Ctrl+C, SIGTERM (timeout, a service manager) and SIGHUP (a closed
@@ -129,13 +139,18 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         // other runs take milliseconds; should one be stuck writing to a
         // pipe, a second signal ends it by the default action. A write the
         // signal meets goes on (SA_RESTART) rather than failing half done.
-        pictureAbandoner = abandonPictures;
+        pictureAbandoner = runs.abandonPictures;
         struct sigaction action {};
         action.sa_handler = requestInterrupt;
         action.sa_flags = SA_RESETHAND | SA_RESTART;
         sigemptyset(&action.sa_mask);
         for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
             sigaction(signalNumber, &action, nullptr);
+        }
+        if (runs.handedOver) {
+            // What came while archimede handed the run over arrives now.
+            const sigset_t stopping = stopSignals();
+            sigprocmask(SIG_UNBLOCK, &stopping, nullptr);
         }
 
         Environment environment;
@@ -144,7 +159,8 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         environment.progressOnTerminal = isatty(STDERR_FILENO) == 1;
         environment.resultsOnTerminal = isatty(STDOUT_FILENO) == 1;
         environment.interrupted = &interruptRequested;
-        environment.writePictures = std::move(writePictures);
+        environment.writePictures = std::move(runs.writePictures);
+        environment.runDigits = std::move(runs.runDigits);
         // Blocks from 128 KiB on are mapped and unmapped on their own, always:
         // by default the threshold rises to the largest block freed, and the
         // ever larger temporaries of a --cifre --tabella run (10^d, the
@@ -153,9 +169,7 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
         // instead of 148 for 4% more time, spent mapping).
         mallopt(M_MMAP_THRESHOLD, 128 * 1024);
         environment.memoryAvailable = memoryAvailable();
-        environment.endOnAllocationFailure = [](std::string line) {
-            certified::endProcessWhenMemoryRunsOut(std::move(line), exitFailed);
-        };
+        environment.endOnAllocationFailure = std::move(runs.endOnAllocationFailure);
 
         const std::vector<std::string_view> arguments(argv + 1, argv + argc);
         const int status = run(arguments, std::cout, std::cerr, environment);
@@ -182,6 +196,28 @@ int runProgram(int argc, char** argv, PictureWriter writePictures,
                   << '\n';
         return exitFailed;
     }
+}
+
+std::string handOver(std::string_view name, char** argv) {
+    const sigset_t stopping = stopSignals();
+    sigset_t before;
+    sigprocmask(SIG_BLOCK, &stopping, &before);
+    // One already taken by requestInterrupt is raised again: pending, it
+    // stays with the process through exec.
+    if (interruptRequested != 0) {
+        raise(interruptRequested);
+    }
+    std::string error = runtime::runHelperProgram(name, argv);
+    // Not started: what came meanwhile stops this run, as the handler would
+    // have (whose first signal put the default action back).
+    const timespec now{};
+    for (int signalNumber = 0; (signalNumber = sigtimedwait(&stopping, nullptr, &now)) > 0;) {
+        if (interruptRequested == 0) {
+            interruptRequested = signalNumber;
+        }
+    }
+    sigprocmask(SIG_SETMASK, &before, nullptr);
+    return error;
 }
 
 } // namespace archimede

@@ -185,31 +185,6 @@ void checkPlan(const Plan& plan) {
     }
 }
 
-} // namespace
-
-std::string_view nameOf(Method method) {
-    switch (method) {
-    case Method::Doubling:
-        return "raddoppi";
-    case Method::Huygens:
-        return "huygens";
-    case Method::Richardson:
-        return "richardson";
-    }
-    return "";
-}
-
-std::optional<Method> methodNamed(std::string_view name) {
-    for (const Method method : {Method::Doubling, Method::Huygens, Method::Richardson}) {
-        if (name == nameOf(method)) {
-            return method;
-        }
-    }
-    return std::nullopt;
-}
-
-namespace {
-
 // planFor without its upper limit, for the few digits more that pi's digits
 // after the last may ask for.
 Plan planTo(Method method, int digits, double remainderFactor) {

@@ -12,6 +12,8 @@
 //               extrapolates the half perimeters themselves
 //               (docs/richardson-remainder.md).
 
+#include "certified/methods.hpp"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -20,15 +22,6 @@
 #include <vector>
 
 namespace certified {
-
-inline constexpr int minimumDigits = 1;
-inline constexpr int maximumDigits = 1000000;
-
-enum class Method { Doubling, Huygens, Richardson };
-
-// The names of the command line: raddoppi, huygens, richardson.
-std::string_view nameOf(Method method);
-std::optional<Method> methodNamed(std::string_view name);
 
 struct Plan {
     Method method = Method::Richardson;

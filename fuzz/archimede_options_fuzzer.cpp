@@ -11,6 +11,7 @@
 // digits.
 
 #include "archimede/command.hpp"
+#include "archimede/digits.hpp"
 #include "archimede/options.hpp"
 #include "calc/pictures.hpp"
 #include "certified/certified_pi.hpp"
@@ -339,6 +340,7 @@ void checkRun(const archimede::Options& options, const std::vector<std::string_v
     }
     std::vector<PictureRequest> asked;
     archimede::Environment environment;
+    environment.runDigits = archimede::runDigits;
     environment.writePictures = [&](const std::vector<PictureRequest>& requests) {
         asked = requests;
         return std::string();

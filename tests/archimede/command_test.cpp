@@ -1,4 +1,5 @@
 #include "archimede/command.hpp"
+#include "archimede/options.hpp"
 #include "calc/compute_command.hpp"
 #include "calc/module1.hpp"
 #include "lavoro1/project_info.hpp"
@@ -206,9 +207,38 @@ TEST(CertifiedDigits, TabellaForMachinesHasTheSameRows) {
     }
 }
 
+// archimede hands --cifre to archimede-cifre in its place: only that run
+// reaches environment.runDigits, with its options read and nothing written
+// before, which would be lost with the process.
+TEST(CertifiedDigits, HandedOverWithTheirOptionsAndNothingWritten) {
+    std::ostringstream out;
+    std::ostringstream err;
+    std::vector<archimede::Options> handed;
+    archimede::Environment environment;
+    environment.runDigits = [&](const archimede::Options& options, std::ostream&, std::ostream&,
+                                const archimede::Environment&) {
+        EXPECT_EQ(out.str() + err.str(), "");
+        handed.push_back(options);
+        return 7;
+    };
+    const std::string_view digits[] = {"--metodo", "huygens", "--cifre=25", "--tabella"};
+    EXPECT_EQ(archimede::run(digits, out, err, environment), 7);
+    ASSERT_EQ(handed.size(), 1u);
+    EXPECT_EQ(handed[0].digits, 25);
+    EXPECT_EQ(handed[0].method, certified::Method::Huygens);
+    EXPECT_TRUE(handed[0].table);
+    for (const std::vector<std::string_view>& others :
+         {std::vector<std::string_view>{"5"}, {"--cifre", "0"}, {"--cifre", "5", "--help"}}) {
+        SCOPED_TRACE(others.front());
+        archimede::run(others, out, err, environment);
+    }
+    EXPECT_EQ(handed.size(), 1u);
+}
+
 TEST(CertifiedDigits, StopsAtTheFirstStepOnceInterrupted) {
     const volatile std::sig_atomic_t interrupted = SIGINT;
     archimede::Environment environment;
+    environment.runDigits = archimede::runDigits;
     environment.interrupted = &interrupted;
     const std::string_view arguments[] = {"--cifre", "10000"};
     std::ostringstream out;
@@ -247,6 +277,7 @@ TEST(CertifiedDigits, TabellaKeepsTheRowsProvenBeforeCtrlC) {
     std::ostream out(&buffer);
     std::ostringstream err;
     archimede::Environment environment;
+    environment.runDigits = archimede::runDigits;
     environment.interrupted = &interrupted;
     const std::string_view arguments[] = {"--cifre", "100000", "--tabella"};
     EXPECT_EQ(archimede::run(arguments, out, err, environment), 130);
@@ -278,6 +309,7 @@ TEST(CertifiedDigits, TabellaOnATerminalEndsEveryRowItFlushes) {
         std::ostream out(&buffer);
         std::ostringstream err;
         archimede::Environment environment;
+        environment.runDigits = archimede::runDigits;
         environment.resultsOnTerminal = true;
         const std::string_view arguments[] = {"--cifre", "10", "--tabella", "--formato", format};
         ASSERT_EQ(archimede::run(arguments, out, err, environment), 0) << err.str();
@@ -307,6 +339,7 @@ TEST(CertifiedDigits, RefusedAtOnceWithoutTheMemoryTheyNeed) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.back());
         archimede::Environment environment;
+        environment.runDigits = archimede::runDigits;
         environment.memoryAvailable = 1 << 20;
         bool guarded = false;
         environment.endOnAllocationFailure = [&guarded](const std::string&) { guarded = true; };
@@ -320,6 +353,7 @@ TEST(CertifiedDigits, RefusedAtOnceWithoutTheMemoryTheyNeed) {
     // What fits is computed, with the line for a failed allocation given
     // beforehand.
     archimede::Environment environment;
+    environment.runDigits = archimede::runDigits;
     environment.memoryAvailable = 1 << 20;
     std::string line;
     environment.endOnAllocationFailure = [&line](std::string given) { line = std::move(given); };

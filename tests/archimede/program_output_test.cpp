@@ -33,9 +33,10 @@ std::string readAll(int descriptor, std::string text = {}) {
 }
 
 // archimede with arguments in language; with signalNumber, sent that signal
-// once its first block of standard output has come through the pipe.
+// once its first block of standard output has come through the pipe; with
+// heldSignal, started with that signal blocked and pending.
 Outcome runArchimede(const std::vector<std::string>& arguments, const char* language,
-                     std::optional<int> signalNumber = {}) {
+                     std::optional<int> signalNumber = {}, int heldSignal = 0) {
     int out[2];
     int err[2];
     if (pipe(out) != 0 || pipe(err) != 0) {
@@ -56,6 +57,13 @@ Outcome runArchimede(const std::vector<std::string>& arguments, const char* lang
             close(end);
         }
         setenv("LANGUAGE", language, 1);
+        if (heldSignal != 0) {
+            sigset_t held;
+            sigemptyset(&held);
+            sigaddset(&held, heldSignal);
+            sigprocmask(SIG_BLOCK, &held, nullptr);
+            raise(heldSignal);
+        }
         execv(program, argv.data());
         _exit(127);
     }
@@ -138,6 +146,18 @@ TEST(ArchimedeSignals, EndATableAfterItsLastWholeRow) {
         }
         EXPECT_GT(lines, 100u);
     }
+}
+
+// archimede hands --cifre over to archimede-cifre with the stopping signals
+// held back: one that came meanwhile stops the run at its first step, as
+// soon as the helper can take it, rather than being lost or ending it half
+// started.
+TEST(ArchimedeSignals, OneHeldThroughTheHandOverStopsTheRun) {
+    const Outcome run = runArchimede({"--cifre", "100000"}, "it", {}, SIGINT);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 130);
+    EXPECT_TRUE(run.out.empty()) << run.out.substr(0, 80);
+    EXPECT_EQ(run.err, "archimede: interrotto\n");
 }
 
 } // namespace

@@ -97,3 +97,21 @@ foreach(arguments IN ITEMS "2;--formato;csv" "12;--tabella;--formato;json")
 endforeach()
 expect_run(ENV LC_ALL=en_US.UTF-8 ARGS 2 --formato csv STATUS 0
            OUT "^passo,lati,inferiore,superiore,differenza\n2,12,3\\.1058285412302489,")
+
+# Only --cifre needs the ball arithmetic: archimede hands that run to
+# archimede-cifre, and loads none of its libraries for any other, as the
+# dynamic loader tells on standard error. The run of --cifre shows that it
+# would tell.
+set(ball_arithmetic "find library=lib(flint|gmp|mpfr|ntl)[-.]")
+foreach(arguments IN ITEMS "5" "30;--tabella;--formato;json" "--help" "--cifre;12")
+    run_archimede(ENV LC_ALL=C LD_DEBUG=libs ARGS ${arguments})
+    if(arguments MATCHES "^--cifre")
+        set(expected 1)
+    else()
+        set(expected 0)
+    endif()
+    string(REGEX MATCH "${ball_arithmetic}" loaded "${err}")
+    if(NOT status EQUAL 0 OR (loaded AND NOT expected) OR (expected AND NOT loaded))
+        message(SEND_ERROR "archimede ${arguments}: status ${status}, ball arithmetic loaded: '${loaded}'")
+    endif()
+endforeach()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archimede/command.hpp"
+#include "archimede/digits.hpp"
 
 #include <bit>
 #include <cstdint>
@@ -23,6 +24,7 @@ inline Outcome runArchimede(std::initializer_list<std::string_view> arguments,
     const std::vector<std::string_view> list(arguments);
     Environment environment;
     environment.decimalSeparator = std::move(decimalSeparator);
+    environment.runDigits = runDigits;
     std::ostringstream out;
     std::ostringstream err;
     Outcome outcome;
