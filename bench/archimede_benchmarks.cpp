@@ -6,6 +6,12 @@
 // at its plan's steps and precision: its square roots, which it cannot beat.
 // Run: build/bench/bench/archimede_benchmarks --benchmark_repetitions=3
 // The doubling and Huygens stop at 10000 digits: 100000 would take minutes.
+// cifre/N and tabella/N run a whole calculation of archimede --cifre N
+// (without and with --tabella) in a child process, then the plain MPFR chain
+// of the same square roots at the same precision in another: A, B, A, B with
+// --benchmark_repetitions, the CPU time and peak memory of each child from
+// wait4, and their ratio. At a million digits they take minutes:
+//   archimede_benchmarks --benchmark_filter='cifre|tabella' --benchmark_repetitions=2
 
 #include "certified/certified_pi.hpp"
 
@@ -13,13 +19,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
+#include <functional>
 #include <iomanip>
 #include <iostream>
 #include <map>
 #include <mpfr.h>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -59,12 +71,12 @@ double bareMpfrBounds(const certified::Plan& plan) {
 
 // The square roots of a Richardson plan and nothing else: the apothems'
 // chain from the hexagon, in plain MPFR numbers.
-double bareHalfAngleChain(const certified::Plan& plan) {
+double bareHalfAngleChain(std::int64_t steps, std::int64_t precisionBits) {
     mpfr_t apothem;
-    mpfr_init2(apothem, static_cast<mpfr_prec_t>(plan.precisionBits));
+    mpfr_init2(apothem, static_cast<mpfr_prec_t>(precisionBits));
     mpfr_sqrt_ui(apothem, 3, MPFR_RNDN);
     mpfr_div_2ui(apothem, apothem, 1, MPFR_RNDN);
-    for (std::int64_t step = 1; step < plan.steps; ++step) {
+    for (std::int64_t step = 1; step < steps; ++step) {
         mpfr_add_ui(apothem, apothem, 1, MPFR_RNDN);
         mpfr_div_2ui(apothem, apothem, 1, MPFR_RNDN);
         mpfr_sqrt(apothem, apothem, MPFR_RNDN);
@@ -118,7 +130,7 @@ BENCHMARK(BareMpfrLoop)
 void BareHalfAngleChain(benchmark::State& state) {
     const auto plan = certified::planFor(Method::Richardson, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(bareHalfAngleChain(plan));
+        benchmark::DoNotOptimize(bareHalfAngleChain(plan.steps, plan.precisionBits));
     }
 }
 BENCHMARK(BareHalfAngleChain)
@@ -128,6 +140,97 @@ BENCHMARK(BareHalfAngleChain)
     ->Arg(10000)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond);
+
+// What a child process took: CPU seconds (user and system), its peak
+// resident memory and the page faults it served without reading a disk.
+struct ChildUsage {
+    double cpuSeconds = 0.0;
+    double peakMegabytes = 0.0;
+    double minorFaults = 0.0;
+};
+
+ChildUsage inChild(const std::function<void()>& work) {
+    const pid_t child = fork();
+    if (child < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (child == 0) {
+        work();
+        _exit(0);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0) {
+        throw std::runtime_error("the measured child failed");
+    }
+    const auto seconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_usec) * 1e-6;
+    };
+    return {seconds(usage.ru_utime) + seconds(usage.ru_stime),
+            static_cast<double>(usage.ru_maxrss) / 1024.0, static_cast<double>(usage.ru_minflt)};
+}
+
+double loadAverage() {
+    std::ifstream file("/proc/loadavg");
+    double load = -1.0;
+    file >> load;
+    return load;
+}
+
+// The plain chain of squaresBracket's square roots: its steps, at its
+// precision (the plan's, and the 2 (steps - 1) + 8 bits the apothems carry).
+void bareChainOf(const certified::Plan& plan) {
+    benchmark::DoNotOptimize(
+        bareHalfAngleChain(plan.steps, plan.precisionBits + 2 * (plan.steps - 1) + 8));
+}
+
+// A whole calculation of archimede --cifre N (table: --tabella) against the
+// plain chain, each in a child of its own, one after the other.
+template <bool table> void WholeRun(benchmark::State& state) {
+    const int digits = static_cast<int>(state.range(0));
+    const auto plan = certified::planFor(Method::Richardson, digits);
+    ChildUsage run, chain;
+    double load = 0.0;
+    for (auto _ : state) {
+        load = loadAverage();
+        const ChildUsage a = inChild([digits] {
+            if (table) {
+                certified::race(Method::Richardson, digits, [](const certified::RaceRow& row) {
+                    benchmark::DoNotOptimize(row);
+                });
+            } else {
+                benchmark::DoNotOptimize(certified::certifyPi(Method::Richardson, digits));
+            }
+        });
+        const ChildUsage b = inChild([&plan] { bareChainOf(plan); });
+        state.SetIterationTime(a.cpuSeconds);
+        run = a;
+        chain = b;
+    }
+    state.counters["cpu_s"] = run.cpuSeconds;
+    state.counters["chain_cpu_s"] = chain.cpuSeconds;
+    state.counters["ratio"] = run.cpuSeconds / chain.cpuSeconds;
+    state.counters["peak_MB"] = run.peakMegabytes;
+    state.counters["chain_peak_MB"] = chain.peakMegabytes;
+    state.counters["faults"] = run.minorFaults;
+    state.counters["chain_faults"] = chain.minorFaults;
+    state.counters["load"] = load;
+}
+BENCHMARK(WholeRun<false>)
+    ->Name("cifre")
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK(WholeRun<true>)
+    ->Name("tabella")
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 // Keeps the best real time per iteration of every benchmark, in
 // milliseconds, by name: with --benchmark_repetitions the least disturbed run.
@@ -142,6 +245,11 @@ public:
                          run.real_accumulated_time / iterations * 1e3);
                 keepBest(cpuMilliseconds, run.benchmark_name(),
                          run.cpu_accumulated_time / iterations * 1e3);
+                if (const auto ratio = run.counters.find("ratio"); ratio != run.counters.end()) {
+                    wholeRuns[run.benchmark_name()].push_back({ratio->second.value,
+                                                               run.counters.at("peak_MB").value,
+                                                               run.counters.at("load").value});
+                }
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -149,6 +257,14 @@ public:
 
     std::map<std::string, double> milliseconds;
     std::map<std::string, double> cpuMilliseconds;
+    // Of each whole run, repetition by repetition: CPU over the chain's, the
+    // run's peak memory in MB, the load when it started.
+    struct WholeRun {
+        double ratio;
+        double peakMegabytes;
+        double load;
+    };
+    std::map<std::string, std::vector<WholeRun>> wholeRuns;
 
 private:
     static void keepBest(std::map<std::string, double>& best, const std::string& name,
@@ -229,6 +345,14 @@ int main(int argc, char** argv) {
         if (cpuTime("radici", digits) > 0 && cpuTime("richardson", digits) > 0) {
             std::cout << ' ' << digits << ": " << std::setprecision(3)
                       << cpuTime("richardson", digits) / cpuTime("radici", digits);
+        }
+    }
+    for (const auto& [name, runs] : reporter.wholeRuns) {
+        std::cout << '\n' << name << " CPU / plain chain of its square roots:";
+        for (const auto& run : runs) {
+            std::cout << std::fixed << ' ' << std::setprecision(3) << run.ratio << " ("
+                      << std::setprecision(0) << run.peakMegabytes << " MB, load "
+                      << std::setprecision(2) << run.load << ')';
         }
     }
     std::cout << "\ntargets: raddoppi / bare mpfr at 10000 = " << ratio("raddoppi", "mpfr", 10000)
