@@ -2,6 +2,7 @@
 
 #include "certified/arb.hpp"
 #include "certified/arb_values.hpp"
+#include "certified/long_numbers.hpp"
 #include "certified/polygons.hpp"
 #include "certified/richardson.hpp"
 
@@ -303,6 +304,7 @@ void halfPerimetersBracket(const Plan& plan, const StepObserver& observer, Brack
 // pi's enclosure after plan.steps polygons.
 void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
     checkPlan(plan);
+    keepMemoryForLongNumbers(plan.precisionBits);
     Bracket bracket;
     if (plan.method != Method::Richardson) {
         const slong precision = static_cast<slong>(plan.precisionBits);
@@ -367,6 +369,7 @@ Bounds narrowerThanDigits(Method method, int width, int decimals, const StepObse
 // passed on from the step after firstStep - 1 on; returns the last step's.
 RaceRow raceRows(const Plan& plan, int digits, std::int64_t firstStep, const RowObserver& onRow,
                  const StepObserver& observer) {
+    keepMemoryForLongNumbers(plan.precisionBits);
     const slong precision = static_cast<slong>(plan.precisionBits);
     Polygons polygons(precision);
     richardson::Table table(precision);
