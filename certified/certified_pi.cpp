@@ -17,14 +17,35 @@ namespace {
 
 enum class Direction { Down, Up };
 
+// 10^exponent, kept from one call to the next: the race's rows ask for a few
+// decimals more each time, a multiplication by a short number instead of a
+// new power.
+class PowerOfTen {
+public:
+    const fmpz* to(ulong exponent) {
+        if (!known_ || exponent < exponent_) {
+            fmpz_ui_pow_ui(power_, 10, exponent);
+        } else if (exponent > exponent_) {
+            Integer factor;
+            fmpz_ui_pow_ui(factor, 10, exponent - exponent_);
+            fmpz_mul(power_, power_, factor);
+        }
+        known_ = true;
+        exponent_ = exponent;
+        return power_;
+    }
+
+private:
+    Integer power_;
+    ulong exponent_ = 0;
+    bool known_ = false;
+};
+
 // mantissa * 2^exponent * 10^decimals rounded to an integer in direction:
 // exact, whatever the sizes.
 void scaleToDecimals(fmpz* result, const fmpz* mantissa, const fmpz* exponent, int decimals,
-                     Direction direction) {
-    Integer power;
-    fmpz_set_ui(power, 10);
-    fmpz_pow_ui(power, power, static_cast<ulong>(decimals));
-    fmpz_mul(result, mantissa, power);
+                     Direction direction, PowerOfTen& powers) {
+    fmpz_mul(result, mantissa, powers.to(static_cast<ulong>(decimals)));
     if (fmpz_sgn(exponent) >= 0) {
         fmpz_mul_2exp(result, result, fmpz_get_ui(exponent));
     } else {
@@ -74,10 +95,11 @@ void endsOf(Ends& ends, arb_srcptr lower, arb_srcptr upper) {
 }
 
 // end * 10^decimals rounded to an integer in direction.
-void scaledEnd(fmpz* result, arf_srcptr end, int decimals, Direction direction) {
+void scaledEnd(fmpz* result, arf_srcptr end, int decimals, Direction direction,
+               PowerOfTen& powers) {
     Integer mantissa, exponent;
     arf_get_fmpz_2exp(mantissa, exponent, end);
-    scaleToDecimals(result, mantissa, exponent, decimals, direction);
+    scaleToDecimals(result, mantissa, exponent, decimals, direction, powers);
 }
 
 bool narrowerThan(arf_srcptr width, int decimals) {
@@ -89,25 +111,15 @@ bool narrowerThan(arf_srcptr width, int decimals) {
     return arf_cmp_si(scaled, 1) < 0;
 }
 
-// The largest d such that every x with low < x < high has the same first d
-// decimals: floor(x 10^d) runs from floor(low 10^d) to ceil(high 10^d) - 1,
-// so the two must be equal (an end on a boundary of the d-th decimal is not
-// in the open interval and does not spoil it). Agreeing on d decimals implies
-// agreeing on fewer, and needs high - low <= 10^-d.
-int settledDecimalsOf(const Ends& ends) {
-    Float width;
-    arf_sub(width, ends.high, ends.low, ARF_PREC_EXACT, ARF_RND_DOWN);
-    if (arf_sgn(width) <= 0) {
-        throw std::logic_error("settledDecimalsOf: pi's bracket has no width");
-    }
-    // width >= 2^(e - 1), so d <= (1 - e) log10(2): start a decimal above.
-    const double exponent =
-        static_cast<double>(fmpz_get_si(ARF_EXPREF(static_cast<arf_srcptr>(width))));
-    int decimals =
-        std::max(0, static_cast<int>(std::floor((1.0 - exponent) * std::log10(2.0))) + 1);
+// The largest d, at most decimals, such that every x with low < x < high has
+// the same first d decimals: floor(x 10^d) runs from floor(low 10^d) to
+// ceil(high 10^d) - 1, so the two must be equal (an end on a boundary of the
+// d-th decimal is not in the open interval and does not spoil it). Agreeing
+// on d decimals implies agreeing on fewer.
+int sharedDecimals(arf_srcptr lowEnd, arf_srcptr highEnd, int decimals, PowerOfTen& powers) {
     Integer low, high, units;
-    scaledEnd(low, ends.low, decimals, Direction::Down);
-    scaledEnd(high, ends.high, decimals, Direction::Up);
+    scaledEnd(low, lowEnd, decimals, Direction::Down, powers);
+    scaledEnd(high, highEnd, decimals, Direction::Up, powers);
     // floor(floor(y) / 10) = floor(y / 10), and the same for ceilings.
     for (; decimals > 0; --decimals) {
         fmpz_sub(units, high, low);
@@ -118,6 +130,60 @@ int settledDecimalsOf(const Ends& ends) {
         fmpz_cdiv_q_ui(high, high, 10);
     }
     return decimals;
+}
+
+// end rounded to bits in direction (outward), and the same end moved inward
+// by a power of two at least as large as the rounding error: the two bracket
+// end, both short.
+void shortEnds(arf_ptr outward, arf_ptr inward, arf_srcptr end, slong bits, arf_rnd_t direction) {
+    arf_set_round(outward, end, bits, direction);
+    Float error;
+    arf_sub(error, end, outward, ARF_PREC_EXACT, ARF_RND_DOWN);
+    if (arf_is_zero(error)) {
+        arf_set(inward, outward);
+        return;
+    }
+    Float step;
+    arf_one(step);
+    arf_mul_2exp_fmpz(step, step, ARF_EXPREF(static_cast<arf_srcptr>(error)));
+    if (arf_sgn(error) < 0) {
+        arf_neg(step, step);
+    }
+    arf_add(inward, outward, step, ARF_PREC_EXACT, ARF_RND_DOWN);
+}
+
+// The decimals that every number strictly between the ends shares; needs
+// high - low <= 10^-d. Found on ends cut to some 64 bits below the width:
+// the cut bracket outward shares no more decimals than the ends, the cut
+// bracket inward no fewer, so where both agree that is the count; otherwise
+// (a boundary within the cut's error of an end, about once in 2^60) the
+// full ends decide.
+int settledDecimalsOf(const Ends& ends, PowerOfTen& powers) {
+    Float width;
+    arf_sub(width, ends.high, ends.low, ARF_PREC_EXACT, ARF_RND_DOWN);
+    if (arf_sgn(width) <= 0) {
+        throw std::logic_error("settledDecimalsOf: pi's bracket has no width");
+    }
+    // width >= 2^(e - 1), so d <= (1 - e) log10(2): start a decimal above.
+    const slong widthExponent = fmpz_get_si(ARF_EXPREF(static_cast<arf_srcptr>(width)));
+    const int decimals = std::max(
+        0,
+        static_cast<int>(std::floor((1.0 - static_cast<double>(widthExponent)) * std::log10(2.0))) +
+            1);
+    const slong highExponent = fmpz_get_si(ARF_EXPREF(static_cast<arf_srcptr>(ends.high)));
+    const slong bits = std::max<slong>(64, highExponent - widthExponent + 64);
+    if (arf_bits(ends.low) > bits || arf_bits(ends.high) > bits) {
+        Ends outward, inward;
+        shortEnds(outward.low, inward.low, ends.low, bits, ARF_RND_FLOOR);
+        shortEnds(outward.high, inward.high, ends.high, bits, ARF_RND_CEIL);
+        if (arf_cmp(inward.low, inward.high) < 0) {
+            const int fewest = sharedDecimals(outward.low, outward.high, decimals, powers);
+            if (fewest == sharedDecimals(inward.low, inward.high, decimals, powers)) {
+                return fewest;
+            }
+        }
+    }
+    return sharedDecimals(ends.low, ends.high, decimals, powers);
 }
 
 constexpr double log2Ten = std::numbers::ln10 / std::numbers::ln2;
@@ -327,9 +393,10 @@ void enclose(const Plan& plan, const StepObserver& observer, Ends& ends) {
 }
 
 Bounds boundsOf(const Plan& plan, const Ends& ends, int decimals) {
+    PowerOfTen powers;
     Integer lowScaled, highScaled;
-    scaledEnd(lowScaled, ends.low, decimals, Direction::Down);
-    scaledEnd(highScaled, ends.high, decimals, Direction::Up);
+    scaledEnd(lowScaled, ends.low, decimals, Direction::Down, powers);
+    scaledEnd(highScaled, ends.high, decimals, Direction::Up, powers);
     Float width;
     arf_sub(width, ends.high, ends.low, ARF_PREC_EXACT, ARF_RND_DOWN);
 
@@ -339,7 +406,7 @@ Bounds boundsOf(const Plan& plan, const Ends& ends, int decimals) {
     bounds.lower = fixedPoint(lowScaled, decimals);
     bounds.upper = fixedPoint(highScaled, decimals);
     bounds.narrowerThanLastDecimal = narrowerThan(width, decimals);
-    bounds.settledDecimals = settledDecimalsOf(ends);
+    bounds.settledDecimals = settledDecimalsOf(ends, powers);
     return bounds;
 }
 
@@ -365,6 +432,52 @@ Bounds narrowerThanDigits(Method method, int width, int decimals, const StepObse
     throw std::logic_error("certifyPi: the bracket does not narrow as planned");
 }
 
+// The bits each value of the race's Romberg table needs, so that the radius
+// of every row's T(k, k) stays some 2^-32 of the remainder bound that widens
+// it (or of the radius at the plan's precision): a row costs what its digits
+// cost, and a column what the rows after it still take of it. An error in
+// T(k, j) reaches T(k', k') times at most 3 * 2^-(d (2j + d + 1)),
+// d = k' - k, and the bits T(k', k') needs grow at least as k'(k' + 1):
+// so the last row before the plan's precision caps them, K, asks the most,
+// its precision less (K - k)(K - k + 1 + 2j) bits; 2K bits more for the
+// rows just before K, where the cap leaves the growth short.
+class RaceBits {
+public:
+    RaceBits(const Plan& plan) : precision_(static_cast<slong>(plan.precisionBits)) {
+        lastRow_ = plan.steps - 1;
+        for (std::int64_t row = 0; row < plan.steps; ++row) {
+            if (ownBits(row) >= precision_) {
+                lastRow_ = row;
+                break;
+            }
+        }
+    }
+
+    // T(row, row) itself, beside pi.
+    slong row(std::int64_t row) const { return std::min(precision_, ownBits(row)) + guardBits; }
+
+    // T(row, column), beside pi (L_row for column 0).
+    slong column(std::int64_t row, std::int64_t column) const {
+        if (row >= lastRow_) {
+            return precision_;
+        }
+        const std::int64_t rowsLeft = lastRow_ - row;
+        const std::int64_t later = static_cast<std::int64_t>(precision_) + guardBits +
+                                   2 * lastRow_ - rowsLeft * (rowsLeft + 1 + 2 * column);
+        return static_cast<slong>(
+            std::min<std::int64_t>(precision_, std::max<std::int64_t>(later, this->row(row))));
+    }
+
+private:
+    static constexpr slong guardBits = 34;
+    slong ownBits(std::int64_t row) const {
+        return static_cast<slong>(
+            std::ceil(std::max(-richardson::log2RemainderBound(row, row), 0.0)));
+    }
+    slong precision_;
+    std::int64_t lastRow_;
+};
+
 // The rows of plan's steps up to the first that proves digits decimals,
 // passed on from the step after firstStep - 1 on; returns the last step's.
 RaceRow raceRows(const Plan& plan, int digits, std::int64_t firstStep, const RowObserver& onRow,
@@ -379,21 +492,25 @@ RaceRow raceRows(const Plan& plan, int digits, std::int64_t firstStep, const Row
     }
     Bracket bracket;
     RaceRow row;
+    PowerOfTen powers;
+    const RaceBits bits(plan);
     for (std::int64_t step = 1; step <= plan.steps; ++step) {
         if (step > 1) {
             polygons.doubleSides();
         }
         if (plan.method == Method::Richardson) {
-            polygons.inscribedHalfPerimeter(halfPerimeter);
-            table.addRow(halfPerimeter, step - 1);
-            table.entry(extrapolated, step - 1);
+            const std::int64_t last = step - 1;
+            polygons.inscribedHalfPerimeter(halfPerimeter, bits.column(last, 0));
+            table.addRow(halfPerimeter, last,
+                         [&](std::int64_t column) { return bits.column(last, column); });
+            table.entry(extrapolated, last, bits.row(last));
             extrapolatedBracket(extrapolated, step - 1, step - 1, piAbove, 1.0, bracket);
         } else {
             polygonBracket(plan.method, polygons, precision, bracket);
         }
         Ends ends;
         endsOf(ends, bracket.lower, bracket.upper);
-        row = {step, settledDecimalsOf(ends)};
+        row = {step, settledDecimalsOf(ends, powers)};
         if (step >= firstStep) {
             onRow(row);
         }

@@ -36,8 +36,14 @@ void Polygons::doubleSides() {
     }
 }
 
-void Polygons::inscribedHalfPerimeter(arb_ptr result) const {
+void Polygons::inscribedHalfPerimeter(arb_ptr result, slong bits) const {
     if (halfPerimeters_ == HalfPerimeters::EveryStep) {
+        if (bits > 0 && bits < precision_) {
+            // The division's cost follows the divisor's length.
+            arb_set_round(result, product_, bits + 16);
+            arb_ui_div(result, 3, result, bits);
+            return;
+        }
         arb_ui_div(result, 3, product_, precision_);
         return;
     }

@@ -31,8 +31,9 @@ public:
     void doubleSides();
     std::int64_t doublings() const { return doublings_; }
 
-    // L = n sin(pi/n) < pi.
-    void inscribedHalfPerimeter(arb_ptr result) const;
+    // L = n sin(pi/n) < pi; with bits, at that precision (at most the
+    // polygons').
+    void inscribedHalfPerimeter(arb_ptr result, slong bits = 0) const;
     // U = n tan(pi/n) = L / a > pi.
     void circumscribedHalfPerimeter(arb_ptr result) const;
     // a = cos(pi/n).

@@ -131,6 +131,18 @@ void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth,
     geometricTail(bound, term, ratio);
 }
 
+double log2RemainderBound(std::int64_t row, std::int64_t depth) {
+    const double m = static_cast<double>(depth);
+    const double k = static_cast<double>(row);
+    const double piAbove = piAboveAsDouble();
+    const double term = (2 * m + 3) * std::log2(piAbove) -
+                        std::lgamma(2 * m + 4) / std::numbers::ln2 - (m + 1) * std::log2(36.0) +
+                        m * (m + 1) - 2 * k * (m + 1);
+    const double ratio = piAbove * piAbove * (1 - std::pow(4.0, -m - 1)) *
+                         std::pow(4.0, m + 1 - k) / (3 * 36 * (2 * m + 4) * (2 * m + 5));
+    return term - std::log2(1 - ratio);
+}
+
 double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth) {
     const double m = static_cast<double>(depth);
     const double k = static_cast<double>(row);
@@ -226,7 +238,8 @@ void Extrapolation::value(arb_ptr result) const {
     arb_div_fmpz(result, result, divisor, precision_);
 }
 
-void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {
+void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit,
+                   const ColumnBits& columnBits) {
     const std::int64_t depth = std::min(rows_, std::max<std::int64_t>(depthLimit, 0));
     if (depth > lastDepth_ + 1) {
         throw std::invalid_argument("Table::addRow: deeper than the row before allows");
@@ -247,7 +260,8 @@ void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {
     for (std::int64_t j = 1; j <= depth; ++j) {
         Ball& previous = columns_[static_cast<std::size_t>(j - 1)];
         arb_mul_2exp_si(carried_, carried_, static_cast<slong>(2 * j));
-        arb_sub(scratch_, carried_, previous, precision_);
+        arb_sub(scratch_, carried_, previous,
+                columnBits ? std::min(precision_, columnBits(j)) : precision_);
         arb_mul_2exp_si(carried_, carried_, -static_cast<slong>(2 * j));
         arb_swap(previous, carried_);
         arb_swap(carried_, scratch_);
@@ -257,18 +271,21 @@ void Table::addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit) {
     ++rows_;
 }
 
-void Table::entry(arb_ptr result, std::int64_t depth) const {
+void Table::entry(arb_ptr result, std::int64_t depth, slong bits) const {
     if (depth < 0 || depth > lastDepth_) {
         throw std::invalid_argument("Table::entry: depth not computed");
     }
     const auto column = static_cast<std::size_t>(depth);
+    const slong precision = bits > 0 ? std::min(bits, precision_) : precision_;
+    // The division's cost follows its operands' length, not the result's.
+    arb_set_round(result, columns_[column], precision + 16);
     if (column + 1 == columns_.size()) {
-        arb_div_fmpz(result, columns_[column], deepestDivisor_, precision_);
+        arb_div_fmpz(result, result, deepestDivisor_, precision);
         return;
     }
     Integer divisor;
     productOfFourToTheMinusOne(divisor, 1, static_cast<ulong>(depth));
-    arb_div_fmpz(result, columns_[column], divisor, precision_);
+    arb_div_fmpz(result, result, divisor, precision);
 }
 
 } // namespace certified::richardson

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 
 namespace certified::richardson {
 
@@ -33,6 +34,10 @@ void remainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_src
 // note). At depth m it is about 4^(m+1) / (m+2) times pi times
 // remainderBound, so a step more may be needed for the same digits.
 void squaresRemainderBound(mag_ptr bound, std::int64_t row, std::int64_t depth, arb_srcptr piAbove);
+
+// log2 of remainderBound with 3.15 for pi, in binary64, for choosing
+// precisions: an estimate, never part of a proof.
+double log2RemainderBound(std::int64_t row, std::int64_t depth);
 
 // log10 of squaresRemainderBound with 3.15 for pi, in binary64, for planning.
 double log10SquaresRemainderBound(std::int64_t row, std::int64_t depth);
@@ -82,12 +87,17 @@ public:
 
     // Adds L_k for the next k and computes S(k, j) for j up to
     // min(k, depthLimit); the next row may go one column deeper at most.
-    void addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit);
+    // Column j at precision columnBits(j) where given (at most the table's):
+    // the bits later rows still need of it.
+    using ColumnBits = std::function<slong(std::int64_t column)>;
+    void addRow(arb_srcptr halfPerimeter, std::int64_t depthLimit,
+                const ColumnBits& columnBits = {});
     std::int64_t rows() const { return rows_; }
 
     // T(k, depth) for the last row k, with depth no deeper than that row went;
-    // cheapest at the deepest column.
-    void entry(arb_ptr result, std::int64_t depth) const;
+    // cheapest at the deepest column. At precision bits where given (the
+    // column is rounded to them first), else at the table's.
+    void entry(arb_ptr result, std::int64_t depth, slong bits = 0) const;
 
 private:
     slong precision_;

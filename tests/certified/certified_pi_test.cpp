@@ -276,6 +276,22 @@ TEST(Race, RowsCountTheDecimalsBothEndsShare) {
     EXPECT_EQ(certified::race(Method::Richardson, 300).at(7).provenDigits, 34);
 }
 
+// The race computes each row's table at the fewest bits its digits and the
+// later rows need, and its decimals on ends cut short: every row must prove
+// what the whole table at the plan's precision proves.
+TEST(Race, RichardsonRowsAreThoseOfTheTableAtFullPrecision) {
+    const int digits = 3000;
+    const certified::Plan plan = certified::planFor(Method::Richardson, digits);
+    for (const certified::RaceRow& row : certified::race(Method::Richardson, digits)) {
+        SCOPED_TRACE(row.step);
+        certified::Plan at = plan;
+        at.steps = row.step;
+        at.depth = row.step - 1;
+        at.series = certified::Plan::Series::HalfPerimeters;
+        EXPECT_EQ(certified::bracketAfter(at, 0).settledDecimals, row.provenDigits);
+    }
+}
+
 TEST(Race, EachMethodBuysDigitsAtItsOwnPace) {
     // 0.6 digits a doubling, 1.2, and ever more: after the 96-gon (step 5)
     // and after the 6144-gon (step 11), where Huygens' bracket is under
