@@ -15,9 +15,8 @@ namespace calc {
 
 // The digits the chart's certified series aim at (certified::race stops at
 // the first step proving them, so each method's line ends there): at 300
-// digits doubling needs about 500 steps, the chart's last, and the three
-// races take a few milliseconds together. The page's build asks the native
-// archimede for them (web/scripts/certified.mjs reads this line).
+// digits doubling needs about 500 steps, the chart's last. The build runs
+// the races once (calc/proven_series.hpp).
 inline constexpr int chartProvenDigits = 300;
 
 // Pi as the unevaluated sum of two binary64 numbers: piHigh is pi rounded to

@@ -2,13 +2,13 @@
 
 #include "calc/compute_command.hpp"
 #include "calc/drawing.hpp"
+#include "calc/proven_series.hpp"
 #include "calc/spreadsheet.hpp"
 #include "explore/lesson_panel.hpp"
 #include "explore/play_controls.hpp"
 #include "explore/step_box.hpp"
 #include "explore/step_table_model.hpp"
 #include "lavoro1/project_info.hpp"
-#include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
 #include "runtime/host/dialogs.hpp"
@@ -294,10 +294,7 @@ void ExploreWindow::createViews() {
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    // The chart's last three series are the certified methods'.
-    const std::vector<calc::DigitSeries>& series = chart_->digitSeries();
-    std::vector<calc::DigitSeries> proven(
-        series.end() - std::min<std::ptrdiff_t>(3, std::ssize(series)), series.end());
+    const std::vector<calc::DigitSeries>& proven = calc::provenSeries();
     model_->setProvenSeries(proven);
     provenBox_ = new QCheckBox(tr("&Cifre dimostrate nella tabella"), this);
     provenBox_->setObjectName(QStringLiteral("provenDigits"));
@@ -308,8 +305,8 @@ void ExploreWindow::createViews() {
         tr("Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, "
            "limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da "
            "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
-    lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0),
-                              std::move(proven), pictures::certifiedDigits, this);
+    lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0), proven,
+                              calc::chartProvenDigits, this);
     lesson_->setObjectName(QStringLiteral("lesson"));
 }
 

@@ -2,8 +2,8 @@
 
 #include "calc/chart_figures.hpp"
 #include "calc/colours.hpp"
+#include "calc/proven_series.hpp"
 #include "calc/series_styles.hpp"
-#include "pictures/certified_series.hpp"
 #include "pictures/polygon_scene.hpp"
 
 #include <QCoreApplication>
@@ -208,7 +208,7 @@ void ConvergenceChart::fitStepTicks() {
 void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     auto* line = new QLineSeries(this);
     // Series names come marked for translation in this context from where
-    // the series are made: calc/digits.cpp, pictures/certified_series.cpp.
+    // the series are made: calc/digits.cpp, calc/proven_series.cpp.
     line->setName(QCoreApplication::translate("ConvergenceChart", series.name.c_str()));
     line->setMarkerSize(markerPixels);
     // Hovering over a point names its series, step and digits.
@@ -343,7 +343,7 @@ std::unique_ptr<ConvergenceChart> makeConvergenceChart(std::span<const calc::Ste
     for (const calc::DigitSeries& series : calc::binary64Series(rows)) {
         chart->addDigitSeries(series);
     }
-    for (const calc::DigitSeries& series : certifiedSeries(certifiedDigits, calc::maximumSteps)) {
+    for (const calc::DigitSeries& series : calc::provenSeries()) {
         chart->addDigitSeries(series);
     }
     return chart;

@@ -86,7 +86,7 @@ private:
 };
 
 // The chart's series for rows (steps 1 to 500): the three binary64 ones,
-// then the three certified ones to certifiedDigits, computed here once.
+// then the three proven ones the build computed (calc/proven_series.hpp).
 // What the window and archimede --grafico both show.
 std::unique_ptr<ConvergenceChart> makeConvergenceChart(std::span<const calc::StepRow> rows);
 

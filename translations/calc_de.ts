@@ -31,6 +31,18 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Ab Schritt %1 liegt die in binary64 berechnete untere Schranke über π: Die Rundungsfehler haben die etwa 16 signifikanten Stellen des Formats aufgebraucht.</translation>
     </message>
+    <message>
+        <source>Dimostrate: raddoppi</source>
+        <translation>Bewiesen: Verdopplung</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Huygens</source>
+        <translation>Bewiesen: Huygens</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Richardson</source>
+        <translation>Bewiesen: Richardson</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -31,6 +31,18 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Από το βήμα %1 και μετά, το κάτω φράγμα σε binary64 ξεπερνά το π: τα σφάλματα στρογγυλοποίησης εξάντλησαν τα περίπου 16 σημαντικά ψηφία της μορφής.</translation>
     </message>
+    <message>
+        <source>Dimostrate: raddoppi</source>
+        <translation>Αποδεδειγμένα: διπλασιασμός</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Huygens</source>
+        <translation>Αποδεδειγμένα: Huygens</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Richardson</source>
+        <translation>Αποδεδειγμένα: Richardson</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

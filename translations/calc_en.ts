@@ -31,6 +31,18 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>From step %1 on, the binary64 lower bound exceeds π: rounding errors have used up the format&apos;s roughly 16 significant digits.</translation>
     </message>
+    <message>
+        <source>Dimostrate: raddoppi</source>
+        <translation>Proven digits: doubling</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Huygens</source>
+        <translation>Proven digits: Huygens</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Richardson</source>
+        <translation>Proven digits: Richardson</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

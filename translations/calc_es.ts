@@ -31,6 +31,18 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>Desde el paso %1, la cota inferior en binary64 supera a π: los errores de redondeo han agotado las aproximadamente 16 cifras significativas del formato.</translation>
     </message>
+    <message>
+        <source>Dimostrate: raddoppi</source>
+        <translation>Demostradas: duplicación</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Huygens</source>
+        <translation>Demostradas: Huygens</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Richardson</source>
+        <translation>Demostradas: Richardson</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

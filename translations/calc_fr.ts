@@ -31,6 +31,18 @@
         <source>Dal passo %1 il limite inferiore in binary64 supera π: gli arrotondamenti hanno esaurito le circa 16 cifre del formato.</source>
         <translation>À partir de l&apos;étape %1, la borne inférieure en binary64 dépasse π&#xa0;: les erreurs d&apos;arrondi ont épuisé les quelque 16 chiffres significatifs du format.</translation>
     </message>
+    <message>
+        <source>Dimostrate: raddoppi</source>
+        <translation>Démontrées&#xa0;: doublement</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Huygens</source>
+        <translation>Démontrées&#xa0;: Huygens</translation>
+    </message>
+    <message>
+        <source>Dimostrate: Richardson</source>
+        <translation>Démontrées&#xa0;: Richardson</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

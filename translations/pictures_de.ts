@@ -4,18 +4,6 @@
 <context>
     <name>ConvergenceChart</name>
     <message>
-        <source>Dimostrate: raddoppi</source>
-        <translation>Bewiesen: Verdopplung</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Huygens</source>
-        <translation>Bewiesen: Huygens</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Richardson</source>
-        <translation>Bewiesen: Richardson</translation>
-    </message>
-    <message>
         <source>Cifre corrette di π</source>
         <translation>Stellen von π: richtig und bewiesen</translation>
     </message>

@@ -4,18 +4,6 @@
 <context>
     <name>ConvergenceChart</name>
     <message>
-        <source>Dimostrate: raddoppi</source>
-        <translation>Αποδεδειγμένα: διπλασιασμός</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Huygens</source>
-        <translation>Αποδεδειγμένα: Huygens</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Richardson</source>
-        <translation>Αποδεδειγμένα: Richardson</translation>
-    </message>
-    <message>
         <source>Cifre corrette di π</source>
         <translation>Ψηφία του π: σωστά και αποδεδειγμένα</translation>
     </message>

@@ -4,18 +4,6 @@
 <context>
     <name>ConvergenceChart</name>
     <message>
-        <source>Dimostrate: raddoppi</source>
-        <translation>Proven digits: doubling</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Huygens</source>
-        <translation>Proven digits: Huygens</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Richardson</source>
-        <translation>Proven digits: Richardson</translation>
-    </message>
-    <message>
         <source>Cifre corrette di π</source>
         <translation>Digits of π: correct and proven</translation>
     </message>

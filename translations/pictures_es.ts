@@ -4,18 +4,6 @@
 <context>
     <name>ConvergenceChart</name>
     <message>
-        <source>Dimostrate: raddoppi</source>
-        <translation>Demostradas: duplicación</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Huygens</source>
-        <translation>Demostradas: Huygens</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Richardson</source>
-        <translation>Demostradas: Richardson</translation>
-    </message>
-    <message>
         <source>Cifre corrette di π</source>
         <translation>Cifras de π: correctas y demostradas</translation>
     </message>

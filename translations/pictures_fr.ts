@@ -4,18 +4,6 @@
 <context>
     <name>ConvergenceChart</name>
     <message>
-        <source>Dimostrate: raddoppi</source>
-        <translation>Démontrées&#xa0;: doublement</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Huygens</source>
-        <translation>Démontrées&#xa0;: Huygens</translation>
-    </message>
-    <message>
-        <source>Dimostrate: Richardson</source>
-        <translation>Démontrées&#xa0;: Richardson</translation>
-    </message>
-    <message>
         <source>Cifre corrette di π</source>
         <translation>Décimales de π&#xa0;: exactes et démontrées</translation>
     </message>

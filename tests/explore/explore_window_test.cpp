@@ -5,7 +5,6 @@
 #include "explore/explore_window.hpp"
 #include "explore/play_controls.hpp"
 #include "lavoro1/project_info.hpp"
-#include "pictures/certified_series.hpp"
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/translation.hpp"
@@ -329,7 +328,7 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
         pictures::copyForExport(window->chart());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto rows = certified::race(c.method, pictures::certifiedDigits);
+        const auto rows = certified::race(c.method, calc::chartProvenDigits);
         const int proven = rows.at(static_cast<std::size_t>(c.step - 1)).provenDigits;
         ASSERT_GT(proven, 0);
         for (const pictures::ConvergenceChart* chart :
@@ -342,7 +341,7 @@ TEST_F(ExploreWindowTest, ChartShowsTheDigitsEachCertifiedMethodProves) {
         }
     }
     EXPECT_GE(digitsAt(*lineNamed(window->chart(), QStringLiteral("Dimostrate: Richardson")), 28),
-              pictures::certifiedDigits)
+              calc::chartProvenDigits)
         << "the target reached, on a digit axis that binary64's 16 digits share";
 }
 
@@ -363,7 +362,7 @@ TEST_F(ExploreWindowTest, TableShowsTheDigitsEachMethodProvesWhenAsked) {
         SCOPED_TRACE(columns[i].header);
         EXPECT_EQ(table()->model()->headerData(5 + i, Qt::Horizontal).toString(),
                   QString::fromUtf8(columns[i].header));
-        const auto race = certified::race(columns[i].method, pictures::certifiedDigits);
+        const auto race = certified::race(columns[i].method, calc::chartProvenDigits);
         for (const int step : {1, 12, 30}) {
             const QString expected =
                 static_cast<std::size_t>(step) <= race.size()

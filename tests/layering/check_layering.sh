@@ -6,6 +6,7 @@
 #      certified/        proven bounds, beside the core (no Qt)
 #      runtime/host/     the Qt side of the runtime
 #   2  pictures/         the drawing and the chart, for Esplora and archimede
+#      tools/            programs the build runs, never installed (no Qt)
 #   3  form/ explore/ archimede/ web/core/   the faces, which never include one another
 #   4  apps/             the window's programs
 #   5  tests/ fuzz/ bench/   the checks, which nothing includes
@@ -25,12 +26,12 @@ cd "$1"
 declare -A layer=(
     [runtime]=0
     [calc]=1 [certified]=1 [runtime/host]=1
-    [pictures]=2
+    [pictures]=2 [tools]=2
     [form]=3 [explore]=3 [archimede]=3 [web/core]=3
     [apps]=4
     [tests]=5 [fuzz]=5 [bench]=5
 )
-declare -A qt_free=([runtime]=1 [calc]=1 [certified]=1 [web/core]=1)
+declare -A qt_free=([runtime]=1 [calc]=1 [certified]=1 [tools]=1 [web/core]=1)
 
 # The helpers answer in REPLY, so that no include costs a process.
 
