@@ -17,11 +17,14 @@ namespace {
 static_assert(proven_digits::aimedAt == chartProvenDigits);
 static_assert(proven_digits::lastStep == maximumSteps);
 
-DigitSeries seriesOf(const char* name, std::span<const std::uint16_t> digits) {
+// A series from the digits each step proves beyond the step before.
+DigitSeries seriesOf(const char* name, std::span<const std::uint8_t> increments) {
     DigitSeries series{name, {}};
-    series.points.reserve(digits.size());
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        series.points.push_back({static_cast<int>(i) + 1, static_cast<double>(digits[i])});
+    series.points.reserve(increments.size());
+    int digits = 0;
+    for (std::size_t i = 0; i < increments.size(); ++i) {
+        digits += increments[i];
+        series.points.push_back({static_cast<int>(i) + 1, static_cast<double>(digits)});
     }
     return series;
 }

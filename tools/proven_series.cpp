@@ -1,12 +1,12 @@
 // proven-series OUTPUT: writes the convergence chart's proven series as C++
 // constants, the digits of pi that each step proves with each certified
-// method (certified::race at calc::chartProvenDigits, steps 1 to
-// calc::maximumSteps), for calc/proven_series.cpp to compile in. Run by the
-// build, natively even for the page's core, which has no Arb; never
-// installed. The file is written beside OUTPUT and renamed over it once
-// complete, so that a failed run leaves no half-written source behind.
-// Exit status 0 on success, 1 when the race or the writing fails, 2 on
-// wrong arguments.
+// method beyond the step before (certified::race at calc::chartProvenDigits,
+// steps 1 to calc::maximumSteps), for calc/proven_series.cpp to compile in.
+// Run by the build, natively even for the page's core, which has no Arb;
+// never installed. The file is written beside OUTPUT and renamed over it
+// once complete, so that a failed run leaves no half-written source behind.
+// Exit status 0 on success, 1 when the race or the writing fails, 2 on wrong
+// arguments.
 
 #include "calc/digits.hpp"
 #include "calc/step_range.hpp"
@@ -36,22 +36,27 @@ constexpr MethodArray methods[] = {
     {"richardson", certified::Method::Richardson},
 };
 
-// The digits each step proves, from step 1 to lastStep or to the step that
-// proves digits, if sooner.
-std::vector<int> provenDigits(certified::Method method, int digits, std::int64_t lastStep) {
-    std::vector<int> proven;
+// The digits each step proves beyond the step before (a race never loses a
+// digit it proved), from step 1 to lastStep or to the step that proves
+// digits, if sooner: a byte a step, where the digits themselves would need
+// two.
+std::vector<int> provenIncrements(certified::Method method, int digits, std::int64_t lastStep) {
+    std::vector<int> increments;
+    int proven = 0;
     for (const certified::RaceRow& row : certified::race(method, digits)) {
         if (row.step > lastStep) {
             break;
         }
+        const int increment = row.provenDigits - proven;
         // Steps without a gap, so that an array's index is its step less one.
-        if (row.step != std::ssize(proven) + 1 || row.provenDigits < 0 ||
-            row.provenDigits > std::numeric_limits<std::uint16_t>::max()) {
+        if (row.step != std::ssize(increments) + 1 || increment < 0 ||
+            increment > std::numeric_limits<std::uint8_t>::max()) {
             throw std::logic_error("race: unexpected row at step " + std::to_string(row.step));
         }
-        proven.push_back(row.provenDigits);
+        increments.push_back(increment);
+        proven = row.provenDigits;
     }
-    return proven;
+    return increments;
 }
 
 std::string source() {
@@ -65,12 +70,13 @@ std::string source() {
         << "inline constexpr int aimedAt = " << calc::chartProvenDigits << ";\n"
         << "inline constexpr int lastStep = " << calc::maximumSteps << ";\n";
     for (const auto& [name, method] : methods) {
-        const std::vector<int> digits =
-            provenDigits(method, calc::chartProvenDigits, calc::maximumSteps);
-        out << "\n// Digits proven at steps 1, 2, ...\ninline constexpr std::uint16_t " << name
-            << "[] = {";
-        for (std::size_t i = 0; i < digits.size(); ++i) {
-            out << (i % 20 == 0 ? "\n    " : " ") << digits[i] << ',';
+        const std::vector<int> increments =
+            provenIncrements(method, calc::chartProvenDigits, calc::maximumSteps);
+        out << "\n// Digits proven at steps 1, 2, ... beyond the step before.\n"
+               "inline constexpr std::uint8_t "
+            << name << "[] = {";
+        for (std::size_t i = 0; i < increments.size(); ++i) {
+            out << (i % 20 == 0 ? "\n    " : " ") << increments[i] << ',';
         }
         out << "\n};\n";
     }

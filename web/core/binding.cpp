@@ -12,6 +12,7 @@
 #include "calc/lesson.hpp"
 #include "calc/pictures.hpp"
 #include "calc/play_speeds.hpp"
+#include "calc/proven_series.hpp"
 #include "calc/series_styles.hpp"
 #include "calc/spreadsheet.hpp"
 #include "calc/step_range.hpp"
@@ -166,19 +167,20 @@ emscripten::val tableRows(int first, int last, const std::string& decimalSeparat
     return rows;
 }
 
-// The chart's series: binary64's, computed here, and those the page adds
-// (the proven digits, which need Arb, left out of the page's core).
-std::vector<calc::DigitSeries>& chartSeries() {
-    static std::vector<calc::DigitSeries> series = calc::binary64Series(allStepRows());
+// The chart's series: binary64's, computed here, and the proven digits,
+// which the build computed with Arb and compiled into the core.
+const std::vector<calc::DigitSeries>& chartSeries() {
+    static const std::vector<calc::DigitSeries> series = [] {
+        std::vector<calc::DigitSeries> all = calc::binary64Series(allStepRows());
+        all.insert(all.end(), calc::provenSeries().begin(), calc::provenSeries().end());
+        return all;
+    }();
     return series;
 }
 
-// The series the page added, after binary64's: doubling, Huygens and
-// Richardson's proven digits.
+// Doubling, Huygens and Richardson's proven digits.
 std::span<const calc::DigitSeries> provenSeries() {
-    static const std::size_t binary64Count = calc::binary64Series({}).size();
-    const std::vector<calc::DigitSeries>& all = chartSeries();
-    return std::span(all).subspan(std::min(binary64Count, all.size()));
+    return calc::provenSeries();
 }
 
 std::optional<int> runOutStep() {
@@ -186,30 +188,19 @@ std::optional<int> runOutStep() {
     return step;
 }
 
-// Adds a series named by its Italian source (context "ConvergenceChart"),
-// its points step, digits, step, digits...
-void addChartSeries(const std::string& name, const emscripten::val& points) {
-    const std::vector<double> values = emscripten::convertJSArrayToNumberVector<double>(points);
-    calc::DigitSeries series{name, {}};
-    for (std::size_t i = 0; i + 1 < values.size(); i += 2) {
-        series.points.push_back({static_cast<int>(values[i]), values[i + 1]});
-    }
-    chartSeries().push_back(std::move(series));
-}
+emscripten::val seriesPoints(const calc::DigitSeries& line);
 
-// The points of a proven series as the page carries it: one character a step
-// from step 1, the digits proven beyond the step before as a base-36 digit.
-emscripten::val provenPoints(const std::string& increments) {
-    std::vector<double> points;
-    points.reserve(2 * increments.size());
-    int digits = 0;
-    for (std::size_t i = 0; i < increments.size(); ++i) {
-        const char increment = increments[i];
-        digits += increment <= '9' ? increment - '0' : increment - 'a' + 10;
-        points.push_back(static_cast<double>(i + 1));
-        points.push_back(digits);
+// The proven series for the table's columns: [{name, points}], named by
+// their Italian sources (context "ConvergenceChart").
+emscripten::val provenChartSeries() {
+    emscripten::val series = emscripten::val::array();
+    for (const calc::DigitSeries& line : provenSeries()) {
+        emscripten::val entry = emscripten::val::object();
+        entry.set("name", line.name);
+        entry.set("points", seriesPoints(line));
+        series.call<void>("push", entry);
     }
-    return numbers(points);
+    return series;
 }
 
 int chartSeriesCount() {
@@ -439,7 +430,7 @@ emscripten::val stringsOf(const std::vector<std::string>& texts) {
 
 // The sections of "How it works" at step: {title, pattern, arguments,
 // formulas: [{symbols, numbers, value}]}, title and pattern Italian sources;
-// the proven digits from the series the page added to the chart.
+// the proven digits from the series the build compiled in.
 emscripten::val lessonSections(int step, const std::string& decimalSeparator) {
     const std::span<const calc::DigitSeries> proven = provenSeries();
     const auto provenBy = [proven, step](std::size_t method) {
@@ -606,8 +597,7 @@ EMSCRIPTEN_BINDINGS(lavoro1_core) {
         .field("runOutDigits", &web::ChartView::runOutDigits)
         .field("runOutName", &web::ChartView::runOutName)
         .field("note", &web::ChartView::note);
-    em::function("addChartSeries", &web::addChartSeries);
-    em::function("provenPoints", &web::provenPoints);
+    em::function("provenSeries", &web::provenChartSeries);
     em::function("chartSeriesCount", &web::chartSeriesCount);
     em::function("chartView", &web::chartView);
     em::function("pictureColours", &web::pictureColours);

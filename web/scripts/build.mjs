@@ -1,11 +1,8 @@
 // Builds the page into dist/, plain static files: the core compiled to
 // WebAssembly by the web CMake preset, the texts from the desktop's
-// catalogues, the proven series from the native archimede, the page's
-// TypeScript and CSS bundled by esbuild, its manifest and its service worker;
-// and beside them lavoro1.html, the whole page in one file with the core
-// inlined, which works from file:// too.
-// Environment: ARCHIMEDE, the native archimede to run (default: the first of
-// build/ci and build/release, built with the release preset when neither is).
+// catalogues, the page's TypeScript and CSS bundled by esbuild, its manifest
+// and its service worker; and beside them lavoro1.html, the whole page in one
+// file with the core inlined, which works from file:// too.
 import { execFileSync } from "node:child_process";
 import { copyFileSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
@@ -13,7 +10,6 @@ import { fileURLToPath } from "node:url";
 import { gzipSync } from "node:zlib";
 import * as esbuild from "esbuild";
 import { catalogueKey } from "../src/catalogue_key.mjs";
-import { writeCertifiedSeries } from "./certified.mjs";
 import { contentType } from "./content_types.mjs";
 import { writeServiceWorker } from "./service_worker.mjs";
 import { convertTranslations } from "./translations.mjs";
@@ -27,31 +23,32 @@ function run(command, args, options = {}) {
   execFileSync(command, args, { cwd: root, stdio: ["ignore", "inherit", "inherit"], ...options });
 }
 
+// The core's proven series are constants that the native program
+// proven-series (tools/) computes with Arb, which emscripten's build cannot
+// run: it is built first in the desktop's build, the first of build/ci and
+// build/release that is configured, or a release build made here.
+function nativeProvenSeries() {
+  let build = ["ci", "release"].map((preset) => join(root, "build", preset)).find((folder) => existsSync(join(folder, "CMakeCache.txt")));
+  if (!build) {
+    run("cmake", ["--preset", "release"], { stdio: ["ignore", "ignore", "inherit"] });
+    build = join(root, "build", "release");
+  }
+  run("cmake", ["--build", build, "--target", "proven-series"]);
+  return join(build, "tools", "proven-series");
+}
+
 // Debian's emscripten runs its JavaScript tools with the Node.js on the
 // PATH; one that is not Debian's own finds acorn only through NODE_PATH.
 const emscriptenEnv = { ...process.env, NODE_PATH: "/usr/share/nodejs" };
-run("cmake", ["--preset", "web"], { env: emscriptenEnv, stdio: ["ignore", "ignore", "inherit"] });
+run("cmake", ["--preset", "web", `-DLAVORO1_PROVEN_SERIES_GENERATOR=${nativeProvenSeries()}`], { env: emscriptenEnv, stdio: ["ignore", "ignore", "inherit"] });
 run("cmake", ["--build", "--preset", "web"], { env: emscriptenEnv });
-
-function nativeArchimede() {
-  if (process.env.ARCHIMEDE) return process.env.ARCHIMEDE;
-  for (const preset of ["ci", "release"]) {
-    const path = join(root, "build", preset, "bin", "archimede");
-    if (existsSync(path)) return path;
-  }
-  run("cmake", ["--preset", "release"], { stdio: ["ignore", "ignore", "inherit"] });
-  run("cmake", ["--build", "--preset", "release", "--target", "archimede"]);
-  return join(root, "build", "release", "bin", "archimede");
-}
-const certifiedJson = join(generated, "certified.json");
-writeCertifiedSeries(nativeArchimede(), certifiedJson);
 
 const translationsJson = join(generated, "translations.json");
 const missing = convertTranslations({
   translationsDir: join(root, "translations"),
   sourceDir: join(web, "src"),
   pageTextsHeader: join(root, "calc", "page_texts.hpp"),
-  carriedFiles: [join(web, "build", "core", "lavoro1_core.wasm"), certifiedJson],
+  carriedFiles: [join(web, "build", "core", "lavoro1_core.wasm")],
   output: translationsJson,
 });
 for (const [language, context, source] of missing) {

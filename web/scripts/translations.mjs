@@ -112,8 +112,8 @@ const catalogueLanguage = (file) => /_([a-z]{2,3}(?:_[A-Z]{2}|_[A-Z][a-z]{3})?)\
 
 // Whether the page can ask for source: a literal of its sources, or a text
 // of what it carries (the core's .wasm, whose texts the core translates
-// through the page's lookup, and the generated data); the desktop's others
-// would only weigh on the page.
+// through the page's lookup or hands to the page untranslated, as the proven
+// series' names); the desktop's others would only weigh on the page.
 function carriedBy(source, sources, carried) {
   const escaped = JSON.stringify(source).slice(1, -1);
   return sources.some((text) => text.includes(source) || text.includes(escaped)) || carried.some((file) => file.includes(Buffer.from(source)));

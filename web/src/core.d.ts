@@ -48,7 +48,7 @@ declare module "lavoro1-core" {
     name: string; // in the user's language
     points: Float64Array; // step, digits, step, digits...
   }
-  // A chart series as the page holds it, from the core or from certified.json.
+  // A chart series as the core gives it, its name the Italian source.
   export interface ChartSeries {
     name: string;
     points: ArrayLike<number>; // step, digits, step, digits...
@@ -107,8 +107,7 @@ declare module "lavoro1-core" {
     internalErrorReport(): string;
     tableHeadings(): string[];
     tableRows(first: number, last: number, decimalSeparator: string): string[][]; // steps first to last
-    addChartSeries(name: string, points: ArrayLike<number>): void;
-    provenPoints(increments: string): Float64Array;
+    provenSeries(): ChartSeries[]; // doubling, Huygens, Richardson
     chartSeriesCount(): number;
     chartView(shownSteps: number, plotWidth: number): ChartView;
     pictureColours(dark: boolean): PictureColours;

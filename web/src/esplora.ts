@@ -2,7 +2,6 @@
 // one step, chosen with a step field and a slider kept in step; the drawing
 // and the chart downloaded as SVG or PNG.
 import type { ChartSeries, Core } from "lavoro1-core";
-import provenSeries from "../build/generated/certified.json";
 import { chartHeight, drawChart } from "./chart";
 import { chartTooltip, readChart } from "./chart_reading";
 import { element, svgElement } from "./dom";
@@ -199,17 +198,15 @@ function wireDownloads(core: Core, controls: HTMLElement, step: () => number): v
   });
 }
 
-// The page's style and the core's chart take what Esplora adds once, however
-// often the window is made again (in another language).
+// The page's style and the proven series, taken once, however often the
+// window is made again (in another language).
 const prepared = new WeakSet<Core>();
-// The proven series, their points decoded by the core.
 let certified: ChartSeries[] = [];
 function prepare(core: Core): void {
   if (prepared.has(core)) return;
   prepared.add(core);
   installPictureColours(core);
-  certified = provenSeries.map(({ name, increments }) => ({ name, points: core.provenPoints(increments) }));
-  for (const { name, points } of certified) core.addChartSeries(name, points);
+  certified = core.provenSeries();
 }
 
 // What Esplora adds to teach: the table's CSV and spreadsheet and full screen beside the

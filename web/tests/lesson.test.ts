@@ -10,6 +10,15 @@ function archimedeCsv(steps: number): string {
   return execFileSync(nativeArchimede(), [String(steps), "--tabella", "--formato", "csv"], { encoding: "utf8" });
 }
 
+// The digits archimede --cifre 300 --metodo method proves at step, which the
+// core's compiled-in series must show.
+function provenByArchimede(method: string, step: number): string {
+  const rows: { passo: number; cifre: number }[] = JSON.parse(
+    execFileSync(nativeArchimede(), ["--cifre", "300", "--metodo", method, "--tabella", "--formato", "json"], { encoding: "utf8" }),
+  );
+  return String(rows.find((row) => row.passo === step)?.cifre);
+}
+
 test("the lesson's formulas give the core's bounds and sides at steps 1, 5 and 26", async ({ page }) => {
   const rows = archimedeCsv(26)
     .trim()
@@ -131,9 +140,11 @@ test("the chart's series differ without colour, its points read out by keyboard;
   for (const key of ["ArrowRight", "ArrowRight", "ArrowRight", "ArrowDown", "ArrowDown"]) await page.keyboard.press(key);
   await expect(page.locator("#chartTooltip")).toHaveText("Differenza, passo 3: 1,6 cifre");
   await expect(page.locator("#chartDescription")).toContainText("Differenza, passo 3: 1,6 cifre");
-  // The same proven digits in the table as in the lesson's text.
+  // The same proven digits in the table as in the lesson's text, and as
+  // archimede proves them.
   await page.locator("#provenShown").check();
   const lesson = (await page.locator("#lesson").textContent()) ?? "";
   const [, doubling, huygens, richardson] = /i raddoppi ne dimostrano (\d+).*ne dimostra (\d+).*ne dimostra (\d+)/.exec(lesson) ?? [];
+  expect([doubling, huygens, richardson]).toEqual(["raddoppi", "huygens", "richardson"].map((method) => provenByArchimede(method, 26)));
   await expect(page.locator("#stepTable tr.current td")).toHaveText(["26", /E\+08$/, /^3,/, /^3,/, /E-16$/, doubling ?? "", huygens ?? "", richardson ?? ""]);
 });

@@ -41,7 +41,7 @@ export async function compute(page: Page, text: string): Promise<void> {
   await page.locator("#Command1").click();
 }
 
-// The native archimede the desktop build made, as web/scripts/build.mjs finds it.
+// The native archimede the desktop build made, as scripts/test-web.sh finds it.
 export function nativeArchimede(): string {
   if (process.env.ARCHIMEDE) return process.env.ARCHIMEDE;
   const root = resolve(web, "..");
