@@ -1,6 +1,7 @@
 #include "form/form1.hpp"
 
 #include "calc/compute_command.hpp"
+#include "calc/form1_view.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
@@ -13,33 +14,19 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include <string_view>
+
 namespace form {
 
 namespace {
 
-// The layout is measured in twips, 15 to a logical pixel; every figure of the
-// layout is a whole number of pixels.
-constexpr int twipsPerPixel = 15;
-
-consteval int pixels(int twips) {
-    if (twips % twipsPerPixel != 0) {
-        throw "layout figure is not a whole number of pixels";
-    }
-    return twips / twipsPerPixel;
+// Where calc's layout puts the control of that name.
+consteval QRect geometryOf(std::string_view name) {
+    const calc::ControlRect at = calc::form1Geometry(name);
+    return QRect(at.left, at.top, at.width, at.height);
 }
 
-struct Twips {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-consteval QRect toPixels(Twips twips) {
-    return QRect(pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height));
-}
-
-constexpr QSize clientSize(pixels(14985), pixels(3405));
+constexpr QSize clientSize(calc::form1Width, calc::form1Height);
 constexpr double fontPointSize = 13.5;
 
 // Makes the controls of one window.
@@ -117,36 +104,36 @@ void Form1::createControls() {
     setFont(runtime::host::designFont(fontPointSize, QFont::Bold));
     const ControlMaker make{this};
 
-    Text1 = make.control<QLineEdit>("Text1", toPixels({3480, 600, 2055, 375}));
+    Text1 = make.control<QLineEdit>("Text1", geometryOf("Text1"));
     Text1->setMaxLength(calc::longestStepText);
     Text1->setText(QStringLiteral("1"));
     Text1->setAlignment(Qt::AlignRight);
 
-    Command1 = make.control<QPushButton>("Command1", toPixels({3000, 2520, 2895, 615}));
+    Command1 = make.control<QPushButton>("Command1", geometryOf("Command1"));
     Command1->setText(tr("Calcola costante"));
     // A focused button is pressed by Enter as well as by Space.
     Command1->setAutoDefault(true);
 
     const QString stepRange = stepRangeText();
-    Label9 = make.staticLabel("Label9", QStringLiteral("  [%1]").arg(stepRange),
-                              toPixels({5640, 600, 2055, 495}));
+    Label9 =
+        make.staticLabel("Label9", QStringLiteral("  [%1]").arg(stepRange), geometryOf("Label9"));
     Label9->setAccessibleName(stepRange);
     Label8 = make.staticLabel("Label8", tr("Numero lati poligono inscritto e circoscritto"),
-                              toPixels({120, 1560, 4455, 735}));
-    Label7 = make.resultLabel("Label7", tr("Numero lati"), toPixels({4800, 1800, 2055, 375}));
-    Label6 = make.resultLabel("Label6", tr("Limite superiore"), toPixels({12720, 1800, 2055, 375}));
-    Label5 = make.staticLabel("Label5", QStringLiteral("<"), toPixels({12120, 1800, 375, 375}));
+                              geometryOf("Label8"));
+    Label7 = make.resultLabel("Label7", tr("Numero lati"), geometryOf("Label7"));
+    Label6 = make.resultLabel("Label6", tr("Limite superiore"), geometryOf("Label6"));
+    Label5 = make.staticLabel("Label5", QStringLiteral("<"), geometryOf("Label5"));
     Label5->setAccessibleName(tr("minore di"));
-    Label4 = make.staticLabel("Label4", tr("costante"), toPixels({10800, 1800, 1215, 375}));
+    Label4 = make.staticLabel("Label4", tr("costante"), geometryOf("Label4"));
     // Sized for the Italian word: a shorter translation ("π") stands midway
     // between the two "<"; the Italian row stays as the window always had it.
     if (Label4->text() != QStringLiteral("costante")) {
         Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    Label3 = make.staticLabel("Label3", QStringLiteral("<"), toPixels({10440, 1800, 255, 375}));
+    Label3 = make.staticLabel("Label3", QStringLiteral("<"), geometryOf("Label3"));
     Label3->setAccessibleName(tr("minore di"));
-    Label2 = make.resultLabel("Label2", tr("Limite inferiore"), toPixels({8280, 1800, 2055, 375}));
-    Label1 = make.staticLabel("Label1", tr("Numero iterazioni"), toPixels({360, 600, 2895, 495}));
+    Label2 = make.resultLabel("Label2", tr("Limite inferiore"), geometryOf("Label2"));
+    Label1 = make.staticLabel("Label1", tr("Numero iterazioni"), geometryOf("Label1"));
     Label1->setBuddy(Text1);
     Text1->setAccessibleName(Label1->text());
 

@@ -43,12 +43,59 @@
         <source>Dimostrate: Richardson</source>
         <translation>Bewiesen: Richardson</translation>
     </message>
+    <message>
+        <source>Cifre corrette di π</source>
+        <translation>Stellen von π: richtig und bewiesen</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Cifre corrette (scala logaritmica)</source>
+        <translation>Richtige Stellen (logarithmische Skala)</translation>
+    </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, Schritt %2: %3 Stellen</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
         <translation>Das Bild „%1“ kann nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonScene</name>
+    <message>
+        <source>Passo %1: poligoni di %2 lati</source>
+        <translation>Schritt %1: Vielecke mit %2 Ecken</translation>
+    </message>
+    <message>
+        <source>Cerchio di raggio 1</source>
+        <translation>Kreis mit Radius 1</translation>
+    </message>
+    <message>
+        <source>Poligono inscritto</source>
+        <translation>Einbeschriebenes Vieleck</translation>
+    </message>
+    <message>
+        <source>Poligono circoscritto</source>
+        <translation>Umbeschriebenes Vieleck</translation>
+    </message>
+    <message>
+        <source>Ingrandimento: × %1 lungo il lato,</source>
+        <translation>Vergrößerung: × %1 entlang der Seite,</translation>
+    </message>
+    <message>
+        <source>× %1 verso il centro</source>
+        <translation>× %1 zum Mittelpunkt hin</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Jeder Schritt: Seite ÷ 2, Abstand ÷ 4</translation>
     </message>
 </context>
 <context>
@@ -148,6 +195,21 @@
     <message>
         <source>Passi</source>
         <translation>Schritte</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreWindow</name>
+    <message>
+        <source>Passo</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
+        <translation>Schritt von %1, gezählt wie in der Tabelle: Schritt 1 ergibt die Sechsecke, jeder weitere Schritt verdoppelt die Eckenzahl</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Schritt %1: %2 Ecken, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
 </context>
 <context>

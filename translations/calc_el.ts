@@ -43,12 +43,59 @@
         <source>Dimostrate: Richardson</source>
         <translation>Αποδεδειγμένα: Richardson</translation>
     </message>
+    <message>
+        <source>Cifre corrette di π</source>
+        <translation>Ψηφία του π: σωστά και αποδεδειγμένα</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Βήμα</translation>
+    </message>
+    <message>
+        <source>Cifre corrette (scala logaritmica)</source>
+        <translation>Σωστά ψηφία (λογαριθμική κλίμακα)</translation>
+    </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, βήμα %2: %3 ψηφία</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
         <translation>Δεν είναι δυνατή η δημιουργία της εικόνας «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonScene</name>
+    <message>
+        <source>Passo %1: poligoni di %2 lati</source>
+        <translation>Βήμα %1: πολύγωνα με %2 πλευρές</translation>
+    </message>
+    <message>
+        <source>Cerchio di raggio 1</source>
+        <translation>Κύκλος ακτίνας 1</translation>
+    </message>
+    <message>
+        <source>Poligono inscritto</source>
+        <translation>Εγγεγραμμένο πολύγωνο</translation>
+    </message>
+    <message>
+        <source>Poligono circoscritto</source>
+        <translation>Περιγεγραμμένο πολύγωνο</translation>
+    </message>
+    <message>
+        <source>Ingrandimento: × %1 lungo il lato,</source>
+        <translation>Μεγέθυνση: × %1 κατά μήκος της πλευράς,</translation>
+    </message>
+    <message>
+        <source>× %1 verso il centro</source>
+        <translation>× %1 προς το κέντρο</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Κάθε βήμα: πλευρά ÷ 2, απόσταση ÷ 4</translation>
     </message>
 </context>
 <context>
@@ -148,6 +195,21 @@
     <message>
         <source>Passi</source>
         <translation>Βήματα</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreWindow</name>
+    <message>
+        <source>Passo</source>
+        <translation>Βήμα</translation>
+    </message>
+    <message>
+        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
+        <translation>Βήμα από %1, μετρημένο όπως στον πίνακα: το βήμα 1 δίνει τα εξάγωνα, κάθε επόμενο βήμα διπλασιάζει τις πλευρές</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Βήμα %1: %2 πλευρές, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
 </context>
 <context>

@@ -43,12 +43,59 @@
         <source>Dimostrate: Richardson</source>
         <translation>Proven digits: Richardson</translation>
     </message>
+    <message>
+        <source>Cifre corrette di π</source>
+        <translation>Digits of π: correct and proven</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Cifre corrette (scala logaritmica)</source>
+        <translation>Correct digits (log scale)</translation>
+    </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, step %2: %3 digits</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
         <translation>Cannot make the picture &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonScene</name>
+    <message>
+        <source>Passo %1: poligoni di %2 lati</source>
+        <translation>Step %1: polygons with %2 sides</translation>
+    </message>
+    <message>
+        <source>Cerchio di raggio 1</source>
+        <translation>Circle of radius 1</translation>
+    </message>
+    <message>
+        <source>Poligono inscritto</source>
+        <translation>Inscribed polygon</translation>
+    </message>
+    <message>
+        <source>Poligono circoscritto</source>
+        <translation>Circumscribed polygon</translation>
+    </message>
+    <message>
+        <source>Ingrandimento: × %1 lungo il lato,</source>
+        <translation>Magnification: × %1 along the side,</translation>
+    </message>
+    <message>
+        <source>× %1 verso il centro</source>
+        <translation>× %1 towards the centre</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Each step: side ÷ 2, gap ÷ 4</translation>
     </message>
 </context>
 <context>
@@ -148,6 +195,21 @@
     <message>
         <source>Passi</source>
         <translation>Steps</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreWindow</name>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
+        <translation>Step, from %1, counted as in the table: step 1 gives the hexagons, each further step doubles the sides</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Step %1: %2 sides, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
 </context>
 <context>

@@ -43,12 +43,59 @@
         <source>Dimostrate: Richardson</source>
         <translation>Demostradas: Richardson</translation>
     </message>
+    <message>
+        <source>Cifre corrette di π</source>
+        <translation>Cifras de π: correctas y demostradas</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Cifre corrette (scala logaritmica)</source>
+        <translation>Cifras correctas (escala logarítmica)</translation>
+    </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, paso %2: %3 cifras</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
         <translation>No se puede crear la imagen «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonScene</name>
+    <message>
+        <source>Passo %1: poligoni di %2 lati</source>
+        <translation>Paso %1: polígonos de %2 lados</translation>
+    </message>
+    <message>
+        <source>Cerchio di raggio 1</source>
+        <translation>Circunferencia de radio 1</translation>
+    </message>
+    <message>
+        <source>Poligono inscritto</source>
+        <translation>Polígono inscrito</translation>
+    </message>
+    <message>
+        <source>Poligono circoscritto</source>
+        <translation>Polígono circunscrito</translation>
+    </message>
+    <message>
+        <source>Ingrandimento: × %1 lungo il lato,</source>
+        <translation>Ampliación: × %1 a lo largo del lado,</translation>
+    </message>
+    <message>
+        <source>× %1 verso il centro</source>
+        <translation>× %1 hacia el centro</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Cada paso: lado ÷ 2, separación ÷ 4</translation>
     </message>
 </context>
 <context>
@@ -148,6 +195,21 @@
     <message>
         <source>Passi</source>
         <translation>Pasos</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreWindow</name>
+    <message>
+        <source>Passo</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
+        <translation>Paso, %1, contado como en la tabla: el paso 1 da los hexágonos, cada paso siguiente duplica los lados</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Paso %1: %2 lados, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
 </context>
 <context>

@@ -43,12 +43,59 @@
         <source>Dimostrate: Richardson</source>
         <translation>Démontrées&#xa0;: Richardson</translation>
     </message>
+    <message>
+        <source>Cifre corrette di π</source>
+        <translation>Décimales de π&#xa0;: exactes et démontrées</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Cifre corrette (scala logaritmica)</source>
+        <translation>Décimales exactes (échelle logarithmique)</translation>
+    </message>
+    <message>
+        <source>%1, passo %2: %3 cifre</source>
+        <translation>%1, étape %2&#xa0;: %3 décimales</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Impossibile creare l&apos;immagine &apos;%1&apos;.</source>
         <translation>Impossible de créer l&apos;image «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>PolygonScene</name>
+    <message>
+        <source>Passo %1: poligoni di %2 lati</source>
+        <translation>Étape %1&#xa0;: polygones à %2 côtés</translation>
+    </message>
+    <message>
+        <source>Cerchio di raggio 1</source>
+        <translation>Cercle de rayon 1</translation>
+    </message>
+    <message>
+        <source>Poligono inscritto</source>
+        <translation>Polygone inscrit</translation>
+    </message>
+    <message>
+        <source>Poligono circoscritto</source>
+        <translation>Polygone circonscrit</translation>
+    </message>
+    <message>
+        <source>Ingrandimento: × %1 lungo il lato,</source>
+        <translation>Agrandissement&#xa0;: × %1 le long du côté,</translation>
+    </message>
+    <message>
+        <source>× %1 verso il centro</source>
+        <translation>× %1 vers le centre</translation>
+    </message>
+    <message>
+        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
+        <translation>Chaque étape&#xa0;: côté ÷ 2, écart ÷ 4</translation>
     </message>
 </context>
 <context>
@@ -148,6 +195,21 @@
     <message>
         <source>Passi</source>
         <translation>Étapes</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreWindow</name>
+    <message>
+        <source>Passo</source>
+        <translation>Étape</translation>
+    </message>
+    <message>
+        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
+        <translation>Étape, %1, comptée comme dans le tableau&#xa0;: l&apos;étape 1 donne les hexagones, chaque étape suivante double le nombre de côtés</translation>
+    </message>
+    <message>
+        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
+        <translation>Étape %1&#xa0;: %2 côtés, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
 </context>
 <context>
