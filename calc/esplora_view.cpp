@@ -36,6 +36,10 @@ constexpr const char* digitAxisTitle =
 constexpr const char* pointPattern =
     LAVORO1_TRANSLATABLE("ConvergenceChart", "%1, passo %2: %3 cifre");
 constexpr const char* stepName = LAVORO1_TRANSLATABLE("explore::ExploreWindow", "Passo");
+constexpr const char* drawingFilePattern =
+    LAVORO1_TRANSLATABLE("explore::ExploreWindow", "poligoni-passo-%1.svg");
+constexpr const char* chartFilePattern =
+    LAVORO1_TRANSLATABLE("explore::ExploreWindow", "convergenza-%1-passi.svg");
 constexpr const char* stepDescriptionPattern = LAVORO1_TRANSLATABLE(
     "explore::ExploreWindow",
     "Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei "
@@ -123,8 +127,12 @@ double hundredths(double value) {
     return std::floor(value * 100.0 + 0.5) / 100.0;
 }
 
-// A number as a label writes it: the shortest text that reads back the same.
+// A number as a label writes it: in full when whole (the axes' are), the
+// shortest text that reads back the same otherwise.
 std::string numberText(double value) {
+    if (value == std::floor(value) && std::abs(value) < 1e15) {
+        return std::to_string(static_cast<long long>(value));
+    }
     std::array<char, 32> text{};
     const auto written = runtime::toChars(text.data(), text.data() + text.size(), value);
     return {text.data(), written.ptr};
@@ -306,6 +314,10 @@ EsploraView esploraView(const ChartData& data, const EsploraRequest& request) {
          formatBound(row.lowerBound, separator), formatBound(row.upperBound, separator)});
     view.stepText =
         runtime::translated("explore::ExploreWindow", stepName) + " " + std::to_string(step);
+    view.drawingFileName = filledPattern(
+        runtime::translated("explore::ExploreWindow", drawingFilePattern), std::to_string(step));
+    view.chartFileName = filledPattern(
+        runtime::translated("explore::ExploreWindow", chartFilePattern), std::to_string(step));
     if (request.drawing) {
         const auto [width, height, textWidth] = *request.drawing;
         view.drawing = drawingView(step, width, height > 0.0 ? height : drawingHeightOf(width),

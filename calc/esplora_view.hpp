@@ -158,6 +158,9 @@ struct EsploraView {
     int step = 1;
     std::string announcement; // the step's sides and bounds
     std::string stepText;     // "Passo 25", the slider's value
+    // The names the drawing and the chart are saved under, as SVG.
+    std::string drawingFileName;
+    std::string chartFileName;
     std::optional<DrawingView> drawing;
     std::optional<ChartView> chart;
     int firstRow = 0; // the step of rows' first, when asked for

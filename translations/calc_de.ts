@@ -211,6 +211,14 @@
         <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
         <translation>Schritt %1: %2 Ecken, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
+    <message>
+        <source>poligoni-passo-%1.svg</source>
+        <translation>vielecke-schritt-%1.svg</translation>
+    </message>
+    <message>
+        <source>convergenza-%1-passi.svg</source>
+        <translation>konvergenz-%1-schritte.svg</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

@@ -211,6 +211,14 @@
         <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
         <translation>Step %1: %2 sides, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
+    <message>
+        <source>poligoni-passo-%1.svg</source>
+        <translation>polygons-step-%1.svg</translation>
+    </message>
+    <message>
+        <source>convergenza-%1-passi.svg</source>
+        <translation>convergence-%1-steps.svg</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

@@ -211,6 +211,14 @@
         <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
         <translation>Étape %1&#xa0;: %2 côtés, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
+    <message>
+        <source>poligoni-passo-%1.svg</source>
+        <translation>polygones-etape-%1.svg</translation>
+    </message>
+    <message>
+        <source>convergenza-%1-passi.svg</source>
+        <translation>convergence-%1-etapes.svg</translation>
+    </message>
 </context>
 <context>
     <name>runtime</name>

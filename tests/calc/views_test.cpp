@@ -84,6 +84,7 @@ TEST(EsploraView, ChartLegendHasTheRunOutMarkerOnlyOnceShown) {
         // The lower bound's line ends at the plot's right edge, its last step.
         EXPECT_NEAR(chart.series[0].path.back().x, chart.plot.left + chart.plot.width, 0.005);
         EXPECT_TRUE(chart.series[0].points.empty()); // not asked for
+        EXPECT_EQ(chart.digitLabels.back().text, step < 500 ? "10" : "100");
     }
 }
 

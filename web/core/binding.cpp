@@ -1,42 +1,36 @@
-// The core as the page calls it: the compute command of Form1, the reading
-// of a step, the rows and digit series of Esplora, the drawing's numbers and
-// the chart's figures, each from the same code as the desktop's. Texts cross
-// as UTF-8, already in the user's language: the page installs its catalogue
-// lookup as the core's translator.
+// The core as the page calls it: one function for each thing the user does,
+// each returning that face's whole view as one object (calc/form1_view.hpp,
+// calc/esplora_view.hpp), its texts already in the user's language (the page
+// installs its catalogue lookup as the core's translator), every number,
+// layout figure and colour in it. web/src/core.d.ts declares these objects;
+// the page's test core_declarations.test.ts checks it against what this
+// binding returns.
 
-#include "calc/chart_figures.hpp"
 #include "calc/colours.hpp"
 #include "calc/compute_command.hpp"
-#include "calc/digits.hpp"
-#include "calc/drawing.hpp"
-#include "calc/lesson.hpp"
+#include "calc/esplora_view.hpp"
+#include "calc/form1_view.hpp"
 #include "calc/pictures.hpp"
-#include "calc/play_speeds.hpp"
 #include "calc/proven_series.hpp"
+#include "calc/play_speeds.hpp"
 #include "calc/series_styles.hpp"
 #include "calc/spreadsheet.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
-#include "runtime/charconv.hpp"
 #include "runtime/errors.hpp"
-#include "runtime/number_format.hpp"
 #include "runtime/translatable.hpp"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-#include <new>
-#include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace web {
 namespace {
+
+using emscripten::val;
 
 // The module-wide state, which lives as long as the page, as the desktop's
 // lives as long as the program.
@@ -47,8 +41,8 @@ calc::Module1& module() {
 
 // The page's catalogue lookup, (context, source) => text; undefined leaves
 // every text in Italian.
-emscripten::val& pageTranslator() {
-    static emscripten::val translator = emscripten::val::undefined();
+val& pageTranslator() {
+    static val translator = val::undefined();
     return translator;
 }
 
@@ -56,446 +50,61 @@ std::string translatedByPage(const char* context, const char* source) {
     return pageTranslator()(std::string(context), std::string(source)).as<std::string>();
 }
 
-void setTranslator(emscripten::val translator) {
+void setTranslator(val translator) {
     pageTranslator() = std::move(translator);
     runtime::setTextTranslator(pageTranslator().isUndefined() ? nullptr : &translatedByPage);
 }
 
-// The report of whatever the core raised, as the desktop's message box
-// writes it; call only while an exception is being handled.
-std::string currentErrorReport() {
-    try {
-        throw;
-    } catch (const runtime::RuntimeError& error) {
-        return runtime::errorReport(error.code(), error.description());
-    } catch (const std::bad_alloc&) {
-        return runtime::errorReport(runtime::outOfMemoryNumber, runtime::outOfMemoryDescription);
-    } catch (...) {
-        return runtime::errorReport(runtime::internalErrorNumber,
-                                    runtime::internalErrorDescription);
-    }
+// What the chart, the table and the lesson draw from, the proven series
+// (doubling, Huygens, Richardson) among them, compiled into the core.
+const calc::ChartData& chartData() {
+    static const calc::ChartData data = calc::chartData(calc::provenSeries());
+    return data;
 }
 
-// What the button does: the three results, or the one message the window
-// shows instead (a warning or a run-time error).
-struct Outcome {
-    bool computed = false;
-    // The number of steps computed, when computed.
-    int steps = 0;
-    std::string sides;
-    std::string lowerBound;
-    std::string upperBound;
-    std::string message;
-};
-
-Outcome compute(const std::string& text, const std::string& decimalSeparator) {
-    Outcome outcome;
-    try {
-        const calc::ComputeOutcome computed =
-            calc::runComputeCommand(module(), text, decimalSeparator);
-        outcome.computed = computed.computed;
-        outcome.steps = computed.computed ? module().iterationCount : 0;
-        outcome.sides = computed.sides;
-        outcome.lowerBound = computed.lowerBound;
-        outcome.upperBound = computed.upperBound;
-        outcome.message = computed.warning;
-    } catch (...) {
-        outcome.message = currentErrorReport();
-    }
-    return outcome;
-}
-
-// A step typed in Esplora, read as Form1 reads its text box: the step, or
-// 0 and why it was refused, on one line.
-struct StepReading {
-    int step = 0;
-    std::string refusal;
-};
-
-StepReading readStep(const std::string& text) {
-    try {
-        const calc::StepCount read = calc::readStepCount(text);
-        if (read.warning.empty()) {
-            return {.step = read.count, .refusal = {}};
-        }
-        return {.step = 0, .refusal = read.warning};
-    } catch (const runtime::RuntimeError& error) {
-        return {.step = 0, .refusal = error.what()};
-    }
-}
-
-std::string internalErrorReport() {
-    return runtime::errorReport(runtime::internalErrorNumber, runtime::internalErrorDescription);
-}
-
-// numbers as a Float64Array of the page's own, copied out of the core's memory.
-emscripten::val numbers(const std::vector<double>& values) {
-    return emscripten::val(emscripten::typed_memory_view(values.size(), values.data()))
-        .call<emscripten::val>("slice");
-}
-
-emscripten::val texts(const calc::StepCells& cells) {
-    emscripten::val array = emscripten::val::array();
-    for (const std::string& cell : cells) {
-        array.call<void>("push", cell);
-    }
-    return array;
-}
-
-emscripten::val tableHeadings() {
-    return texts(calc::stepTableHeadings());
-}
-
-// Every step's row, computed once for all that the page asks of the steps.
-const std::vector<calc::StepRow>& allStepRows() {
-    static const std::vector<calc::StepRow> rows = calc::stepRows(calc::maximumSteps);
-    return rows;
-}
-
-// The rows of Esplora's table for steps first to last, in the window's
-// formats: the table asks only for the rows it shows.
-emscripten::val tableRows(int first, int last, const std::string& decimalSeparator) {
-    emscripten::val rows = emscripten::val::array();
-    const std::vector<calc::StepRow>& computed = allStepRows();
-    const int from = std::max(first, 1);
-    const int to = std::min(last, static_cast<int>(computed.size()));
-    for (int step = from; step <= to; ++step) {
-        rows.call<void>("push",
-                        texts(calc::stepRowCells(computed[static_cast<std::size_t>(step - 1)],
-                                                 decimalSeparator)));
-    }
-    return rows;
-}
-
-// The chart's series: binary64's, computed here, and the proven digits,
-// which the build computed with Arb and compiled into the core.
-const std::vector<calc::DigitSeries>& chartSeries() {
-    static const std::vector<calc::DigitSeries> series = [] {
-        std::vector<calc::DigitSeries> all = calc::binary64Series(allStepRows());
-        all.insert(all.end(), calc::provenSeries().begin(), calc::provenSeries().end());
-        return all;
-    }();
-    return series;
-}
-
-// Doubling, Huygens and Richardson's proven digits.
-std::span<const calc::DigitSeries> provenSeries() {
-    return calc::provenSeries();
-}
-
-std::optional<int> runOutStep() {
-    static const std::optional<int> step = calc::firstStepPastPi(allStepRows());
-    return step;
-}
-
-emscripten::val seriesPoints(const calc::DigitSeries& line);
-
-// The proven series for the table's columns: [{name, points}], named by
-// their Italian sources (context "ConvergenceChart").
-emscripten::val provenChartSeries() {
-    emscripten::val series = emscripten::val::array();
-    for (const calc::DigitSeries& line : provenSeries()) {
-        emscripten::val entry = emscripten::val::object();
-        entry.set("name", line.name);
-        entry.set("points", seriesPoints(line));
-        series.call<void>("push", entry);
-    }
-    return series;
-}
-
-int chartSeriesCount() {
-    return static_cast<int>(chartSeries().size());
-}
-
-// What the chart of shown steps draws, in a plot plotWidth pixels wide.
-struct ChartView {
-    emscripten::val series = emscripten::val::undefined(); // [{name, points}]
-    double lastStep = 2.0;
-    double lowestDigits = calc::lowestDigits;
-    double topDigits = calc::fewestTopDigits;
-    emscripten::val stepGrid = emscripten::val::undefined();    // steps of the grid lines
-    emscripten::val majorDigits = emscripten::val::undefined(); // labelled digit lines
-    emscripten::val minorDigits = emscripten::val::undefined();
-    bool pointsMarked = true;
-    int runOutStep = 0; // 0 when binary64 never runs out
-    bool runOutShown = false;
-    double runOutDigits = 0.0;
-    std::string runOutName;
-    std::string note;
-};
-
-emscripten::val seriesPoints(const calc::DigitSeries& line) {
-    std::vector<double> points;
-    points.reserve(2 * line.points.size());
-    for (const calc::DigitPoint& point : line.points) {
-        points.push_back(point.step);
-        points.push_back(point.digits);
-    }
-    return numbers(points);
-}
-
-ChartView chartView(int shownSteps, double plotWidth) {
-    const std::vector<calc::DigitSeries> shown = calc::shownSeries(chartSeries(), shownSteps);
-    const calc::ChartAxes axes = calc::chartAxes(shown, shownSteps, plotWidth);
-    ChartView view;
-    view.series = emscripten::val::array();
-    for (const calc::DigitSeries& line : shown) {
-        emscripten::val entry = emscripten::val::object();
-        entry.set("name", runtime::translated("ConvergenceChart", line.name.c_str()));
-        entry.set("points", seriesPoints(line));
-        view.series.call<void>("push", entry);
-    }
-    view.lastStep = axes.lastStep;
-    view.topDigits = axes.topDigits;
-    std::vector<double> steps;
-    for (double step = axes.stepInterval; step <= axes.lastStep; step += axes.stepInterval) {
-        steps.push_back(step);
-    }
-    view.stepGrid = numbers(steps);
-    std::vector<double> major;
-    std::vector<double> minor;
-    for (const calc::DigitGridLine& line : axes.digitGrid) {
-        (line.major ? major : minor).push_back(line.digits);
-    }
-    view.majorDigits = numbers(major);
-    view.minorDigits = numbers(minor);
-    view.pointsMarked = axes.pointsMarked;
-    if (const std::optional<int> step = runOutStep()) {
-        view.runOutStep = *step;
-        view.runOutShown = *step <= shownSteps;
-        view.runOutDigits = calc::digitsAtStep(chartSeries().front(), *step);
-        view.runOutName = calc::runOutName(*step);
-    }
-    view.note = calc::chartNote(runOutStep(), shownSteps);
-    return view;
-}
-
-// The colours of the pictures, light or dark, as CSS writes them.
-emscripten::val pictureColours(bool dark) {
-    const calc::PictureColours colours = calc::pictureColours(dark);
-    emscripten::val css = emscripten::val::object();
-    css.set("background", calc::hexColour(colours.background));
-    css.set("text", calc::hexColour(colours.text));
-    css.set("frame", calc::hexColour(colours.frame));
-    css.set("circle", calc::hexColour(colours.circle));
-    css.set("inscribed", calc::hexColour(colours.inscribed));
-    css.set("circumscribed", calc::hexColour(colours.circumscribed));
-    css.set("grid", calc::hexColour(colours.grid));
-    emscripten::val series = emscripten::val::array();
-    for (const calc::Rgb colour : colours.series) {
-        series.call<void>("push", calc::hexColour(colour));
-    }
-    css.set("series", series);
-    return css;
+// Numbers as a Float64Array of the page's own, copied out of the core's memory.
+val numbers(std::span<const double> values) {
+    return val(emscripten::typed_memory_view(values.size(), values.data())).call<val>("slice");
 }
 
 // Points as x, y, x, y...
-emscripten::val flat(const std::vector<calc::Point>& points) {
+val points(const std::vector<calc::Point>& from) {
     std::vector<double> coordinates;
-    coordinates.reserve(2 * points.size());
-    for (const calc::Point& point : points) {
+    coordinates.reserve(2 * from.size());
+    for (const calc::Point& point : from) {
         coordinates.push_back(point.x);
         coordinates.push_back(point.y);
     }
     return numbers(coordinates);
 }
 
-struct Drawing {
-    double drawnEvery = 1.0;
-    emscripten::val inscribed = emscripten::val::undefined();
-    emscripten::val circumscribed = emscripten::val::undefined();
-    emscripten::val arcMiddle = emscripten::val::undefined();
-    emscripten::val insetCircle = emscripten::val::undefined();
-    emscripten::val insetInscribed = emscripten::val::undefined();
-    emscripten::val insetCircumscribed = emscripten::val::undefined();
-    std::string sides;
-    std::string alongZoom;
-    std::string acrossZoom;
-};
-
-Drawing drawing(int step, double radius, double insetWidth, double insetHeight,
-                const std::string& decimalSeparator) {
-    const calc::DrawnPolygons polygons = calc::drawnPolygons(step, radius);
-    const calc::Inset inset = calc::insetOf(step, insetWidth, insetHeight);
-    const calc::Point arcMiddle = calc::followedArcMiddle(step, radius);
-    return {.drawnEvery = polygons.drawnEvery,
-            .inscribed = flat(polygons.inscribed),
-            .circumscribed = flat(polygons.circumscribed),
-            .arcMiddle = numbers({arcMiddle.x, arcMiddle.y}),
-            .insetCircle = flat(inset.circle),
-            .insetInscribed = flat(inset.inscribed),
-            .insetCircumscribed = flat(inset.circumscribed),
-            .sides = calc::drawnSidesText(step, decimalSeparator),
-            .alongZoom = calc::zoomText(inset.alongZoom, decimalSeparator),
-            .acrossZoom = calc::zoomText(inset.acrossZoom, decimalSeparator)};
-}
-
-// Where the drawing's parts stand in a width x height picture whose texts
-// need textWidth pixels; stacked under the stacking width.
-emscripten::val drawingLayout(double width, double height, double textWidth) {
-    const calc::DrawingLayout layout = width < calc::stackedBelowWidth
-                                           ? calc::stackedDrawingLayout(width, textWidth)
-                                           : calc::drawingLayout(width, height, textWidth);
-    emscripten::val figures = emscripten::val::object();
-    figures.set("stacked", width < calc::stackedBelowWidth);
-    figures.set("centre", numbers({layout.centre.x, layout.centre.y}));
-    figures.set("radius", layout.radius);
-    figures.set("text", numbers({layout.textOrigin.x, layout.textOrigin.y}));
-    figures.set("inset", numbers({layout.insetOrigin.x, layout.insetOrigin.y, layout.insetSide}));
-    figures.set("caption", numbers({layout.captionOrigin.x, layout.captionOrigin.y}));
-    figures.set("leaderEnd", numbers({layout.leaderEnd.x, layout.leaderEnd.y}));
-    figures.set("lineHeight", calc::drawingLineHeight);
-    figures.set("fontPixels", calc::drawingText.fontPixels * layout.textScale);
-    return figures;
-}
-
-// What the drawing's texts hold at their widest, whatever the step: the
-// step and sides of the widest title and the widest magnification; and the
-// type's size, at which the page measures them for drawingLayout.
-emscripten::val widestDrawingTexts(const std::string& decimalSeparator) {
-    emscripten::val texts = emscripten::val::object();
-    texts.set("fontPixels", calc::drawingText.fontPixels);
-    texts.set("step", calc::lastStepWithSidesInFull);
-    texts.set("sides", calc::drawnSidesText(calc::lastStepWithSidesInFull, decimalSeparator));
-    texts.set("zoom", calc::zoomText(calc::widestZoom, decimalSeparator));
-    return texts;
-}
-
-// How far a picture's text may shrink to fit in a narrow picture.
-double smallestTextScale() {
-    return calc::smallestTextScale;
-}
-
-// The height of a drawing width wide: in the proportions of the desktop's
-// pictures, or what a stacked one needs.
-double drawingHeight(double width) {
-    return std::round(width < calc::stackedBelowWidth ? calc::stackedDrawingHeight(width)
-                                                      : width * calc::defaultPictureSize.height /
-                                                            calc::defaultPictureSize.width);
-}
-
-std::string filledPattern(const std::string& pattern, const std::string& first,
-                          const std::string& second) {
-    return calc::filledPattern(pattern, first, second);
-}
-
-std::string stepRangeText() {
-    return calc::stepRangeText();
-}
-int minimumSteps() {
-    return calc::minimumSteps;
-}
-int maximumSteps() {
-    return calc::maximumSteps;
-}
-int pictureWidth() {
-    return calc::defaultPictureSize.width;
-}
-int pictureHeight() {
-    return calc::defaultPictureSize.height;
-}
-std::string pictureNotMadeText(const std::string& fileName) {
-    return runtime::filled(runtime::translated("Pictures", calc::pictureNotMadePattern),
-                           {fileName});
-}
-int longestStepText() {
-    return calc::longestStepText;
-}
-int defaultExploreStep() {
-    return calc::defaultExploreStep;
-}
-
-// The lesson and the rest of Esplora's teaching, as the desktop shows them.
-
-// A chart series of the page's ({name, points: step, digits, ...}) as the
-// core's.
-calc::DigitSeries digitSeriesOf(const emscripten::val& series) {
-    calc::DigitSeries read;
-    read.name = series["name"].as<std::string>();
-    const std::vector<double> points =
-        emscripten::convertJSArrayToNumberVector<double>(series["points"]);
-    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
-        read.points.push_back({static_cast<int>(points[i]), points[i + 1]});
-    }
-    return read;
-}
-
-emscripten::val stringsOf(const std::vector<std::string>& texts) {
-    emscripten::val array = emscripten::val::array();
-    for (const std::string& text : texts) {
-        array.call<void>("push", text);
+template <class Items, class Convert> val arrayOf(const Items& items, Convert convert) {
+    val array = val::array();
+    for (const auto& item : items) {
+        array.call<void>("push", convert(item));
     }
     return array;
 }
 
-// The sections of "How it works" at step: {title, pattern, arguments,
-// formulas: [{symbols, numbers, value}]}, title and pattern Italian sources;
-// the proven digits from the series the build compiled in.
-emscripten::val lessonSections(int step, const std::string& decimalSeparator) {
-    const std::span<const calc::DigitSeries> proven = provenSeries();
-    const auto provenBy = [proven, step](std::size_t method) {
-        return method < proven.size() ? static_cast<int>(calc::digitsAt(proven[method], step)) : 0;
-    };
-    const calc::ProvenDigits digits{.doubling = provenBy(0),
-                                    .huygens = provenBy(1),
-                                    .richardson = provenBy(2),
-                                    .aimedAt = calc::chartProvenDigits};
-    emscripten::val sections = emscripten::val::array();
-    for (const calc::LessonSection& section :
-         calc::lessonSections(step, runOutStep().value_or(0), digits, decimalSeparator)) {
-        emscripten::val formulas = emscripten::val::array();
-        for (const calc::LessonFormula& formula : section.formulas) {
-            emscripten::val entry = emscripten::val::object();
-            entry.set("symbols", formula.symbols);
-            entry.set("numbers", formula.numbers);
-            entry.set("value", formula.value);
-            formulas.call<void>("push", entry);
-        }
-        emscripten::val entry = emscripten::val::object();
-        entry.set("title", std::string(section.title));
-        entry.set("pattern", std::string(section.pattern));
-        entry.set("arguments", stringsOf(section.arguments));
-        entry.set("formulas", formulas);
-        sections.call<void>("push", entry);
-    }
-    return sections;
+val texts(std::span<const std::string> from) {
+    return arrayOf(from, [](const std::string& text) { return val(text); });
 }
 
-// pattern with %1.. filled in by arguments, an array of strings.
-std::string filledWith(const std::string& pattern, const emscripten::val& arguments) {
-    const auto texts = emscripten::vecFromJSArray<std::string>(arguments);
-    const std::vector<std::string_view> views(texts.begin(), texts.end());
-    return runtime::filled(pattern, views);
+val rect(const calc::Rect& from) {
+    return numbers(std::array{from.left, from.top, from.width, from.height});
 }
 
-// Step's sides and bounds as Esplora's table and the announcement write them.
-emscripten::val stepSummary(int step, const std::string& decimalSeparator) {
-    const std::vector<calc::StepRow> rows = calc::stepRows(step);
-    const calc::StepRow& row = rows.back();
-    emscripten::val summary = emscripten::val::object();
-    summary.set("sides", calc::drawnSidesText(step, decimalSeparator));
-    summary.set("lowerBound", calc::formatBound(row.lowerBound, decimalSeparator));
-    summary.set("upperBound", calc::formatBound(row.upperBound, decimalSeparator));
-    return summary;
+val segment(const calc::Segment& from) {
+    return numbers(std::array{from.from.x, from.from.y, from.to.x, from.to.y});
 }
 
-// Steps 1 to steps as `archimede steps --tabella --formato csv` writes them.
-std::string tableCsv(int steps) {
-    return calc::csvText(calc::stepRows(steps));
-}
-
-// Steps 1 to steps as a spreadsheet (.ods), its bytes copied out of the
-// module's memory; each cell also carries its text with decimalSeparator.
-emscripten::val tableSpreadsheet(int steps, const std::string& decimalSeparator) {
-    const std::string bytes = calc::stepTableSpreadsheet(calc::stepRows(steps), decimalSeparator);
-    return emscripten::val(emscripten::typed_memory_view(
-                               bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())))
-        .call<emscripten::val>("slice");
-}
-
-// What a table cell says of series at step: "12", or "≥ 300".
-std::string digitsAtText(const emscripten::val& series, int step) {
-    return calc::digitsAtText(digitSeriesOf(series), step);
+val placed(const calc::PlacedText& from) {
+    val text = val::object();
+    text.set("x", from.at.x);
+    text.set("y", from.at.y);
+    text.set("text", from.text);
+    text.set("room", from.room);
+    return text;
 }
 
 std::string cssColour(calc::Rgb colour) {
@@ -503,52 +112,247 @@ std::string cssColour(calc::Rgb colour) {
            std::to_string(colour.blue) + ")";
 }
 
-// The chart's series styles in its order: {light, dark, marker, dashes},
-// colours as CSS, the marker's name, dashes in line widths.
-emscripten::val seriesStyles() {
+val pictureColours(bool dark) {
+    const calc::PictureColours colours = calc::pictureColours(dark);
+    val css = val::object();
+    css.set("background", calc::hexColour(colours.background));
+    css.set("text", calc::hexColour(colours.text));
+    css.set("frame", calc::hexColour(colours.frame));
+    css.set("circle", calc::hexColour(colours.circle));
+    css.set("inscribed", calc::hexColour(colours.inscribed));
+    css.set("circumscribed", calc::hexColour(colours.circumscribed));
+    css.set("grid", calc::hexColour(colours.grid));
+    css.set("series",
+            arrayOf(colours.series, [](calc::Rgb colour) { return val(calc::hexColour(colour)); }));
+    return css;
+}
+
+val seriesStyles() {
     static constexpr std::array<const char*, 6> markers{"circle",  "square",        "triangle-up",
                                                         "diamond", "triangle-down", "cross"};
-    emscripten::val styles = emscripten::val::array();
-    for (const calc::SeriesStyle& style : calc::chartSeriesStyles) {
-        std::vector<double> dashes(style.dashes.lengths.begin(),
-                                   style.dashes.lengths.begin() + style.dashes.count);
-        emscripten::val entry = emscripten::val::object();
+    return arrayOf(calc::chartSeriesStyles, [](const calc::SeriesStyle& style) {
+        val entry = val::object();
         entry.set("light", cssColour(style.light));
         entry.set("dark", cssColour(style.dark));
         entry.set("marker", std::string(markers.at(static_cast<std::size_t>(style.marker))));
-        entry.set("dashes", numbers(dashes));
-        styles.call<void>("push", entry);
-    }
-    return styles;
+        entry.set("dashes", numbers(std::span(style.dashes.lengths)
+                                        .first(static_cast<std::size_t>(style.dashes.count))));
+        return entry;
+    });
 }
 
-// A chart point's digits as its tooltip writes them, with one decimal and
-// the user's decimal separator.
-std::string pointDigitsText(double digits, const std::string& decimalSeparator) {
-    std::array<char, 32> text{};
-    const auto written = runtime::toChars(text.data(), text.data() + text.size(), digits,
-                                          std::chars_format::fixed, 1);
-    std::string digitsText(text.data(), written.ptr);
-    const std::size_t point = digitsText.find('.');
-    if (point != std::string::npos) {
-        digitsText.replace(point, 1, decimalSeparator);
+val form1Layout() {
+    val layout = val::object();
+    layout.set("width", calc::form1Width);
+    layout.set("height", calc::form1Height);
+    val controls = val::object();
+    for (const calc::Form1Control& control : calc::form1Controls) {
+        const calc::ControlRect& at = control.geometry;
+        controls.set(
+            std::string(control.name),
+            numbers(std::array{static_cast<double>(at.left), static_cast<double>(at.top),
+                               static_cast<double>(at.width), static_cast<double>(at.height)}));
     }
-    return digitsText;
+    layout.set("controls", controls);
+    return layout;
 }
 
-// The play's speeds in steps per second, slowest first.
-emscripten::val playSpeeds() {
-    emscripten::val speeds = emscripten::val::array();
-    for (const int speed : calc::playSpeeds) {
-        speeds.call<void>("push", speed);
+// What stays while the language does: the range of steps, Form1's layout,
+// Esplora's fixed texts and figures, the pictures' colours and styles, the
+// play's speeds.
+val pageView(const std::string& decimalSeparator) {
+    val view = val::object();
+    view.set("minimumSteps", calc::minimumSteps);
+    view.set("maximumSteps", calc::maximumSteps);
+    view.set("defaultStep", calc::defaultExploreStep);
+    view.set("longestStepText", calc::longestStepText);
+    view.set("stepRange", calc::stepRangeText());
+    view.set("internalError",
+             runtime::errorReport(runtime::internalErrorNumber, runtime::internalErrorDescription));
+    view.set("form1", form1Layout());
+    const calc::EsploraTexts esplora = calc::esploraTexts(chartData(), decimalSeparator);
+    view.set("headings", texts(esplora.headings));
+    view.set("provenHeadings", texts(esplora.provenHeadings));
+    view.set("widestDrawingTexts", texts(esplora.widestDrawingTexts));
+    view.set("drawingFontPixels", calc::drawingText.fontPixels);
+    view.set("stepDescription", esplora.stepDescription);
+    view.set("pictureWidth", calc::defaultPictureSize.width);
+    view.set("pictureHeight", calc::defaultPictureSize.height);
+    view.set("smallestTextScale", calc::smallestTextScale);
+    view.set("chartFontPixels",
+             numbers(std::array{calc::chartTitlePixels, calc::chartAxisTitlePixels,
+                                calc::chartLegendPixels}));
+    view.set("lightColours", pictureColours(false));
+    view.set("darkColours", pictureColours(true));
+    view.set("seriesStyles", seriesStyles());
+    view.set("playSpeeds", arrayOf(calc::playSpeeds, [](int speed) { return val(speed); }));
+    view.set("defaultPlaySpeedIndex", calc::defaultPlaySpeedIndex);
+    view.set("reducedMotionSpeed", calc::reducedMotionSpeed);
+    return view;
+}
+
+// What Form1's button does.
+val form1Compute(const std::string& text, const std::string& decimalSeparator) {
+    const calc::Form1Outcome outcome = calc::form1Outcome(module(), text, decimalSeparator);
+    val view = val::object();
+    view.set("computed", outcome.computed);
+    view.set("steps", outcome.steps);
+    view.set("sides", outcome.sides);
+    view.set("lowerBound", outcome.lowerBound);
+    view.set("upperBound", outcome.upperBound);
+    view.set("announcement", outcome.announcement);
+    view.set("message", outcome.message);
+    return view;
+}
+
+// A step typed in Esplora, read as Form1 reads its text box: {step, refusal},
+// the step 0 when refused and why on one line.
+val readStep(const std::string& text) {
+    val reading = val::object();
+    try {
+        const calc::StepCount read = calc::readStepCount(text);
+        reading.set("step", read.warning.empty() ? read.count : 0);
+        reading.set("refusal", read.warning);
+    } catch (...) {
+        reading.set("step", 0);
+        reading.set("refusal", calc::currentErrorReport());
     }
-    return speeds;
+    return reading;
 }
-int defaultPlaySpeedIndex() {
-    return calc::defaultPlaySpeedIndex;
+
+val drawingView(const calc::DrawingView& drawing) {
+    val view = val::object();
+    view.set("width", drawing.width);
+    view.set("height", drawing.height);
+    view.set("fontPixels", drawing.fontPixels);
+    view.set("centre", numbers(std::array{drawing.centre.x, drawing.centre.y}));
+    view.set("radius", drawing.radius);
+    view.set("inscribed", points(drawing.inscribed));
+    view.set("circumscribed", points(drawing.circumscribed));
+    view.set("marker", rect(drawing.marker));
+    view.set("leader", drawing.leader ? segment(*drawing.leader) : numbers({}));
+    view.set("texts", arrayOf(drawing.texts, placed));
+    view.set("swatches", arrayOf(drawing.swatches, segment));
+    view.set("inset", rect(drawing.inset));
+    view.set("insetCircle", points(drawing.insetCircle));
+    view.set("insetInscribed", points(drawing.insetInscribed));
+    view.set("insetCircumscribed", points(drawing.insetCircumscribed));
+    return view;
 }
-int reducedMotionSpeed() {
-    return calc::reducedMotionSpeed;
+
+val chartView(const calc::ChartView& chart) {
+    val view = val::object();
+    view.set("width", chart.width);
+    view.set("height", chart.height);
+    view.set("plot", rect(chart.plot));
+    view.set("stepLines", numbers(chart.stepLines));
+    view.set("stepLabels", arrayOf(chart.stepLabels, placed));
+    view.set("majorLines", numbers(chart.majorLines));
+    view.set("minorLines", numbers(chart.minorLines));
+    view.set("digitLabels", arrayOf(chart.digitLabels, placed));
+    view.set("title", placed(chart.title));
+    view.set("stepTitle", placed(chart.stepTitle));
+    view.set("digitsTitle", placed(chart.digitsTitle));
+    view.set("series", arrayOf(chart.series, [](const calc::ChartSeriesView& line) {
+                 val series = val::object();
+                 series.set("name", line.name);
+                 series.set("path", points(line.path));
+                 series.set("points", numbers(line.points));
+                 return series;
+             }));
+    view.set("pointsMarked", chart.pointsMarked);
+    view.set("runOut",
+             chart.runOut ? numbers(std::array{chart.runOut->x, chart.runOut->y}) : numbers({}));
+    view.set("legend", arrayOf(chart.legend, [](const calc::ChartLegendEntry& entry) {
+                 val legend = placed(entry.name);
+                 legend.set("sample", segment(entry.sample));
+                 return legend;
+             }));
+    view.set("note", chart.note);
+    return view;
+}
+
+// Esplora's view of a step, each part only when the request asks for it:
+// {step, decimalSeparator, drawing?: [width, height, textWidth],
+// chart?: [width, height], pointsRead?, rows?: [first, last], proven?,
+// lesson?}; a height of 0 is the one the core gives the width.
+val esploraStep(const val& request) {
+    calc::EsploraRequest asked;
+    asked.step = request["step"].as<int>();
+    asked.decimalSeparator = request["decimalSeparator"].as<std::string>();
+    const auto figures = [&request](const char* name) {
+        return emscripten::convertJSArrayToNumberVector<double>(request[name]);
+    };
+    if (!request["drawing"].isUndefined()) {
+        const std::vector<double> drawing = figures("drawing");
+        asked.drawing = {drawing.at(0), drawing.at(1), drawing.at(2)};
+    }
+    if (!request["chart"].isUndefined()) {
+        const std::vector<double> chart = figures("chart");
+        asked.chart = {chart.at(0), chart.at(1)};
+    }
+    if (!request["rows"].isUndefined()) {
+        const std::vector<double> rows = figures("rows");
+        asked.rows = {static_cast<int>(rows.at(0)), static_cast<int>(rows.at(1))};
+    }
+    asked.pointsRead = request["pointsRead"].isTrue();
+    asked.proven = request["proven"].isTrue();
+    asked.lesson = request["lesson"].isTrue();
+
+    const calc::EsploraView esplora = calc::esploraView(chartData(), asked);
+    val view = val::object();
+    view.set("step", esplora.step);
+    view.set("announcement", esplora.announcement);
+    view.set("stepText", esplora.stepText);
+    view.set("drawingFileName", esplora.drawingFileName);
+    view.set("chartFileName", esplora.chartFileName);
+    if (esplora.drawing) {
+        view.set("drawing", drawingView(*esplora.drawing));
+    }
+    if (esplora.chart) {
+        view.set("chart", chartView(*esplora.chart));
+    }
+    view.set("firstRow", esplora.firstRow);
+    view.set("rows",
+             arrayOf(esplora.rows, [](const std::vector<std::string>& row) { return texts(row); }));
+    view.set("lesson", arrayOf(esplora.lesson, [](const calc::LessonView& section) {
+                 val entry = val::object();
+                 entry.set("title", section.title);
+                 entry.set("text", section.text);
+                 entry.set("formulas",
+                           arrayOf(section.formulas, [](const calc::LessonFormula& formula) {
+                               val written = val::object();
+                               written.set("symbols", formula.symbols);
+                               written.set("numbers", formula.numbers);
+                               written.set("value", formula.value);
+                               return written;
+                           }));
+                 return entry;
+             }));
+    return view;
+}
+
+// A chart point's tooltip, for the point the reader is on.
+std::string chartPointText(const std::string& name, int step, double digits,
+                           const std::string& decimalSeparator) {
+    return calc::chartPointText(name, step, digits, decimalSeparator);
+}
+
+// Steps 1 to steps as a file: "csv" as `archimede steps --tabella --formato
+// csv` writes them, "ods" a spreadsheet whose cells also carry their text
+// with decimalSeparator; its bytes copied out of the module's memory.
+val tableFile(int steps, const std::string& format, const std::string& decimalSeparator) {
+    const std::vector<calc::StepRow> rows = calc::stepRows(steps);
+    const std::string bytes =
+        format == "ods" ? calc::stepTableSpreadsheet(rows, decimalSeparator) : calc::csvText(rows);
+    return val(emscripten::typed_memory_view(bytes.size(),
+                                             reinterpret_cast<const unsigned char*>(bytes.data())))
+        .call<val>("slice");
+}
+
+std::string pictureNotMadeText(const std::string& fileName) {
+    return runtime::filled(runtime::translated("Pictures", calc::pictureNotMadePattern),
+                           {fileName});
 }
 
 } // namespace
@@ -556,74 +360,12 @@ int reducedMotionSpeed() {
 
 EMSCRIPTEN_BINDINGS(lavoro1_core) {
     namespace em = emscripten;
-    em::value_object<web::Outcome>("Outcome")
-        .field("computed", &web::Outcome::computed)
-        .field("steps", &web::Outcome::steps)
-        .field("sides", &web::Outcome::sides)
-        .field("lowerBound", &web::Outcome::lowerBound)
-        .field("upperBound", &web::Outcome::upperBound)
-        .field("message", &web::Outcome::message);
-    em::value_object<web::StepReading>("StepReading")
-        .field("step", &web::StepReading::step)
-        .field("refusal", &web::StepReading::refusal);
-    em::value_object<web::Drawing>("Drawing")
-        .field("drawnEvery", &web::Drawing::drawnEvery)
-        .field("inscribed", &web::Drawing::inscribed)
-        .field("circumscribed", &web::Drawing::circumscribed)
-        .field("arcMiddle", &web::Drawing::arcMiddle)
-        .field("insetCircle", &web::Drawing::insetCircle)
-        .field("insetInscribed", &web::Drawing::insetInscribed)
-        .field("insetCircumscribed", &web::Drawing::insetCircumscribed)
-        .field("sides", &web::Drawing::sides)
-        .field("alongZoom", &web::Drawing::alongZoom)
-        .field("acrossZoom", &web::Drawing::acrossZoom);
     em::function("setTranslator", &web::setTranslator);
-    em::function("compute", &web::compute);
+    em::function("pageView", &web::pageView);
+    em::function("form1Compute", &web::form1Compute);
     em::function("readStep", &web::readStep);
-    em::function("internalErrorReport", &web::internalErrorReport);
-    em::function("tableHeadings", &web::tableHeadings);
-    em::function("tableRows", &web::tableRows);
-    em::value_object<web::ChartView>("ChartView")
-        .field("series", &web::ChartView::series)
-        .field("lastStep", &web::ChartView::lastStep)
-        .field("lowestDigits", &web::ChartView::lowestDigits)
-        .field("topDigits", &web::ChartView::topDigits)
-        .field("stepGrid", &web::ChartView::stepGrid)
-        .field("majorDigits", &web::ChartView::majorDigits)
-        .field("minorDigits", &web::ChartView::minorDigits)
-        .field("pointsMarked", &web::ChartView::pointsMarked)
-        .field("runOutStep", &web::ChartView::runOutStep)
-        .field("runOutShown", &web::ChartView::runOutShown)
-        .field("runOutDigits", &web::ChartView::runOutDigits)
-        .field("runOutName", &web::ChartView::runOutName)
-        .field("note", &web::ChartView::note);
-    em::function("provenSeries", &web::provenChartSeries);
-    em::function("chartSeriesCount", &web::chartSeriesCount);
-    em::function("chartView", &web::chartView);
-    em::function("pictureColours", &web::pictureColours);
-    em::function("drawing", &web::drawing);
-    em::function("drawingLayout", &web::drawingLayout);
-    em::function("drawingHeight", &web::drawingHeight);
-    em::function("widestDrawingTexts", &web::widestDrawingTexts);
-    em::function("smallestTextScale", &web::smallestTextScale);
-    em::function("filledPattern", &web::filledPattern);
-    em::function("stepRangeText", &web::stepRangeText);
-    em::function("minimumSteps", &web::minimumSteps);
-    em::function("maximumSteps", &web::maximumSteps);
-    em::function("pictureWidth", &web::pictureWidth);
-    em::function("pictureHeight", &web::pictureHeight);
+    em::function("esploraStep", &web::esploraStep);
+    em::function("chartPointText", &web::chartPointText);
+    em::function("tableFile", &web::tableFile);
     em::function("pictureNotMadeText", &web::pictureNotMadeText);
-    em::function("longestStepText", &web::longestStepText);
-    em::function("defaultExploreStep", &web::defaultExploreStep);
-    em::function("lessonSections", &web::lessonSections);
-    em::function("filledWith", &web::filledWith);
-    em::function("stepSummary", &web::stepSummary);
-    em::function("tableCsv", &web::tableCsv);
-    em::function("tableSpreadsheet", &web::tableSpreadsheet);
-    em::function("digitsAtText", &web::digitsAtText);
-    em::function("seriesStyles", &web::seriesStyles);
-    em::function("pointDigitsText", &web::pointDigitsText);
-    em::function("playSpeeds", &web::playSpeeds);
-    em::function("defaultPlaySpeedIndex", &web::defaultPlaySpeedIndex);
-    em::function("reducedMotionSpeed", &web::reducedMotionSpeed);
 }

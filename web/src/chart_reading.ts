@@ -6,7 +6,6 @@ import type { ChartPoint } from "./chart";
 import { element, svgElement } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
-const context = "ConvergenceChart";
 // How near the pointer must come to a point, in the chart's units.
 const pointerReach = 14;
 
@@ -58,7 +57,7 @@ export function readChart(core: Core, svg: SVGSVGElement, tooltip: HTMLElement, 
       description.textContent = summary;
       return;
     }
-    const text = core.filledWith(tr(context, "%1, passo %2: %3 cifre"), [point.name, String(point.step), core.pointDigitsText(point.digits, decimalSeparator)]);
+    const text = core.chartPointText(point.name, point.step, point.digits, decimalSeparator);
     tooltip.textContent = text;
     description.textContent = `${summary} ${text}`;
     const scale = svg.getBoundingClientRect().width / svg.viewBox.baseVal.width || 1;

@@ -1,94 +1,14 @@
-// The core compiled to WebAssembly (web/core/binding.cpp), as its binding
-// declares it.
+// The core compiled to WebAssembly (web/core/binding.cpp): one function for
+// each thing the user does, each returning that face's whole view. Checked
+// against the binding by tests/core_declarations.test.ts.
 declare module "lavoro1-core" {
-  export interface Outcome {
-    computed: boolean;
-    steps: number; // when computed
-    sides: string;
-    lowerBound: string;
-    upperBound: string;
-    message: string; // when not computed: the warning or run-time error to show
-  }
-  export interface StepReading {
-    step: number; // 0 when refused
-    refusal: string;
-  }
-  export interface Drawing {
-    drawnEvery: number;
-    inscribed: Float64Array;
-    circumscribed: Float64Array;
-    arcMiddle: Float64Array;
-    insetCircle: Float64Array;
-    insetInscribed: Float64Array;
-    insetCircumscribed: Float64Array;
-    sides: string;
-    alongZoom: string;
-    acrossZoom: string;
-  }
-  export interface DrawingLayout {
-    stacked: boolean; // the parts one under the other, on a narrow picture
-    centre: Float64Array; // x, y
-    radius: number;
-    text: Float64Array; // x, y of the title's top left
-    inset: Float64Array; // left, top, side
-    caption: Float64Array; // x, y of the inset's captions' top left
-    leaderEnd: Float64Array; // x, y
-    lineHeight: number;
-    fontPixels: number; // the texts' type, smaller where a narrow picture needs it
-  }
-  // What the drawing's texts hold at their widest, whatever the step, and
-  // the size of type they are measured in.
-  export interface WidestDrawingTexts {
-    fontPixels: number;
-    step: number;
-    sides: string;
-    zoom: string;
-  }
-  export interface DigitSeries {
-    name: string; // in the user's language
-    points: Float64Array; // step, digits, step, digits...
-  }
-  // A chart series as the core gives it, its name the Italian source.
-  export interface ChartSeries {
-    name: string;
-    points: ArrayLike<number>; // step, digits, step, digits...
-  }
-  export interface LessonFormula {
-    symbols: string;
-    numbers: string;
-    value: string;
-  }
-  export interface LessonSection {
-    title: string; // Italian source, context "calc"
-    pattern: string; // likewise, with %1.. for arguments
-    arguments: string[];
-    formulas: LessonFormula[];
-  }
-  export interface StepSummary {
-    sides: string;
-    lowerBound: string;
-    upperBound: string;
-  }
-  export interface SeriesStyle {
-    light: string; // CSS colours
-    dark: string;
-    marker: "circle" | "square" | "triangle-up" | "diamond" | "triangle-down" | "cross";
-    dashes: Float64Array; // in line widths, dash then gap; empty for solid
-  }
-  export interface ChartView {
-    series: DigitSeries[]; // the points shown
-    lastStep: number;
-    lowestDigits: number;
-    topDigits: number;
-    stepGrid: Float64Array;
-    majorDigits: Float64Array;
-    minorDigits: Float64Array;
-    pointsMarked: boolean;
-    runOutStep: number; // 0 when binary64 never runs out
-    runOutShown: boolean;
-    runOutDigits: number;
-    runOutName: string;
-    note: string;
+  // A text from its baseline's left end (its middle where centred), to fit
+  // in room pixels where room is above 0.
+  export interface PlacedText {
+    x: number;
+    y: number;
+    text: string;
+    room: number;
   }
   export interface PictureColours {
     background: string;
@@ -100,42 +20,141 @@ declare module "lavoro1-core" {
     grid: string;
     series: string[];
   }
+  export interface SeriesStyle {
+    light: string; // CSS colours
+    dark: string;
+    marker: "circle" | "square" | "triangle-up" | "diamond" | "triangle-down" | "cross";
+    dashes: Float64Array; // in line widths, dash then gap; empty for solid
+  }
+  // Form1's client area and its controls' places by name: left, top, width, height.
+  export interface Form1Layout {
+    width: number;
+    height: number;
+    controls: Record<string, Float64Array>;
+  }
+  // What stays while the language does.
+  export interface PageView {
+    minimumSteps: number;
+    maximumSteps: number;
+    defaultStep: number;
+    longestStepText: number;
+    stepRange: string;
+    internalError: string; // the report when the core itself fails
+    form1: Form1Layout;
+    headings: string[]; // the step table's
+    provenHeadings: string[]; // with the proven digits
+    widestDrawingTexts: string[]; // measured in drawingFontPixels for the drawing's layout
+    drawingFontPixels: number;
+    stepDescription: string;
+    pictureWidth: number;
+    pictureHeight: number;
+    smallestTextScale: number; // how far a picture's text may shrink to fit
+    chartFontPixels: Float64Array; // title, axis title, legend
+    lightColours: PictureColours;
+    darkColours: PictureColours;
+    seriesStyles: SeriesStyle[];
+    playSpeeds: number[];
+    defaultPlaySpeedIndex: number;
+    reducedMotionSpeed: number;
+  }
+  export interface Form1Outcome {
+    computed: boolean;
+    steps: number;
+    sides: string;
+    lowerBound: string;
+    upperBound: string;
+    announcement: string;
+    message: string; // when not computed: the warning or run-time error to show
+  }
+  export interface StepReading {
+    step: number; // 0 when refused
+    refusal: string;
+  }
+  // Rectangles are left, top, width, height; segments x1, y1, x2, y2; points x, y, x, y...
+  export interface DrawingView {
+    width: number;
+    height: number;
+    fontPixels: number;
+    centre: Float64Array;
+    radius: number;
+    inscribed: Float64Array;
+    circumscribed: Float64Array;
+    marker: Float64Array;
+    leader: Float64Array; // empty when none
+    texts: PlacedText[]; // the title, the legend's three names, the inset's three captions
+    swatches: Float64Array[]; // the legend's samples: circle, inscribed, circumscribed
+    inset: Float64Array;
+    insetCircle: Float64Array;
+    insetInscribed: Float64Array;
+    insetCircumscribed: Float64Array;
+  }
+  export interface ChartSeriesView {
+    name: string;
+    path: Float64Array;
+    points: Float64Array; // step, digits, x, y... when pointsRead
+  }
+  export interface ChartLegendEntry extends PlacedText {
+    sample: Float64Array; // its line; the marker at its middle
+  }
+  export interface ChartView {
+    width: number;
+    height: number;
+    plot: Float64Array;
+    stepLines: Float64Array;
+    stepLabels: PlacedText[];
+    majorLines: Float64Array;
+    minorLines: Float64Array;
+    digitLabels: PlacedText[];
+    title: PlacedText;
+    stepTitle: PlacedText;
+    digitsTitle: PlacedText; // turned a quarter anticlockwise
+    series: ChartSeriesView[];
+    pointsMarked: boolean;
+    runOut: Float64Array; // x, y; empty when not shown
+    legend: ChartLegendEntry[];
+    note: string;
+  }
+  export interface LessonFormula {
+    symbols: string;
+    numbers: string;
+    value: string;
+  }
+  export interface LessonSection {
+    title: string;
+    text: string;
+    formulas: LessonFormula[];
+  }
+  export interface EsploraRequest {
+    step: number;
+    decimalSeparator: string;
+    drawing?: [width: number, height: number, textWidth: number]; // height 0: the core's
+    chart?: [width: number, height: number];
+    pointsRead?: boolean;
+    rows?: [first: number, last: number];
+    proven?: boolean;
+    lesson?: boolean;
+  }
+  export interface EsploraView {
+    step: number;
+    announcement: string;
+    stepText: string;
+    drawingFileName: string; // as SVG
+    chartFileName: string;
+    drawing?: DrawingView;
+    chart?: ChartView;
+    firstRow: number;
+    rows: string[][];
+    lesson: LessonSection[];
+  }
   export interface Core {
     setTranslator(translate: (context: string, source: string) => string): void;
-    compute(text: string, decimalSeparator: string): Outcome;
+    pageView(decimalSeparator: string): PageView;
+    form1Compute(text: string, decimalSeparator: string): Form1Outcome;
     readStep(text: string): StepReading;
-    internalErrorReport(): string;
-    tableHeadings(): string[];
-    tableRows(first: number, last: number, decimalSeparator: string): string[][]; // steps first to last
-    provenSeries(): ChartSeries[]; // doubling, Huygens, Richardson
-    chartSeriesCount(): number;
-    chartView(shownSteps: number, plotWidth: number): ChartView;
-    pictureColours(dark: boolean): PictureColours;
-    drawing(step: number, radius: number, insetWidth: number, insetHeight: number, decimalSeparator: string): Drawing;
-    drawingLayout(width: number, height: number, textWidth: number): DrawingLayout;
-    drawingHeight(width: number): number;
-    widestDrawingTexts(decimalSeparator: string): WidestDrawingTexts;
-    smallestTextScale(): number; // how far a picture's text may shrink to fit
-    filledPattern(pattern: string, first: string, second: string): string;
-    stepRangeText(): string;
-    longestStepText(): number;
-    pictureWidth(): number;
-    pictureHeight(): number;
+    esploraStep(request: EsploraRequest): EsploraView;
+    chartPointText(name: string, step: number, digits: number, decimalSeparator: string): string;
+    tableFile(steps: number, format: "csv" | "ods", decimalSeparator: string): Uint8Array<ArrayBuffer>;
     pictureNotMadeText(fileName: string): string;
-    minimumSteps(): number;
-    maximumSteps(): number;
-    defaultExploreStep(): number;
-    lessonSections(step: number, decimalSeparator: string): LessonSection[]; // with the proven series added to the chart
-    filledWith(pattern: string, arguments: string[]): string;
-    stepSummary(step: number, decimalSeparator: string): StepSummary;
-    tableCsv(steps: number): string;
-    tableSpreadsheet(steps: number, decimalSeparator: string): Uint8Array<ArrayBuffer>;
-    digitsAtText(series: ChartSeries, step: number): string;
-    seriesStyles(): SeriesStyle[];
-    pointDigitsText(digits: number, decimalSeparator: string): string;
-    playSpeeds(): number[];
-    defaultPlaySpeedIndex(): number;
-    reducedMotionSpeed(): number;
   }
   export default function createCore(options?: object): Promise<Core>;
 }

@@ -1,18 +1,19 @@
 // Esplora: the drawing, the table of the steps and the convergence chart of
 // one step, chosen with a step field and a slider kept in step; the drawing
 // and the chart downloaded as SVG or PNG.
-import type { ChartSeries, Core } from "lavoro1-core";
-import { chartHeight, drawChart } from "./chart";
+import type { Core, EsploraRequest, EsploraView, PageView } from "lavoro1-core";
+import { type ChartPoint, chartPoints, paintChart } from "./chart";
 import { chartTooltip, readChart } from "./chart_reading";
 import { element, svgElement } from "./dom";
-import { drawStep } from "./drawing";
+import { paintDrawing } from "./drawing";
 import { fullScreenButton } from "./fullscreen";
-import { decimalSeparator, mnemonic, tr } from "./i18n";
+import { decimalSeparator, language, mnemonic, tr } from "./i18n";
 import { createLesson } from "./lesson";
 import { messageBox } from "./message_box";
 import { exportStyle, installPictureColours } from "./picture_colours";
 import { createPlay } from "./play";
 import { provenTable } from "./proven_columns";
+import { widestTextWidth } from "./text_width";
 
 const context = "explore::ExploreWindow";
 
@@ -81,20 +82,19 @@ function saveGroup(id: string, name: string): HTMLElement {
   return group;
 }
 
-function createStepControls(core: Core): StepControls {
-  const [first, last] = [String(core.minimumSteps()), String(core.maximumSteps())];
+function createStepControls(page: PageView): StepControls {
+  const [first, last] = [String(page.minimumSteps), String(page.maximumSteps)];
   const controls = element("div", { class: "esplora-controls" });
   const caption = mnemonic(tr(context, "&Passo:"));
   const stepLabel = element("label", { for: "stepBox", accesskey: caption.key }, caption.text);
-  const descriptionText = tr(context, "Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati");
-  const description = element("span", { id: "stepDescription", class: "visually-hidden" }, core.filledPattern(descriptionText, core.stepRangeText(), ""));
+  const description = element("span", { id: "stepDescription", class: "visually-hidden" }, page.stepDescription);
   // Text, not a number field: the core reads what was typed, as Form1's box.
   const stepBox = element("input", {
     id: "stepBox",
     type: "text",
     inputmode: "numeric",
     spellcheck: "false",
-    maxlength: String(core.longestStepText()),
+    maxlength: String(page.longestStepText),
     "aria-label": tr(context, "Passo"),
     "aria-describedby": "stepDescription stepRefusal",
   });
@@ -112,24 +112,53 @@ function createStepControls(core: Core): StepControls {
   return { controls, stepBox, stepSlider, refusal };
 }
 
-// The drawing beside the table, chart and note; each drawn at the size it is
-// shown, so that its texts keep their size.
-function createViews(core: Core, section: HTMLElement) {
+// The drawing's texts are laid out by how wide they are at their widest,
+// whatever the step, so that the layout stays the same from step to step;
+// measured again only when the language or the separator changes.
+let widest: { key: string; width: number } | undefined;
+function widestDrawingText(page: PageView): number {
+  const key = `${language} ${decimalSeparator}`;
+  if (widest?.key !== key) widest = { key, width: widestTextWidth(page.widestDrawingTexts, page.drawingFontPixels) };
+  return widest.width;
+}
+
+// The drawing beside the table, chart and note, and the chart's reader.
+function viewElements(core: Core, tableBox: HTMLElement) {
   const drawing = svgElement("svg", { id: "drawing", role: "img", "aria-label": tr("explore::PolygonView", "Disegno dei poligoni") }) as SVGSVGElement;
   const chart = svgElement("svg", { id: "chart", role: "img", "aria-label": tr(context, "Grafico della convergenza") }) as SVGSVGElement;
   const note = element("p", { id: "note" });
-  const table = provenTable(core, certified, () => shown);
   const views = element("div", { class: "esplora-views" });
   const side = element("div", { class: "esplora-side" });
-  const styles = core.seriesStyles();
   const [tooltip, chartDescription] = [chartTooltip(), element("p", { id: "chartDescription", class: "visually-hidden" })];
   const chartBox = element("div", { class: "chart-box" });
   chartBox.append(chart, tooltip, chartDescription);
   const reader = readChart(core, chart, tooltip, chartDescription);
-  side.append(table.table().box, chartBox, note);
+  side.append(tableBox, chartBox, note);
   const drawingBox = element("div", { class: "drawing-box" });
   drawingBox.append(drawing);
   views.append(drawingBox, side);
+  return { drawing, chart, note, views, side, drawingBox, reader };
+}
+
+// The points' places in the chart of step chartWidth wide, asked of the
+// core when a reader first needs them.
+function pointsOf(core: Core, step: number, chartWidth: number): () => ChartPoint[][] {
+  let points: ChartPoint[][] | undefined;
+  return () => {
+    if (points === undefined) {
+      const read = core.esploraStep({ step, decimalSeparator, chart: [chartWidth, 0], pointsRead: true }).chart;
+      points = read ? chartPoints(read) : [];
+    }
+    return points;
+  };
+}
+
+// The drawing beside the table, chart and note; each drawn at the size it is
+// shown, so that its texts keep their size. show asks the core for the
+// step's whole view, once, and paints it.
+function createViews(core: Core, page: PageView, section: HTMLElement) {
+  const table = provenTable(core, page, () => shown);
+  const { drawing, chart, note, views, side, drawingBox, reader } = viewElements(core, table.table().box);
 
   // The widths are read when the views resize, never while a step is drawn:
   // a read then would lay the page out once more.
@@ -142,76 +171,87 @@ function createViews(core: Core, section: HTMLElement) {
     [drawingWidth, chartWidth] = widths;
     return changed;
   };
-  const render = () => {
+  // The pictures at the sizes shown, with more of the step's view as asked.
+  const pictures = (step: number, more: Partial<EsploraRequest> = {}) => {
     if (drawingWidth === 0) measure();
-    drawStep(drawing, core, shown, drawingWidth, core.drawingHeight(drawingWidth));
-    const drawn = drawChart(chart, core, shown, [chartWidth, chartHeight(chartWidth, core.chartSeriesCount() + 1)], styles);
-    if (note.textContent !== drawn.note) note.textContent = drawn.note;
-    reader.redrawn(drawn.points);
+    const request: EsploraRequest = {
+      step,
+      decimalSeparator,
+      drawing: [drawingWidth, 0, widestDrawingText(page)],
+      chart: [chartWidth, 0],
+      ...more,
+    };
+    const view = core.esploraStep(request);
+    if (view.drawing) paintDrawing(drawing, view.drawing);
+    if (view.chart) paintChart(chart, page, view.chart);
+    if (view.chart && note.textContent !== view.chart.note) note.textContent = view.chart.note;
+    reader.redrawn(pointsOf(core, step, chartWidth));
+    return view;
   };
-  const remeasure = () => measure() && shown > 0 && render();
+  const remeasure = () => measure() && shown > 0 && pictures(shown);
   document.addEventListener("fullscreenchange", remeasure);
   new ResizeObserver(remeasure).observe(views);
-  const show = (step: number) => {
+  // The step's view: the pictures, the table's missing rows and, when
+  // wanted, the lesson.
+  const show = (step: number, lesson: boolean): EsploraView => {
     shown = step;
-    render();
-    table.table().show(step);
+    const rows = table.table().wanted(step);
+    const view = pictures(step, { ...(rows ? { rows, proven: table.proven() } : {}), lesson });
+    table.table().show(step, rows && { first: view.firstRow, rows: view.rows });
+    return view;
   };
   return { views, show, provenToggle: table.toggle };
 }
 
 // The download buttons: each picture drawn afresh at the desktop's size for
 // files; a PNG the browser cannot render is reported, not dropped.
-function wireDownloads(core: Core, controls: HTMLElement, step: () => number): void {
-  const fill = (pattern: string, value: string) => core.filledPattern(pattern, value, "");
-  const [width, height] = [core.pictureWidth(), core.pictureHeight()];
-  const style = exportStyle(core);
-  const picture = (draw: (svg: SVGSVGElement) => void) => {
+function wireDownloads(core: Core, page: PageView, controls: HTMLElement, step: () => number): void {
+  const [width, height] = [page.pictureWidth, page.pictureHeight];
+  const style = exportStyle(page);
+  const picture = (kind: "drawing" | "chart") => {
     const svg = svgElement("svg") as SVGSVGElement;
-    draw(svg);
-    return svgFile(svg, style);
+    const request: EsploraRequest = { step: step(), decimalSeparator };
+    const view = core.esploraStep(
+      kind === "drawing" ? { ...request, drawing: [width, height, widestDrawingText(page)] } : { ...request, chart: [width, height] },
+    );
+    if (view.drawing) paintDrawing(svg, view.drawing);
+    if (view.chart) paintChart(svg, page, view.chart);
+    return { svg: svgFile(svg, style), name: kind === "drawing" ? view.drawingFileName : view.chartFileName };
   };
-  const wire = (id: string, draw: (svg: SVGSVGElement) => void, pattern: string) => {
-    const name = (extension: string) => fill(tr(context, pattern), String(step())).replace(/\.svg$/, `.${extension}`);
+  const wire = (id: string, kind: "drawing" | "chart") => {
     controls.querySelector(`#${id}Svg`)?.addEventListener("click", () => {
-      download(name("svg"), new Blob([picture(draw)], { type: "image/svg+xml" }));
+      const made = picture(kind);
+      download(made.name, new Blob([made.svg], { type: "image/svg+xml" }));
     });
     controls.querySelector(`#${id}Png`)?.addEventListener("click", () => {
-      const file = name("png");
-      pngFile(picture(draw), width, height).then(
+      const made = picture(kind);
+      const file = made.name.replace(/\.svg$/, ".png");
+      pngFile(made.svg, width, height).then(
         (blob) => download(file, blob),
         () => messageBox(core.pictureNotMadeText(file)),
       );
     });
   };
-  wire("saveDrawing", (svg) => drawStep(svg, core, step(), width, height), "poligoni-passo-%1.svg");
-  const styles = core.seriesStyles();
-  wire("saveChart", (svg) => drawChart(svg, core, step(), [width, height], styles), "convergenza-%1-passi.svg");
+  wire("saveDrawing", "drawing");
+  wire("saveChart", "chart");
   // The rows shown, as `archimede N --tabella --formato csv` writes them.
   controls.querySelector("#saveTableCsv")?.addEventListener("click", () => {
-    download(`lavoro1-${step()}.csv`, new Blob([core.tableCsv(step())], { type: "text/csv" }));
+    download(`lavoro1-${step()}.csv`, new Blob([core.tableFile(step(), "csv", decimalSeparator)], { type: "text/csv" }));
   });
   // The same rows as a spreadsheet, whose cells are numbers in every language.
   controls.querySelector("#saveTableOds")?.addEventListener("click", () => {
-    const bytes = core.tableSpreadsheet(step(), decimalSeparator);
+    const bytes = core.tableFile(step(), "ods", decimalSeparator);
     download(`lavoro1-${step()}.ods`, new Blob([bytes], { type: "application/vnd.oasis.opendocument.spreadsheet" }));
   });
 }
 
-// The page's style and the proven series, taken once, however often the
+// The page's style takes the pictures' colours once, however often the
 // window is made again (in another language).
 const prepared = new WeakSet<Core>();
-let certified: ChartSeries[] = [];
-function prepare(core: Core): void {
-  if (prepared.has(core)) return;
-  prepared.add(core);
-  installPictureColours(core);
-  certified = core.provenSeries();
-}
 
 // What Esplora adds to teach: the table's CSV and spreadsheet and full screen beside the
 // controls, play, the step's bounds said at each change, and the lesson.
-function createTeaching(core: Core, section: HTMLElement, controls: HTMLElement, requestStep: (step: number) => void) {
+function createTeaching(core: Core, page: PageView, section: HTMLElement, controls: HTMLElement, requestStep: (step: number) => void) {
   const saveTable = element("span", { class: "save", role: "group", "aria-labelledby": "saveTableLabel" });
   saveTable.append(
     element("span", { id: "saveTableLabel" }, tr(context, "Tabella dei passi")),
@@ -222,29 +262,30 @@ function createTeaching(core: Core, section: HTMLElement, controls: HTMLElement,
   const lesson = createLesson(core);
   const bounds = element("p", { id: "stepBounds", class: "step-bounds", "aria-live": "polite", "aria-atomic": "true" });
   // While playing, the steps are not read out one by one: the one play stops at is.
-  const play = createPlay(core, requestStep, (playing) => {
+  const play = createPlay(page, requestStep, (playing) => {
     bounds.setAttribute("aria-live", playing ? "off" : "polite");
     if (!playing) bounds.replaceChildren(bounds.textContent ?? "");
   });
-  const show = (step: number) => {
-    lesson.setStep(step);
-    play.setCurrentStep(step);
-    const summary = core.stepSummary(step, decimalSeparator);
-    const pattern = tr(context, "Passo %1: %2 lati, %3\u00a0<\u00a0π\u00a0<\u00a0%4");
-    bounds.textContent = core.filledWith(pattern, [String(step), summary.sides, summary.lowerBound, summary.upperBound]);
+  const show = (view: EsploraView, lessonAsked: boolean) => {
+    lesson.setStep(view.step, lessonAsked ? view.lesson : undefined);
+    play.setCurrentStep(view.step);
+    bounds.textContent = view.announcement;
   };
   return { play, bounds, lesson, show };
 }
 
-export function createEsplora(core: Core): Esplora {
-  const [first, last] = [core.minimumSteps(), core.maximumSteps()];
+export function createEsplora(core: Core, page: PageView): Esplora {
+  const [first, last] = [page.minimumSteps, page.maximumSteps];
   const section = element("section", { class: "window esplora-window", "aria-labelledby": "esploraTitle" });
   section.append(element("h2", { class: "title-bar", id: "esploraTitle" }, tr(context, "Esplora poligoni e convergenza")));
-  const { controls, stepBox, stepSlider, refusal } = createStepControls(core);
-  prepare(core);
-  const { views, show, provenToggle } = createViews(core, section);
+  const { controls, stepBox, stepSlider, refusal } = createStepControls(page);
+  if (!prepared.has(core)) {
+    prepared.add(core);
+    installPictureColours(page);
+  }
+  const { views, show, provenToggle } = createViews(core, page, section);
   controls.append(provenToggle);
-  const teaching = createTeaching(core, section, controls, (step) => setStep(step));
+  const teaching = createTeaching(core, page, section, controls, (step) => setStep(step));
   section.append(controls, teaching.play.controls, teaching.bounds, views, teaching.lesson.panel);
 
   let current = 0;
@@ -253,12 +294,13 @@ export function createEsplora(core: Core): Esplora {
     if (String(step) !== stepSlider.value) stepSlider.value = String(step);
     refusal.textContent = "";
     stepBox.removeAttribute("aria-invalid");
-    stepSlider.setAttribute("aria-valuetext", `${tr(context, "Passo")} ${step}`);
     if (step === current) return;
     current = step;
     section.dispatchEvent(new CustomEvent<number>(stepEvent, { detail: step }));
-    show(step);
-    teaching.show(step);
+    const lessonAsked = teaching.lesson.wantedNow();
+    const view = show(step, lessonAsked);
+    stepSlider.setAttribute("aria-valuetext", view.stepText);
+    teaching.show(view, lessonAsked);
   };
   const setStep = (requested: number) => {
     const step = Math.min(Math.max(Math.round(requested) || first, first), last);
@@ -288,6 +330,6 @@ export function createEsplora(core: Core): Esplora {
     setStep(current + by);
   });
   stepSlider.addEventListener("input", () => setStep(stepSlider.valueAsNumber));
-  wireDownloads(core, controls, () => current);
+  wireDownloads(core, page, controls, () => current);
   return { section, setStep };
 }

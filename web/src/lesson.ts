@@ -1,7 +1,7 @@
 // "How it works" beside Esplora's drawing: the core's lesson (calc/lesson.hpp)
 // in the user's language, its formulas as MathML with the step's numbers,
 // rewritten whenever the step changes.
-import type { Core, LessonFormula } from "lavoro1-core";
+import type { Core, LessonFormula, LessonSection } from "lavoro1-core";
 import { element, htmlShape, mathShape, patchChildren, type Shape } from "./dom";
 import { decimalSeparator, tr } from "./i18n";
 
@@ -50,17 +50,20 @@ const offScreenDelay = 250;
 
 export interface Lesson {
   panel: HTMLElement;
-  setStep(step: number): void;
+  // Whether the lesson is written as soon as the step changes: then the
+  // step's view brings its sections to setStep.
+  wantedNow(): boolean;
+  setStep(step: number, sections?: LessonSection[]): void;
 }
 
 export function createLesson(core: Core): Lesson {
   const panel = element("section", { id: "lesson", class: "lesson", "aria-labelledby": "lessonTitle" });
   const body = element("div", { class: "lesson-body" });
   panel.append(element("h3", { id: "lessonTitle" }, tr("explore::LessonPanel", "Come funziona")), body);
-  const write = (step: number) => {
+  const write = (sections: LessonSection[]) => {
     const parts: Shape[] = [];
-    for (const section of core.lessonSections(step, decimalSeparator)) {
-      parts.push(htmlShape("h4", {}, tr("calc", section.title)), htmlShape("p", {}, core.filledWith(tr("calc", section.pattern), section.arguments)));
+    for (const section of sections) {
+      parts.push(htmlShape("h4", {}, section.title), htmlShape("p", {}, section.text));
       for (const formula of section.formulas) parts.push(htmlShape("p", { class: "formula" }, ...formulaMath(formula)));
     }
     patchChildren(body, parts);
@@ -76,7 +79,7 @@ export function createLesson(core: Core): Lesson {
     later = undefined;
     if (wanted === written) return;
     written = wanted;
-    write(written);
+    write(core.esploraStep({ step: written, decimalSeparator, lesson: true }).lesson);
   };
   new IntersectionObserver(
     (entries) => {
@@ -85,16 +88,21 @@ export function createLesson(core: Core): Lesson {
     },
     { rootMargin: "50% 0px" },
   ).observe(panel);
-  const setStep = (step: number) => {
+  const setStep = (step: number, sections?: LessonSection[]) => {
     const first = wanted === 0;
     wanted = step;
     if (first) {
       requestAnimationFrame(() => setTimeout(catchUp));
     } else if (written !== 0) {
+      if (near && sections) {
+        clearTimeout(later);
+        written = step;
+        return write(sections);
+      }
       if (near) return catchUp();
       clearTimeout(later);
       later = setTimeout(catchUp, offScreenDelay);
     }
   };
-  return { panel, setStep };
+  return { panel, setStep, wantedNow: () => near && written !== 0 };
 }

@@ -6,7 +6,7 @@ import { AddressKeeper, addressHash, type PageAddress, readAddress } from "./add
 import { byId, element } from "./dom";
 import { createEsplora, type Esplora, stepEvent } from "./esplora";
 import { computedEvent, createForm1 } from "./form1";
-import { chooseLanguage, language, loadCatalogues, pageText, tr } from "./i18n";
+import { chooseLanguage, decimalSeparator, language, loadCatalogues, pageText, tr } from "./i18n";
 import { createLanguageMenu } from "./language_menu";
 import { createMessageBox } from "./message_box";
 import "./style.css";
@@ -92,6 +92,7 @@ class Page {
   private readonly keeper = new AddressKeeper();
   private chosenLanguage: string | undefined;
   private shownStep: number;
+  private defaultStep: number;
   private esplora: Esplora | undefined;
   // Whether the page itself moves Esplora, as the address asks or after Form1.
   private moving = false;
@@ -99,7 +100,8 @@ class Page {
   constructor(private readonly core: Core) {
     const opened = readAddress(location.hash);
     this.chosenLanguage = opened.language;
-    this.shownStep = opened.step ?? core.defaultExploreStep();
+    this.defaultStep = core.pageView(decimalSeparator).defaultStep;
+    this.shownStep = opened.step ?? this.defaultStep;
     window.addEventListener("popstate", () => void this.follow(readAddress(location.hash)));
   }
 
@@ -129,8 +131,10 @@ class Page {
     keepOffline(await loadCatalogues(language));
     document.documentElement.lang = language;
     document.title = pageText("title");
-    const form1 = createForm1(this.core);
-    const esplora = createEsplora(this.core);
+    const view = this.core.pageView(decimalSeparator);
+    this.defaultStep = view.defaultStep;
+    const form1 = createForm1(this.core, view);
+    const esplora = createEsplora(this.core, view);
     this.esplora = esplora;
     form1.addEventListener(computedEvent, (event) => {
       this.show((event as CustomEvent<number>).detail);
@@ -168,7 +172,7 @@ class Page {
   // Back and forward: the address's step and language.
   private async follow(address: PageAddress): Promise<void> {
     this.keeper.followed();
-    this.shownStep = address.step ?? this.core.defaultExploreStep();
+    this.shownStep = address.step ?? this.defaultStep;
     if (address.language === this.chosenLanguage) {
       this.show(this.shownStep);
     } else {

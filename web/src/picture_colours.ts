@@ -1,7 +1,7 @@
 // The colours of the drawing and the chart, light and dark, from the core
 // (calc/colours.hpp): as the page's style variables, and as the style of
 // every exported picture, which takes the light ones whatever the scheme.
-import type { Core, PictureColours } from "lavoro1-core";
+import type { PageView, PictureColours } from "lavoro1-core";
 import { element } from "./dom";
 
 function variables(colours: PictureColours): string {
@@ -17,16 +17,16 @@ function variables(colours: PictureColours): string {
 }
 
 // Sets the page's picture colours for both schemes.
-export function installPictureColours(core: Core): void {
+export function installPictureColours(page: PageView): void {
   const style = element("style", { id: "pictureColours" });
-  style.textContent = `:root{${variables(core.pictureColours(false))}}@media (prefers-color-scheme: dark){:root{${variables(core.pictureColours(true))}}}`;
+  style.textContent = `:root{${variables(page.lightColours)}}@media (prefers-color-scheme: dark){:root{${variables(page.darkColours)}}}`;
   document.head.append(style);
 }
 
 // The style of an exported picture: dark text on white, as the desktop
 // exports them.
-export function exportStyle(core: Core): string {
-  const colours = core.pictureColours(false);
+export function exportStyle(page: PageView): string {
+  const colours = page.lightColours;
   const series = colours.series.map((colour, i) => `.series${i}{stroke:${colour};fill:${colour}}`).join("");
   return (
     `.background{fill:${colours.background}}` +

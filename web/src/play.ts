@@ -1,7 +1,7 @@
 // Play: steps Esplora from its current step to a chosen one, a step at a
 // time at a chosen speed (the core's), no faster than one a second when the
 // user asks for reduced motion; Space starts and pauses it.
-import type { Core } from "lavoro1-core";
+import type { PageView } from "lavoro1-core";
 import { element } from "./dom";
 import { mnemonic, tr, trPlural } from "./i18n";
 
@@ -18,12 +18,12 @@ function typedIn(target: EventTarget | null): boolean {
   return target instanceof HTMLElement && (target.isContentEditable || /^(INPUT|TEXTAREA|SELECT|BUTTON)$/.test(target.tagName));
 }
 
-function speedBox(core: Core): HTMLSelectElement {
+function speedBox(page: PageView): HTMLSelectElement {
   const box = element("select", { id: "playSpeed", "aria-label": tr(context, "Velocità") });
-  for (const speed of core.playSpeeds()) {
+  for (const speed of page.playSpeeds) {
     box.append(element("option", { value: String(speed) }, trPlural(context, "%n passi/s", speed)));
   }
-  box.selectedIndex = core.defaultPlaySpeedIndex();
+  box.selectedIndex = page.defaultPlaySpeedIndex;
   return box;
 }
 
@@ -64,12 +64,12 @@ function showPlaying(button: HTMLButtonElement, playing: boolean): void {
 }
 
 // playingChanged: after each start and stop.
-export function createPlay(core: Core, requestStep: (step: number) => void, playingChanged: (playing: boolean) => void): Play {
+export function createPlay(page: PageView, requestStep: (step: number) => void, playingChanged: (playing: boolean) => void): Play {
   const controls = element("div", { class: "play-controls", role: "group", "aria-label": tr(context, "Avvia") });
   const button = element("button", { id: "playButton", type: "button" });
-  const speed = speedBox(core);
+  const speed = speedBox(page);
   const targetCaption = mnemonic(tr(context, "&fino al passo"));
-  const [first, last] = [String(core.minimumSteps()), String(core.maximumSteps())];
+  const [first, last] = [String(page.minimumSteps), String(page.maximumSteps)];
   const target = element("input", { id: "playTarget", type: "number", min: first, max: last, step: "1", value: last });
   target.setAttribute("aria-label", tr(context, "Avanza fino al passo"));
   const reduced = reducedMotionBox();
@@ -77,8 +77,8 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
 
   let current = 0;
   let timer: number | undefined;
-  const goal = () => Math.min(Math.max(Math.round(target.valueAsNumber) || core.maximumSteps(), core.minimumSteps()), core.maximumSteps());
-  const stepsPerSecond = () => Math.min(Number(speed.value), reduced.box.checked ? core.reducedMotionSpeed() : Infinity);
+  const goal = () => Math.min(Math.max(Math.round(target.valueAsNumber) || page.maximumSteps, page.minimumSteps), page.maximumSteps);
+  const stepsPerSecond = () => Math.min(Number(speed.value), reduced.box.checked ? page.reducedMotionSpeed : Infinity);
   const show = (playing: boolean) => {
     showPlaying(button, playing);
     playingChanged(playing);
@@ -94,7 +94,7 @@ export function createPlay(core: Core, requestStep: (step: number) => void, play
     if (current >= goal()) stop();
   };
   const start = () => {
-    if (current >= goal()) requestStep(core.minimumSteps());
+    if (current >= goal()) requestStep(page.minimumSteps);
     clearInterval(timer);
     timer = window.setInterval(tick, 1000 / stepsPerSecond());
     show(true);

@@ -12,7 +12,11 @@ const rowsAround = 5;
 
 export interface StepTable {
   box: HTMLElement;
-  show(step: number): void;
+  // The rows, steps first to last, that show(step) needs and the table has
+  // not got yet; undefined when it has them all.
+  wanted(step: number): [number, number] | undefined;
+  // rows, the cells of steps from first on, as wanted(step) asked for them.
+  show(step: number, rows?: { first: number; rows: string[][] }): void;
 }
 
 function spacer(): HTMLTableRowElement {
@@ -35,18 +39,25 @@ export type RowsOf = (first: number, last: number) => string[][];
 
 // rowsOf by row index (step - 1), from firstRow to before lastRow; each row
 // asked of the core once.
-function keptRows(rowsOf: RowsOf): (firstRow: number, lastRow: number) => string[][] {
+function keptRows(rowsOf: RowsOf) {
   const kept: string[][] = [];
-  return (firstRow, lastRow) => {
-    let missing = firstRow;
-    while (missing < lastRow && kept[missing]) ++missing;
+  // The rows from firstRow to before lastRow not kept yet, as a range.
+  const missing = (firstRow: number, lastRow: number): [number, number] => {
+    let from = firstRow;
+    while (from < lastRow && kept[from]) ++from;
     let end = lastRow;
-    while (end > missing && kept[end - 1]) --end;
-    if (missing < end) {
-      for (const [i, row] of rowsOf(missing + 1, end).entries()) kept[missing + i] = row;
-    }
+    while (end > from && kept[end - 1]) --end;
+    return [from, end];
+  };
+  const keep = (firstRow: number, rows: string[][]) => {
+    for (const [i, row] of rows.entries()) kept[firstRow + i] = row;
+  };
+  const rows = (firstRow: number, lastRow: number) => {
+    const [from, end] = missing(firstRow, lastRow);
+    if (from < end) keep(from, rowsOf(from + 1, end));
     return kept.slice(firstRow, lastRow);
   };
+  return { missing, keep, rows };
 }
 
 // The rows of body between two spacers: place(firstRow, lastRow) keeps the
@@ -79,6 +90,21 @@ function rowWindow(body: HTMLElement, rowsFrom: (firstRow: number, lastRow: numb
   };
 }
 
+// The step's row last and in view: box scrolled to the end once laid out,
+// as table takes its new height (a read of the height before would lay the
+// page out once more). Returns what asks for it.
+function endScroller(box: HTMLElement, table: HTMLElement): () => void {
+  let asked = false;
+  new ResizeObserver(() => {
+    if (!asked) return;
+    asked = false;
+    box.scrollTop = box.scrollHeight;
+  }).observe(table);
+  return () => {
+    asked = true;
+  };
+}
+
 export function createStepTable(headings: string[], rowsOf: RowsOf, name: string): StepTable {
   const box = element("div", { class: "table-box", tabindex: "0", role: "region", "aria-label": name });
   const { table, head, body } = emptyTable(headings);
@@ -86,15 +112,20 @@ export function createStepTable(headings: string[], rowsOf: RowsOf, name: string
 
   let shown = 0;
   let rendered = "";
-  const place = rowWindow(body, keptRows(rowsOf));
+  const kept = keptRows(rowsOf);
+  const place = rowWindow(body, kept.rows);
   // Sizes read only when the box resizes or scrolls, never while a step is
   // drawn: a read then would lay the whole page out once more.
   let [headHeight, viewHeight, scrolledTo] = [0, 0, 0];
-  const renderRows = () => {
+  // The rows built for the step shown, scrolled to: from firstRow to before lastRow.
+  const range = (step: number, scrolled: number) => {
     const inView = Math.ceil(viewHeight / rowHeight);
-    const scrolledPast = Math.floor((scrolledTo - headHeight) / rowHeight);
-    const firstRow = Math.max(0, Math.min(shown - inView, scrolledPast) - rowsAround);
-    const lastRow = Math.min(shown, firstRow + inView + 2 * rowsAround);
+    const scrolledPast = Math.floor((scrolled - headHeight) / rowHeight);
+    const firstRow = Math.max(0, Math.min(step - inView, scrolledPast) - rowsAround);
+    return [firstRow, Math.min(step, firstRow + inView + 2 * rowsAround)] as const;
+  };
+  const renderRows = () => {
+    const [firstRow, lastRow] = range(shown, scrolledTo);
     if (rendered === `${firstRow} ${lastRow} ${shown}`) return;
     rendered = `${firstRow} ${lastRow} ${shown}`;
     place(firstRow, lastRow, shown);
@@ -114,21 +145,18 @@ export function createStepTable(headings: string[], rowsOf: RowsOf, name: string
     renderRows();
   }).observe(box);
 
-  // The step's row last and in view: scrolled to the end once laid out, as
-  // the table takes its new height (a read of the height before would lay
-  // the page out once more).
-  let scrollToEnd = false;
-  new ResizeObserver(() => {
-    if (!scrollToEnd) return;
-    scrollToEnd = false;
-    box.scrollTop = box.scrollHeight;
-  }).observe(table);
-  const show = (step: number) => {
+  const scrollToEnd = endScroller(box, table);
+  const wanted = (step: number): [number, number] | undefined => {
+    const [from, end] = kept.missing(...range(step, headHeight + step * rowHeight));
+    return from < end ? [from + 1, end] : undefined;
+  };
+  const show = (step: number, rows?: { first: number; rows: string[][] }) => {
+    if (rows) kept.keep(rows.first - 1, rows.rows);
     shown = step;
     table.setAttribute("aria-rowcount", String(step + 1));
     scrolledTo = headHeight + step * rowHeight;
     renderRows();
-    scrollToEnd = true;
+    scrollToEnd();
   };
-  return { box, show };
+  return { box, wanted, show };
 }
