@@ -25,6 +25,7 @@
 #include <emscripten/val.h>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace web {
@@ -39,18 +40,35 @@ calc::Module1& module() {
     return state;
 }
 
-// The page's catalogue lookup, (context, source) => text; undefined leaves
-// every text in Italian.
+// The page's catalogue lookup for the language it shows, (context, source)
+// => text; undefined leaves every text in Italian. Each text is asked of it
+// once for the language: a step's view would otherwise call out of the core
+// for every text in it.
 val& pageTranslator() {
     static val translator = val::undefined();
     return translator;
 }
 
-std::string translatedByPage(const char* context, const char* source) {
-    return pageTranslator()(std::string(context), std::string(source)).as<std::string>();
+std::unordered_map<std::string, std::string>& translatedTexts() {
+    static std::unordered_map<std::string, std::string> texts;
+    return texts;
 }
 
-void setTranslator(val translator) {
+std::string translatedByPage(const char* context, const char* source) {
+    std::string key = std::string(context) + '\x04' + source;
+    const auto found = translatedTexts().find(key);
+    if (found != translatedTexts().end()) {
+        return found->second;
+    }
+    std::string text =
+        pageTranslator()(std::string(context), std::string(source)).as<std::string>();
+    translatedTexts().emplace(std::move(key), text);
+    return text;
+}
+
+// The user chose a language (or the page opened in one).
+void setLanguage(val translator) {
+    translatedTexts().clear();
     pageTranslator() = std::move(translator);
     runtime::setTextTranslator(pageTranslator().isUndefined() ? nullptr : &translatedByPage);
 }
@@ -360,7 +378,7 @@ std::string pictureNotMadeText(const std::string& fileName) {
 
 EMSCRIPTEN_BINDINGS(lavoro1_core) {
     namespace em = emscripten;
-    em::function("setTranslator", &web::setTranslator);
+    em::function("setLanguage", &web::setLanguage);
     em::function("pageView", &web::pageView);
     em::function("form1Compute", &web::form1Compute);
     em::function("readStep", &web::readStep);

@@ -147,7 +147,8 @@ declare module "lavoro1-core" {
     lesson: LessonSection[];
   }
   export interface Core {
-    setTranslator(translate: (context: string, source: string) => string): void;
+    // The page's catalogue lookup for the language it shows, at each choice of language.
+    setLanguage(translate: (context: string, source: string) => string): void;
     pageView(decimalSeparator: string): PageView;
     form1Compute(text: string, decimalSeparator: string): Form1Outcome;
     readStep(text: string): StepReading;

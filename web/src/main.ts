@@ -22,8 +22,6 @@ const boot = byId("boot");
 
 async function loadCore(): Promise<Core> {
   const core = await (inlineCore ? createCore({ wasmBinary: await inflatedCore() }) : createCore());
-  // The core's texts come out in the page's language, whichever is chosen.
-  core.setTranslator(tr);
   return core;
 }
 
@@ -130,6 +128,8 @@ class Page {
     chooseLanguage(this.chosenLanguage);
     keepOffline(await loadCatalogues(language));
     document.documentElement.lang = language;
+    // The core's texts come out in the language chosen.
+    this.core.setLanguage(tr);
     document.title = pageText("title");
     const view = this.core.pageView(decimalSeparator);
     this.defaultStep = view.defaultStep;

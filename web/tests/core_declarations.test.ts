@@ -60,7 +60,7 @@ const calls: [string, unknown[]][] = [
   ["chartPointText", ["x", 1, 1, ","]],
   ["tableFile", [3, "csv", ","]],
   ["pictureNotMadeText", ["a.png"]],
-  ["setTranslator", [undefined]],
+  ["setLanguage", [undefined]],
 ];
 
 test("the declarations of the binding are those of the binding", async ({ page }) => {
