@@ -52,7 +52,6 @@ function declaredShapes(): Record<string, Shape> {
 
 // Each function called once, with arguments that fill every part of its answer.
 const calls: [string, unknown[]][] = [
-  ["setProvenSeries", [[{ name: "Dimostrate: raddoppi", increments: "12" }]]],
   ["pageView", [","]],
   ["form1Compute", ["5", ","]],
   ["readStep", ["x"]],
