@@ -1,6 +1,7 @@
 #include "archimede/digits.hpp"
 
 #include "archimede/progress.hpp"
+#include "calc/machine_table.hpp"
 #include "certified/certified_pi.hpp"
 #include "runtime/printable.hpp"
 #include "runtime/translatable.hpp"
@@ -121,48 +122,23 @@ std::string sidesAfter(std::int64_t steps) {
     return text;
 }
 
-// For machines: passo, cifre and guadagno of each row, as CSV or as one JSON
-// array with one object a line, written as each step is proven. Every write
-// ends its line, so that the progress line, which rewrites the terminal's
-// last line, never erases a row: a JSON object waits for the next, or for
-// the end, to learn whether a comma follows it.
+// For machines: passo, cifre and guadagno of each row, written as each step
+// is proven.
 class RaceData {
 public:
-    RaceData(std::ostream& out, calc::OutputFormat format)
-        : out_(out), json_(format == calc::OutputFormat::Json) {
-        out_ << (json_ ? "[\n" : "passo,cifre,guadagno\n");
-    }
+    RaceData(std::ostream& out, calc::OutputFormat format) : table_(out, format, columns) {}
 
     void write(const certified::RaceRow& row) {
-        const int gained = row.provenDigits - previous_;
+        table_.write({row.step, row.provenDigits, row.provenDigits - previous_});
         previous_ = row.provenDigits;
-        if (json_) {
-            if (!pending_.empty()) {
-                out_ << pending_ << ",\n";
-            }
-            pending_ = R"({"passo":)" + std::to_string(row.step) + R"(,"cifre":)" +
-                       std::to_string(row.provenDigits) + R"(,"guadagno":)" +
-                       std::to_string(gained) + '}';
-        } else {
-            out_ << row.step << ',' << row.provenDigits << ',' << gained << '\n';
-        }
     }
 
-    // The array closed; stopped, its last row proven is still written.
-    void finish(bool complete) {
-        if (!pending_.empty()) {
-            out_ << pending_ << '\n';
-            pending_.clear();
-        }
-        if (json_ && complete) {
-            out_ << "]\n";
-        }
-    }
+    // Stopped, the rows proven are still written.
+    void finish(bool complete) { table_.finish(complete); }
 
 private:
-    std::ostream& out_;
-    bool json_;
-    std::string pending_;
+    static constexpr std::string_view columns[] = {"passo", "cifre", "guadagno"};
+    calc::MachineTable table_;
     int previous_ = 0;
 };
 

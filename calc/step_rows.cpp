@@ -2,15 +2,14 @@
 
 #include "calc/compute_command.hpp"
 #include "runtime/arithmetic.hpp"
-#include "runtime/charconv.hpp"
 #include "runtime/number_format.hpp"
 #include "runtime/printable.hpp"
 #include "runtime/translatable.hpp"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstddef>
+#include <sstream>
 
 namespace calc {
 namespace {
@@ -44,23 +43,12 @@ void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
     writeColumns(out, std::vector<std::string_view>(header.begin(), header.end()), cells);
 }
 
-void writeCsv(std::ostream& out, std::span<const StepRow> rows) {
-    out << csvText(rows);
-}
-
-// One array, one object a line, so that line tools work on it too.
-void writeJson(std::ostream& out, std::span<const StepRow> rows) {
-    out << "[\n";
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        const StepRow& row = rows[index];
-        out << "{\"" << machineHeader[0] << "\":" << row.step << ",\"" << machineHeader[1]
-            << "\":" << exactNumber(row.sides, ".") << ",\"" << machineHeader[2]
-            << "\":" << exactNumber(row.lowerBound, ".") << ",\"" << machineHeader[3]
-            << "\":" << exactNumber(row.upperBound, ".") << ",\"" << machineHeader[4]
-            << "\":" << exactNumber(row.difference, ".") << '}'
-            << (index + 1 < rows.size() ? ",\n" : "\n");
+void writeMachine(std::ostream& out, std::span<const StepRow> rows, OutputFormat format) {
+    MachineTable table(out, format, machineHeader);
+    for (const StepRow& row : rows) {
+        table.write({row.step, row.sides, row.lowerBound, row.upperBound, row.difference});
     }
-    out << "]\n";
+    table.finish(true);
 }
 
 } // namespace
@@ -108,35 +96,10 @@ std::vector<StepRow> stepRows(std::int32_t steps) {
     return rows;
 }
 
-std::string exactNumber(double value, std::string_view decimalSeparator) {
-    std::array<char, 32> written;
-    const char* const end = runtime::toChars(written.data(), written.data() + written.size(), value,
-                                             std::chars_format::general, 17)
-                                .ptr;
-    std::string text;
-    for (const char* c = written.data(); c != end; ++c) {
-        if (*c == '.') {
-            text += decimalSeparator;
-        } else {
-            text += *c;
-        }
-    }
-    return text;
-}
-
 std::string csvText(std::span<const StepRow> rows) {
-    std::string text;
-    for (std::size_t column = 0; column < std::size(machineHeader); ++column) {
-        text += column == 0 ? "" : ",";
-        text += machineHeader[column];
-    }
-    text += '\n';
-    for (const StepRow& row : rows) {
-        text += std::to_string(row.step) + ',' + exactNumber(row.sides, ".") + ',' +
-                exactNumber(row.lowerBound, ".") + ',' + exactNumber(row.upperBound, ".") + ',' +
-                exactNumber(row.difference, ".") + '\n';
-    }
-    return text;
+    std::ostringstream text;
+    writeMachine(text, rows, OutputFormat::Csv);
+    return text.str();
 }
 
 void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat format, bool exact,
@@ -146,10 +109,8 @@ void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat fo
         writeText(out, rows, exact, decimalSeparator);
         return;
     case OutputFormat::Csv:
-        writeCsv(out, rows);
-        return;
     case OutputFormat::Json:
-        writeJson(out, rows);
+        writeMachine(out, rows, format);
         return;
     }
 }

@@ -4,6 +4,7 @@
 // window's formats and the user's decimal separator, for machines in CSV or
 // JSON with a point and digits enough to read back the same binary64.
 
+#include "calc/machine_table.hpp"
 #include "calc/module1.hpp"
 
 #include <array>
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace calc {
-
-enum class OutputFormat { Text, Csv, Json };
 
 struct StepRow {
     std::int32_t step = 0;
@@ -46,12 +45,9 @@ StepCells stepTableHeadings();
 // Esplora's table and the text of --tabella show.
 StepCells stepRowCells(const StepRow& row, std::string_view decimalSeparator);
 
-// value with 17 significant digits (fewer when the rest are zeros), which
-// read back as the same binary64, and the given decimal separator.
-std::string exactNumber(double value, std::string_view decimalSeparator);
-
 // Text: a header and aligned columns, in the window's formats or, when exact,
-// with exactNumber; the decimal separator applies to text only.
+// with exactNumber; the decimal separator applies to text only. CSV and
+// JSON go through MachineTable.
 void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat format, bool exact,
                std::string_view decimalSeparator);
 
