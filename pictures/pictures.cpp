@@ -24,7 +24,6 @@
 #include <functional>
 #include <memory>
 #include <new>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -175,16 +174,6 @@ bool paintTo(QIODevice& file, calc::PictureFormat format, QSize size, const QStr
 // Writes what write puts on the file, which returns false when it could
 // not, through a temporary file renamed over what path leads to; running out
 // of memory is said by outOfMemory.
-// True when name in folder is a regular file, not followed if a link, or
-// nothing at all: what a save may rename over.
-bool stillRegularOrAbsent(int folder, const char* name) {
-    struct stat status {};
-    if (fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
-        return errno == ENOENT;
-    }
-    return S_ISREG(status.st_mode);
-}
-
 QString writeThrough(const QString& path, const std::function<bool(QIODevice&)>& write,
                      const std::function<QString()>& outOfMemory,
                      const TemporaryFileOpened& opened) {
@@ -238,7 +227,7 @@ QString writeThrough(const QString& path, const std::function<bool(QIODevice&)>&
         // The name was checked before writing; a device, a FIFO or a link
         // put in the file's place since is not renamed over either (the
         // temporary file goes with file).
-        if (!stillRegularOrAbsent(folder, target.name.c_str())) {
+        if (!runtime::stillReplaceable(folder, target.name.c_str(), nullptr)) {
             return cannotWrite(path,
                                QCoreApplication::translate("Pictures", "non è un file ordinario"));
         }

@@ -1,6 +1,7 @@
 #include "runtime/file_target.hpp"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -31,13 +32,17 @@ FileTarget resolveFileTarget(const std::filesystem::path& name) {
         const std::filesystem::path folder =
             std::filesystem::canonical(parent.empty() ? std::filesystem::path(".") : parent, error);
         if (error) {
-            return failed(error.value());
+            FileTarget target = failed(error.value());
+            if (target.error == ENOENT) {
+                target.missingFolder = parent;
+            }
+            return target;
         }
         const std::filesystem::path resolved = folder / last;
         struct stat status {};
         if (lstat(resolved.c_str(), &status) != 0) {
             if (errno == ENOENT) {
-                return {folder, last, FileTarget::Kind::New, 0};
+                return {folder, last, FileTarget::Kind::New, 0, {}};
             }
             return failed(errno);
         }
@@ -52,9 +57,20 @@ FileTarget resolveFileTarget(const std::filesystem::path& name) {
         const FileTarget::Kind kind = S_ISREG(status.st_mode)   ? FileTarget::Kind::Regular
                                       : S_ISDIR(status.st_mode) ? FileTarget::Kind::Folder
                                                                 : FileTarget::Kind::Other;
-        return {folder, last, kind, 0};
+        return {folder, last, kind, 0, {}};
     }
     return failed(ELOOP);
+}
+
+bool stillReplaceable(int folder, const char* name, const struct stat* found) {
+    struct stat now {};
+    if (fstatat(folder, name, &now, AT_SYMLINK_NOFOLLOW) != 0) {
+        return found == nullptr && errno == ENOENT;
+    }
+    if (found != nullptr) {
+        return now.st_dev == found->st_dev && now.st_ino == found->st_ino;
+    }
+    return S_ISREG(now.st_mode);
 }
 
 } // namespace runtime

@@ -1,5 +1,6 @@
 #include "runtime/host/settings_file.hpp"
 
+#include "runtime/file_target.hpp"
 #include "runtime/host/translation.hpp"
 #include "runtime/printable.hpp"
 
@@ -11,7 +12,6 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
@@ -28,8 +28,6 @@ namespace {
 
 // The program writes a few hundred bytes; a larger file is not its to parse.
 constexpr qint64 maximumSize = 1 << 20;
-// Links followed in place of the file before giving up, as Linux does.
-constexpr int maximumLinks = 40;
 // Saves begun again because another run replaced the file meanwhile, or
 // because its folder had to be made first.
 constexpr int maximumAttempts = 4;
@@ -77,58 +75,31 @@ struct Contents {
     QByteArray bytes;
 };
 
-// What the link named link holds, as a name to reach from where the link is:
-// a relative one is joined to the link's folder as written, so that the
-// kernel resolves its ".." after any link in that folder, as it does for the
-// link itself. Empty when link cannot be read.
-QByteArray linkTarget(const QByteArray& link) {
-    std::array<char, PATH_MAX> target{};
-    const ssize_t length = readlink(link.constData(), target.data(), target.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) {
-        return {};
-    }
-    const QByteArray read(target.data(), length);
-    if (read.startsWith('/')) {
-        return read;
-    }
-    const qsizetype slash = link.lastIndexOf('/');
-    return slash < 0 ? read : link.left(slash + 1) + read;
-}
-
-// The name the links in place of name lead to, which may not exist; empty
-// for a loop or a chain of links too long to follow.
-QByteArray followLinks(QByteArray name) {
-    for (int followed = 0; followed <= maximumLinks && !name.isEmpty(); ++followed) {
-        struct stat status {};
-        if (lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            return name;
-        }
-        name = linkTarget(name);
-    }
-    return {};
-}
-
 Failure failureOf(int error) {
     return error == ENOTDIR || error == ELOOP || error == EISDIR ? Failure::NotRegular
                                                                  : Failure::Unreadable;
-}
-
-bool sameFile(const struct stat& one, const struct stat& other) {
-    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
 // Reads what path leads to, opening nothing but a regular file, that without
 // waiting and once: the file read is the one a save may replace.
 Contents readContents(const QByteArray& path) {
     Contents contents;
-    const QByteArray target = followLinks(path);
-    const qsizetype slash = target.lastIndexOf('/');
-    contents.name = target.mid(slash + 1);
-    if (contents.name.isEmpty()) {
+    const runtime::FileTarget target = runtime::resolveFileTarget(path.toStdString());
+    if (!target.missingFolder.empty()) {
+        contents.folderName = QByteArray::fromStdString(target.missingFolder.native());
+        return contents;
+    }
+    if (target.error != 0) {
+        contents.failure = failureOf(target.error);
+        return contents;
+    }
+    if (target.kind == runtime::FileTarget::Kind::Folder ||
+        target.kind == runtime::FileTarget::Kind::Other) {
         contents.failure = Failure::NotRegular;
         return contents;
     }
-    contents.folderName = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : target.left(slash);
+    contents.folderName = QByteArray::fromStdString(target.folder.native());
+    contents.name = QByteArray::fromStdString(target.name.native());
     contents.folder =
         Descriptor(open(contents.folderName.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!contents.folder) {
@@ -319,9 +290,7 @@ Replaced replace(const Contents& contents, const std::function<void(QSettings&)>
         if (!takeOwnerAndMode(place.get(), contents.status)) {
             return Replaced::Failed;
         }
-        struct stat now {};
-        if (fstatat(folder, name, &now, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !sameFile(now, contents.status)) {
+        if (!runtime::stillReplaceable(folder, name, &contents.status)) {
             return Replaced::Changed;
         }
         return renameat(place.get(), copyName, folder, name) == 0 ? Replaced::Done

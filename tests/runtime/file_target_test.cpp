@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,6 +32,7 @@ protected:
         fs::create_symlink("loop2.svg", here / "loop1.svg");
         fs::create_symlink("loop1.svg", here / "loop2.svg");
         fs::create_symlink("/dev/null", here / "device.svg");
+        fs::create_symlink("missing/deeper/x.svg", here / "link-to-missing.svg");
         fs::current_path(here);
     }
     void TearDown() override {
@@ -72,18 +75,48 @@ TEST_F(FileTargets, LeadingNowhereGiveTheSystemsReason) {
     const struct {
         const char* name;
         int error;
+        fs::path missingFolder; // as the links led to it
     } rows[] = {
-        {"loop1.svg", ELOOP},
-        {"missing/x.svg", ENOENT},
-        {"old.svg/x.svg", ENOTDIR},
-        {"sub/", EISDIR},
+        {"loop1.svg", ELOOP, ""},
+        {"missing/x.svg", ENOENT, "missing"},
+        {"link-to-missing.svg", ENOENT, fs::canonical(here) / "missing/deeper"},
+        {"old.svg/x.svg", ENOTDIR, ""},
+        {"sub/", EISDIR, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const runtime::FileTarget target = runtime::resolveFileTarget(row.name);
         EXPECT_EQ(target.error, row.error);
         EXPECT_TRUE(target.path().empty());
+        EXPECT_EQ(target.missingFolder, row.missingFolder);
     }
+}
+
+// What a writer found, then something else put in its place: renamed over
+// only while it is the file found, or with nothing found a regular file.
+TEST_F(FileTargets, AreReplacedOnlyWhileStillWhatWasFound) {
+    struct stat old {};
+    ASSERT_EQ(stat("old.svg", &old), 0);
+    std::ofstream("other.svg") << "other";
+    ASSERT_EQ(mkfifo("fifo.svg", 0600), 0);
+    const int folder = open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    const struct {
+        const char* name;
+        const struct stat* found;
+        bool replaceable;
+    } rows[] = {
+        {"old.svg", &old, true},        {"other.svg", &old, false},
+        {"new.svg", &old, false},       {"link-to-new.svg", &old, false},
+        {"other.svg", nullptr, true},   {"new.svg", nullptr, true},
+        {"fifo.svg", nullptr, false},   {"device.svg", nullptr, false},
+        {"folder.svg", nullptr, false}, {"link-through-sub.svg", nullptr, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(runtime::stillReplaceable(folder, row.name, row.found), row.replaceable);
+    }
+    close(folder);
 }
 
 } // namespace
