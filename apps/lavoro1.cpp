@@ -14,7 +14,7 @@
 int main(int argc, char** argv) {
     // The command line and the lines written before the window exists speak
     // the user's language too.
-    const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
+    const runtime::host::Translations translations(runtime::host::userLanguage());
     calc::Module1 module; // the module-wide state, kept for the whole run
     runtime::host::ProjectDescription project = apps::lavoro1Project();
     const runtime::host::CommandLine commandLine = runtime::host::readCommandLine(

@@ -10,7 +10,7 @@
 int main(int argc, char** argv) {
     // The command line and the lines written before the window exists speak
     // the user's language too.
-    const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
+    const runtime::host::Translations translations(runtime::host::userLanguage());
     runtime::host::ProjectDescription project = apps::lavoro1Project();
     project.createStartupForm = [](const QLocale& userLocale,
                                    const runtime::host::CommandLine& commandLine) {

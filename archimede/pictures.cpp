@@ -5,7 +5,6 @@
 #include "pictures/convergence_chart.hpp"
 #include "pictures/pictures.hpp"
 #include "pictures/polygon_scene.hpp"
-#include "runtime/host/translation.hpp"
 #include "runtime/printable.hpp"
 #include "runtime/translatable.hpp"
 
@@ -145,8 +144,6 @@ std::string writePicturesOffscreen(const std::vector<PictureRequest>& requests) 
     static char* arguments[] = {programName, nullptr};
     int argumentCount = 1;
     QApplication application(argumentCount, arguments);
-    // The pictures' own texts (titles, axes, legend) in the user's language.
-    const runtime::host::Translations translations(runtime::host::userLanguage());
 
     std::string error;
     for (const PictureRequest& request : requests) {

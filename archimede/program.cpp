@@ -123,7 +123,7 @@ std::uint64_t memoryAvailable() {
 
 int runProgram(int argc, char** argv, ProgramRuns runs) {
     // Before anything is written, and before a --cifre run starts threads.
-    const runtime::host::DirectTranslations translations(runtime::host::userLanguage());
+    const runtime::host::Translations translations(runtime::host::userLanguage());
     try {
         interruptedMessage = interruptedLine() + '\n';
         outOfMemoryMessage =

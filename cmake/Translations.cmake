@@ -8,8 +8,8 @@
 # Marks lupdate gets: the Qt-free core marks its texts with
 # LAVORO1_TRANSLATABLE (runtime/translatable.hpp), read as QT_TRANSLATE_NOOP,
 # or translates them where they are made with runtime::translated, and Qt
-# code that may run before the application exists with
-# runtime::host::translatedText, both read as QCoreApplication::translate.
+# code with runtime::host::translatedText (plurals too: a fourth argument n),
+# both read as QCoreApplication::translate.
 # No source locations in the catalogues, so that moving a line does not
 # change them; texts no longer in the sources are dropped. Includes are
 # spelled from the project root, the one include path lupdate is given, so

@@ -49,6 +49,9 @@
 #include <string>
 
 namespace explore {
+
+using runtime::host::translatedText;
+
 namespace {
 
 // Esplora's part of the application's settings: the group [Esplora] of
@@ -106,7 +109,7 @@ QRect openingGeometry(const QRect& available) {
 
 PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
-    setAccessibleName(tr("Disegno dei poligoni"));
+    setAccessibleName(translatedText("explore::PolygonView", "Disegno dei poligoni"));
     setMinimumSize(360, 260);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -206,7 +209,7 @@ ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWi
       settings_(std::make_unique<runtime::host::SettingsFile>(
           runtime::host::SettingsFile::userPath(applicationName()))) {
     setObjectName(QStringLiteral("Esplora"));
-    setWindowTitle(tr("Esplora poligoni e convergenza"));
+    setWindowTitle(translatedText("explore::ExploreWindow", "Esplora poligoni e convergenza"));
     createControls();
     createConnections();
     applyPalette();
@@ -224,14 +227,15 @@ void ExploreWindow::createControls() {
 
 // The step's spin box and slider, and the save buttons.
 void ExploreWindow::createStepControls() {
-    stepLabel_ = new QLabel(tr("&Passo:"), this);
+    stepLabel_ = new QLabel(translatedText("explore::ExploreWindow", "&Passo:"), this);
     stepBox_ = new StepBox(this);
     stepBox_->setObjectName(QStringLiteral("stepBox"));
-    stepBox_->setAccessibleName(tr("Passo"));
+    stepBox_->setAccessibleName(translatedText("explore::ExploreWindow", "Passo"));
     stepBox_->setAccessibleDescription(
-        tr("Passo %1, contato come nella tabella: al passo 1 gli esagoni, "
-           "a ogni passo il doppio dei lati")
-            .arg(runtime::host::translateCoreText("calc", calc::stepRangePattern)
+        translatedText("explore::ExploreWindow",
+                       "Passo %1, contato come nella tabella: al passo 1 gli esagoni, "
+                       "a ogni passo il doppio dei lati")
+            .arg(translatedText("calc", calc::stepRangePattern)
                      .arg(calc::minimumSteps)
                      .arg(calc::maximumSteps)));
     stepLabel_->setBuddy(stepBox_);
@@ -239,21 +243,27 @@ void ExploreWindow::createStepControls() {
     stepSlider_->setObjectName(QStringLiteral("stepSlider"));
     stepSlider_->setRange(calc::minimumSteps, calc::maximumSteps);
     stepSlider_->setPageStep(10);
-    stepSlider_->setAccessibleName(tr("Passo, cursore"));
-    saveDrawingButton_ = new QPushButton(tr("Salva &disegno..."), this);
+    stepSlider_->setAccessibleName(translatedText("explore::ExploreWindow", "Passo, cursore"));
+    saveDrawingButton_ =
+        new QPushButton(translatedText("explore::ExploreWindow", "Salva &disegno..."), this);
     saveDrawingButton_->setObjectName(QStringLiteral("saveDrawing"));
-    saveDrawingButton_->setAccessibleName(tr("Salva il disegno"));
-    saveChartButton_ = new QPushButton(tr("Salva &grafico..."), this);
+    saveDrawingButton_->setAccessibleName(
+        translatedText("explore::ExploreWindow", "Salva il disegno"));
+    saveChartButton_ =
+        new QPushButton(translatedText("explore::ExploreWindow", "Salva &grafico..."), this);
     saveChartButton_->setObjectName(QStringLiteral("saveChart"));
-    saveChartButton_->setAccessibleName(tr("Salva il grafico"));
-    saveTableButton_ = new QPushButton(tr("Salva &tabella..."), this);
+    saveChartButton_->setAccessibleName(
+        translatedText("explore::ExploreWindow", "Salva il grafico"));
+    saveTableButton_ =
+        new QPushButton(translatedText("explore::ExploreWindow", "Salva &tabella..."), this);
     saveTableButton_->setObjectName(QStringLiteral("saveTable"));
-    saveTableButton_->setAccessibleName(tr("Salva la tabella"));
+    saveTableButton_->setAccessibleName(
+        translatedText("explore::ExploreWindow", "Salva la tabella"));
     play_ = new PlayControls(this);
     play_->setObjectName(QStringLiteral("playControls"));
     bounds_ = new QLabel(this);
     bounds_->setObjectName(QStringLiteral("bounds"));
-    bounds_->setAccessibleName(tr("Passo e limiti"));
+    bounds_->setAccessibleName(translatedText("explore::ExploreWindow", "Passo e limiti"));
     bounds_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     bounds_->setWordWrap(true);
     bounds_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -276,17 +286,18 @@ void ExploreWindow::createViews() {
     model_->setShownRows(calc::maximumSteps);
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setAccessibleName(tr("Tabella dei passi"));
-    table_->setAccessibleDescription(
-        tr("Passo, lati, limite inferiore, limite superiore e differenza; "
-           "Ctrl+C copia le righe scelte"));
+    table_->setAccessibleName(translatedText("explore::ExploreWindow", "Tabella dei passi"));
+    table_->setAccessibleDescription(translatedText(
+        "explore::ExploreWindow", "Passo, lati, limite inferiore, limite superiore e differenza; "
+                                  "Ctrl+C copia le righe scelte"));
 
     chart_ = pictures::makeConvergenceChart(*rows_).release();
     chart_->setDecimalSeparator(decimalSeparator_);
     chartView_ = new ChartView(chart_, this);
     chartView_->setObjectName(QStringLiteral("chart"));
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setAccessibleName(tr("Grafico della convergenza"));
+    chartView_->setAccessibleName(
+        translatedText("explore::ExploreWindow", "Grafico della convergenza"));
     chartView_->setMinimumSize(360, 260);
     chartView_->setFocusPolicy(Qt::StrongFocus);
     note_ = new QLabel(this);
@@ -296,15 +307,18 @@ void ExploreWindow::createViews() {
 
     const std::vector<calc::DigitSeries>& proven = calc::provenSeries();
     model_->setProvenSeries(proven);
-    provenBox_ = new QCheckBox(tr("&Cifre dimostrate nella tabella"), this);
+    provenBox_ = new QCheckBox(
+        translatedText("explore::ExploreWindow", "&Cifre dimostrate nella tabella"), this);
     provenBox_->setObjectName(QStringLiteral("provenDigits"));
     provenBox_->setAccessibleDescription(
-        tr("Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, "
-           "gli stessi numeri del grafico"));
-    chartView_->setAccessibleDescription(
-        tr("Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, "
-           "limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da "
-           "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
+        translatedText("explore::ExploreWindow",
+                       "Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, "
+                       "gli stessi numeri del grafico"));
+    chartView_->setAccessibleDescription(translatedText(
+        "explore::ExploreWindow",
+        "Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, "
+        "limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da "
+        "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
     lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0), proven,
                               calc::chartProvenDigits, this);
     lesson_->setObjectName(QStringLiteral("lesson"));
@@ -433,7 +447,7 @@ void ExploreWindow::stepChanged(int step) {
 void ExploreWindow::announceStep(int step) {
     const calc::StepRow& row = (*rows_)[static_cast<std::size_t>(step - 1)];
     const QString text =
-        tr("Passo %1: %2 lati, %3 < π < %4")
+        translatedText("explore::ExploreWindow", "Passo %1: %2 lati, %3 < π < %4")
             .arg(step)
             .arg(QString::fromStdString(calc::drawnSidesText(step, decimalSeparator_)),
                  QString::fromStdString(calc::formatBound(row.lowerBound, decimalSeparator_)),
@@ -477,8 +491,9 @@ QString ExploreWindow::saveTable(const QString& path) const {
 
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
                                         const QString& suggestedName) {
-    auto dialog = std::make_unique<QFileDialog>(parent, title, QString(),
-                                                ExploreWindow::tr("Immagini (*.svg *.png *.pdf)"));
+    auto dialog = std::make_unique<QFileDialog>(
+        parent, title, QString(),
+        translatedText("explore::ExploreWindow", "Immagini (*.svg *.png *.pdf)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension is saved as SVG, and the question
@@ -491,9 +506,10 @@ std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
 }
 
 std::unique_ptr<QFileDialog> saveTableDialog(QWidget* parent, const QString& suggestedName) {
-    std::unique_ptr<QFileDialog> dialog =
-        saveDialog(parent, ExploreWindow::tr("Salva la tabella"), suggestedName);
-    const QString spreadsheet = ExploreWindow::tr("Foglio di calcolo") + QStringLiteral(" (*.ods)");
+    std::unique_ptr<QFileDialog> dialog = saveDialog(
+        parent, translatedText("explore::ExploreWindow", "Salva la tabella"), suggestedName);
+    const QString spreadsheet =
+        translatedText("explore::ExploreWindow", "Foglio di calcolo") + QStringLiteral(" (*.ods)");
     const QString csv = QStringLiteral("CSV (*.csv)");
     dialog->setNameFilters({spreadsheet, csv});
     dialog->setDefaultSuffix(QStringLiteral("ods"));
@@ -514,7 +530,8 @@ QString ExploreWindow::askSavePath(std::unique_ptr<QFileDialog> dialog) {
 
 void ExploreWindow::saveDrawingClicked() {
     const QString path = askSavePath(
-        saveDialog(this, tr("Salva il disegno"), tr("poligoni-passo-%1.svg").arg(step())));
+        saveDialog(this, translatedText("explore::ExploreWindow", "Salva il disegno"),
+                   translatedText("explore::ExploreWindow", "poligoni-passo-%1.svg").arg(step())));
     if (path.isEmpty()) {
         return;
     }
@@ -524,8 +541,9 @@ void ExploreWindow::saveDrawingClicked() {
 }
 
 void ExploreWindow::saveChartClicked() {
-    const QString path = askSavePath(
-        saveDialog(this, tr("Salva il grafico"), tr("convergenza-%1-passi.svg").arg(step())));
+    const QString path = askSavePath(saveDialog(
+        this, translatedText("explore::ExploreWindow", "Salva il grafico"),
+        translatedText("explore::ExploreWindow", "convergenza-%1-passi.svg").arg(step())));
     if (path.isEmpty()) {
         return;
     }

@@ -13,6 +13,9 @@
 #include <utility>
 
 namespace explore {
+
+using runtime::host::translatedText;
+
 namespace {
 
 constexpr int normalPixels = 14;
@@ -24,7 +27,7 @@ QString qString(const std::string& text) {
 
 // The section's pattern in the user's language, its numbers filled in.
 QString filledText(const calc::LessonSection& section) {
-    QString text = runtime::host::translateCoreText("calc", section.pattern);
+    QString text = translatedText("calc", section.pattern);
     for (const std::string& argument : section.arguments) {
         text = text.arg(qString(argument));
     }
@@ -67,7 +70,7 @@ LessonPanel::LessonPanel(std::string decimalSeparator, int runOutStep,
                          std::vector<calc::DigitSeries> proven, int aimedAt, QWidget* parent)
     : QTextBrowser(parent), decimalSeparator_(std::move(decimalSeparator)), runOutStep_(runOutStep),
       proven_(std::move(proven)), aimedAt_(aimedAt) {
-    setAccessibleName(tr("Come funziona"));
+    setAccessibleName(translatedText("explore::LessonPanel", "Come funziona"));
     setOpenLinks(false);
     setMinimumWidth(280);
     setLarge(false);
@@ -109,11 +112,13 @@ void LessonPanel::showStep() {
                                     .richardson = provenBy(2),
                                     .aimedAt = aimedAt_};
     std::vector<std::vector<Piece>> paragraphs;
-    QString html = QStringLiteral("<h2>%1</h2>").arg(tr("Come funziona").toHtmlEscaped());
-    paragraphs.push_back({{tr("Come funziona")}});
+    QString html =
+        QStringLiteral("<h2>%1</h2>")
+            .arg(translatedText("explore::LessonPanel", "Come funziona").toHtmlEscaped());
+    paragraphs.push_back({{translatedText("explore::LessonPanel", "Come funziona")}});
     for (const calc::LessonSection& section :
          calc::lessonSections(step_, runOutStep_, proven, decimalSeparator_)) {
-        const QString title = runtime::host::translateCoreText("calc", section.title);
+        const QString title = translatedText("calc", section.title);
         html += QStringLiteral("<h3>%1</h3>").arg(title.toHtmlEscaped());
         paragraphs.push_back({{title}});
         paragraphs.push_back({{filledText(section)}});

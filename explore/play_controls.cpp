@@ -2,6 +2,7 @@
 
 #include "calc/step_range.hpp"
 #include "explore/step_box.hpp"
+#include "runtime/host/translation.hpp"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,26 +16,31 @@
 
 namespace explore {
 
+using runtime::host::translatedText;
+
 PlayControls::PlayControls(QWidget* parent) : QWidget(parent) {
     playButton_ = new QPushButton(this);
     playButton_->setObjectName(QStringLiteral("play"));
     speedBox_ = new QComboBox(this);
     speedBox_->setObjectName(QStringLiteral("speed"));
     for (const int speed : playSpeeds) {
-        speedBox_->addItem(tr("%n passi/s", nullptr, speed), speed);
+        speedBox_->addItem(translatedText("explore::PlayControls", "%n passi/s", nullptr, speed),
+                           speed);
     }
     speedBox_->setCurrentIndex(calc::defaultPlaySpeedIndex);
-    speedBox_->setAccessibleName(tr("Velocità"));
-    auto* targetLabel = new QLabel(tr("&fino al passo"), this);
+    speedBox_->setAccessibleName(translatedText("explore::PlayControls", "Velocità"));
+    auto* targetLabel = new QLabel(translatedText("explore::PlayControls", "&fino al passo"), this);
     targetBox_ = new StepBox(this);
     targetBox_->setObjectName(QStringLiteral("playTarget"));
     targetBox_->setValue(calc::maximumSteps);
-    targetBox_->setAccessibleName(tr("Avanza fino al passo"));
+    targetBox_->setAccessibleName(translatedText("explore::PlayControls", "Avanza fino al passo"));
     targetLabel->setBuddy(targetBox_);
-    reducedMotionBox_ = new QCheckBox(tr("&Movimento ridotto"), this);
+    reducedMotionBox_ =
+        new QCheckBox(translatedText("explore::PlayControls", "&Movimento ridotto"), this);
     reducedMotionBox_->setObjectName(QStringLiteral("reducedMotion"));
     reducedMotionBox_->setAccessibleDescription(
-        tr("Avanza al massimo di un passo al secondo, qualunque sia la velocità"));
+        translatedText("explore::PlayControls",
+                       "Avanza al massimo di un passo al secondo, qualunque sia la velocità"));
     timer_ = new QTimer(this);
 
     auto* layout = new QHBoxLayout(this);
@@ -120,8 +126,10 @@ void PlayControls::setPlaying(bool playing) {
     } else {
         timer_->stop();
     }
-    playButton_->setText(playing ? tr("❚❚ Pau&sa") : tr("▶ &Avvia"));
-    playButton_->setAccessibleName(playing ? tr("Pausa") : tr("Avvia"));
+    playButton_->setText(playing ? translatedText("explore::PlayControls", "❚❚ Pau&sa")
+                                 : translatedText("explore::PlayControls", "▶ &Avvia"));
+    playButton_->setAccessibleName(playing ? translatedText("explore::PlayControls", "Pausa")
+                                           : translatedText("explore::PlayControls", "Avvia"));
 }
 
 void PlayControls::updateInterval() {

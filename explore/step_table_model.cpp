@@ -1,13 +1,15 @@
 #include "explore/step_table_model.hpp"
 
 #include "calc/step_rows.hpp"
-
-#include <QCoreApplication>
+#include "runtime/host/translation.hpp"
 
 #include <algorithm>
 #include <map>
 
 namespace explore {
+
+using runtime::host::translatedText;
+
 namespace {
 
 // The columns are the core's; the model only shows them.
@@ -103,7 +105,7 @@ QVariant StepTableModel::headerData(int section, Qt::Orientation orientation, in
         section < columnCount()) {
         if (section >= stepColumns) {
             // The chart's name for the series, in the chart's catalogue.
-            return QCoreApplication::translate(
+            return translatedText(
                 "ConvergenceChart",
                 proven_[static_cast<std::size_t>(section - stepColumns)].name.c_str());
         }

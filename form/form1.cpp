@@ -18,6 +18,8 @@
 
 namespace form {
 
+using runtime::host::translatedText;
+
 namespace {
 
 // Where calc's layout puts the control of that name.
@@ -73,17 +75,16 @@ struct ControlMaker {
 // The range of steps and the warnings of the compute command, from the core's
 // patterns, in the user's language.
 QString stepRangeText() {
-    return runtime::host::translateCoreText("calc", calc::stepRangePattern)
+    return translatedText("calc", calc::stepRangePattern)
         .arg(calc::minimumSteps)
         .arg(calc::maximumSteps);
 }
 
 QString warningText(const std::string& warning) {
     if (warning == calc::tooFewStepsWarning()) {
-        return runtime::host::translateCoreText("calc", calc::tooFewStepsPattern)
-            .arg(stepRangeText());
+        return translatedText("calc", calc::tooFewStepsPattern).arg(stepRangeText());
     }
-    return runtime::host::translateCoreText("calc", warning);
+    return translatedText("calc", warning.c_str());
 }
 
 } // namespace
@@ -110,7 +111,7 @@ void Form1::createControls() {
     Text1->setAlignment(Qt::AlignRight);
 
     Command1 = make.control<QPushButton>("Command1", geometryOf("Command1"));
-    Command1->setText(tr("Calcola costante"));
+    Command1->setText(translatedText("form::Form1", "Calcola costante"));
     // A focused button is pressed by Enter as well as by Space.
     Command1->setAutoDefault(true);
 
@@ -118,22 +119,28 @@ void Form1::createControls() {
     Label9 =
         make.staticLabel("Label9", QStringLiteral("  [%1]").arg(stepRange), geometryOf("Label9"));
     Label9->setAccessibleName(stepRange);
-    Label8 = make.staticLabel("Label8", tr("Numero lati poligono inscritto e circoscritto"),
-                              geometryOf("Label8"));
-    Label7 = make.resultLabel("Label7", tr("Numero lati"), geometryOf("Label7"));
-    Label6 = make.resultLabel("Label6", tr("Limite superiore"), geometryOf("Label6"));
+    Label8 = make.staticLabel(
+        "Label8", translatedText("form::Form1", "Numero lati poligono inscritto e circoscritto"),
+        geometryOf("Label8"));
+    Label7 = make.resultLabel("Label7", translatedText("form::Form1", "Numero lati"),
+                              geometryOf("Label7"));
+    Label6 = make.resultLabel("Label6", translatedText("form::Form1", "Limite superiore"),
+                              geometryOf("Label6"));
     Label5 = make.staticLabel("Label5", QStringLiteral("<"), geometryOf("Label5"));
-    Label5->setAccessibleName(tr("minore di"));
-    Label4 = make.staticLabel("Label4", tr("costante"), geometryOf("Label4"));
+    Label5->setAccessibleName(translatedText("form::Form1", "minore di"));
+    Label4 =
+        make.staticLabel("Label4", translatedText("form::Form1", "costante"), geometryOf("Label4"));
     // Sized for the Italian word: a shorter translation ("π") stands midway
     // between the two "<"; the Italian row stays as the window always had it.
     if (Label4->text() != QStringLiteral("costante")) {
         Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     Label3 = make.staticLabel("Label3", QStringLiteral("<"), geometryOf("Label3"));
-    Label3->setAccessibleName(tr("minore di"));
-    Label2 = make.resultLabel("Label2", tr("Limite inferiore"), geometryOf("Label2"));
-    Label1 = make.staticLabel("Label1", tr("Numero iterazioni"), geometryOf("Label1"));
+    Label3->setAccessibleName(translatedText("form::Form1", "minore di"));
+    Label2 = make.resultLabel("Label2", translatedText("form::Form1", "Limite inferiore"),
+                              geometryOf("Label2"));
+    Label1 = make.staticLabel("Label1", translatedText("form::Form1", "Numero iterazioni"),
+                              geometryOf("Label1"));
     Label1->setBuddy(Text1);
     Text1->setAccessibleName(Label1->text());
 

@@ -5,8 +5,8 @@
 #include "calc/proven_series.hpp"
 #include "calc/series_styles.hpp"
 #include "pictures/polygon_scene.hpp"
+#include "runtime/host/translation.hpp"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
@@ -24,6 +24,9 @@
 #include <cmath>
 
 namespace pictures {
+
+using runtime::host::translatedText;
+
 namespace {
 
 // Fixed fonts and sizes, so that the chart looks the same on every machine
@@ -121,7 +124,7 @@ void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval
 } // namespace
 
 ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
-    setTitle(QCoreApplication::translate("ConvergenceChart", "Cifre corrette di π"));
+    setTitle(translatedText("ConvergenceChart", "Cifre corrette di π"));
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
     legend()->setAlignment(Qt::AlignRight);
@@ -130,13 +133,13 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     setMargins(QMargins(4, 4, 4, 4));
 
     stepAxis_ = new QValueAxis(this);
-    stepAxis_->setTitleText(QCoreApplication::translate("ConvergenceChart", "Passo"));
+    stepAxis_->setTitleText(translatedText("ConvergenceChart", "Passo"));
     stepAxis_->setLabelFormat(QStringLiteral("%d"));
     stepAxis_->setTickType(QValueAxis::TicksDynamic);
     stepAxis_->setTickAnchor(0.0);
     digitAxis_ = new QLogValueAxis(this);
     digitAxis_->setTitleText(
-        QCoreApplication::translate("ConvergenceChart", "Cifre corrette (scala logaritmica)"));
+        translatedText("ConvergenceChart", "Cifre corrette (scala logaritmica)"));
     digitAxis_->setLabelFormat(QStringLiteral("%g"));
     digitAxis_->setBase(10.0);
     digitAxis_->setMinorTickCount(8);
@@ -209,7 +212,7 @@ void ConvergenceChart::addDigitSeries(const calc::DigitSeries& series) {
     auto* line = new QLineSeries(this);
     // Series names come marked for translation in this context from where
     // the series are made: calc/digits.cpp, calc/proven_series.cpp.
-    line->setName(QCoreApplication::translate("ConvergenceChart", series.name.c_str()));
+    line->setName(translatedText("ConvergenceChart", series.name.c_str()));
     line->setMarkerSize(markerPixels);
     // Hovering over a point names its series, step and digits.
     connect(line, &QXYSeries::hovered, this, [this, line](const QPointF& point, bool entered) {
@@ -291,7 +294,7 @@ QString ConvergenceChart::pointText(const QString& series, QPointF point,
                                     const std::string& decimalSeparator) {
     QString digits = QString::number(point.y(), 'f', 1);
     digits.replace(QLatin1Char('.'), QString::fromStdString(decimalSeparator));
-    return QCoreApplication::translate("ConvergenceChart", "%1, passo %2: %3 cifre")
+    return translatedText("ConvergenceChart", "%1, passo %2: %3 cifre")
         .arg(series)
         .arg(static_cast<int>(std::lround(point.x())))
         .arg(digits);

@@ -3,10 +3,10 @@
 #include "pictures/convergence_chart.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/file_target.hpp"
+#include "runtime/host/translation.hpp"
 #include "runtime/system_errors.hpp"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
@@ -28,6 +28,9 @@
 #include <unistd.h>
 
 namespace pictures {
+
+using runtime::host::translatedText;
+
 namespace {
 
 constexpr int noteHeight = 30;
@@ -55,10 +58,6 @@ private:
     int writeError_ = 0;
 };
 
-std::string translateSystemText(const char* context, const char* source) {
-    return QCoreApplication::translate(context, source).toStdString();
-}
-
 // The cause of a failure, in the user's language; fallback when the system
 // gave no number.
 QString causeOf(int error, const QString& fallback) {
@@ -66,19 +65,18 @@ QString causeOf(int error, const QString& fallback) {
     case 0:
         return fallback;
     case ENOENT: // of a file being written, only its folder can be missing
-        return QCoreApplication::translate("Pictures", "la cartella non esiste");
+        return translatedText("Pictures", "la cartella non esiste");
     default:
-        return QString::fromStdString(runtime::systemErrorText(error, translateSystemText));
+        return QString::fromStdString(runtime::systemErrorText(error));
     }
 }
 
 QString cannotWrite(const QString& path, const QString& cause) {
-    return QCoreApplication::translate("Pictures", "Impossibile scrivere '%1': %2")
-        .arg(path, cause);
+    return translatedText("Pictures", "Impossibile scrivere '%1': %2").arg(path, cause);
 }
 
 QString outOfMemory(const QString& path, QSize size) {
-    return QCoreApplication::translate("Pictures", "Memoria esaurita per '%1' di %2x%3 pixel")
+    return translatedText("Pictures", "Memoria esaurita per '%1' di %2x%3 pixel")
         .arg(path)
         .arg(size.width())
         .arg(size.height());
@@ -186,11 +184,10 @@ QString writeThrough(const QString& path, const std::function<bool(QIODevice&)>&
         return cannotWrite(path, causeOf(target.error, {}));
     }
     if (target.kind == runtime::FileTarget::Kind::Folder) {
-        return cannotWrite(path, QCoreApplication::translate("Pictures", "è una cartella"));
+        return cannotWrite(path, translatedText("Pictures", "è una cartella"));
     }
     if (target.kind == runtime::FileTarget::Kind::Other) {
-        return cannotWrite(path,
-                           QCoreApplication::translate("Pictures", "non è un file ordinario"));
+        return cannotWrite(path, translatedText("Pictures", "non è un file ordinario"));
     }
     // The folder reached through its descriptor: Qt makes names absolute
     // with the current folder's name, which it cannot hold unless UTF-8.
@@ -228,8 +225,7 @@ QString writeThrough(const QString& path, const std::function<bool(QIODevice&)>&
         // put in the file's place since is not renamed over either (the
         // temporary file goes with file).
         if (!runtime::stillReplaceable(folder, target.name.c_str(), nullptr)) {
-            return cannotWrite(path,
-                               QCoreApplication::translate("Pictures", "non è un file ordinario"));
+            return cannotWrite(path, translatedText("Pictures", "non è un file ordinario"));
         }
         errno = 0;
         if (!file.commit()) {
@@ -246,12 +242,11 @@ QString writePicture(const QString& path, QSize size, const QString& title,
                      const TemporaryFileOpened& opened) {
     const std::optional<calc::PictureFormat> format = calc::pictureFormatOf(path.toStdString());
     if (!format) {
-        return QCoreApplication::translate(
-                   "Pictures", "Estensione sconosciuta in '%1': usare .svg, .png o .pdf")
+        return translatedText("Pictures", "Estensione sconosciuta in '%1': usare .svg, .png o .pdf")
             .arg(path);
     }
     if (size.width() < 1 || size.height() < 1) {
-        return QCoreApplication::translate("Pictures", "Dimensioni non valide");
+        return translatedText("Pictures", "Dimensioni non valide");
     }
     return writeThrough(
         path, [&](QIODevice& file) { return paintTo(file, *format, size, title, paint); },
@@ -288,14 +283,14 @@ void paintChart(QPainter& painter, const ConvergenceChart& chart, QSize size) {
 QString writeDrawing(const QString& path, int step, QSize size, std::string_view decimalSeparator,
                      const TemporaryFileOpened& opened) {
     return writePicture(
-        path, size, QCoreApplication::translate("Pictures", "Poligoni al passo %1").arg(step),
+        path, size, translatedText("Pictures", "Poligoni al passo %1").arg(step),
         [&](QPainter& painter) { paintDrawing(painter, step, size, decimalSeparator); }, opened);
 }
 
 QString writeChart(const QString& path, const ConvergenceChart& chart, QSize size,
                    const TemporaryFileOpened& opened) {
     return writePicture(
-        path, size, QCoreApplication::translate("Pictures", "Convergenza"),
+        path, size, translatedText("Pictures", "Convergenza"),
         [&](QPainter& painter) { paintChart(painter, chart, size); }, opened);
 }
 

@@ -3,9 +3,9 @@
 #include "calc/compute_command.hpp"
 #include "calc/digits.hpp"
 #include "calc/number_formats.hpp"
+#include "runtime/host/translation.hpp"
 #include "runtime/number_format.hpp"
 
-#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -13,6 +13,9 @@
 #include <cmath>
 
 namespace pictures {
+
+using runtime::host::translatedText;
+
 namespace {
 
 QString qString(const std::string& text) {
@@ -29,15 +32,14 @@ QString zoomText(double zoom, std::string_view separator) {
 
 QString zoomCaption(int line, double zoom, std::string_view separator) {
     const QString pattern =
-        line == 0
-            ? QCoreApplication::translate("PolygonScene", "Ingrandimento: × %1 lungo il lato,")
-            : QCoreApplication::translate("PolygonScene", "× %1 verso il centro");
+        line == 0 ? translatedText("PolygonScene", "Ingrandimento: × %1 lungo il lato,")
+                  : translatedText("PolygonScene", "× %1 verso il centro");
     return pattern.arg(zoomText(zoom, separator));
 }
 
 // Why the magnifications climb from rung to rung.
 QString zoomReason() {
-    return QCoreApplication::translate("PolygonScene", "A ogni passo: lato ÷ 2, scarto ÷ 4");
+    return translatedText("PolygonScene", "A ogni passo: lato ÷ 2, scarto ÷ 4");
 }
 
 // The parts of polyline inside frame. Clipped here rather than by the
@@ -121,7 +123,7 @@ void addInset(PolygonScene& scene, std::string_view separator) {
 }
 
 QString titleOf(int step, std::string_view separator) {
-    return QCoreApplication::translate("PolygonScene", "Passo %1: poligoni di %2 lati")
+    return translatedText("PolygonScene", "Passo %1: poligoni di %2 lati")
         .arg(step)
         .arg(sidesText(step, separator));
 }
@@ -165,9 +167,9 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator,
     scene.marker = scene.centre + QPointF(arcMiddle.x, arcMiddle.y);
 
     scene.title = titleOf(scene.step, decimalSeparator);
-    scene.legend[0] = QCoreApplication::translate("PolygonScene", "Cerchio di raggio 1");
-    scene.legend[1] = QCoreApplication::translate("PolygonScene", "Poligono inscritto");
-    scene.legend[2] = QCoreApplication::translate("PolygonScene", "Poligono circoscritto");
+    scene.legend[0] = translatedText("PolygonScene", "Cerchio di raggio 1");
+    scene.legend[1] = translatedText("PolygonScene", "Poligono inscritto");
+    scene.legend[2] = translatedText("PolygonScene", "Poligono circoscritto");
 
     addInset(scene, decimalSeparator);
     return scene;

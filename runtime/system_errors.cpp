@@ -50,12 +50,12 @@ const char* ourText(int error) {
 
 } // namespace
 
-std::string systemErrorText(int error, TextTranslator translate) {
+std::string systemErrorText(int error) {
     if (const char* text = ourText(error)) {
-        return translate("runtime", text);
+        return translated("runtime", text);
     }
     const char* const otherError = LAVORO1_TRANSLATABLE("runtime", "errore di sistema %1");
-    return filled(translate("runtime", otherError), {std::to_string(error)});
+    return filled(translated("runtime", otherError), {std::to_string(error)});
 }
 
 } // namespace runtime

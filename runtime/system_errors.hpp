@@ -11,9 +11,8 @@ namespace runtime {
 
 // Ours for the errors that writing files and starting programs meet; for
 // any other number, the C library's text where the catalogue of the user's
-// language takes it (English does), else the number. translate gives a
-// text of context "runtime" in the user's language: runtime::translated, or
-// in Qt code QCoreApplication::translate.
-std::string systemErrorText(int error, TextTranslator translate = translated);
+// language takes it (English does), else the number; in the user's
+// language (runtime::translated).
+std::string systemErrorText(int error);
 
 } // namespace runtime

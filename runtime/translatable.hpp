@@ -12,7 +12,7 @@
 // defined: the text stays the Italian source, and lupdate (told that this is
 // QT_TRANSLATE_NOOP) collects it under context. It is put in the user's
 // language where it is used, with runtime::translated or, in the Qt faces,
-// QCoreApplication::translate(context, text).
+// runtime::host::translatedText(context, text).
 #define LAVORO1_TRANSLATABLE(context, text) text
 
 namespace runtime {
@@ -23,11 +23,13 @@ using TextTranslator = std::string (*)(const char* context, const char* source);
 
 // Installs the translator that translated() asks from now on; nullptr, the
 // default, leaves every text in Italian. A program sets it once, before it
-// writes anything and before it starts a thread.
+// writes anything and before it starts a thread: on the desktop,
+// runtime::host::Translations; in the page, the page's catalogues.
 void setTextTranslator(TextTranslator translator) noexcept;
 
-// source, a text of context, in the user's language. lupdate reads a call
-// with literal arguments as QCoreApplication::translate(context, source).
+// source, a text of context, in the user's language: the one way the core
+// translates. lupdate reads a call with literal arguments as
+// QCoreApplication::translate(context, source).
 std::string translated(const char* context, const char* source);
 
 // pattern with each %1 to %9 replaced by the argument of that number (%1 the

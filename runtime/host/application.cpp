@@ -276,7 +276,8 @@ int runApplication(const ProjectDescription& project, const CommandLine& command
     QApplication application(argc, argv);
     startupMessages.reset();
     configureApplicationWithoutIcon(project);
-    const Translations translations(userLanguage());
+    // Made by main before anything was written.
+    Translations::installForQt();
 
     const std::unique_ptr<QWidget> startupForm =
         project.createStartupForm(userLocale(), commandLine);

@@ -81,7 +81,8 @@ std::string displayFailureMessage(const DisplaySetting& setting, std::string_vie
 // start-up window, runs the event loop and returns its exit code once the
 // window is closed. Without a display it writes noDisplayMessage and returns 1
 // at once; with one that cannot be used, displayFailureMessage and 1, where Qt
-// alone would abort.
+// alone would abort. The program's Translations, made first thing in main,
+// give the texts; Qt's own follow them on the application made here.
 int runApplication(const ProjectDescription& project, int argc, char** argv);
 
 // The same, for commandLine, what readCommandLine made of argc and argv with

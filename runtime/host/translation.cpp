@@ -52,80 +52,77 @@ Language userLanguage() {
     return chooseLanguage(QLocale::system().uiLanguages());
 }
 
-Translations::Translations(const Language& language) {
-    const auto install = [this](const QString& file, const QString& directory) {
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(file, directory) ||
-            !QCoreApplication::installTranslator(translator.get())) {
-            return false;
-        }
-        installed_.push_back(std::move(translator));
-        return true;
-    };
-    if (language != Language::Italian) {
-        for (const QString& file : cataloguesOf(Language::English)) {
-            install(file, catalogues);
+Translations::Translations(const Language& language) : language_(language), previous_(active_) {
+    // Looked up in this order: the language's own catalogues, then the
+    // English ones; Italian has only its plural forms.
+    QStringList files = cataloguesOf(language);
+    if (language != Language::Italian && language != Language::English) {
+        files += cataloguesOf(Language::English);
+    }
+    for (const QString& file : files) {
+        auto catalogue = std::make_unique<QTranslator>();
+        if (catalogue->load(file, catalogues)) {
+            catalogues_.push_back(std::move(catalogue));
         }
     }
-    if (language == Language::English) {
-        return;
-    }
-    // Installed last, so searched first: over the English catalogues. The
-    // Italian ones hold only the plural forms of the Italian texts.
-    for (const QString& file : cataloguesOf(language)) {
-        install(file, catalogues);
-    }
-    // Qt's own texts from Qt's translations, or from the program's where Qt
-    // has none for the language (Greek).
-    const QString qtCatalogue = QStringLiteral("qtbase_") + language.code();
-    if (!install(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        install(qtCatalogue, catalogues + QStringLiteral("/qt"));
+    active_ = this;
+    runtime::setTextTranslator(&Translations::translate);
+    if (QCoreApplication::instance() != nullptr) {
+        installForQt();
     }
 }
 
 Translations::~Translations() {
-    for (const auto& translator : installed_) {
-        QCoreApplication::removeTranslator(translator.get());
+    // The application made after these may be gone already, and its
+    // translators with it.
+    if (qt_ && QCoreApplication::instance() != nullptr) {
+        QCoreApplication::removeTranslator(qt_.get());
+    }
+    active_ = previous_;
+    runtime::setTextTranslator(active_ == nullptr ? nullptr : &Translations::translate);
+}
+
+void Translations::installForQt() {
+    Translations* const active = active_;
+    if (active == nullptr || active->qt_ || active->language_ == Language::English) {
+        return;
+    }
+    auto qt = std::make_unique<QTranslator>();
+    const QString qtCatalogue = QStringLiteral("qtbase_") + active->language_.code();
+    if ((qt->load(qtCatalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+         qt->load(qtCatalogue, catalogues + QStringLiteral("/qt"))) &&
+        QCoreApplication::installTranslator(qt.get())) {
+        active->qt_ = std::move(qt);
     }
 }
 
-QString translateCoreText(const char* context, std::string_view text) {
-    const std::string source(text);
-    return QCoreApplication::translate(context, source.c_str());
-}
-
-DirectTranslations::DirectTranslations(const Language& language) {
-    if (language != Language::Italian) {
-        // Looked up in this order: the language's own catalogues, then the
-        // English ones, as Translations installs them.
-        QStringList files = language == Language::English ? QStringList() : cataloguesOf(language);
-        files += cataloguesOf(Language::English);
-        for (const QString& file : files) {
-            auto catalogue = std::make_unique<QTranslator>();
-            if (catalogue->load(file, catalogues)) {
-                catalogues_.push_back(std::move(catalogue));
-            }
+QString Translations::lookUp(const char* context, const char* source, int n) const {
+    for (const auto& catalogue : catalogues_) {
+        if (QString text = catalogue->translate(context, source, nullptr, n); !text.isEmpty()) {
+            return text;
         }
     }
-    active_ = this;
-    runtime::setTextTranslator(&DirectTranslations::translate);
+    return {};
 }
 
-DirectTranslations::~DirectTranslations() {
-    runtime::setTextTranslator(nullptr);
-    active_ = nullptr;
+std::string Translations::translate(const char* context, const char* source) {
+    const QString text = active_->lookUp(context, source, -1);
+    return text.isEmpty() ? std::string(source) : text.toStdString();
 }
 
-std::string DirectTranslations::translate(const char* context, const char* source) {
-    for (const auto& catalogue : active_->catalogues_) {
-        if (const QString text = catalogue->translate(context, source); !text.isEmpty()) {
-            return text.toStdString();
-        }
+QString Translations::translatedPlural(const char* context, const char* source, int n) {
+    QString text = active_ == nullptr ? QString() : active_->lookUp(context, source, n);
+    if (text.isEmpty()) {
+        text = QString::fromUtf8(source);
     }
-    return source;
+    return text.replace(QStringLiteral("%n"), QString::number(n));
 }
 
-QString translatedText(const char* context, const char* source) {
+QString translatedText(const char* context, const char* source, const char* /*disambiguation*/,
+                       int n) {
+    if (n >= 0) {
+        return Translations::translatedPlural(context, source, n);
+    }
     return QString::fromStdString(runtime::translated(context, source));
 }
 

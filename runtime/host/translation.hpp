@@ -48,15 +48,18 @@ Language chooseLanguage(const QStringList& uiLanguages,
 // chooseLanguage(QLocale::system().uiLanguages()).
 Language userLanguage();
 
-// The translators of one language, installed on the running application for
-// as long as this object lives. Italian: Qt's own texts (the file dialog's
-// and message boxes' buttons), from Qt's translations; the program's texts
-// are Italian already but for the plural forms, from :/i18n/*_it.qm. English: the program's own
-// catalogues, every
+// The catalogues of one language, loaded once for the whole program and in
+// force for as long as this object lives, the only ones it loads. Italian:
+// the program's texts are Italian already but for the plural forms, from
+// :/i18n/*_it.qm. English: the program's own catalogues, every
 // :/i18n/*_en.qm that the libraries it links embed. Another language: its
-// own catalogues over the English ones, so that a text it lacks is English,
-// and Qt's own texts, from Qt's translations or, where Qt has none for the
-// language, from :/i18n/qt/.
+// own catalogues over the English ones, so that a text it lacks is English.
+// runtime::translated, and translatedText on the Qt side, look texts up in
+// them from the moment they are made, with or without an application: the
+// command line, a display that cannot be opened and everything archimede
+// writes are in the user's language too. A program makes one, first thing
+// in main; Qt's own texts (the file dialog's and the message boxes' buttons)
+// follow once installForQt has been called on its application.
 class Translations {
 public:
     explicit Translations(const Language& language);
@@ -64,38 +67,34 @@ public:
     Translations& operator=(const Translations&) = delete;
     ~Translations();
 
-private:
-    std::vector<std::unique_ptr<QTranslator>> installed_;
-};
+    // Qt's own texts in the language of the translations in force, on the
+    // running application (none in force, or English: nothing to do): from
+    // Qt's translations or, where Qt has none for the language (Greek), from
+    // :/i18n/qt/. Done when the translations are made while an application
+    // runs; runApplication does it for the application it makes.
+    static void installForQt();
 
-// A text of the Qt-free core, marked there with LAVORO1_TRANSLATABLE, in the
-// user's language.
-QString translateCoreText(const char* context, std::string_view text);
-
-// The program's own catalogues of one language, read without an application
-// object and looked up by runtime::translated (and translatedText) for as
-// long as this object lives: what a program writes before its application
-// exists (its command line, a display that cannot be opened) and everything
-// archimede writes, which makes none. Italian loads nothing: the texts are
-// Italian already; another language's catalogues are searched before the
-// English ones. One at a time.
-class DirectTranslations {
-public:
-    explicit DirectTranslations(const Language& language);
-    DirectTranslations(const DirectTranslations&) = delete;
-    DirectTranslations& operator=(const DirectTranslations&) = delete;
-    ~DirectTranslations();
+    // source, a text of context, in plural form n, %n replaced by n.
+    static QString translatedPlural(const char* context, const char* source, int n);
 
 private:
     static std::string translate(const char* context, const char* source);
+    QString lookUp(const char* context, const char* source, int n) const;
 
-    static inline DirectTranslations* active_ = nullptr;
-    std::vector<std::unique_ptr<QTranslator>> catalogues_;
+    Language language_;
+    Translations* previous_;
+    std::vector<std::unique_ptr<QTranslator>> catalogues_; // searched in order
+    std::unique_ptr<QTranslator> qt_;                      // installed on the application
+    static inline Translations* active_ = nullptr;
 };
 
-// runtime::translated(context, source) as a QString: for Qt code that may
-// run before the application exists. lupdate reads a call with literal
-// arguments as QCoreApplication::translate(context, source).
-QString translatedText(const char* context, const char* source);
+// The one way the Qt side puts a text in the user's language: source, a text
+// of context, through runtime::translated; with n, in plural form n, %n
+// replaced by n. lupdate reads a call with literal arguments as
+// QCoreApplication::translate(context, source, disambiguation, n); it
+// takes a text of the Qt-free core marked with LAVORO1_TRANSLATABLE too.
+// Disambiguations are not used.
+QString translatedText(const char* context, const char* source,
+                       const char* disambiguation = nullptr, int n = -1);
 
 } // namespace runtime::host

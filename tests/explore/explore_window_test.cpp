@@ -904,15 +904,7 @@ protected:
         window.reset();
         translations.reset();
     }
-    // Both, as the program installs them: Qt's for the window's own texts,
-    // the direct ones for the core's (runtime::translated).
-    struct BothTranslations {
-        explicit BothTranslations(runtime::host::Language language)
-            : qt(language), direct(language) {}
-        runtime::host::Translations qt;
-        runtime::host::DirectTranslations direct;
-    };
-    std::optional<BothTranslations> translations;
+    std::optional<runtime::host::Translations> translations;
 };
 
 // Before and after step 26, where the chart's note and marker change.

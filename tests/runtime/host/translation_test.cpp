@@ -55,19 +55,19 @@ TEST(ChooseLanguage, FirstOfTheListThatTheProgramHas) {
     }
 }
 
-// The catalogues that runtime::translated reads while they live: a text of
-// the core, and a run-time error raised meanwhile, in English; Italian, the
-// sources, with Italian ones and once they are gone.
-TEST(DirectTranslations, PutTheCoreTextsInTheirLanguageWhileTheyLive) {
+// The catalogues that runtime::translated reads while they live, with no
+// application: a text of the core, and a run-time error raised meanwhile, in
+// English; Italian, the sources, with Italian ones and once they are gone.
+TEST(Translations, PutTheCoreTextsInTheirLanguageWhileTheyLive) {
     {
-        const runtime::host::DirectTranslations english(Language::English);
+        const runtime::host::Translations english(Language::English);
         EXPECT_EQ(runtime::translated("calc", "Risultati inattendibili!"), "Unreliable results!");
         EXPECT_EQ(runtime::translated("calc", "not in any catalogue"), "not in any catalogue");
         EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::Overflow).what(),
                      "Run-time error '6': Overflow");
     }
     EXPECT_EQ(runtime::translated("calc", "Risultati inattendibili!"), "Risultati inattendibili!");
-    const runtime::host::DirectTranslations italian(Language::Italian);
+    const runtime::host::Translations italian(Language::Italian);
     EXPECT_STREQ(runtime::RuntimeError(runtime::ErrorNumber::DivisionByZero).what(),
                  "Errore di run-time '11': Divisione per zero");
 }
@@ -92,11 +92,26 @@ TEST(Translations, PutTheProgramsAndQtsTextsInTheLanguage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         const runtime::host::Translations translations(Language(QString::fromLatin1(c.code)));
-        EXPECT_EQ(runtime::host::translateCoreText("calc", "Risultati inattendibili!"),
+        EXPECT_EQ(runtime::host::translatedText("calc", "Risultati inattendibili!"),
                   QString::fromUtf8(c.unreliable));
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                   QString::fromUtf8(c.cancel));
     }
+}
+
+// As a program makes them: first thing in main, then the application, on
+// which they put Qt's own texts once installed; the application goes first.
+TEST(Translations, MadeBeforeTheApplicationGiveItQtsTextsOnceInstalled) {
+    const runtime::host::Translations german(Language(QStringLiteral("de")));
+    int argc = 1;
+    char name[] = "locale_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+    runtime::host::Translations::installForQt();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    EXPECT_EQ(runtime::host::translatedText("calc", "Risultati inattendibili!"),
+              QString::fromUtf8("Unzuverlässige Ergebnisse!"));
 }
 
 } // namespace
