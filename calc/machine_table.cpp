@@ -75,12 +75,20 @@ std::string jsonString(std::string_view text) {
 
 MachineTable::MachineTable(std::ostream& out, OutputFormat format,
                            std::span<const std::string_view> columns)
-    : out_(out), json_(format == OutputFormat::Json) {
+    : MachineTable([&out](std::string_view text) { out << text; }, format, columns) {}
+
+MachineTable::MachineTable(std::string& text, OutputFormat format,
+                           std::span<const std::string_view> columns)
+    : MachineTable([&text](std::string_view piece) { text += piece; }, format, columns) {}
+
+MachineTable::MachineTable(std::function<void(std::string_view)> emit, OutputFormat format,
+                           std::span<const std::string_view> columns)
+    : emit_(std::move(emit)), json_(format == OutputFormat::Json) {
     if (json_) {
         for (const std::string_view name : columns) {
             keys_.push_back(jsonString(name) + ':');
         }
-        out_ << "[\n";
+        emit_("[\n");
         return;
     }
     std::string header;
@@ -88,7 +96,8 @@ MachineTable::MachineTable(std::ostream& out, OutputFormat format,
         header += header.empty() ? "" : ",";
         header += csvField(name);
     }
-    out_ << header << '\n';
+    header += '\n';
+    emit_(header);
 }
 
 void MachineTable::write(std::initializer_list<MachineCell> cells) {
@@ -105,22 +114,23 @@ void MachineTable::write(std::initializer_list<MachineCell> cells) {
         ++column;
     }
     if (!json_) {
-        out_ << line << '\n';
+        line += '\n';
+        emit_(line);
         return;
     }
     if (!pending_.empty()) {
-        out_ << pending_ << ",\n";
+        emit_(pending_ + ",\n");
     }
     pending_ = line + '}';
 }
 
 void MachineTable::finish(bool complete) {
     if (!pending_.empty()) {
-        out_ << pending_ << '\n';
+        emit_(pending_ + '\n');
         pending_.clear();
     }
     if (json_ && complete) {
-        out_ << "]\n";
+        emit_("]\n");
     }
 }
 

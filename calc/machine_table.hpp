@@ -8,6 +8,7 @@
 // progress line redrawn under it never erases it.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <ostream>
 #include <span>
@@ -37,6 +38,9 @@ public:
     // Writes the CSV line of the columns' names, or the array's opening;
     // format is Csv or Json.
     MachineTable(std::ostream& out, OutputFormat format, std::span<const std::string_view> columns);
+    // The same table appended to text: no stream, so that the page's core,
+    // which writes its files into strings, carries no iostreams.
+    MachineTable(std::string& text, OutputFormat format, std::span<const std::string_view> columns);
     MachineTable(const MachineTable&) = delete;
     MachineTable& operator=(const MachineTable&) = delete;
 
@@ -49,7 +53,10 @@ public:
     void finish(bool complete);
 
 private:
-    std::ostream& out_;
+    MachineTable(std::function<void(std::string_view)> emit, OutputFormat format,
+                 std::span<const std::string_view> columns);
+
+    std::function<void(std::string_view)> emit_; // each piece of text, in order
     bool json_;
     std::vector<std::string> keys_; // JSON: each name quoted, with its colon
     std::string pending_;

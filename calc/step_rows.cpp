@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <sstream>
 
 namespace calc {
 namespace {
@@ -43,7 +42,9 @@ void writeText(std::ostream& out, std::span<const StepRow> rows, bool exact,
     writeColumns(out, std::vector<std::string_view>(header.begin(), header.end()), cells);
 }
 
-void writeMachine(std::ostream& out, std::span<const StepRow> rows, OutputFormat format) {
+// To a stream, or to a string (the page's core, which carries no iostreams).
+template <typename Target>
+void writeMachine(Target& out, std::span<const StepRow> rows, OutputFormat format) {
     MachineTable table(out, format, machineHeader);
     for (const StepRow& row : rows) {
         table.write({row.step, row.sides, row.lowerBound, row.upperBound, row.difference});
@@ -97,9 +98,9 @@ std::vector<StepRow> stepRows(std::int32_t steps) {
 }
 
 std::string csvText(std::span<const StepRow> rows) {
-    std::ostringstream text;
+    std::string text;
     writeMachine(text, rows, OutputFormat::Csv);
-    return text.str();
+    return text;
 }
 
 void writeRows(std::ostream& out, std::span<const StepRow> rows, OutputFormat format, bool exact,
