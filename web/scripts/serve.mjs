@@ -3,7 +3,8 @@
 // and its service worker are seen at once and an unchanged file is not sent
 // again. Only regular files under dist/ are served, each with the type of
 // its kind (scripts/content_types.mjs), which every file the build writes
-// has. Usage: node scripts/serve.mjs [PORT]
+// has. Usage: node scripts/serve.mjs [PORT [FOLDER]], FOLDER another folder
+// to serve the same way (the benchmarks' bare pages).
 
 import { createHash } from "node:crypto";
 import { readFileSync, statSync } from "node:fs";
@@ -13,7 +14,7 @@ import { fileURLToPath } from "node:url";
 import { brotliCompressSync, gzipSync } from "node:zlib";
 import { contentType } from "./content_types.mjs";
 
-const dist = resolve(dirname(fileURLToPath(import.meta.url)), "..", "dist");
+const dist = process.argv[3] ? resolve(process.argv[3]) : resolve(dirname(fileURLToPath(import.meta.url)), "..", "dist");
 const port = Number(process.argv[2] ?? 8080);
 
 function fileFor(urlPath) {
