@@ -29,10 +29,17 @@ mkdirSync(floors, { recursive: true });
 for (const file of ["ready.html", "play.html"]) copyFileSync(join(web, "bench", "floor", file), join(floors, file));
 writeFileSync(join(floors, "floor.wasm"), floorWasm());
 
-const [pagePort, floorPort] = [8182, 8184];
-const [url, floorUrl] = [`http://127.0.0.1:${pagePort}/`, `http://127.0.0.1:${floorPort}/`];
-const serve = (port, folder) => spawn(process.execPath, [join(web, "scripts", "serve.mjs"), String(port), folder], { stdio: "ignore" });
-const servers = [serve(pagePort, resolve(process.env.BENCH_DIST ?? join(web, "dist"))), serve(floorPort, floors)];
+// Each folder served on a port the system chooses, read from the line the
+// server prints.
+const servers = [];
+const serve = (folder) =>
+  new Promise((done, failed) => {
+    const server = spawn(process.execPath, [join(web, "scripts", "serve.mjs"), "0", folder], { stdio: ["ignore", "pipe", "inherit"] });
+    servers.push(server);
+    server.stdout.setEncoding("utf8").once("data", (line) => done(/http:\S+\//.exec(line)?.[0]));
+    server.once("exit", () => failed(new Error(`scripts/serve.mjs ${folder} stopped`)));
+  });
+const [url, floorUrl] = await Promise.all([serve(resolve(process.env.BENCH_DIST ?? join(web, "dist"))), serve(floors)]);
 const runs = Number(process.env.BENCH_RUNS ?? 0);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -50,17 +57,6 @@ const ratio = (pageRuns, floorRuns) => {
   return `${(median(page) / median(floor)).toFixed(2)}× (pairs ${Math.min(...pairs).toFixed(2)}–${Math.max(...pairs).toFixed(2)}×; page median ${format(median(page))}, floor ${format(median(floor))}; ${load()})`;
 };
 const viewport = { width: 1280, height: 900 };
-
-async function served(address) {
-  for (let i = 0; i < 100; ++i) {
-    try {
-      if ((await fetch(address)).ok) return;
-    } catch {
-      await sleep(100);
-    }
-  }
-  throw new Error(`${address} does not answer`);
-}
 
 // The core's first answer, the step's bounds in Esplora and the number in
 // the floor, marked for Element Timing as it enters the page, so that its
@@ -114,6 +110,9 @@ async function coldStart(browser, address) {
 }
 
 async function starts(browser) {
+  // Once each first, uncounted: the server compresses each file at its first request.
+  await coldStart(browser, url);
+  await coldStart(browser, `${floorUrl}ready.html`);
   const [page, floor] = [[], []];
   for (let run = 0; run < (runs || 10); ++run) {
     page.push(await coldStart(browser, url));
@@ -303,7 +302,6 @@ async function commands(browser) {
 
 console.log(`${load()} on ${cpus().length} cores`);
 try {
-  await Promise.all([served(url), served(`${floorUrl}ready.html`)]);
   const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium" });
   const only = process.env.BENCH_ONLY;
   for (const [name, measure] of Object.entries({ starts, workerStarts, plays, commands })) {

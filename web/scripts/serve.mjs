@@ -51,7 +51,7 @@ function encoded(file, encoding) {
   return compressed.get(key);
 }
 
-createServer((request, response) => {
+const server = createServer((request, response) => {
   const path = (request.url ?? "").split(/[?#]/)[0];
   const file = request.method === "GET" || request.method === "HEAD" ? fileFor(path) : undefined;
   if (!file) {
@@ -68,4 +68,6 @@ createServer((request, response) => {
   }
   response.writeHead(200, { ...headers, "Content-Type": contentType(file), "Content-Encoding": encoding, "Content-Length": body.length });
   response.end(request.method === "HEAD" ? undefined : body);
-}).listen(port, "127.0.0.1", () => console.log(`Lavoro1: http://127.0.0.1:${port}/ (Ctrl+C per fermare)`));
+});
+// Port 0: one the system chooses, which the line printed names.
+server.listen(port, "127.0.0.1", () => console.log(`Lavoro1: http://127.0.0.1:${server.address().port}/ (Ctrl+C per fermare)`));
