@@ -1,7 +1,8 @@
 // Screenshots of the built page in headless Chromium, served as
 // scripts/web.sh serves it: light and dark, each of its six languages, a 1920 x 1080 projector, a 768 px tablet and a 360 px
 // phone, Form1
-// after 500 steps and Esplora at step 25. Usage: node bench/screenshots.mjs DIR
+// after 500 steps and Esplora at step 25; and the frame a slow start shows
+// before the core. Usage: node bench/screenshots.mjs DIR
 import { spawn } from "node:child_process";
 import { mkdirSync } from "node:fs";
 import { join } from "node:path";
@@ -53,8 +54,26 @@ try {
     await page.screenshot({ path: join(out, shot.name), fullPage: shot.fullPage });
     await page.close();
   }
+  // A slow start: the processor four times slower, and the core held back
+  // until the frame it paints first has been taken.
+  const slow = await browser.newPage({ locale: "it-IT", viewport: { width: 1280, height: 960 } });
+  await (await slow.context().newCDPSession(slow)).send("Emulation.setCPUThrottlingRate", { rate: 4 });
+  let release;
+  const held = new Promise((done) => {
+    release = done;
+  });
+  await slow.route("**/lavoro1_core.wasm", async (route) => {
+    await held;
+    await route.continue();
+  });
+  await slow.goto(url, { waitUntil: "domcontentloaded" });
+  await slow.locator("h1").waitFor();
+  await slow.screenshot({ path: join(out, "web_before_core.png") });
+  release();
+  await slow.waitForSelector("body[data-ready]");
+  await slow.close();
   await browser.close();
-  console.log(`${shots.length} screenshots in ${out}`);
+  console.log(`${shots.length + 1} screenshots in ${out}`);
 } finally {
   server.kill();
 }

@@ -109,7 +109,32 @@ const bootTexts =
   `<div class="load-failed" role="alert">${languages
     .map((language) => `<div lang="${language}"><p><strong>${text(language, "loadFailed")}</strong></p><p>${text(language, "howToRetry")}</p></div>`)
     .join("")}</div>`;
-const html = readFileSync(join(web, "src", "index.html"), "utf8").replace("<!-- boot texts -->", bootTexts);
+// The frame's texts, each in every language; src/boot.ts, inlined after
+// them, keeps the page's.
+const inEveryLanguage = (name) => languages.map((language) => `<span lang="${language}">${text(language, name)}</span>`).join("");
+const bootScript = async (catalogueFetched) => {
+  const built = await esbuild.build({
+    entryPoints: [join(web, "src", "boot.ts")],
+    bundle: true,
+    format: "iife",
+    target: "es2022",
+    minify: true,
+    write: false,
+    alias: { "lavoro1-translations": translationsIndexJson },
+    define: { catalogueFetched: String(catalogueFetched) },
+    logLevel: "warning",
+  });
+  const script = built.outputFiles[0].text.trim();
+  if (/<\/script/i.test(script)) throw new Error("src/boot.ts: the script would close its element");
+  return script;
+};
+const htmlWith = (script) =>
+  readFileSync(join(web, "src", "index.html"), "utf8")
+    .replace("<!-- boot texts -->", bootTexts)
+    .replace("<!-- title -->", inEveryLanguage("title"))
+    .replace("<!-- introduction -->", inEveryLanguage("introduction"))
+    .replace("/* src/boot.ts */", () => script);
+const html = htmlWith(await bootScript(true));
 writeFileSync(join(dist, "index.html"), html);
 
 // Installable: the name, the icons and the colours of the title bar and the
@@ -145,7 +170,7 @@ const single = await bundle(gzipSync(readFileSync(coreWasm), { level: 9 }).toStr
 const script = output(single, ".js");
 const css = output(single, ".css");
 if (/<\/script/i.test(script) || /<\/style/i.test(css)) throw new Error("lavoro1.html: the script or the styles would close their element");
-const singleHtml = html
+const singleHtml = htmlWith(await bootScript(false))
   .replace(/<link rel="icon"[^>]*>/, `<link rel="icon" href="data:image/svg+xml;base64,${readFileSync(join(dist, "icon.svg")).toString("base64")}">`)
   .replace(/<link rel="manifest"[^>]*>\n/, "")
   .replace(/<link rel="apple-touch-icon"[^>]*>\n/, "")

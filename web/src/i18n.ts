@@ -96,17 +96,22 @@ const browserLanguages = navigator.languages.length > 0 ? navigator.languages : 
 export let language: string = defaultLanguage;
 export let decimalSeparator = ".";
 
-// Puts tag, a language the address asks for, before the browser's when the
-// page has it; undefined leaves the browser's. The faces made afterwards
-// speak it.
+// The user's languages: tag, a language the address asks for, before the
+// browser's when the page has it; undefined leaves the browser's.
+export function requestedLanguages(tag: string | undefined): readonly string[] {
+  return tag !== undefined && pageLanguageOf(tag) ? [tag, ...browserLanguages] : browserLanguages;
+}
+
+// The language of requestedLanguages(tag) is chosen; the faces made
+// afterwards speak it.
 export function chooseLanguage(tag: string | undefined): void {
-  const requested = tag !== undefined && pageLanguageOf(tag) ? [tag, ...browserLanguages] : browserLanguages;
+  const requested = requestedLanguages(tag);
   language = languageOf(requested);
   decimalSeparator = decimalSeparatorOf(requested);
 }
 
 // The file of a language's catalogue beside the page.
-const catalogueFile = (had: string) => `i18n-${had}.json`;
+export const catalogueFile = (had: string) => `i18n-${had}.json`;
 
 // Fetches the catalogue the language needs (its own, English where it lacks
 // a text) unless the page carries it already, as lavoro1.html does; the

@@ -216,6 +216,26 @@ test.describe("a core or script that does not arrive", () => {
     await expect(page.locator(".loading")).toBeVisible();
     await expect(page.locator(".load-failed").first()).toBeHidden();
   });
+  // Before the core, the heading and the windows' outlines, in the language
+  // the page will speak: the browser's, or the address's; its catalogue
+  // asked for beside the core.
+  for (const [address, heading, loading, catalogue] of [
+    ["/", "Lavoro1 — Archimedes' bounds for π", "Loading the calculator…", "i18n-en.json"],
+    ["/#passo=7&lang=de", "Lavoro1 — Die Schranken des Archimedes für π", "Der Rechner wird geladen…", "i18n-de.json"],
+    ["/#lang=it", "Lavoro1 — I limiti di Archimede per π", "Caricamento della calcolatrice…", undefined],
+  ] as const) {
+    test(`a slow core, ${address}: the frame painted first, in its language`, async ({ page }) => {
+      const fetched: string[] = [];
+      page.on("request", (request) => fetched.push(new URL(request.url()).pathname));
+      await page.route("**/lavoro1_core.wasm", () => undefined);
+      await page.goto(address);
+      await expect(page.locator("h1")).toHaveText(heading);
+      await expect(page).toHaveTitle(heading);
+      await expect(page.locator(".form1-window")).toBeVisible();
+      await expect(page.locator(".loading [lang]")).toHaveText([loading]);
+      expect(fetched.filter((path) => path.startsWith("/i18n-"))).toEqual(catalogue ? [`/${catalogue}`] : []);
+    });
+  }
   // The script says it in the user's language; the HTML alone, in every
   // language the page has.
   for (const [what, missing, shown, languages] of [
