@@ -1,15 +1,14 @@
-// lavoro1: Form1, or with --esplora the Esplora window. Esplora is a program
-// of its own, started in this one's place, so that Form1 loads no more than
-// its eleven controls need (no charts, no SVG, no ball arithmetic).
+// lavoro1: Form1, or with --esplora [PASSI] the Esplora window. Both need
+// Qt Widgets alone: Esplora's chart, with Qt Charts, Qt Svg and the ball
+// arithmetic, is a module the window loads after its first frame, so that
+// neither window waits for those libraries before it is on screen.
 
 #include "apps/command_line.hpp"
 #include "apps/project.hpp"
 #include "calc/module1.hpp"
+#include "explore/explore_window.hpp"
 #include "form/form1.hpp"
-#include "runtime/helper_program.hpp"
 #include "runtime/host/translation.hpp"
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     // The command line and the lines written before the window exists speak
@@ -17,16 +16,14 @@ int main(int argc, char** argv) {
     const runtime::host::Translations translations(runtime::host::userLanguage());
     calc::Module1 module; // the module-wide state, kept for the whole run
     runtime::host::ProjectDescription project = apps::lavoro1Project();
-    const runtime::host::CommandLine commandLine = runtime::host::readCommandLine(
-        project.commandLine, runtime::host::argumentList(argc, argv));
-    if (apps::asksForExplore(commandLine)) {
-        const std::string failure = runtime::runHelperProgram("lavoro1-esplora", argv);
-        std::fprintf(stderr, "lavoro1: %s\n", failure.c_str());
-        return 1;
-    }
-    project.createStartupForm = [&module](const QLocale& userLocale,
-                                          const runtime::host::CommandLine&) {
+    project.createStartupForm =
+        [&module](const QLocale& userLocale,
+                  const runtime::host::CommandLine& commandLine) -> std::unique_ptr<QWidget> {
+        if (apps::asksForExplore(commandLine)) {
+            return std::make_unique<explore::ExploreWindow>(userLocale,
+                                                            apps::explicitStep(commandLine));
+        }
         return std::make_unique<form::Form1>(module, userLocale);
     };
-    return runtime::host::runApplication(project, commandLine, argc, argv);
+    return runtime::host::runApplication(project, argc, argv);
 }

@@ -39,6 +39,15 @@ function(lavoro1_configure_target target)
     if(CMAKE_UNITY_BUILD AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
     endif()
+    # The libraries are position-independent code, as Qt asks of everything
+    # that links it, so that a module (Esplora's chart) can link them too;
+    # without semantic interposition, which nothing here relies on, the code
+    # is what a position-independent executable gets.
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "STATIC_LIBRARY" AND NOT EMSCRIPTEN)
+        set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+        target_compile_options(${target} PRIVATE -fno-semantic-interposition)
+    endif()
 endfunction()
 
 # lavoro1_publish_headers(target folder): the target's users include its

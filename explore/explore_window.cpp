@@ -9,8 +9,6 @@
 #include "explore/step_box.hpp"
 #include "explore/step_table_model.hpp"
 #include "lavoro1/project_info.hpp"
-#include "pictures/convergence_chart.hpp"
-#include "pictures/pictures.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/locale.hpp"
 #include "runtime/host/settings_file.hpp"
@@ -19,7 +17,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -31,7 +28,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -40,7 +36,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QToolTip>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -78,6 +74,9 @@ QRect workAreaAt(const QPoint& point) {
     }
     return screen == nullptr ? QRect() : screen->availableGeometry();
 }
+
+// The least size of the chart, and of its place before it is loaded.
+constexpr QSize chartMinimumSize{360, 260};
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
@@ -148,59 +147,6 @@ void StepTableView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
-}
-
-void ChartView::keyPressEvent(QKeyEvent* event) {
-    const auto& lines = static_cast<const pictures::ConvergenceChart*>(chart())->lines();
-    if (lines.empty()) {
-        QChartView::keyPressEvent(event);
-        return;
-    }
-    const QPointF before =
-        index_ >= 0 && index_ < lines[series_]->count() ? lines[series_]->at(index_) : QPointF();
-    switch (event->key()) {
-    case Qt::Key_Right:
-        ++index_;
-        break;
-    case Qt::Key_Left:
-        index_ = std::max(0, index_ - 1);
-        break;
-    case Qt::Key_Down:
-    case Qt::Key_Up: {
-        const std::size_t count = lines.size();
-        series_ = (series_ + (event->key() == Qt::Key_Down ? 1 : count - 1)) % count;
-        // The nearest step the new series has.
-        index_ = 0;
-        for (int i = 0; i < lines[series_]->count(); ++i) {
-            if (lines[series_]->at(i).x() <= before.x()) {
-                index_ = i;
-            }
-        }
-        break;
-    }
-    default:
-        QChartView::keyPressEvent(event);
-        return;
-    }
-    index_ = std::clamp(index_, 0, std::max(0, lines[series_]->count() - 1));
-    showFocusedPoint();
-    event->accept();
-}
-
-void ChartView::showFocusedPoint() {
-    QLineSeries* line = static_cast<const pictures::ConvergenceChart*>(chart())->lines()[series_];
-    if (index_ < 0 || index_ >= line->count()) {
-        return;
-    }
-    const QPointF point = line->at(index_);
-    const auto* shown = static_cast<const pictures::ConvergenceChart*>(chart());
-    focusedText_ =
-        pictures::ConvergenceChart::pointText(line->name(), point, shown->decimalSeparator());
-    const QPoint where = mapFromScene(chart()->mapToScene(chart()->mapToPosition(point, line)));
-    QToolTip::showText(mapToGlobal(where), focusedText_, this);
-    setAccessibleDescription(focusedText_);
-    QAccessibleValueChangeEvent changed(this, focusedText_);
-    QAccessible::updateAccessibility(&changed);
 }
 
 ExploreWindow::ExploreWindow(const QLocale& locale, std::optional<int> step, QWidget* parent)
@@ -281,32 +227,21 @@ void ExploreWindow::createViews() {
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->verticalHeader()->setVisible(false);
-    // Columns as wide as the widest of all 500 rows, measured once: sizing
-    // them to their contents at every step would format every cell again.
-    model_->setShownRows(calc::maximumSteps);
-    table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Painted once its columns are measured, after the first frame.
+    table_->setUpdatesEnabled(false);
     table_->setAccessibleName(translatedText("explore::ExploreWindow", "Tabella dei passi"));
     table_->setAccessibleDescription(translatedText(
         "explore::ExploreWindow", "Passo, lati, limite inferiore, limite superiore e differenza; "
                                   "Ctrl+C copia le righe scelte"));
 
-    chart_ = pictures::makeConvergenceChart(*rows_).release();
-    chart_->setDecimalSeparator(decimalSeparator_);
-    chartView_ = new ChartView(chart_, this);
-    chartView_->setObjectName(QStringLiteral("chart"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setAccessibleName(
-        translatedText("explore::ExploreWindow", "Grafico della convergenza"));
-    chartView_->setMinimumSize(360, 260);
-    chartView_->setFocusPolicy(Qt::StrongFocus);
+    // The chart's place, kept until loadChart() puts the chart in it.
+    chartView_ = new QWidget(this);
+    chartView_->setMinimumSize(chartMinimumSize);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("note"));
     note_->setWordWrap(true);
     note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    const std::vector<calc::DigitSeries>& proven = calc::provenSeries();
-    model_->setProvenSeries(proven);
     provenBox_ = new QCheckBox(
         translatedText("explore::ExploreWindow", "&Cifre dimostrate nella tabella"), this);
     provenBox_->setObjectName(QStringLiteral("provenDigits"));
@@ -314,14 +249,96 @@ void ExploreWindow::createViews() {
         translatedText("explore::ExploreWindow",
                        "Aggiunge alla tabella le cifre che ogni metodo dimostra a ogni passo, "
                        "gli stessi numeri del grafico"));
-    chartView_->setAccessibleDescription(translatedText(
+    lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0), this);
+    lesson_->setObjectName(QStringLiteral("lesson"));
+}
+
+void ExploreWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Once the first frame is painted (and put on screen right after this),
+    // the slower parts follow, each at a turn of the event loop of its own:
+    // the table's columns, then the chart's module.
+    if (!firstFramePainted_) {
+        firstFramePainted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            runtime::host::dispatchEvent(*this, &ExploreWindow::showTable);
+            QTimer::singleShot(0, this, [this] {
+                runtime::host::dispatchEvent(*this, &ExploreWindow::loadChartNow);
+            });
+        });
+    }
+}
+
+// Columns as wide as the widest of all 500 rows, measured once: sizing them
+// to their contents at every step would format every cell again.
+void ExploreWindow::showTable() {
+    if (table_->updatesEnabled()) {
+        return;
+    }
+    model_->setShownRows(calc::maximumSteps);
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    model_->setShownRows(step());
+    table_->scrollTo(model_->index(step() - 1, 0));
+    table_->setUpdatesEnabled(true);
+}
+
+void ExploreWindow::loadChartNow() {
+    loadChart();
+}
+
+bool ExploreWindow::loadChart() {
+    if (chartPart_) {
+        return true;
+    }
+    if (!chartError_.isEmpty()) {
+        return false;
+    }
+    // Should making the part throw, nothing changes and a later call tries
+    // again: the error goes to whoever asked, a message box for the buttons.
+    LoadedChartPart loaded = loadChartPart({.parent = this,
+                                            .rows = rows_.get(),
+                                            .decimalSeparator = decimalSeparator_,
+                                            .translator = &runtime::translated});
+    if (!loaded.part) {
+        chartError_ = loaded.error;
+        // The lesson waits for the proven digits rather than show wrong ones.
+        note_->setText(chartError_);
+        return false;
+    }
+    chartPart_ = std::move(loaded.part);
+    QWidget* view = chartPart_->view();
+    view->setObjectName(QStringLiteral("chart"));
+    view->setAccessibleName(translatedText("explore::ExploreWindow", "Grafico della convergenza"));
+    view->setAccessibleDescription(translatedText(
         "explore::ExploreWindow",
         "Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, "
         "limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da "
         "Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate."));
-    lesson_ = new LessonPanel(decimalSeparator_, calc::firstStepPastPi(*rows_).value_or(0), proven,
-                              calc::chartProvenDigits, this);
-    lesson_->setObjectName(QStringLiteral("lesson"));
+    view->setMinimumSize(chartMinimumSize);
+    view->setFocusPolicy(Qt::StrongFocus);
+    delete chartLayout_->replaceWidget(chartView_, view);
+    delete chartView_;
+    chartView_ = view;
+    setTabOrder(table_, chartView_);
+    setTabOrder(chartView_, provenBox_);
+
+    const std::vector<calc::DigitSeries> proven = chartPart_->provenSeries();
+    model_->setProvenSeries(proven);
+    if (provenBox_->isChecked()) {
+        model_->setProvenShown(true);
+        table_->resizeColumnsToContents();
+    }
+    lesson_->setProven(proven, calc::chartProvenDigits);
+    applyPalette();
+    chartPart_->setShownSteps(step());
+    note_->setText(chartPart_->note());
+    return true;
+}
+
+const pictures::ConvergenceChart& ExploreWindow::chart() {
+    loadChart();
+    return chartPart_->chart();
 }
 
 // The controls in a row above the drawing beside the table over the chart,
@@ -336,11 +353,11 @@ void ExploreWindow::layOut() {
     controls->addWidget(saveTableButton_);
 
     auto* chartColumn = new QWidget(this);
-    auto* chartLayout = new QVBoxLayout(chartColumn);
-    chartLayout->setContentsMargins(0, 0, 0, 0);
-    chartLayout->addWidget(chartView_, 1);
-    chartLayout->addWidget(note_);
-    chartLayout->addWidget(provenBox_);
+    chartLayout_ = new QVBoxLayout(chartColumn);
+    chartLayout_->setContentsMargins(0, 0, 0, 0);
+    chartLayout_->addWidget(chartView_, 1);
+    chartLayout_->addWidget(note_);
+    chartLayout_->addWidget(provenBox_);
     tableChart_ = new QSplitter(Qt::Vertical, this);
     tableChart_->setObjectName(QStringLiteral("tableChartSplitter"));
     tableChart_->addWidget(table_);
@@ -437,8 +454,10 @@ void ExploreWindow::stepChanged(int step) {
     table_->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
                                                        QItemSelectionModel::Rows);
     table_->scrollTo(row);
-    chart_->setShownSteps(step);
-    note_->setText(chart_->note());
+    if (chartPart_) {
+        chartPart_->setShownSteps(step);
+        note_->setText(chartPart_->note());
+    }
 }
 
 // What a screen reader says of a step, in reading order: the sides, then
@@ -473,20 +492,23 @@ void ExploreWindow::setLarge(bool large) {
     bounds_->setFont(shown);
 }
 
-QString ExploreWindow::saveDrawing(const QString& path, QSize size) const {
-    return pictures::writeDrawing(path, step(), size, decimalSeparator_);
+QString ExploreWindow::saveDrawing(const QString& path, QSize size) {
+    return loadChart() ? chartPart_->writeDrawing(path, step(), size) : chartError_;
 }
 
-QString ExploreWindow::saveChart(const QString& path, QSize size) const {
-    return pictures::writeChart(path, *chart_, size);
+QString ExploreWindow::saveChart(const QString& path, QSize size) {
+    return loadChart() ? chartPart_->writeChart(path, size) : chartError_;
 }
 
-QString ExploreWindow::saveTable(const QString& path) const {
+QString ExploreWindow::saveTable(const QString& path) {
+    if (!loadChart()) {
+        return chartError_;
+    }
     const std::span<const calc::StepRow> rows(rows_->data(), static_cast<std::size_t>(step()));
     const std::string contents = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
                                      ? calc::csvText(rows)
                                      : calc::stepTableSpreadsheet(rows, decimalSeparator_);
-    return pictures::writeFile(path, contents);
+    return chartPart_->writeFile(path, contents);
 }
 
 std::unique_ptr<QFileDialog> saveDialog(QWidget* parent, const QString& title,
@@ -631,7 +653,9 @@ void ExploreWindow::rememberLayout() {
 }
 
 void ExploreWindow::applyPalette() {
-    chart_->setDark(isDark(palette()));
+    if (chartPart_) {
+        chartPart_->setDark(isDark(palette()));
+    }
 }
 
 } // namespace explore

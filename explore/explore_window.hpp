@@ -6,9 +6,9 @@
 #include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
 #include "calc/step_rows.hpp"
+#include "explore/chart_part.hpp"
 #include "pictures/polygon_scene.hpp"
 
-#include <QChartView>
 #include <QLocale>
 #include <QRect>
 #include <QSize>
@@ -29,10 +29,7 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 class QSplitter;
-
-namespace pictures {
-class ConvergenceChart;
-}
+class QVBoxLayout;
 
 namespace runtime::host {
 class SettingsFile;
@@ -106,30 +103,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The chart, focusable: Left and Right move along a series' points, Up and
-// Down to the other series at the nearest step; the point in focus shows in
-// a tooltip and is described to assistive technology.
-class ChartView : public QChartView {
-public:
-    using QChartView::QChartView;
-    // The point in focus as its tooltip names it; empty before any.
-    const QString& focusedPointText() const { return focusedText_; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void showFocusedPoint();
-
-    std::size_t series_ = 0;
-    int index_ = -1;
-    QString focusedText_;
-};
-
 // The window remembers, in the application's settings, its geometry, its
 // splitters, its step and how it plays when it is closed, and takes them back
 // when it opens, wholly on a screen. Settings that cannot be used are said
-// once on standard error and never block the window.
+// once on standard error and never block the window. The chart, and the
+// proven digits of the lesson and the table, come from the chart's module
+// (chart_part.hpp), loaded once the first frame is painted.
 class ExploreWindow : public QWidget {
     Q_OBJECT
 
@@ -145,21 +124,25 @@ public:
     int step() const;
 
     // The pictures as the save buttons write them; empty, or the error.
-    QString saveDrawing(const QString& path,
-                        QSize size = QSize(calc::defaultPictureSize.width,
-                                           calc::defaultPictureSize.height)) const;
-    QString saveChart(const QString& path,
-                      QSize size = QSize(calc::defaultPictureSize.width,
-                                         calc::defaultPictureSize.height)) const;
+    // Saving loads the chart's module first if it is not yet loaded.
+    QString saveDrawing(const QString& path, QSize size = QSize(calc::defaultPictureSize.width,
+                                                                calc::defaultPictureSize.height));
+    QString saveChart(const QString& path, QSize size = QSize(calc::defaultPictureSize.width,
+                                                              calc::defaultPictureSize.height));
     // Steps 1 to the step shown, as the table button writes them: archimede's
     // CSV when path ends in .csv, otherwise a spreadsheet; empty, or the error.
-    QString saveTable(const QString& path) const;
+    QString saveTable(const QString& path);
 
-    const pictures::ConvergenceChart& chart() const { return *chart_; }
+    // Whether the chart's module has been loaded and the chart made.
+    bool chartLoaded() const { return chartPart_ != nullptr; }
+    // The chart, its module loaded now if it was not yet: the module must
+    // be there.
+    const pictures::ConvergenceChart& chart();
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
@@ -178,13 +161,21 @@ private:
     void saveTableClicked();
     void stepChanged(int step);
     void announceStep(int step);
+    // Loads the chart's module, once, and puts the chart in its place; false
+    // when it cannot be loaded, chartError_ saying why. What making the
+    // chart throws goes on to the caller, and the next call tries again.
+    bool loadChart();
+    void loadChartNow();
+    void showTable();
     // Type for the back of a room, in full screen.
     void setLarge(bool large);
 
     std::string decimalSeparator_;
     std::shared_ptr<const std::vector<calc::StepRow>> rows_;
     std::unique_ptr<runtime::host::SettingsFile> settings_;
-    pictures::ConvergenceChart* chart_ = nullptr; // owned by chartView_
+    std::unique_ptr<ChartPart> chartPart_;
+    QString chartError_; // why the chart's module could not be loaded
+    bool firstFramePainted_ = false;
     StepTableModel* model_ = nullptr;
 
     QLabel* stepLabel_ = nullptr;
@@ -195,7 +186,8 @@ private:
     QPushButton* saveTableButton_ = nullptr;
     PolygonView* drawing_ = nullptr;
     StepTableView* table_ = nullptr;
-    ChartView* chartView_ = nullptr;
+    QWidget* chartView_ = nullptr; // an empty place until the chart is loaded
+    QVBoxLayout* chartLayout_ = nullptr;
     QLabel* note_ = nullptr;
     QCheckBox* provenBox_ = nullptr;
     PlayControls* play_ = nullptr;

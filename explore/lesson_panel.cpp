@@ -66,10 +66,9 @@ QString plainOf(const std::vector<Piece>& pieces) {
 
 } // namespace
 
-LessonPanel::LessonPanel(std::string decimalSeparator, int runOutStep,
-                         std::vector<calc::DigitSeries> proven, int aimedAt, QWidget* parent)
-    : QTextBrowser(parent), decimalSeparator_(std::move(decimalSeparator)), runOutStep_(runOutStep),
-      proven_(std::move(proven)), aimedAt_(aimedAt) {
+LessonPanel::LessonPanel(std::string decimalSeparator, int runOutStep, QWidget* parent)
+    : QTextBrowser(parent), decimalSeparator_(std::move(decimalSeparator)),
+      runOutStep_(runOutStep) {
     setAccessibleName(translatedText("explore::LessonPanel", "Come funziona"));
     setOpenLinks(false);
     setMinimumWidth(280);
@@ -84,6 +83,15 @@ void LessonPanel::setLarge(bool large, double scale) {
     setFont(shown);
     document()->setDefaultFont(shown);
     document()->clear();
+    if (step_ > 0 && provenKnown_) {
+        showStep();
+    }
+}
+
+void LessonPanel::setProven(std::vector<calc::DigitSeries> proven, int aimedAt) {
+    proven_ = std::move(proven);
+    aimedAt_ = aimedAt;
+    provenKnown_ = true;
     if (step_ > 0) {
         showStep();
     }
@@ -94,7 +102,9 @@ void LessonPanel::setStep(int step) {
         return;
     }
     step_ = step;
-    showStep();
+    if (provenKnown_) {
+        showStep();
+    }
 }
 
 // The lesson as paragraphs: its heading, then each section's title, text and

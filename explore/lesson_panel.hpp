@@ -16,11 +16,12 @@ class LessonPanel : public QTextBrowser {
     Q_OBJECT
 
 public:
-    // runOutStep: where binary64 runs out; proven: the certified series of
-    // the chart (doubling, Huygens, Richardson), each aimed at aimedAt digits.
-    LessonPanel(std::string decimalSeparator, int runOutStep, std::vector<calc::DigitSeries> proven,
-                int aimedAt, QWidget* parent = nullptr);
+    // runOutStep: where binary64 runs out.
+    LessonPanel(std::string decimalSeparator, int runOutStep, QWidget* parent = nullptr);
 
+    // The certified series of the chart (doubling, Huygens, Richardson), each
+    // aimed at aimedAt digits: the lesson is shown from then on, at its step.
+    void setProven(std::vector<calc::DigitSeries> proven, int aimedAt);
     void setStep(int step);
     int step() const { return step_; }
 
@@ -35,6 +36,7 @@ private:
     int runOutStep_ = 0;
     std::vector<calc::DigitSeries> proven_;
     int aimedAt_ = 0;
+    bool provenKnown_ = false;
     int step_ = 0;
     int pixels_ = 0;      // of the type
     int shownPixels_ = 0; // pixels_ when the document was last built

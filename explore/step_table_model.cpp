@@ -41,6 +41,11 @@ void StepTableModel::setShownRows(int count) {
 }
 
 void StepTableModel::setProvenSeries(std::vector<calc::DigitSeries> series) {
+    if (!provenShown_) {
+        // No column changes: the view keeps its columns' widths.
+        proven_ = std::move(series);
+        return;
+    }
     beginResetModel();
     proven_ = std::move(series);
     endResetModel();

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>explore::ChartPart</name>
+    <message>
+        <source>Grafico non disponibile: %1</source>
+        <translation>Diagramm nicht verfügbar: %1</translation>
+    </message>
+</context>
+<context>
     <name>explore::ExploreWindow</name>
     <message>
         <source>Esplora poligoni e convergenza</source>

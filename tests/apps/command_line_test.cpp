@@ -4,6 +4,7 @@
 #include "tests/gui_support/first_frame.hpp"
 #include "tests/gui_support/temporary_settings.hpp"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -95,6 +96,38 @@ TEST(ExploreExecutable, KeepsEsploraOpenOrRefusesAWrongStep) {
                   QStringLiteral(LAVORO1_EXECUTABLE),
                   {QStringLiteral("--esplora"), QStringLiteral("3")}, environment),
               "");
+}
+
+// Esplora is on screen before its chart's libraries are loaded, and loads
+// them right after: the dynamic linker's log of the files it loads
+// (LD_DEBUG=files) and Qt's frame log share standard error, in the order
+// things happen.
+TEST(ExploreExecutable, ShowsItsFirstFrameBeforeLoadingTheChartsLibraries) {
+    const testing_support::TemporarySettings settings;
+    QProcessEnvironment environment =
+        testing_support::withFrameLog(QProcessEnvironment::systemEnvironment());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
+    environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(LAVORO1_EXECUTABLE),
+                  {QStringLiteral("--esplora"), QStringLiteral("5")});
+    QByteArray standardError;
+    ASSERT_TRUE(testing_support::waitForFirstFrame(process, standardError));
+    const char* const chartFiles[] = {"lavoro1-esplora-grafico.so", "libQt6Charts.so",
+                                      "libQt6Svg.so", "libflint"};
+    for (const char* file : chartFiles) {
+        EXPECT_FALSE(standardError.contains(file)) << file << " loaded before the first frame";
+    }
+    const QDeadlineTimer deadline(10000);
+    while (!standardError.contains("libQt6Charts.so") &&
+           process.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+        standardError += process.readAllStandardError();
+    }
+    EXPECT_TRUE(standardError.contains("file=libQt6Charts.so")) << "the chart never came";
+    process.kill();
+    process.waitForFinished();
 }
 
 struct TerminalCase {

@@ -13,8 +13,8 @@ include(GNUInstallDirs)
 set(expected
     "${CMAKE_INSTALL_BINDIR}/lavoro1"
     "${CMAKE_INSTALL_BINDIR}/archimede"
-    "${CMAKE_INSTALL_LIBEXECDIR}/lavoro1/lavoro1-esplora"
     "${CMAKE_INSTALL_LIBEXECDIR}/lavoro1/archimede-cifre"
+    "${CMAKE_INSTALL_LIBEXECDIR}/lavoro1/lavoro1-esplora-grafico.so"
     "${CMAKE_INSTALL_LIBEXECDIR}/lavoro1/archimede-immagini"
     "${CMAKE_INSTALL_MANDIR}/man1/lavoro1.1.gz"
     "${CMAKE_INSTALL_MANDIR}/man1/archimede.1.gz"
