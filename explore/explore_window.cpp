@@ -296,7 +296,7 @@ bool ExploreWindow::loadChart() {
     }
     // Should making the part throw, nothing changes and a later call tries
     // again: the error goes to whoever asked, a message box for the buttons.
-    LoadedChartPart loaded = loadChartPart({.parent = this,
+    LoadedChartPart loaded = loadChartPart({.parent = chartView_->parentWidget(),
                                             .rows = rows_.get(),
                                             .decimalSeparator = decimalSeparator_,
                                             .translator = &runtime::translated});
@@ -320,6 +320,11 @@ bool ExploreWindow::loadChart() {
     delete chartLayout_->replaceWidget(chartView_, view);
     delete chartView_;
     chartView_ = view;
+    // Made in a shown window: shown now, not at the layout's next turn (in
+    // a hidden one it shows with the window).
+    if (chartView_->parentWidget()->isVisible()) {
+        chartView_->show();
+    }
     setTabOrder(table_, chartView_);
     setTabOrder(chartView_, provenBox_);
 

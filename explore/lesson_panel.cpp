@@ -71,6 +71,9 @@ LessonPanel::LessonPanel(std::string decimalSeparator, int runOutStep, QWidget* 
       runOutStep_(runOutStep) {
     setAccessibleName(translatedText("explore::LessonPanel", "Come funziona"));
     setOpenLinks(false);
+    // Read only: nothing to undo, and the numbers rewritten at every step of
+    // a play would otherwise pile up in the undo stack for as long as it runs.
+    document()->setUndoRedoEnabled(false);
     setMinimumWidth(280);
     setLarge(false);
 }

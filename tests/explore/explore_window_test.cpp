@@ -277,6 +277,35 @@ TEST_F(ExploreWindowTest, CtrlCCopiesTheSelectedRowsAsTabSeparatedText) {
 
 // --- The chart ---------------------------------------------------------------
 
+// The window is built and shown without its chart, which comes from a module
+// loaded once the window is painted: the chart, its note and the proven
+// digits of the table and the lesson are then those of the step shown, a
+// proven-digits box ticked before included.
+TEST_F(ExploreWindowTest, LoadsTheChartAfterItsFirstFrameAtTheStepShown) {
+    window = std::make_unique<explore::ExploreWindow>(italian, 7);
+    window->setStep(9);
+    control<QCheckBox>("provenDigits")->setChecked(true);
+    auto* lesson = control<QTextBrowser>("lesson");
+    EXPECT_FALSE(window->chartLoaded());
+    EXPECT_EQ(lesson->toPlainText(), "") << "no proven digits to tell yet";
+
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->chartLoaded(); }));
+    EXPECT_EQ(window->chart().shownSteps(), 9);
+    EXPECT_EQ(control<QLabel>("note")->text(), window->chart().note());
+    EXPECT_TRUE(control<QWidget>("chart")->isVisible());
+    EXPECT_EQ(table()->model()->columnCount(), 8) << "the three proven columns";
+    const int richardson = static_cast<int>(
+        calc::digitsAt(*(window->chart().digitSeries().end() - 1), window->step()));
+    EXPECT_TRUE(lesson->toPlainText().contains(
+        QStringLiteral("ne dimostra %1. Il conteggio si ferma a 300 cifre").arg(richardson)));
+    // The lesson's numbers rewritten at each step leave nothing to undo.
+    for (int step = 10; step <= 20; ++step) {
+        window->setStep(step);
+    }
+    EXPECT_EQ(lesson->document()->availableUndoSteps(), 0);
+}
+
 QLineSeries* lineNamed(const pictures::ConvergenceChart& chart, const QString& name) {
     for (QAbstractSeries* series : chart.series()) {
         if (series->name() == name) {
