@@ -9,6 +9,7 @@
 #include "pictures/polygon_scene.hpp"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 
 #include <benchmark/benchmark.h>
@@ -35,8 +36,12 @@ explore::ExploreWindow& shownWindow() {
         explore::setChartModulePath(QStringLiteral(LAVORO1_CHART_MODULE));
         openWindow = std::make_unique<explore::ExploreWindow>(italian, calc::minimumSteps);
         openWindow->show();
-        openWindow->chart(); // its module loaded
-        QApplication::processEvents();
+        // Whole once its first frame is painted: the table's columns
+        // measured, then the chart's module loaded.
+        QDeadlineTimer deadline(10000);
+        while (!openWindow->chartLoaded() && !deadline.hasExpired()) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     return *openWindow;
 }

@@ -115,9 +115,9 @@ PolygonView::PolygonView(std::string decimalSeparator, QWidget* parent)
 
 void PolygonView::setStep(int step) {
     step_ = step;
-    const pictures::PolygonScene shown = scene();
-    setAccessibleDescription(shown.title + QLatin1Char(' ') + shown.insetCaption[0] +
-                             QLatin1Char(' ') + shown.insetCaption[1]);
+    shown_ = scene();
+    setAccessibleDescription(shown_->title + QLatin1Char(' ') + shown_->insetCaption[0] +
+                             QLatin1Char(' ') + shown_->insetCaption[1]);
     update();
 }
 
@@ -125,6 +125,7 @@ void PolygonView::setLarge(bool large, double scale) {
     text_ = large ? calc::drawingTextOf(std::max(calc::drawingText.fontPixels,
                                                  scale * calc::largeDrawingFontPixels))
                   : calc::drawingText;
+    shown_.reset();
     update();
 }
 
@@ -132,9 +133,19 @@ pictures::PolygonScene PolygonView::scene() const {
     return pictures::makeScene(step_, QSizeF(size()), decimalSeparator_, text_);
 }
 
+void PolygonView::resizeEvent(QResizeEvent* event) {
+    shown_.reset();
+    QWidget::resizeEvent(event);
+}
+
+// The scene made for the step is painted as it is, unless the size or the
+// type changed since.
 void PolygonView::paintEvent(QPaintEvent*) {
+    if (!shown_) {
+        shown_ = scene();
+    }
     QPainter painter(this);
-    pictures::paintScene(painter, scene(),
+    pictures::paintScene(painter, *shown_,
                          isDark(palette()) ? pictures::darkColours() : pictures::lightColours());
 }
 

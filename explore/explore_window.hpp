@@ -87,11 +87,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     std::string decimalSeparator_;
     int step_ = 0;
     calc::DrawingText text_ = calc::drawingText;
+    std::optional<pictures::PolygonScene> shown_; // scene() as last made
 };
 
 // A table view whose Ctrl+C copies the selected cells as tab-separated lines.

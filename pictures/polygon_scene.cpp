@@ -128,13 +128,30 @@ QString titleOf(int step, std::string_view separator) {
         .arg(sidesText(step, separator));
 }
 
-// The width of the widest line the texts can hold at any step.
+// The width of the widest line the texts can hold at any step. Measured
+// once for each set of texts and size of type: shaping them again at every
+// frame of a play would cost more than the rest of the scene.
 double widestText(std::string_view separator, double fontPixels) {
-    const QFontMetricsF metrics(sceneFont(fontPixels));
-    return std::max({metrics.horizontalAdvance(titleOf(calc::lastStepWithSidesInFull, separator)),
-                     metrics.horizontalAdvance(zoomCaption(0, calc::widestZoom, separator)),
-                     metrics.horizontalAdvance(zoomCaption(1, calc::widestZoom, separator)),
-                     metrics.horizontalAdvance(zoomReason())});
+    const QString lines[] = {titleOf(calc::lastStepWithSidesInFull, separator),
+                             zoomCaption(0, calc::widestZoom, separator),
+                             zoomCaption(1, calc::widestZoom, separator), zoomReason()};
+    struct Measured {
+        QString lines;
+        double fontPixels = 0.0;
+        double width = 0.0;
+    };
+    thread_local Measured last;
+    const QString joined = lines[0] + QLatin1Char('\n') + lines[1] + QLatin1Char('\n') + lines[2] +
+                           QLatin1Char('\n') + lines[3];
+    if (joined != last.lines || fontPixels != last.fontPixels) {
+        const QFontMetricsF metrics(sceneFont(fontPixels));
+        double width = 0.0;
+        for (const QString& line : lines) {
+            width = std::max(width, metrics.horizontalAdvance(line));
+        }
+        last = {joined, fontPixels, width};
+    }
+    return last.width;
 }
 
 // The core's layout, in Qt's types.
