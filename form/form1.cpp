@@ -2,6 +2,7 @@
 
 #include "calc/compute_command.hpp"
 #include "calc/form1_view.hpp"
+#include "calc/step_range.hpp"
 #include "runtime/host/dialogs.hpp"
 #include "runtime/host/fonts.hpp"
 #include "runtime/host/locale.hpp"
@@ -72,19 +73,9 @@ struct ControlMaker {
     }
 };
 
-// The range of steps and the warnings of the compute command, from the core's
-// patterns, in the user's language.
+// The range of steps, in the user's language, as the core writes it.
 QString stepRangeText() {
-    return translatedText("calc", calc::stepRangePattern)
-        .arg(calc::minimumSteps)
-        .arg(calc::maximumSteps);
-}
-
-QString warningText(const std::string& warning) {
-    if (warning == calc::tooFewStepsWarning()) {
-        return translatedText("calc", calc::tooFewStepsPattern).arg(stepRangeText());
-    }
-    return translatedText("calc", warning.c_str());
+    return QString::fromStdString(calc::stepRangeText());
 }
 
 } // namespace
@@ -159,7 +150,7 @@ void Form1::Command1_Click() {
     const calc::ComputeOutcome outcome =
         calc::runComputeCommand(module_, Text1->text().toStdString(), decimalSeparator_);
     if (!outcome.computed) {
-        runtime::host::messageBox(this, warningText(outcome.warning));
+        runtime::host::messageBox(this, QString::fromStdString(outcome.warning));
         return;
     }
     showResult(Label7, outcome.sides);
