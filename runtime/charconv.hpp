@@ -20,4 +20,9 @@ std::to_chars_result toChars(char* first, char* last, double value, std::chars_f
 // value, fixed or scientific, whichever is shorter.
 std::to_chars_result toChars(char* first, char* last, double value);
 
+// The same, made with snprintf and strtod: what toChars(first, last, value)
+// is where the standard library has no floating-point to_chars. Built
+// everywhere, so that the builds that have one check it against theirs.
+std::to_chars_result toCharsThroughPrintf(char* first, char* last, double value);
+
 } // namespace runtime

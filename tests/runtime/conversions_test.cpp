@@ -1,3 +1,4 @@
+#include "runtime/charconv.hpp"
 #include "runtime/conversions.hpp"
 #include "runtime/errors.hpp"
 
@@ -6,16 +7,19 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace {
 
 using runtime::ErrorNumber;
 using runtime::roundToInt32;
 using runtime::RuntimeError;
+using runtime::toCharsThroughPrintf;
 using runtime::valueOfText;
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
@@ -212,6 +216,52 @@ TEST(RoundToInt32, ConvertsTypedTextLikeTheWindowDoes) {
     EXPECT_EQ(roundToInt32(valueOfText("2,5")), 2);
     EXPECT_THROW(roundToInt32(valueOfText("3000000000")), RuntimeError);
     EXPECT_THROW(roundToInt32(valueOfText("1e999")), RuntimeError);
+}
+
+// The browser's core writes its shortest numbers through snprintf: the same
+// text as the standard to_chars, fixed or scientific, whichever is shorter.
+TEST(ToCharsThroughPrintf, WritesWhatToCharsWrites) {
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  100.0,
+                                  1e-4,
+                                  1e-5,
+                                  123456.0,
+                                  1e15,
+                                  1e16,
+                                  1e22,
+                                  1e23,
+                                  0.1,
+                                  1.0 / 3.0,
+                                  3.14159,
+                                  -2.5e-7,
+                                  5e-324,
+                                  1.7976931348623157e308,
+                                  1234.5678,
+                                  infinity,
+                                  -infinity};
+    std::mt19937_64 bits(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t pattern = bits();
+        double value = 0.0;
+        std::memcpy(&value, &pattern, sizeof value);
+        if (std::isfinite(value)) {
+            values.push_back(value);
+        }
+        values.push_back(static_cast<double>(pattern % 100000) / 1000.0);
+    }
+    for (const double value : values) {
+        std::array<char, 40> expected{};
+        std::array<char, 40> written{};
+        const auto wanted =
+            std::to_chars(expected.data(), expected.data() + expected.size(), value);
+        const auto got =
+            toCharsThroughPrintf(written.data(), written.data() + written.size(), value);
+        ASSERT_EQ(got.ec, std::errc{});
+        ASSERT_EQ(std::string(written.data(), got.ptr), std::string(expected.data(), wanted.ptr))
+            << value;
+    }
 }
 
 } // namespace
