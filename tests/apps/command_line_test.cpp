@@ -115,8 +115,9 @@ TEST(ExploreExecutable, ShowsItsFirstFrameBeforeLoadingTheChartsLibraries) {
                   {QStringLiteral("--esplora"), QStringLiteral("5")});
     QByteArray standardError;
     ASSERT_TRUE(testing_support::waitForFirstFrame(process, standardError));
-    const char* const chartFiles[] = {"lavoro1-esplora-grafico.so", "libQt6Charts.so",
-                                      "libQt6Svg.so", "libflint"};
+    // Not Qt Svg: Qt's icon engine loads it for the window's SVG icon, at a
+    // time of Qt's own choosing (before the first frame in a slower build).
+    const char* const chartFiles[] = {"lavoro1-esplora-grafico.so", "libQt6Charts.so", "libflint"};
     for (const char* file : chartFiles) {
         EXPECT_FALSE(standardError.contains(file)) << file << " loaded before the first frame";
     }
