@@ -5,6 +5,7 @@
 #include "calc/form1_view.hpp"
 #include "calc/pictures.hpp"
 #include "calc/step_range.hpp"
+#include "calc/view_texts.hpp"
 #include "runtime/charconv.hpp"
 #include "runtime/translatable.hpp"
 
@@ -15,35 +16,6 @@
 namespace calc {
 
 namespace {
-
-constexpr const char* drawingTitlePattern =
-    LAVORO1_TRANSLATABLE("PolygonScene", "Passo %1: poligoni di %2 lati");
-constexpr std::array<const char*, 3> drawingLegend{
-    LAVORO1_TRANSLATABLE("PolygonScene", "Cerchio di raggio 1"),
-    LAVORO1_TRANSLATABLE("PolygonScene", "Poligono inscritto"),
-    LAVORO1_TRANSLATABLE("PolygonScene", "Poligono circoscritto")};
-constexpr const char* alongZoomPattern =
-    LAVORO1_TRANSLATABLE("PolygonScene", "Ingrandimento: × %1 lungo il lato,");
-constexpr const char* acrossZoomPattern =
-    LAVORO1_TRANSLATABLE("PolygonScene", "× %1 verso il centro");
-// Why the magnifications grow.
-constexpr const char* zoomReason =
-    LAVORO1_TRANSLATABLE("PolygonScene", "A ogni passo: lato ÷ 2, scarto ÷ 4");
-constexpr const char* chartTitle = LAVORO1_TRANSLATABLE("ConvergenceChart", "Cifre corrette di π");
-constexpr const char* stepAxisTitle = LAVORO1_TRANSLATABLE("ConvergenceChart", "Passo");
-constexpr const char* digitAxisTitle =
-    LAVORO1_TRANSLATABLE("ConvergenceChart", "Cifre corrette (scala logaritmica)");
-constexpr const char* pointPattern =
-    LAVORO1_TRANSLATABLE("ConvergenceChart", "%1, passo %2: %3 cifre");
-constexpr const char* stepName = LAVORO1_TRANSLATABLE("explore::ExploreWindow", "Passo");
-constexpr const char* drawingFilePattern =
-    LAVORO1_TRANSLATABLE("explore::ExploreWindow", "poligoni-passo-%1.svg");
-constexpr const char* chartFilePattern =
-    LAVORO1_TRANSLATABLE("explore::ExploreWindow", "convergenza-%1-passi.svg");
-constexpr const char* stepDescriptionPattern = LAVORO1_TRANSLATABLE(
-    "explore::ExploreWindow",
-    "Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei "
-    "lati");
 
 std::string drawingTitle(int step, std::string_view separator) {
     return filledPattern(runtime::translated("PolygonScene", drawingTitlePattern),

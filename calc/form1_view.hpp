@@ -6,6 +6,7 @@
 // place their controls from here and show what form1Outcome returns.
 
 #include "calc/module1.hpp"
+#include "calc/view_texts.hpp"
 #include "runtime/translatable.hpp"
 
 #include <array>
@@ -69,11 +70,6 @@ consteval ControlRect form1Geometry(std::string_view name) {
     }
     throw "Form1 has no control of that name";
 }
-
-// What a step's bounds are announced as, %1 the step, %2 the sides, %3 and
-// %4 the bounds: Form1 after its computation, Esplora at each step.
-inline constexpr const char* stepBoundsPattern = LAVORO1_TRANSLATABLE(
-    "explore::ExploreWindow", "Passo %1: %2 lati, %3\u00a0<\u00a0π\u00a0<\u00a0%4");
 
 // What the button did: computed, the steps, the three results and their
 // announcement; otherwise the message the window shows instead (a warning,

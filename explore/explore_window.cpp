@@ -4,6 +4,7 @@
 #include "calc/drawing.hpp"
 #include "calc/proven_series.hpp"
 #include "calc/spreadsheet.hpp"
+#include "calc/view_texts.hpp"
 #include "explore/lesson_panel.hpp"
 #include "explore/play_controls.hpp"
 #include "explore/step_box.hpp"
@@ -187,11 +188,9 @@ void ExploreWindow::createStepControls() {
     stepLabel_ = new QLabel(translatedText("explore::ExploreWindow", "&Passo:"), this);
     stepBox_ = new StepBox(this);
     stepBox_->setObjectName(QStringLiteral("stepBox"));
-    stepBox_->setAccessibleName(translatedText("explore::ExploreWindow", "Passo"));
+    stepBox_->setAccessibleName(translatedText("explore::ExploreWindow", calc::stepName));
     stepBox_->setAccessibleDescription(
-        translatedText("explore::ExploreWindow",
-                       "Passo %1, contato come nella tabella: al passo 1 gli esagoni, "
-                       "a ogni passo il doppio dei lati")
+        translatedText("explore::ExploreWindow", calc::stepDescriptionPattern)
             .arg(translatedText("calc", calc::stepRangePattern)
                      .arg(calc::minimumSteps)
                      .arg(calc::maximumSteps)));
@@ -482,7 +481,7 @@ void ExploreWindow::stepChanged(int step) {
 void ExploreWindow::announceStep(int step) {
     const calc::StepRow& row = (*rows_)[static_cast<std::size_t>(step - 1)];
     const QString text =
-        translatedText("explore::ExploreWindow", "Passo %1: %2 lati, %3 < π < %4")
+        translatedText("explore::ExploreWindow", calc::stepBoundsPattern)
             .arg(step)
             .arg(QString::fromStdString(calc::drawnSidesText(step, decimalSeparator_)),
                  QString::fromStdString(calc::formatBound(row.lowerBound, decimalSeparator_)),
@@ -569,7 +568,7 @@ QString ExploreWindow::askSavePath(std::unique_ptr<QFileDialog> dialog) {
 void ExploreWindow::saveDrawingClicked() {
     const QString path = askSavePath(
         saveDialog(this, translatedText("explore::ExploreWindow", "Salva il disegno"),
-                   translatedText("explore::ExploreWindow", "poligoni-passo-%1.svg").arg(step())));
+                   translatedText("explore::ExploreWindow", calc::drawingFilePattern).arg(step())));
     if (path.isEmpty()) {
         return;
     }
@@ -579,9 +578,9 @@ void ExploreWindow::saveDrawingClicked() {
 }
 
 void ExploreWindow::saveChartClicked() {
-    const QString path = askSavePath(saveDialog(
-        this, translatedText("explore::ExploreWindow", "Salva il grafico"),
-        translatedText("explore::ExploreWindow", "convergenza-%1-passi.svg").arg(step())));
+    const QString path = askSavePath(
+        saveDialog(this, translatedText("explore::ExploreWindow", "Salva il grafico"),
+                   translatedText("explore::ExploreWindow", calc::chartFilePattern).arg(step())));
     if (path.isEmpty()) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "calc/colours.hpp"
 #include "calc/proven_series.hpp"
 #include "calc/series_styles.hpp"
+#include "calc/view_texts.hpp"
 #include "pictures/polygon_scene.hpp"
 #include "runtime/host/translation.hpp"
 
@@ -124,7 +125,7 @@ void setRangeAndTicks(QValueAxis& axis, double low, double high, double interval
 } // namespace
 
 ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(runOutStep) {
-    setTitle(translatedText("ConvergenceChart", "Cifre corrette di π"));
+    setTitle(translatedText("ConvergenceChart", calc::chartTitle));
     setTitleFont(chartFont(15, true));
     legend()->setFont(chartFont(12));
     legend()->setAlignment(Qt::AlignRight);
@@ -133,13 +134,12 @@ ConvergenceChart::ConvergenceChart(std::optional<int> runOutStep) : runOutStep_(
     setMargins(QMargins(4, 4, 4, 4));
 
     stepAxis_ = new QValueAxis(this);
-    stepAxis_->setTitleText(translatedText("ConvergenceChart", "Passo"));
+    stepAxis_->setTitleText(translatedText("ConvergenceChart", calc::stepAxisTitle));
     stepAxis_->setLabelFormat(QStringLiteral("%d"));
     stepAxis_->setTickType(QValueAxis::TicksDynamic);
     stepAxis_->setTickAnchor(0.0);
     digitAxis_ = new QLogValueAxis(this);
-    digitAxis_->setTitleText(
-        translatedText("ConvergenceChart", "Cifre corrette (scala logaritmica)"));
+    digitAxis_->setTitleText(translatedText("ConvergenceChart", calc::digitAxisTitle));
     digitAxis_->setLabelFormat(QStringLiteral("%g"));
     digitAxis_->setBase(10.0);
     digitAxis_->setMinorTickCount(8);
@@ -294,7 +294,7 @@ QString ConvergenceChart::pointText(const QString& series, QPointF point,
                                     const std::string& decimalSeparator) {
     QString digits = QString::number(point.y(), 'f', 1);
     digits.replace(QLatin1Char('.'), QString::fromStdString(decimalSeparator));
-    return translatedText("ConvergenceChart", "%1, passo %2: %3 cifre")
+    return translatedText("ConvergenceChart", calc::pointPattern)
         .arg(series)
         .arg(static_cast<int>(std::lround(point.x())))
         .arg(digits);

@@ -3,6 +3,7 @@
 #include "calc/compute_command.hpp"
 #include "calc/digits.hpp"
 #include "calc/number_formats.hpp"
+#include "calc/view_texts.hpp"
 #include "runtime/host/translation.hpp"
 #include "runtime/number_format.hpp"
 
@@ -31,15 +32,14 @@ QString zoomText(double zoom, std::string_view separator) {
 }
 
 QString zoomCaption(int line, double zoom, std::string_view separator) {
-    const QString pattern =
-        line == 0 ? translatedText("PolygonScene", "Ingrandimento: × %1 lungo il lato,")
-                  : translatedText("PolygonScene", "× %1 verso il centro");
+    const QString pattern = line == 0 ? translatedText("PolygonScene", calc::alongZoomPattern)
+                                      : translatedText("PolygonScene", calc::acrossZoomPattern);
     return pattern.arg(zoomText(zoom, separator));
 }
 
 // Why the magnifications climb from rung to rung.
 QString zoomReason() {
-    return translatedText("PolygonScene", "A ogni passo: lato ÷ 2, scarto ÷ 4");
+    return translatedText("PolygonScene", calc::zoomReason);
 }
 
 // The parts of polyline inside frame. Clipped here rather than by the
@@ -123,7 +123,7 @@ void addInset(PolygonScene& scene, std::string_view separator) {
 }
 
 QString titleOf(int step, std::string_view separator) {
-    return translatedText("PolygonScene", "Passo %1: poligoni di %2 lati")
+    return translatedText("PolygonScene", calc::drawingTitlePattern)
         .arg(step)
         .arg(sidesText(step, separator));
 }
@@ -184,9 +184,9 @@ PolygonScene makeScene(int step, QSizeF size, std::string_view decimalSeparator,
     scene.marker = scene.centre + QPointF(arcMiddle.x, arcMiddle.y);
 
     scene.title = titleOf(scene.step, decimalSeparator);
-    scene.legend[0] = translatedText("PolygonScene", "Cerchio di raggio 1");
-    scene.legend[1] = translatedText("PolygonScene", "Poligono inscritto");
-    scene.legend[2] = translatedText("PolygonScene", "Poligono circoscritto");
+    scene.legend[0] = translatedText("PolygonScene", calc::drawingLegend[0]);
+    scene.legend[1] = translatedText("PolygonScene", calc::drawingLegend[1]);
+    scene.legend[2] = translatedText("PolygonScene", calc::drawingLegend[2]);
 
     addInset(scene, decimalSeparator);
     return scene;

@@ -19,14 +19,6 @@
         <translation>&amp;Schritt:</translation>
     </message>
     <message>
-        <source>Passo</source>
-        <translation>Schritt</translation>
-    </message>
-    <message>
-        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Schritt von %1, gezählt wie in der Tabelle: Schritt 1 ergibt die Sechsecke, jeder weitere Schritt verdoppelt die Eckenzahl</translation>
-    </message>
-    <message>
         <source>Passo, cursore</source>
         <translation>Schritt</translation>
     </message>
@@ -63,14 +55,6 @@
         <translation>Bilder (*.svg *.png *.pdf)</translation>
     </message>
     <message>
-        <source>poligoni-passo-%1.svg</source>
-        <translation>vielecke-schritt-%1.svg</translation>
-    </message>
-    <message>
-        <source>convergenza-%1-passi.svg</source>
-        <translation>konvergenz-%1-schritte.svg</translation>
-    </message>
-    <message>
         <source>Passo e limiti</source>
         <translation>Schritt und Schranken</translation>
     </message>
@@ -85,10 +69,6 @@
     <message>
         <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
         <translation>Richtige Stellen von π bei jedem Schritt, logarithmisch: untere Schranke, obere Schranke und Differenz in binary64, und die vom Verdoppeln, von Huygens und von Richardson bewiesenen Stellen. Dieselben Stellen stehen in der Tabelle, mit Bewiesene Stellen.</translation>
-    </message>
-    <message>
-        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
-        <translation>Schritt %1: %2 Ecken, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

@@ -19,14 +19,6 @@
         <translation>&amp;Βήμα:</translation>
     </message>
     <message>
-        <source>Passo</source>
-        <translation>Βήμα</translation>
-    </message>
-    <message>
-        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Βήμα από %1, μετρημένο όπως στον πίνακα: το βήμα 1 δίνει τα εξάγωνα, κάθε επόμενο βήμα διπλασιάζει τις πλευρές</translation>
-    </message>
-    <message>
         <source>Passo, cursore</source>
         <translation>Βήμα</translation>
     </message>
@@ -63,14 +55,6 @@
         <translation>Εικόνες (*.svg *.png *.pdf)</translation>
     </message>
     <message>
-        <source>poligoni-passo-%1.svg</source>
-        <translation>polygona-vima-%1.svg</translation>
-    </message>
-    <message>
-        <source>convergenza-%1-passi.svg</source>
-        <translation>sygklisi-%1-vimata.svg</translation>
-    </message>
-    <message>
         <source>Passo e limiti</source>
         <translation>Βήμα και φράγματα</translation>
     </message>
@@ -85,10 +69,6 @@
     <message>
         <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
         <translation>Σωστά ψηφία του π σε κάθε βήμα, σε λογαριθμική κλίμακα: κάτω φράγμα, άνω φράγμα και διαφορά σε binary64, και ψηφία αποδεδειγμένα από τους διπλασιασμούς, τον Huygens και τον Richardson. Τα ίδια ψηφία βρίσκονται στον πίνακα, με Αποδεδειγμένα ψηφία.</translation>
-    </message>
-    <message>
-        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
-        <translation>Βήμα %1: %2 πλευρές, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

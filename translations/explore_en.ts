@@ -19,14 +19,6 @@
         <translation>&amp;Step:</translation>
     </message>
     <message>
-        <source>Passo</source>
-        <translation>Step</translation>
-    </message>
-    <message>
-        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Step, from %1, counted as in the table: step 1 gives the hexagons, each further step doubles the sides</translation>
-    </message>
-    <message>
         <source>Passo, cursore</source>
         <translation>Step</translation>
     </message>
@@ -63,14 +55,6 @@
         <translation>Images (*.svg *.png *.pdf)</translation>
     </message>
     <message>
-        <source>poligoni-passo-%1.svg</source>
-        <translation>polygons-step-%1.svg</translation>
-    </message>
-    <message>
-        <source>convergenza-%1-passi.svg</source>
-        <translation>convergence-%1-steps.svg</translation>
-    </message>
-    <message>
         <source>&amp;Cifre dimostrate nella tabella</source>
         <translation>&amp;Proven digits in the table</translation>
     </message>
@@ -85,10 +69,6 @@
     <message>
         <source>Passo e limiti</source>
         <translation>Step and bounds</translation>
-    </message>
-    <message>
-        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
-        <translation>Step %1: %2 sides, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

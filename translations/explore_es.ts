@@ -19,14 +19,6 @@
         <translation>&amp;Paso:</translation>
     </message>
     <message>
-        <source>Passo</source>
-        <translation>Paso</translation>
-    </message>
-    <message>
-        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Paso, %1, contado como en la tabla: el paso 1 da los hexágonos, cada paso siguiente duplica los lados</translation>
-    </message>
-    <message>
         <source>Passo, cursore</source>
         <translation>Paso</translation>
     </message>
@@ -63,14 +55,6 @@
         <translation>Imágenes (*.svg *.png *.pdf)</translation>
     </message>
     <message>
-        <source>poligoni-passo-%1.svg</source>
-        <translation>poligonos-paso-%1.svg</translation>
-    </message>
-    <message>
-        <source>convergenza-%1-passi.svg</source>
-        <translation>convergencia-%1-pasos.svg</translation>
-    </message>
-    <message>
         <source>Passo e limiti</source>
         <translation>Paso y cotas</translation>
     </message>
@@ -85,10 +69,6 @@
     <message>
         <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
         <translation>Cifras correctas de π en cada paso, en escala logarítmica: cota inferior, cota superior y diferencia en binary64, y cifras demostradas por las duplicaciones, por Huygens y por Richardson. Las mismas cifras están en la tabla, con Cifras demostradas.</translation>
-    </message>
-    <message>
-        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
-        <translation>Paso %1: %2 lados, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

@@ -19,14 +19,6 @@
         <translation>É&amp;tape&#xa0;:</translation>
     </message>
     <message>
-        <source>Passo</source>
-        <translation>Étape</translation>
-    </message>
-    <message>
-        <source>Passo %1, contato come nella tabella: al passo 1 gli esagoni, a ogni passo il doppio dei lati</source>
-        <translation>Étape, %1, comptée comme dans le tableau&#xa0;: l&apos;étape 1 donne les hexagones, chaque étape suivante double le nombre de côtés</translation>
-    </message>
-    <message>
         <source>Passo, cursore</source>
         <translation>Étape</translation>
     </message>
@@ -63,14 +55,6 @@
         <translation>Images (*.svg *.png *.pdf)</translation>
     </message>
     <message>
-        <source>poligoni-passo-%1.svg</source>
-        <translation>polygones-etape-%1.svg</translation>
-    </message>
-    <message>
-        <source>convergenza-%1-passi.svg</source>
-        <translation>convergence-%1-etapes.svg</translation>
-    </message>
-    <message>
         <source>Passo e limiti</source>
         <translation>Étape et bornes</translation>
     </message>
@@ -85,10 +69,6 @@
     <message>
         <source>Cifre corrette di π a ogni passo, su scala logaritmica: limite inferiore, limite superiore e differenza in binary64, e cifre dimostrate dai raddoppi, da Huygens e da Richardson. Le stesse cifre sono nella tabella, con Cifre dimostrate.</source>
         <translation>Décimales exactes de π à chaque étape, en échelle logarithmique&#xa0;: borne inférieure, borne supérieure et amplitude en binary64, et décimales démontrées par les doublements, par Huygens et par Richardson. Les mêmes décimales sont dans le tableau, avec Décimales démontrées.</translation>
-    </message>
-    <message>
-        <source>Passo %1: %2 lati, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</source>
-        <translation>Étape %1&#xa0;: %2 côtés, %3&#xa0;&lt;&#xa0;π&#xa0;&lt;&#xa0;%4</translation>
     </message>
     <message>
         <source>Salva &amp;tabella...</source>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>ConvergenceChart</name>
-    <message>
-        <source>Cifre corrette di π</source>
-        <translation>Stellen von π: richtig und bewiesen</translation>
-    </message>
-    <message>
-        <source>Passo</source>
-        <translation>Schritt</translation>
-    </message>
-    <message>
-        <source>Cifre corrette (scala logaritmica)</source>
-        <translation>Richtige Stellen (logarithmische Skala)</translation>
-    </message>
-    <message>
-        <source>%1, passo %2: %3 cifre</source>
-        <translation>%1, Schritt %2: %3 Stellen</translation>
-    </message>
-</context>
-<context>
     <name>Pictures</name>
     <message>
         <source>la cartella non esiste</source>
@@ -57,37 +38,6 @@
     <message>
         <source>Convergenza</source>
         <translation>Konvergenz</translation>
-    </message>
-</context>
-<context>
-    <name>PolygonScene</name>
-    <message>
-        <source>Ingrandimento: × %1 lungo il lato,</source>
-        <translation>Vergrößerung: × %1 entlang der Seite,</translation>
-    </message>
-    <message>
-        <source>× %1 verso il centro</source>
-        <translation>× %1 zum Mittelpunkt hin</translation>
-    </message>
-    <message>
-        <source>Passo %1: poligoni di %2 lati</source>
-        <translation>Schritt %1: Vielecke mit %2 Ecken</translation>
-    </message>
-    <message>
-        <source>Cerchio di raggio 1</source>
-        <translation>Kreis mit Radius 1</translation>
-    </message>
-    <message>
-        <source>Poligono inscritto</source>
-        <translation>Einbeschriebenes Vieleck</translation>
-    </message>
-    <message>
-        <source>Poligono circoscritto</source>
-        <translation>Umbeschriebenes Vieleck</translation>
-    </message>
-    <message>
-        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
-        <translation>Jeder Schritt: Seite ÷ 2, Abstand ÷ 4</translation>
     </message>
 </context>
 </TS>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>ConvergenceChart</name>
-    <message>
-        <source>Cifre corrette di π</source>
-        <translation>Digits of π: correct and proven</translation>
-    </message>
-    <message>
-        <source>Passo</source>
-        <translation>Step</translation>
-    </message>
-    <message>
-        <source>Cifre corrette (scala logaritmica)</source>
-        <translation>Correct digits (log scale)</translation>
-    </message>
-    <message>
-        <source>%1, passo %2: %3 cifre</source>
-        <translation>%1, step %2: %3 digits</translation>
-    </message>
-</context>
-<context>
     <name>Pictures</name>
     <message>
         <source>la cartella non esiste</source>
@@ -57,37 +38,6 @@
     <message>
         <source>Convergenza</source>
         <translation>Convergence</translation>
-    </message>
-</context>
-<context>
-    <name>PolygonScene</name>
-    <message>
-        <source>Ingrandimento: × %1 lungo il lato,</source>
-        <translation>Magnification: × %1 along the side,</translation>
-    </message>
-    <message>
-        <source>× %1 verso il centro</source>
-        <translation>× %1 towards the centre</translation>
-    </message>
-    <message>
-        <source>Passo %1: poligoni di %2 lati</source>
-        <translation>Step %1: polygons with %2 sides</translation>
-    </message>
-    <message>
-        <source>Cerchio di raggio 1</source>
-        <translation>Circle of radius 1</translation>
-    </message>
-    <message>
-        <source>Poligono inscritto</source>
-        <translation>Inscribed polygon</translation>
-    </message>
-    <message>
-        <source>Poligono circoscritto</source>
-        <translation>Circumscribed polygon</translation>
-    </message>
-    <message>
-        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
-        <translation>Each step: side ÷ 2, gap ÷ 4</translation>
     </message>
 </context>
 </TS>

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>ConvergenceChart</name>
-    <message>
-        <source>Cifre corrette di π</source>
-        <translation>Cifras de π: correctas y demostradas</translation>
-    </message>
-    <message>
-        <source>Passo</source>
-        <translation>Paso</translation>
-    </message>
-    <message>
-        <source>Cifre corrette (scala logaritmica)</source>
-        <translation>Cifras correctas (escala logarítmica)</translation>
-    </message>
-    <message>
-        <source>%1, passo %2: %3 cifre</source>
-        <translation>%1, paso %2: %3 cifras</translation>
-    </message>
-</context>
-<context>
     <name>Pictures</name>
     <message>
         <source>la cartella non esiste</source>
@@ -57,37 +38,6 @@
     <message>
         <source>Convergenza</source>
         <translation>Convergencia</translation>
-    </message>
-</context>
-<context>
-    <name>PolygonScene</name>
-    <message>
-        <source>Ingrandimento: × %1 lungo il lato,</source>
-        <translation>Ampliación: × %1 a lo largo del lado,</translation>
-    </message>
-    <message>
-        <source>× %1 verso il centro</source>
-        <translation>× %1 hacia el centro</translation>
-    </message>
-    <message>
-        <source>Passo %1: poligoni di %2 lati</source>
-        <translation>Paso %1: polígonos de %2 lados</translation>
-    </message>
-    <message>
-        <source>Cerchio di raggio 1</source>
-        <translation>Circunferencia de radio 1</translation>
-    </message>
-    <message>
-        <source>Poligono inscritto</source>
-        <translation>Polígono inscrito</translation>
-    </message>
-    <message>
-        <source>Poligono circoscritto</source>
-        <translation>Polígono circunscrito</translation>
-    </message>
-    <message>
-        <source>A ogni passo: lato ÷ 2, scarto ÷ 4</source>
-        <translation>Cada paso: lado ÷ 2, separación ÷ 4</translation>
     </message>
 </context>
 </TS>
