@@ -1,4 +1,6 @@
 #include "calc/machine_table.hpp"
+#include "calc/step_range.hpp"
+#include "calc/step_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -68,6 +71,15 @@ TEST(MachineTable, JsonRowsEndTheirLinesAndAStoppedArrayStaysOpen) {
     std::ostringstream empty;
     MachineTable(empty, OutputFormat::Json, columns).finish(true);
     EXPECT_EQ(empty.str(), "[\n]\n");
+}
+
+// The page's table file (written into a string, with no stream) and
+// archimede's --formato csv (written to a stream) are the same bytes.
+TEST(MachineTable, AStringGetsWhatAStreamGets) {
+    const std::vector<calc::StepRow> rows = calc::stepRows(calc::maximumSteps);
+    std::ostringstream stream;
+    calc::writeRows(stream, rows, OutputFormat::Csv, false, ".");
+    EXPECT_EQ(calc::csvText(rows), stream.str());
 }
 
 } // namespace
